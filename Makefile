@@ -1,0 +1,27 @@
+# Corvalto: the two set-up commands are `make run` and `make test`.
+RELEASE_DIR := build/release
+TEST_DIR    := build/test
+JOBS        ?= $(shell nproc)
+
+.PHONY: run test build deps bench clean
+
+deps:
+	@./scripts/install-deps.sh
+
+build: deps
+	cmake -S . -B $(RELEASE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DCORVALTO_SANITIZE=OFF
+	cmake --build $(RELEASE_DIR) -j $(JOBS)
+
+run: build
+	cd $(RELEASE_DIR)/corvalto && ./corvalto
+
+test: deps
+	cmake -S . -B $(TEST_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCORVALTO_SANITIZE=ON
+	cmake --build $(TEST_DIR) -j $(JOBS)
+	./scripts/run-tests.sh $(TEST_DIR)
+
+bench: build
+	$(RELEASE_DIR)/bench/corvalto-bench
+
+clean:
+	rm -rf build

@@ -1,0 +1,3 @@
+if(NOT EXISTS "${OUT}")
+    file(WRITE "${OUT}" "")
+endif()

@@ -1,0 +1,49 @@
+#!/bin/sh
+# Installs the Debian packages Corvalto needs to build, run and test, and only
+# those that are missing. Runs as root or through sudo.
+set -eu
+
+PACKAGES="
+cmake
+ninja-build
+g++
+make
+pkg-config
+ccache
+qt6-base-dev
+qt6-base-dev-tools
+libqt6opengl6-dev
+qt6-translations-l10n
+qt6-image-formats-plugins
+libgl-dev
+libassimp-dev
+libgif-dev
+libjpeg-dev
+xvfb
+xauth
+x11-apps
+imagemagick
+fonts-texgyre
+fonts-dejavu-core
+libgl1-mesa-dri
+"
+
+missing=""
+for p in $PACKAGES; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        missing="$missing $p"
+    fi
+done
+
+[ -z "$missing" ] && exit 0
+
+if [ "$(id -u)" -eq 0 ]; then
+    SUDO=""
+else
+    SUDO="sudo"
+fi
+
+echo "Installing:$missing"
+$SUDO apt-get update
+# shellcheck disable=SC2086
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends $missing

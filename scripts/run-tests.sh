@@ -1,0 +1,12 @@
+#!/bin/sh
+# Runs every CTest test of a build tree under a private Xvfb display with
+# Mesa's software OpenGL, so no test depends on the machine's screen.
+set -eu
+BUILD_DIR="$1"
+export QT_QPA_PLATFORM=xcb
+export LIBGL_ALWAYS_SOFTWARE=1
+export LC_ALL=C.UTF-8
+export ASAN_OPTIONS="detect_leaks=0:abort_on_error=1"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+exec xvfb-run -a -s "-screen 0 1280x1024x24" \
+    ctest --test-dir "$BUILD_DIR" --output-on-failure --timeout 300 -j 2
