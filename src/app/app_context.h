@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+#include <random>
+
+class Prompts;
+class Form1;
+class Form2;
+class Form3;
+class Form4;
+class Form5;
+class Form6;
+class Form7;
+class Form8;
+
+// The eight windows, created in this order at start; the other windows reach
+// the main window's shared state through it.
+struct Windows
+{
+    Form1* form1 = nullptr;
+    Form2* form2 = nullptr;
+    Form3* form3 = nullptr;
+    Form4* form4 = nullptr;
+    Form5* form5 = nullptr;
+    Form6* form6 = nullptr;
+    Form7* form7 = nullptr;
+    Form8* form8 = nullptr;
+};
+
+// What the running program shares beyond the main window's own state, and what
+// tests inject: the prompts, the program folder, the random seed.
+struct AppContext
+{
+    static inline const QString InitialTitle = QStringLiteral("Corvalto 3.0");
+
+    Prompts* prompts = nullptr;
+    // The folder of the executable with a trailing "/", set before the main
+    // window's start-up steps read it.
+    QString programDir;
+    // The application title (task-bar text); it scrolls and captions error reports.
+    QString applicationTitle = InitialTitle;
+    // Gives the seed of the random generator at start-up; defaults to the time of
+    // day in milliseconds.
+    std::function<unsigned()> seedSource;
+    std::mt19937 random;
+    Windows windows;
+    // Called whenever applicationTitle changes.
+    std::function<void(const QString&)> onTitleChanged;
+
+    void setApplicationTitle(const QString& title)
+    {
+        applicationTitle = title;
+        if (onTitleChanged)
+            onTitleChanged(title);
+    }
+
+    // A uniformly distributed integer in 0..max from the program's one generator.
+    int draw(int max)
+    {
+        return std::uniform_int_distribution<int>(0, max)(random);
+    }
+};

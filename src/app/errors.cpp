@@ -1,0 +1,21 @@
+#include "app/errors.h"
+
+CorvaltoError::CorvaltoError(const QString& message)
+    : std::runtime_error(message.toStdString()), m_message(message)
+{
+}
+
+CorvaltoError CorvaltoError::cannotOpen(const QString& path)
+{
+    return CorvaltoError(QStringLiteral("Cannot open file %1").arg(path));
+}
+
+CorvaltoError CorvaltoError::cannotCreate(const QString& path)
+{
+    return CorvaltoError(QStringLiteral("Cannot create file %1").arg(path));
+}
+
+CorvaltoError CorvaltoError::notAnInteger(const QString& text)
+{
+    return CorvaltoError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+}

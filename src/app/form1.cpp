@@ -1,0 +1,570 @@
+#include "app/form1.h"
+
+#include "app/author.h"
+#include "app/colour_theme.h"
+#include "app/form2.h"
+#include "app/text_file.h"
+#include "chordlist/chord_list_model.h"
+#include "chordlist/list_controller.h"
+#include "chords/chord_catalogue.h"
+#include "chords/chooser_controller.h"
+#include "documents/document_controller.h"
+#include "documents/form5.h"
+#include "htmlpage/page_controller.h"
+#include "riff/form8.h"
+#include "screensaver/form6.h"
+#include "ui/guard.h"
+#include "ui/picture_view.h"
+#include "ui/prompts.h"
+#include "ui/radio_button.h"
+#include "ui/radio_group.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QCursor>
+#include <QDateTime>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QListView>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QShortcut>
+#include <QStyle>
+#include <QTimer>
+#include <QToolButton>
+
+namespace {
+
+QColor toColor(const ColourTheme::Rgb& c)
+{
+    return QColor(c.r, c.g, c.b);
+}
+
+void setBackground(QWidget* w, const QColor& colour, QPalette::ColorRole role = QPalette::Window)
+{
+    QPalette p = w->palette();
+    p.setColor(role, colour);
+    if (role == QPalette::Window)
+        p.setColor(QPalette::Button, colour);
+    w->setPalette(p);
+    w->setAutoFillBackground(true);
+}
+
+// Controls without a caption of their own are named for screen readers by their hint.
+void setHint(QWidget* w, const QString& hint)
+{
+    w->setToolTip(hint);
+    if (w->accessibleName().isEmpty())
+        w->setAccessibleName(hint);
+}
+
+template <typename W>
+W* named(W* w, const char* name)
+{
+    w->setObjectName(QString::fromLatin1(name));
+    return w;
+}
+
+} // namespace
+
+Form1::Form1(AppContext& ctx, QWidget* parent)
+    : QMainWindow(parent), m_ctx(ctx), m_list(new ChordListModel(this))
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(document::cleanCaption(document::newListName()));
+    setWindowIconText(m_ctx.applicationTitle);
+    m_ctx.onTitleChanged = [this](const QString& title) { setWindowIconText(title); };
+
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(624, 436);
+    setCentralWidget(client);
+    createControls(client);
+    createMenus();
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    applyTheme(toColor(ColourTheme::designed().background), toColor(ColourTheme::designed().title),
+               toColor(ColourTheme::designed().list));
+
+    m_chooser = new ChooserController(*this);
+    m_listController = new ListController(*this);
+    m_documents = new DocumentController(*this);
+    m_page = new PageController(*this);
+    connectShellCommands();
+
+    connect(Edit1, &QLineEdit::textChanged, this,
+            [this](const QString& text) { guarded(m_ctx, this, [&] { titleChanged(text); }); });
+    connect(Timer1, &QTimer::timeout, this, &Form1::titleTick);
+
+    guarded(m_ctx, this, [this] { runStartup(); });
+    Timer1->start();
+}
+
+Form1::~Form1()
+{
+    m_ctx.onTitleChanged = nullptr;
+}
+
+void Form1::createControls(QWidget* client)
+{
+    createToolBar(client);
+
+    Panel1 = named(new QLabel(QStringLiteral("Scegli"), client), "Panel1");
+    Panel1->setGeometry(0, 28, 624, 33);
+    Panel1->setAlignment(Qt::AlignCenter);
+    Panel1->setFrameStyle(QFrame::Box | QFrame::Plain);
+    {
+        QFont f(QStringLiteral("Bookman Old Style"));
+        f.setPixelSize(21);
+        f.setBold(true);
+        f.setItalic(true);
+        Panel1->setFont(f);
+        QPalette p = Panel1->palette();
+        p.setColor(QPalette::WindowText, Qt::blue);
+        p.setColor(QPalette::Window, p.color(QPalette::ToolTipBase));
+        Panel1->setPalette(p);
+        Panel1->setAutoFillBackground(true);
+    }
+    setHint(Panel1, QStringLiteral("Nome accordo"));
+
+    BitBtn2 = named(new QPushButton(style()->standardIcon(QStyle::SP_FileDialogDetailedView),
+                                    QStringLiteral("Riff Editor"), Panel1),
+                    "BitBtn2");
+    BitBtn2->setGeometry(4, 6, 113, 17);
+    BitBtn2->setFont(font());
+    BitBtn2->setToolTip(QStringLiteral("Virmosk Riff Editor 1.0"));
+    BitBtn1 = named(new QPushButton(style()->standardIcon(QStyle::SP_ComputerIcon),
+                                    QStringLiteral("Screen Saver"), Panel1),
+                    "BitBtn1");
+    BitBtn1->setGeometry(503, 6, 113, 17);
+    BitBtn1->setFont(font());
+    BitBtn1->setToolTip(QStringLiteral("Virmosk Screen Saver 1.0 Finale"));
+    for (QPushButton* b : {BitBtn1, BitBtn2})
+        b->setIconSize(QSize(12, 12));
+
+    note = named(new RadioGroup(QStringLiteral("Note"), chords::noteLabels(false), client), "note");
+    note->setGeometry(0, 61, 97, 356);
+    setHint(note, QStringLiteral("Scegli una nota"));
+    toni = named(new RadioGroup(QStringLiteral("Tonalità"), chords::typeLabels(), client), "toni");
+    toni->setGeometry(527, 61, 97, 356);
+    setHint(toni, QStringLiteral("Scegli una tonalità"));
+
+    Bevel1 = named(new QFrame(client), "Bevel1");
+    Bevel1->setGeometry(103, 68, 235, 24);
+    Bevel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Image2 = named(new PictureView(client), "Image2");
+    Image2->setGeometry(104, 69, 233, 22);
+    Image2->setCursor(Qt::PointingHandCursor);
+    setHint(Image2, QStringLiteral("***Virmosk*** Sito Internet: ") + author::webPage() +
+                        QStringLiteral(" E-mail : ") + author::email());
+
+    Edit1 = named(new QLineEdit(QStringLiteral("Titolo lista"), client), "Edit1");
+    Edit1->setGeometry(343, 69, 179, 21);
+    setHint(Edit1, QStringLiteral("Titolo lista"));
+
+    Shape1 = named(new QFrame(client), "Shape1");
+    Shape1->setGeometry(104, 96, 233, 169);
+    Shape1->setFrameStyle(QFrame::Box | QFrame::Plain);
+    Shape1->setStyleSheet(QStringLiteral("QFrame#Shape1 { background: white; border: 1px solid black; }"));
+    gif = named(new PictureView(client), "gif");
+    gif->setGeometry(128, 132, 183, 76);
+    gif->setStyleSheet(QStringLiteral("background: white;"));
+    secpos = named(new QCheckBox(QStringLiteral("Seconda posizione"), client), "secpos");
+    secpos->setGeometry(163, 232, 113, 17);
+    secpos->setStyleSheet(QStringLiteral("QCheckBox { background: white; color: rgb(0,128,0); }"));
+    secpos->hide();
+
+    ListBox1 = named(new QListView(client), "ListBox1");
+    ListBox1->setGeometry(344, 96, 177, 321);
+    ListBox1->setModel(m_list);
+    ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
+    ListBox1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ListBox1->setUniformItemSizes(true);
+    ListBox1->setFocusPolicy(Qt::ClickFocus);
+    setHint(ListBox1, QStringLiteral("Lista accordi (massimo 300)"));
+
+    Panel3 = named(new QFrame(client), "Panel3");
+    Panel3->setGeometry(104, 272, 105, 81);
+    Panel3->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    Button1 = named(new QPushButton(QStringLiteral("Aggiungi in Lista"), Panel3), "Button1");
+    Button1->setGeometry(8, 7, 89, 17);
+    Button1->setToolTip(QStringLiteral("Aggiunge l'accordo selezionato nella lista"));
+    Button3 = named(new QPushButton(QStringLiteral("Cancella Lista"), Panel3), "Button3");
+    Button3->setGeometry(8, 29, 89, 17);
+    Button3->setToolTip(QStringLiteral("Svuota la lista"));
+    Button5 = named(new QPushButton(QStringLiteral("Pagina Html"), Panel3), "Button5");
+    Button5->setGeometry(8, 55, 89, 17);
+    Button5->setToolTip(QStringLiteral("Pagina anteprima lista (Html)"));
+
+    Panel2 = named(new QFrame(client), "Panel2");
+    Panel2->setGeometry(216, 272, 121, 81);
+    Panel2->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    Button4 = named(new QPushButton(QStringLiteral("Inserisci Accordo"), Panel2), "Button4");
+    Button4->setGeometry(8, 7, 105, 17);
+    Button4->setToolTip(QStringLiteral("Inserisce l'accordo nella lista alla posizione selezionata"));
+    Button2 = named(new QPushButton(QStringLiteral("Rimuovi Accordo N°"), Panel2), "Button2");
+    Button2->setGeometry(8, 30, 105, 17);
+    Button2->setToolTip(QStringLiteral("Rimuove l'accordo selezionato dalla lista"));
+    Edit2 = named(new QLineEdit(QStringLiteral("0"), Panel2), "Edit2");
+    Edit2->setGeometry(16, 56, 33, 17);
+    Label1 = named(new QLabel(QStringLiteral("di"), Panel2), "Label1");
+    Label1->move(55, 58);
+    Label1->adjustSize();
+    Edit3 = named(new QLineEdit(QStringLiteral("0"), Panel2), "Edit3");
+    Edit3->setGeometry(72, 56, 33, 17);
+    setHint(Edit2, QStringLiteral("Accordo selezionato"));
+    setHint(Edit3, QStringLiteral("Totale accordi in lista"));
+    for (QLineEdit* e : {Edit2, Edit3}) {
+        e->setReadOnly(true);
+        e->setFocusPolicy(Qt::NoFocus);
+        e->setCursor(Qt::ArrowCursor);
+        e->setTextMargins(0, 0, 0, 0);
+    }
+    for (QPushButton* b : {Button1, Button2, Button3, Button4, Button5})
+        b->setFont(font());
+
+    GroupBox1 = named(new QGroupBox(QStringLiteral("Altro"), client), "GroupBox1");
+    GroupBox1->setGeometry(104, 360, 233, 57);
+    spazio = named(new RadioButton(QStringLiteral("Spazio Vuoto"), GroupBox1), "spazio");
+    spazio->setGeometry(8, 24, 113, 17);
+    spazio->setToolTip(QStringLiteral("Attiva uno spazio vuoto"));
+    americana = named(new QCheckBox(QStringLiteral("Notazione Americana"), GroupBox1), "americana");
+    americana->setGeometry(104, 24, 121, 17);
+    americana->setFocusPolicy(Qt::ClickFocus);
+    americana->setToolTip(QStringLiteral("Visualizza i nomi delle note con la notazione americana"));
+
+    StatusBar1 = named(new QWidget(client), "StatusBar1");
+    StatusBar1->setGeometry(0, 417, 624, 19);
+    setHint(StatusBar1, QStringLiteral("Nome file lista"));
+    StatusPanel0 = named(new QLabel(QStringLiteral("Nuova lista"), StatusBar1), "StatusPanel0");
+    StatusPanel0->setGeometry(0, 2, 524, 17);
+    StatusPanel0->setAlignment(Qt::AlignCenter);
+    StatusPanel0->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    StatusPanel1 = named(new QLabel(StatusBar1), "StatusPanel1");
+    StatusPanel1->setGeometry(526, 2, 50, 17);
+    StatusPanel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+
+    ProgressBar1 = named(new QProgressBar(client), "ProgressBar1");
+    ProgressBar1->setGeometry(526, 419, 100, 16);
+    ProgressBar1->setRange(0, 300);
+    ProgressBar1->setValue(0);
+    ProgressBar1->setTextVisible(false);
+    setHint(ProgressBar1, QStringLiteral("% Riempimento lista"));
+
+    Timer1 = named(new QTimer(this), "Timer1");
+    Timer1->setInterval(100);
+}
+
+void Form1::createToolBar(QWidget* client)
+{
+    ToolBar1 = named(new QWidget(client), "ToolBar1");
+    ToolBar1->setGeometry(0, 0, 624, 28);
+
+    auto divider = [this](int x) {
+        auto* line = new QFrame(ToolBar1);
+        line->setFrameStyle(QFrame::VLine | QFrame::Sunken);
+        line->setGeometry(x, 3, 2, 22);
+    };
+    auto button = [this](const char* name, QStyle::StandardPixmap icon, const QString& hint, int x,
+                         int width = 23) {
+        auto* b = named(new QToolButton(ToolBar1), name);
+        b->setAutoRaise(true);
+        b->setIcon(style()->standardIcon(icon));
+        b->setIconSize(QSize(16, 16));
+        b->setGeometry(x, 2, width, 23);
+        b->setToolTip(hint);
+        b->setAccessibleName(hint);
+        return b;
+    };
+
+    // A separator before the first button and after the first, third and sixth;
+    // a divider line after the fourth and after the fifth.
+    RxSpeedButton1 = button("RxSpeedButton1", QStyle::SP_FileIcon, QStringLiteral("Nuova lista"), 8);
+    RxSpeedButton3 = button("RxSpeedButton3", QStyle::SP_DialogOpenButton,
+                            QStringLiteral("Apri lista..."), 39);
+    freccia = button("freccia", QStyle::SP_ArrowDown, QStringLiteral("File recenti..."), 62, 15);
+    freccia->setIconSize(QSize(9, 9));
+    RxSpeedButton4 = button("RxSpeedButton4", QStyle::SP_DialogSaveButton,
+                            QStringLiteral("Salva lista con nome..."), 85);
+    divider(111);
+    RxSpeedButton5 = button("RxSpeedButton5", QStyle::SP_FileDialogInfoView,
+                            QStringLiteral("Informazioni lista aggiuntive"), 116);
+    divider(142);
+    RxSpeedButton6 = button("RxSpeedButton6", QStyle::SP_DialogHelpButton, QStringLiteral("Guida"), 147);
+    RxSpeedButton7 = button("RxSpeedButton7", QStyle::SP_MessageBoxInformation,
+                            QStringLiteral("About"), 178);
+}
+
+void Form1::createMenus()
+{
+    auto action = [this](const char* name, const QString& text,
+                         const QKeySequence& shortcut = QKeySequence()) {
+        auto* a = new QAction(text, this);
+        a->setObjectName(QString::fromLatin1(name));
+        if (!shortcut.isEmpty())
+            a->setShortcut(shortcut);
+        return a;
+    };
+
+    FileMenu = menuBar()->addMenu(QStringLiteral("File"));
+    FileMenu->setObjectName(QStringLiteral("File1"));
+    Nuovalista1 = action("Nuovalista1", QStringLiteral("Nuova lista"), QKeySequence(QStringLiteral("Ctrl+N")));
+    Salva1 = action("Salva1", QStringLiteral("Salva lista..."));
+    Salvaconnome1 = action("Salvaconnome1", QStringLiteral("Salva lista con nome..."),
+                           QKeySequence(QStringLiteral("Ctrl+S")));
+    Apri1 = action("Apri1", QStringLiteral("Apri lista..."), QKeySequence(QStringLiteral("Ctrl+A")));
+    Filerecenti1 = action("Filerecenti1", QStringLiteral("File recenti..."));
+    Informazionilistaaggiuntive1 = action("Informazionilistaaggiuntive1",
+                                          QStringLiteral("Informazioni lista aggiuntive"),
+                                          QKeySequence(QStringLiteral("Ctrl+I")));
+    Esci1 = action("Esci1", QStringLiteral("Esci"));
+    FileMenu->addAction(Nuovalista1);
+    FileMenu->addSeparator();
+    FileMenu->addAction(Salva1);
+    FileMenu->addAction(Salvaconnome1);
+    FileMenu->addAction(Apri1);
+    FileMenu->addAction(Filerecenti1);
+    FileMenu->addSeparator();
+    FileMenu->addAction(Informazionilistaaggiuntive1);
+    FileMenu->addSeparator();
+    FileMenu->addAction(Esci1);
+
+    HelpMenu = menuBar()->addMenu(QStringLiteral("Help"));
+    HelpMenu->setObjectName(QStringLiteral("Help1"));
+    Guida1 = action("Guida1", QStringLiteral("Guida"), QKeySequence(QStringLiteral("Ctrl+G")));
+    Info1 = action("Info1", QStringLiteral("About"));
+    HelpMenu->addAction(Guida1);
+    HelpMenu->addSeparator();
+    HelpMenu->addAction(Info1);
+
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+    Informazionilistaaggiuntive2 = action("Informazionilistaaggiuntive2",
+                                          QStringLiteral("Informazioni lista aggiuntive..."));
+    Nuovalista2 = action("Nuovalista2", QStringLiteral("Nuova lista"));
+    Salvalista1 = action("Salvalista1", QStringLiteral("Salva lista..."));
+    Salvalistaconnome1 = action("Salvalistaconnome1", QStringLiteral("Salva lista con nome..."));
+    Aprilista1 = action("Aprilista1", QStringLiteral("Apri lista..."));
+    Filerecenti2 = action("Filerecenti2", QStringLiteral("File recenti..."));
+    Esci2 = action("Esci2", QStringLiteral("Esci"));
+    PopupMenu1->addAction(Informazionilistaaggiuntive2);
+    PopupMenu1->addSeparator();
+    PopupMenu1->addAction(Nuovalista2);
+    PopupMenu1->addSeparator();
+    PopupMenu1->addAction(Salvalista1);
+    PopupMenu1->addAction(Salvalistaconnome1);
+    PopupMenu1->addAction(Aprilista1);
+    PopupMenu1->addAction(Filerecenti2);
+    PopupMenu1->addSeparator();
+    PopupMenu1->addAction(Esci2);
+
+    recenti = new QMenu(this);
+    recenti->setObjectName(QStringLiteral("recenti"));
+    file11 = action("file11", QStringLiteral("-"));
+    file21 = action("file21", QStringLiteral("-"));
+    file31 = action("file31", QStringLiteral("-"));
+    for (QAction* a : {file11, file21, file31}) {
+        a->setSeparator(true);
+        recenti->addAction(a);
+    }
+    freccia->setMenu(recenti);
+    freccia->setPopupMode(QToolButton::InstantPopup);
+}
+
+void Form1::connectShellCommands()
+{
+    auto bind = [this](QAction* a, void (Form1::*handler)()) {
+        connect(a, &QAction::triggered, this, [this, handler] {
+            guarded(m_ctx, this, [&] { (this->*handler)(); });
+        });
+    };
+    connect(Esci1, &QAction::triggered, this, &QWidget::close);
+    connect(Esci2, &QAction::triggered, this, &QWidget::close);
+    bind(Guida1, &Form1::showHelp);
+    connect(RxSpeedButton6, &QToolButton::clicked, Guida1, &QAction::trigger);
+    bind(Informazionilistaaggiuntive1, &Form1::showAdditionalInformation);
+    bind(Informazionilistaaggiuntive2, &Form1::showAdditionalInformation);
+    connect(RxSpeedButton5, &QToolButton::clicked, Informazionilistaaggiuntive1, &QAction::trigger);
+    connect(Image2, &PictureView::clickedPicture, this,
+            [this] { guarded(m_ctx, this, [this] { openWebLink(); }); });
+    connect(BitBtn2, &QPushButton::clicked, this,
+            [this] { guarded(m_ctx, this, [this] { showRiffEditor(); }); });
+    connect(BitBtn1, &QPushButton::clicked, this, [this] {
+        guarded(m_ctx, this, [this] {
+            if (m_ctx.windows.form6)
+                m_ctx.windows.form6->openSettings();
+        });
+    });
+    auto about = [this] {
+        guarded(m_ctx, this, [this] {
+            if (m_ctx.windows.form2)
+                m_ctx.windows.form2->aboutCommand();
+        });
+    };
+    connect(Info1, &QAction::triggered, this, about);
+    connect(RxSpeedButton7, &QToolButton::clicked, this, about);
+}
+
+void Form1::runStartup()
+{
+    // The program folder comes from the context, set before the window exists.
+    Image2->load(m_ctx.programDir + QStringLiteral("imm/virmoskc.jpg"));
+    Edit2->setEnabled(false);
+    m_document.currentListFile = document::newListName();
+
+    m_recentFiles.load(textfile::readLines(m_ctx.programDir + QStringLiteral("config.ini")));
+    refreshRecentCaptions();
+
+    const unsigned seed = m_ctx.seedSource
+                              ? m_ctx.seedSource()
+                              : static_cast<unsigned>(QTime::currentTime().msecsSinceStartOfDay());
+    m_ctx.random.seed(seed);
+    const int a = m_ctx.draw(999);
+    const int b = m_ctx.draw(999);
+    const ColourTheme theme = ColourTheme::fromDraws(a, b);
+    applyTheme(toColor(theme.background), toColor(theme.title), toColor(theme.list));
+}
+
+void Form1::applyTheme(const QColor& background, const QColor& title, const QColor& list)
+{
+    setBackground(this, background);
+    setBackground(centralWidget(), background);
+    for (QWidget* w : std::initializer_list<QWidget*>{note, toni, Panel3, Panel2, GroupBox1, Label1,
+                                                       spazio, StatusBar1, americana, ToolBar1})
+        setBackground(w, background);
+    setBackground(Edit1, title, QPalette::Base);
+    setBackground(ListBox1, list, QPalette::Base);
+}
+
+void Form1::markModified()
+{
+    if (!m_document.listModified)
+        Image2->load(m_ctx.programDir + QStringLiteral("imm/virmoskbn.jpg"));
+    m_document.listModified = true;
+    setWindowTitle(document::modifiedCaption(m_document.currentListFile));
+}
+
+void Form1::markClean(const QString& path)
+{
+    m_document.listModified = false;
+    Image2->load(m_ctx.programDir + QStringLiteral("imm/virmoskc.jpg"));
+    setWindowTitle(document::cleanCaption(path));
+}
+
+void Form1::setStatusText(const QString& text)
+{
+    StatusPanel0->setText(text);
+}
+
+QString Form1::statusText() const
+{
+    return StatusPanel0->text();
+}
+
+void Form1::showEntryCount()
+{
+    Edit3->setText(QString::number(m_list->count()));
+    ProgressBar1->setValue(m_list->count());
+}
+
+void Form1::refreshRecentCaptions()
+{
+    const QList<QAction*> items{file11, file21, file31};
+    for (int i = 0; i < items.size(); ++i) {
+        // An item without entry keeps "-", a separator line that cannot be chosen.
+        if (i < m_recentFiles.count()) {
+            items[i]->setSeparator(false);
+            items[i]->setText(m_recentFiles.entries().at(i));
+        }
+    }
+}
+
+QString Form1::recentCaption(int k) const
+{
+    const QList<QAction*> items{file11, file21, file31};
+    if (k < 1 || k > 3)
+        return {};
+    return items[k - 1]->isSeparator() ? QStringLiteral("-") : items[k - 1]->text();
+}
+
+void Form1::titleTick()
+{
+    m_titleScrollPos = titlescroll::next(m_titleScrollPos);
+    m_ctx.setApplicationTitle(titlescroll::window(m_titleScrollPos));
+}
+
+void Form1::titleChanged(const QString& text)
+{
+    const QString stored = m_listFileBuffer.isEmpty() ? QString() : m_listFileBuffer.constFirst();
+    if (text != stored)
+        markModified();
+}
+
+bool Form1::closeQuery()
+{
+    if (!m_document.listModified || m_list->isEmpty())
+        return true;
+    switch (m_ctx.prompts->question(this, QStringLiteral("Lista non salvata. Salvarla ora?"), true)) {
+    case Prompts::Answer::Cancel:
+        return false;
+    case Prompts::Answer::No:
+        return true;
+    case Prompts::Answer::Yes:
+        break;
+    }
+    m_documents->saveListOrSaveAs();
+    // A list that was not saved after all (dialog cancelled, write failed) keeps
+    // the program open rather than losing the changes.
+    return !m_document.listModified;
+}
+
+void Form1::closeEvent(QCloseEvent* event)
+{
+    bool allow = false;
+    guarded(m_ctx, this, [&] { allow = closeQuery(); });
+    if (allow) {
+        event->accept();
+        emit mainWindowClosed();
+    } else {
+        event->ignore();
+    }
+}
+
+void Form1::contextMenuEvent(QContextMenuEvent* event)
+{
+    PopupMenu1->popup(event->globalPos());
+}
+
+void Form1::showRiffEditor()
+{
+    if (m_ctx.windows.form8)
+        m_ctx.windows.form8->showWindow();
+}
+
+void Form1::showAdditionalInformation()
+{
+    Form5* form5 = m_ctx.windows.form5;
+    if (!form5)
+        return;
+    if (m_document.listHasFile)
+        form5->enableFileNameButton();
+    form5->showWindow();
+}
+
+void Form1::showHelp()
+{
+    // The help document lies beside the program.
+    m_ctx.prompts->openDocument(m_ctx.programDir + QStringLiteral("Corvalto 3.0 Help.html"));
+}
+
+void Form1::openWebLink()
+{
+    m_ctx.prompts->openUrl(author::webPage());
+}

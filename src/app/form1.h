@@ -1,0 +1,171 @@
+#pragma once
+
+#include "app/app_context.h"
+#include "app/document_state.h"
+#include "documents/recent_files.h"
+
+#include <QMainWindow>
+#include <QStringList>
+
+class ChordListModel;
+class ChooserController;
+class DocumentController;
+class ListController;
+class PageController;
+class PictureView;
+class RadioButton;
+class RadioGroup;
+class QAction;
+class QCheckBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListView;
+class QMenu;
+class QProgressBar;
+class QPushButton;
+class QTimer;
+class QToolButton;
+
+// The main window: the chord reference, the chord list and the document it
+// forms. It owns the state the other windows share: the document state, the
+// chord list, the list-file buffer and the recent-files store.
+class Form1 : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit Form1(AppContext& ctx, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    AppContext& context() { return m_ctx; }
+    QString programDir() const { return m_ctx.programDir; }
+
+    DocumentState& document() { return m_document; }
+    ChordListModel& list() { return *m_list; }
+    // The lines of the list file last built for writing or successfully read.
+    QStringList& listFileBuffer() { return m_listFileBuffer; }
+    RecentFiles& recentFiles() { return m_recentFiles; }
+
+    ChooserController& chooser() { return *m_chooser; }
+    ListController& listController() { return *m_listController; }
+    DocumentController& documents() { return *m_documents; }
+    PageController& page() { return *m_page; }
+
+    // Shared steps that show the document state.
+    void markModified();
+    void markClean(const QString& path);
+    void setStatusText(const QString& text);
+    QString statusText() const;
+    // Edit3 and ProgressBar1 follow the number of entries.
+    void showEntryCount();
+    // Captions of the recenti items follow the store; items without entry read "-".
+    void refreshRecentCaptions();
+    QString recentCaption(int k) const;
+    // Colours of the theme: background, Edit1, ListBox1.
+    void applyTheme(const QColor& background, const QColor& title, const QColor& list);
+
+    // The scrolling application title, one tick of Timer1.
+    void titleTick();
+    int titleScrollPos() const { return m_titleScrollPos; }
+
+    // Commands that other windows run as if their control had been used.
+    void showRiffEditor();
+    void showAdditionalInformation();
+    void showHelp();
+    void openWebLink();
+
+    // Controls, named as the rest of the program and the tests know them.
+    QWidget* ToolBar1 = nullptr;
+    QToolButton* RxSpeedButton1 = nullptr;
+    QToolButton* RxSpeedButton3 = nullptr;
+    QToolButton* freccia = nullptr;
+    QToolButton* RxSpeedButton4 = nullptr;
+    QToolButton* RxSpeedButton5 = nullptr;
+    QToolButton* RxSpeedButton6 = nullptr;
+    QToolButton* RxSpeedButton7 = nullptr;
+    QLabel* Panel1 = nullptr;
+    QPushButton* BitBtn2 = nullptr;
+    QPushButton* BitBtn1 = nullptr;
+    RadioGroup* note = nullptr;
+    RadioGroup* toni = nullptr;
+    QFrame* Bevel1 = nullptr;
+    PictureView* Image2 = nullptr;
+    QLineEdit* Edit1 = nullptr;
+    QFrame* Shape1 = nullptr;
+    PictureView* gif = nullptr;
+    QCheckBox* secpos = nullptr;
+    QListView* ListBox1 = nullptr;
+    QFrame* Panel3 = nullptr;
+    QPushButton* Button1 = nullptr;
+    QPushButton* Button3 = nullptr;
+    QPushButton* Button5 = nullptr;
+    QFrame* Panel2 = nullptr;
+    QPushButton* Button4 = nullptr;
+    QPushButton* Button2 = nullptr;
+    QLineEdit* Edit2 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLineEdit* Edit3 = nullptr;
+    QGroupBox* GroupBox1 = nullptr;
+    RadioButton* spazio = nullptr;
+    QCheckBox* americana = nullptr;
+    QWidget* StatusBar1 = nullptr;
+    QLabel* StatusPanel0 = nullptr;
+    QLabel* StatusPanel1 = nullptr;
+    QProgressBar* ProgressBar1 = nullptr;
+    QTimer* Timer1 = nullptr;
+
+    // Menus and their items.
+    QMenu* FileMenu = nullptr;
+    QMenu* HelpMenu = nullptr;
+    QMenu* PopupMenu1 = nullptr;
+    QMenu* recenti = nullptr;
+    QAction* Nuovalista1 = nullptr;
+    QAction* Salva1 = nullptr;
+    QAction* Salvaconnome1 = nullptr;
+    QAction* Apri1 = nullptr;
+    QAction* Filerecenti1 = nullptr;
+    QAction* Informazionilistaaggiuntive1 = nullptr;
+    QAction* Esci1 = nullptr;
+    QAction* Guida1 = nullptr;
+    QAction* Info1 = nullptr;
+    QAction* Informazionilistaaggiuntive2 = nullptr;
+    QAction* Nuovalista2 = nullptr;
+    QAction* Salvalista1 = nullptr;
+    QAction* Salvalistaconnome1 = nullptr;
+    QAction* Aprilista1 = nullptr;
+    QAction* Filerecenti2 = nullptr;
+    QAction* Esci2 = nullptr;
+    QAction* file11 = nullptr;
+    QAction* file21 = nullptr;
+    QAction* file31 = nullptr;
+
+signals:
+    // Closing the main window ends the program.
+    void mainWindowClosed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    void createControls(QWidget* client);
+    void createToolBar(QWidget* client);
+    void createMenus();
+    void connectShellCommands();
+    void runStartup();
+    void titleChanged(const QString& text);
+    bool closeQuery();
+
+    AppContext& m_ctx;
+    DocumentState m_document;
+    ChordListModel* m_list;
+    QStringList m_listFileBuffer;
+    RecentFiles m_recentFiles;
+    int m_titleScrollPos = 0;
+
+    ChooserController* m_chooser = nullptr;
+    ListController* m_listController = nullptr;
+    DocumentController* m_documents = nullptr;
+    PageController* m_page = nullptr;
+};

@@ -1,0 +1,27 @@
+#include "app/corvalto_app.h"
+#include "ui/real_prompts.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+
+    // The platform's own dialog texts in Italian, whatever the system locale.
+    QTranslator qtItalian;
+    if (qtItalian.load(QStringLiteral("qtbase_it"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        app.installTranslator(&qtItalian);
+    CorvaltoApp::installFonts();
+
+    RealPrompts prompts;
+    AppContext ctx;
+    ctx.prompts = &prompts;
+    ctx.programDir = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+
+    CorvaltoApp corvalto(ctx);
+    corvalto.show();
+    return app.exec();
+}

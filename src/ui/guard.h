@@ -1,0 +1,32 @@
+#pragma once
+
+#include "app/app_context.h"
+#include "app/errors.h"
+
+#include <QString>
+
+#include <exception>
+#include <utility>
+
+class QWidget;
+
+// The default error report: the text with a full stop appended when it lacks
+// one, the stop icon, and the current application title as caption.
+void reportError(AppContext& ctx, QWidget* owner, const QString& message);
+
+// Every handler is entered through this guard, so that no exception crosses Qt's
+// event machinery: an error skips the rest of the handler and is reported.
+// Returns false when the handler ended with an error.
+template <typename Handler>
+bool guarded(AppContext& ctx, QWidget* owner, Handler&& handler)
+{
+    try {
+        std::forward<Handler>(handler)();
+        return true;
+    } catch (const CorvaltoError& e) {
+        reportError(ctx, owner, e.message());
+    } catch (const std::exception& e) {
+        reportError(ctx, owner, QString::fromLocal8Bit(e.what()));
+    }
+    return false;
+}

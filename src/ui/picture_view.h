@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QLabel>
+#include <QString>
+
+class QMovie;
+
+// Shows a GIF picture (animated ones play) or a JPEG picture at its natural size
+// from the top-left corner; never resized to its picture. A file that cannot be
+// opened throws "Cannot open file <path>"; a file that is no readable picture
+// throws the reader's own error, and the view keeps its previous picture.
+class PictureView : public QLabel
+{
+    Q_OBJECT
+public:
+    explicit PictureView(QWidget* parent = nullptr);
+
+    void load(const QString& path);
+    void clearPicture();
+    // The path of the picture shown, empty when none.
+    QString fileName() const { return m_fileName; }
+    bool hasPicture() const { return !m_fileName.isEmpty(); }
+
+signals:
+    void clickedPicture();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QMovie* m_movie = nullptr;
+    QString m_fileName;
+};
