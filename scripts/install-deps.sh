@@ -25,6 +25,7 @@ x11-apps
 imagemagick
 fonts-texgyre
 fonts-dejavu-core
+fonts-dejavu-extra
 libgl1-mesa-dri
 "
 

@@ -8,6 +8,7 @@
 #include "riff/form8.h"
 #include "screensaver/form6.h"
 #include "screensaver/form7.h"
+#include "ui/window_placement.h"
 
 #include <QApplication>
 #include <QFont>
@@ -43,6 +44,7 @@ CorvaltoApp::~CorvaltoApp()
 
 void CorvaltoApp::show()
 {
+    centreOnScreen(m_ctx.windows.form1);
     m_ctx.windows.form1->show();
 }
 

@@ -20,6 +20,7 @@
 #include "ui/radio_group.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
@@ -62,6 +63,17 @@ void setHint(QWidget* w, const QString& hint)
     w->setToolTip(hint);
     if (w->accessibleName().isEmpty())
         w->setAccessibleName(hint);
+}
+
+// The designed 8-point captions are narrower than DejaVu Sans; the condensed cut
+// keeps the captions of the small fixed-size controls whole.
+QFont compactFont()
+{
+    QFont f(QStringLiteral("DejaVu Sans Condensed"));
+    f.setPointSize(QApplication::font().pointSize() > 0 ? QApplication::font().pointSize() : 8);
+    f.setBold(false);
+    f.setItalic(false);
+    return f;
 }
 
 template <typename W>
@@ -138,16 +150,16 @@ void Form1::createControls(QWidget* client)
                                     QStringLiteral("Riff Editor"), Panel1),
                     "BitBtn2");
     BitBtn2->setGeometry(4, 6, 113, 17);
-    BitBtn2->setFont(font());
     BitBtn2->setToolTip(QStringLiteral("Virmosk Riff Editor 1.0"));
     BitBtn1 = named(new QPushButton(style()->standardIcon(QStyle::SP_ComputerIcon),
                                     QStringLiteral("Screen Saver"), Panel1),
                     "BitBtn1");
     BitBtn1->setGeometry(503, 6, 113, 17);
-    BitBtn1->setFont(font());
     BitBtn1->setToolTip(QStringLiteral("Virmosk Screen Saver 1.0 Finale"));
-    for (QPushButton* b : {BitBtn1, BitBtn2})
+    for (QPushButton* b : {BitBtn1, BitBtn2}) {
         b->setIconSize(QSize(12, 12));
+        b->setFont(compactFont());
+    }
 
     note = named(new RadioGroup(QStringLiteral("Note"), chords::noteLabels(false), client), "note");
     note->setGeometry(0, 61, 97, 356);
@@ -228,7 +240,7 @@ void Form1::createControls(QWidget* client)
         e->setTextMargins(0, 0, 0, 0);
     }
     for (QPushButton* b : {Button1, Button2, Button3, Button4, Button5})
-        b->setFont(font());
+        b->setFont(compactFont());
 
     GroupBox1 = named(new QGroupBox(QStringLiteral("Altro"), client), "GroupBox1");
     GroupBox1->setGeometry(104, 360, 233, 57);
@@ -236,8 +248,10 @@ void Form1::createControls(QWidget* client)
     spazio->setGeometry(8, 24, 113, 17);
     spazio->setToolTip(QStringLiteral("Attiva uno spazio vuoto"));
     americana = named(new QCheckBox(QStringLiteral("Notazione Americana"), GroupBox1), "americana");
-    americana->setGeometry(104, 24, 121, 17);
+    americana->setGeometry(104, 24, 126, 17);
     americana->setFocusPolicy(Qt::ClickFocus);
+    americana->setFont(compactFont());
+    spazio->setFont(compactFont());
     americana->setToolTip(QStringLiteral("Visualizza i nomi delle note con la notazione americana"));
 
     StatusBar1 = named(new QWidget(client), "StatusBar1");
@@ -297,7 +311,7 @@ void Form1::createToolBar(QWidget* client)
     RxSpeedButton5 = button("RxSpeedButton5", QStyle::SP_FileDialogInfoView,
                             QStringLiteral("Informazioni lista aggiuntive"), 116);
     divider(142);
-    RxSpeedButton6 = button("RxSpeedButton6", QStyle::SP_DialogHelpButton, QStringLiteral("Guida"), 147);
+    RxSpeedButton6 = button("RxSpeedButton6", QStyle::SP_MessageBoxQuestion, QStringLiteral("Guida"), 147);
     RxSpeedButton7 = button("RxSpeedButton7", QStyle::SP_MessageBoxInformation,
                             QStringLiteral("About"), 178);
 }
