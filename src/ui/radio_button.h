@@ -15,4 +15,8 @@ public:
 
 signals:
     void selected();
+
+protected:
+    // The whole rectangle takes the click, not only the circle and the text.
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
 };

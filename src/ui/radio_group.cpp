@@ -4,13 +4,27 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 
+namespace {
+
+// The whole row of an item takes the click, not only its circle and text.
+class RadioItem : public QRadioButton
+{
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+};
+
+} // namespace
+
 RadioGroup::RadioGroup(const QString& caption, const QStringList& items, QWidget* parent)
     : QGroupBox(caption, parent), m_group(new QButtonGroup(this))
 {
     // Exclusivity is kept by hand so that the group can show no selection.
     m_group->setExclusive(false);
     for (int i = 0; i < items.size(); ++i) {
-        auto* b = new QRadioButton(items.at(i), this);
+        auto* b = new RadioItem(items.at(i), this);
         b->setObjectName(QStringLiteral("item%1").arg(i));
         b->setAutoExclusive(false);
         m_group->addButton(b, i);
