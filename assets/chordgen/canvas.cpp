@@ -3,7 +3,8 @@
 #include <cstddef>
 
 Canvas::Canvas(int width, int height, std::uint8_t background)
-    : m_width(width), m_height(height), m_pixels(static_cast<std::size_t>(width * height), background)
+    : m_width(width), m_height(height),
+      m_pixels(static_cast<std::size_t>(width * height), background)
 {
 }
 

@@ -23,8 +23,7 @@ constexpr int kMarkSize = 7;
 constexpr int kNumberRight = 38;
 constexpr int kDotDiameter = 11;
 
-const std::array<const char*, Shape::kStrings> kStringNames = {"MI", "la", "re", "sol", "si",
-                                                               "mi"};
+const std::array<const char*, Shape::kStrings> kStringNames = {"MI", "la", "re", "sol", "si", "mi"};
 
 // The low MI string (0) is drawn at the bottom.
 int stringY(int string)

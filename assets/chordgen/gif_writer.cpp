@@ -35,11 +35,10 @@ void writeGif(const Canvas& canvas, const std::string& path)
 
     ColorMapObject* map = GifMakeMapObject(static_cast<int>(entries.size()), entries.data());
     EGifSetGifVersion(gif, false);
-    bool ok = map &&
-              EGifPutScreenDesc(gif, canvas.width(), canvas.height(), kColourBits, 0, map) ==
-                  GIF_OK &&
-              EGifPutImageDesc(gif, 0, 0, canvas.width(), canvas.height(), false, nullptr) ==
-                  GIF_OK;
+    bool ok =
+        map &&
+        EGifPutScreenDesc(gif, canvas.width(), canvas.height(), kColourBits, 0, map) == GIF_OK &&
+        EGifPutImageDesc(gif, 0, 0, canvas.width(), canvas.height(), false, nullptr) == GIF_OK;
     std::vector<GifPixelType> line(static_cast<std::size_t>(canvas.width()));
     for (int y = 0; ok && y < canvas.height(); ++y) {
         line.assign(canvas.row(y), canvas.row(y) + canvas.width());

@@ -11,11 +11,11 @@
 #include "shape.h"
 #include "voicing_table.h"
 
+#include <cstdio>
 #include <exception>
 #include <fstream>
 #include <iostream>
 #include <set>
-#include <cstdio>
 #include <stdexcept>
 #include <string>
 
@@ -25,9 +25,9 @@ namespace {
 // picture, root, type, position (first or second), frets and fingers from low MI to high mi.
 std::string shapeTableRow(const Voicing& voicing, const Shape& shape)
 {
-    return pictureName(voicing) + '\t' + rootLabel(voicing.root) + '\t' +
-           typeLabel(voicing.type) + '\t' + (voicing.secondPosition ? "second" : "first") +
-           '\t' + shape.fretsText() + '\t' + shape.fingersText() + '\n';
+    return pictureName(voicing) + '\t' + rootLabel(voicing.root) + '\t' + typeLabel(voicing.type) +
+           '\t' + (voicing.secondPosition ? "second" : "first") + '\t' + shape.fretsText() + '\t' +
+           shape.fingersText() + '\n';
 }
 
 void writeTextFile(const std::string& path, const std::string& text)
