@@ -14,7 +14,9 @@
 
 #include <QGroupBox>
 
+#include <QAction>
 #include <QLineEdit>
+#include <QToolButton>
 #include <QListView>
 #include <QTest>
 #include <QTimer>
@@ -59,6 +61,7 @@ private slots:
     void markClean();
     void closeQuery_data();
     void closeQuery();
+    void shellCommands();
     void configMissing();
     void configWithFiveLines();
     void bannerMissing();
@@ -273,6 +276,24 @@ void TestStartup::closeQuery()
     }
     QCOMPARE(f->isVisible(), !closed);
     QCOMPARE(f->list().count(), entries);
+}
+
+// Help and the banner's link go to the desktop shell; nothing is reported.
+void TestStartup::shellCommands()
+{
+    TestApp t;
+    Form1* f = t.w().form1;
+    f->Guida1->trigger();
+    QTest::mouseClick(f->RxSpeedButton6, Qt::LeftButton);
+    QTest::mouseClick(f->Image2, Qt::LeftButton);
+    const auto& calls = t.prompts.calls();
+    QCOMPARE(calls.size(), 3);
+    QCOMPARE(calls[0].kind, QStringLiteral("document"));
+    QCOMPARE(calls[0].text, t.folder->file(QStringLiteral("Corvalto 3.0 Help.html")));
+    QCOMPARE(calls[1].text, calls[0].text);
+    QCOMPARE(calls[2].kind, QStringLiteral("url"));
+    QVERIFY(calls[2].text.startsWith(QLatin1String("https://")));
+    QCOMPARE(f->Guida1->shortcut(), QKeySequence(QStringLiteral("Ctrl+G")));
 }
 
 void TestStartup::configMissing()
