@@ -1,13 +1,149 @@
 #include "app/form2.h"
 
+#include "app/author.h"
+#include "app/form1.h"
+#include "chordlist/chord_list_model.h"
+#include "ui/credits_panel.h"
+#include "ui/guard.h"
+#include "ui/picture_view.h"
+#include "ui/prompts.h"
+
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
+
+namespace {
+
+template <typename W>
+W* named(W* w, const char* name)
+{
+    w->setObjectName(QString::fromLatin1(name));
+    return w;
+}
+
+} // namespace
+
 Form2::Form2(AppContext& ctx, QWidget* parent) : QWidget(parent, Qt::Window), m_ctx(ctx)
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("About"));
+    // A dialog frame with the close box only, above the program's other windows.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
     setFixedSize(369, 448);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, p.color(QPalette::ToolTipBase));
+    p.setColor(QPalette::WindowText, Qt::black);
+    setPalette(p);
+    setAutoFillBackground(true);
+    createControls();
+
+    connect(SecretPanel1, &CreditsPanel::clicked, this,
+            [this] { guarded(m_ctx, this, [this] { m_ctx.prompts->openUrl(author::webPage()); }); });
+    connect(Button1, &QPushButton::clicked, this, &QWidget::close);
+    SecretPanel1->setActive(true);
+}
+
+void Form2::createControls()
+{
+    Bevel1 = named(new QFrame(this), "Bevel1");
+    Bevel1->setGeometry(8, 7, 355, 267);
+    Bevel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+
+    WebBrowser1 = named(new PictureView(this), "WebBrowser1");
+    WebBrowser1->setGeometry(9, 8, 353, 265);
+    WebBrowser1->setAccessibleName(QStringLiteral("Animazione"));
+
+    auto label = [this](const char* name, const QString& text, int left, int top, int width,
+                        bool heading) {
+        auto* l = named(new QLabel(text, this), name);
+        if (width > 0) {
+            l->setGeometry(left, top, width, 16);
+            l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        } else {
+            l->move(left, top);
+            l->adjustSize();
+        }
+        if (heading) {
+            QFont f = l->font();
+            f.setBold(true);
+            f.setUnderline(true);
+            l->setFont(f);
+            if (width <= 0)
+                l->adjustSize();
+        }
+        return l;
+    };
+    Label1 = label("Label1", QStringLiteral("Requisiti minimi di sistema:"), 8, 280, 353, true);
+    Label2 = label("Label2", QStringLiteral("Windows 9x/Me*, Directx 8.0a*, Macromedia Flash Player 5.0*"),
+                   8, 296, 353, false);
+    Label4 = label("Label4",
+                   QStringLiteral("Microsoft Internet Explorer 6*, monitor e scheda video che supportino"),
+                   8, 312, 353, false);
+    Label10 = label("Label10",
+                    QStringLiteral("una risoluzione di almeno 1024x768dpi. *versione consigliata."), 8,
+                    328, 353, false);
+    Label6 = label("Label6", QStringLiteral("Ultima modifica:"), 40, 344, 0, true);
+    Label7 = label("Label7", QStringLiteral("26/10/2001"), 136, 344, 0, false);
+    Label8 = label("Label8", QStringLiteral("N° liste contenute:"), 208, 344, 0, true);
+    Label9 = label("Label9", QStringLiteral("5"), 320, 344, 0, false);
+
+    SecretPanel1 = named(new CreditsPanel(this), "SecretPanel1");
+    SecretPanel1->setGeometry(8, 368, 353, 41);
+    SecretPanel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    SecretPanel1->setCursor(Qt::PointingHandCursor);
+    SecretPanel1->setToolTip(QStringLiteral("Clicca per entrare nel sito..."));
+    SecretPanel1->setAccessibleName(SecretPanel1->toolTip());
+    QPalette panel = SecretPanel1->palette();
+    panel.setColor(QPalette::Window, QColor(219, 210, 217));
+    SecretPanel1->setPalette(panel);
+    SecretPanel1->setAutoFillBackground(true);
+    SecretPanel1->setLines({QStringLiteral("Corvalto by Virmosk   --- Versione 3.0 ---"), QString(),
+                            QStringLiteral("Sito internet : ") + author::webPage(), QString(),
+                            QStringLiteral("E-mail : ") + author::email()});
+
+    Image1 = named(new QLabel(this), "Image1");
+    Image1->setGeometry(264, 413, 100, 28);
+    Image1->setPixmap(QPixmap(m_ctx.programDir + QStringLiteral("imm/badge.gif")));
+
+    Button1 = named(new QPushButton(QStringLiteral("Chiudi"), this), "Button1");
+    Button1->setGeometry(144, 416, 75, 25);
+    Button1->setFocusPolicy(Qt::ClickFocus);
 }
 
 void Form2::aboutCommand()
 {
+    Form1* form1 = m_ctx.windows.form1;
+    // Until the user selects an entry again, remove and insert are refused; the
+    // counter keeps showing the old position.
+    form1->list().setEntrySelected(false);
+    form1->Edit2->setEnabled(false);
+
+    loadAnimation();
+    SecretPanel1->setActive(true);
+
+    if (!m_placed) {
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            QRect frame = frameGeometry();
+            frame.moveCenter(screen->availableGeometry().center());
+            move(frame.topLeft());
+        }
+        m_placed = true;
+    }
     show();
+    raise();
+}
+
+void Form2::loadAnimation()
+{
+    // A missing animation leaves the view empty; the window works otherwise.
+    try {
+        WebBrowser1->load(m_ctx.programDir + QStringLiteral("imm/about.gif"));
+    } catch (const CorvaltoError&) {
+        WebBrowser1->clearPicture();
+    }
 }

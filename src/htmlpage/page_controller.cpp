@@ -1,7 +1,98 @@
 #include "htmlpage/page_controller.h"
 
+#include "app/document_state.h"
 #include "app/form1.h"
+#include "app/text_file.h"
+#include "chordlist/chord_list_model.h"
+#include "documents/document_controller.h"
+#include "documents/form4.h"
+#include "documents/form5.h"
+#include "htmlpage/form3.h"
+#include "htmlpage/page_builder.h"
+#include "ui/browser_view.h"
+#include "ui/guard.h"
+#include "ui/prompts.h"
 
-PageController::PageController(Form1& form) : QObject(&form), m_form(form) {}
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShortcut>
 
-void PageController::generatePage() {}
+namespace {
+
+const QString DefaultTitle = QStringLiteral("Titolo lista");
+
+} // namespace
+
+PageController::PageController(Form1& form) : QObject(&form), m_form(form)
+{
+    auto run = [this] { guarded(m_form.context(), &m_form, [this] { generatePage(); }); };
+    connect(m_form.Button5, &QPushButton::clicked, this, run);
+    // Button5 is the main window's cancel button: Esc anywhere in it runs the command.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), &m_form);
+    escape->setObjectName(QStringLiteral("EscapeShortcut"));
+    escape->setContext(Qt::WindowShortcut);
+    connect(escape, &QShortcut::activated, this, run);
+}
+
+QString PageController::pagePath() const
+{
+    return htmlpage::pagePath(document::directoryPart(m_form.document().currentListFile),
+                              m_form.document().currentListFile);
+}
+
+void PageController::generatePage()
+{
+    AppContext& ctx = m_form.context();
+    ChordListModel& list = m_form.list();
+    const DocumentState& doc = m_form.document();
+
+    if (list.isEmpty()) {
+        ctx.prompts->information(&m_form, QStringLiteral("Lista Vuota."));
+        return;
+    }
+    if (!doc.listHasFile) {
+        // The page is made from a saved list only; saving now does not make it.
+        ctx.prompts->information(&m_form, QStringLiteral(
+            "Occorre salvare la lista almeno un volta per poter visualizzare la Pagina "
+            "anteprima lista (Html)."));
+        m_form.documents().saveListAs();
+        return;
+    }
+    if (m_form.Edit1->text() == DefaultTitle &&
+        ctx.prompts->question(&m_form, QStringLiteral("Il titolo della lista non è stato "
+                                                      "modificato. Modificarlo ora?"),
+                              false) == Prompts::Answer::Yes) {
+        // The title dialog runs this command again when the user confirms a title.
+        if (Form4* form4 = ctx.windows.form4) {
+            form4->show();
+            form4->raise();
+            form4->activateWindow();
+        }
+        return;
+    }
+
+    Form3* preview = ctx.windows.form3;
+    // The page shows the list in memory, which may differ from the saved file.
+    preview->modificata->setVisible(doc.listModified);
+    preview->showPreview();
+    m_form.hide();
+
+    htmlpage::PageInput input;
+    input.title = m_form.Edit1->text();
+    input.entries = list.lines();
+    for (int i = 0; i < list.count(); ++i)
+        input.pictures.append(list.picture(i));
+    if (Form5* form5 = ctx.windows.form5)
+        input.information = form5->informationLines();
+    input.listFile = doc.currentListFile;
+    input.programDir = ctx.programDir;
+    const QStringList page = htmlpage::buildPage(input);
+    preview->setPageLines(page);
+
+    m_pageFolder = document::directoryPart(doc.currentListFile);
+    const QString path = htmlpage::pagePath(m_pageFolder, doc.currentListFile);
+    textfile::writeLines(path, page);
+    preview->WebBrowser1->navigate(path);
+}

@@ -1,0 +1,160 @@
+// The About window and the About command of the main window.
+#include "app/author.h"
+#include "app/form1.h"
+#include "app/form2.h"
+#include "chordlist/chord_list_model.h"
+#include "support/test_app.h"
+#include "ui/credits_panel.h"
+#include "ui/picture_view.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMovie>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+class TestAbout : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { initTestEnvironment(); }
+
+    void commandClearsSelection_data();
+    void commandClearsSelection();
+    void twoCommandsGiveOneWindow();
+    void creditsScrollAndWrap();
+    void creditsClickOpensWebPage();
+    void closeHides();
+};
+
+void TestAbout::commandClearsSelection_data()
+{
+    QTest::addColumn<bool>("fromMenu");
+    QTest::newRow("Help menu") << true;
+    QTest::newRow("tool button") << false;
+}
+
+void TestAbout::commandClearsSelection()
+{
+    QFETCH(bool, fromMenu);
+    TestApp t;
+    Form1* form = t.w().form1;
+    form->show();
+    form->list().appendLine(QStringLiteral("DO Maggiore"));
+    form->list().appendLine(QStringLiteral("LA Minore"));
+    form->list().setSelectedPos(1);
+    form->list().setEntrySelected(true);
+    form->Edit2->setText(QStringLiteral("2"));
+    form->Edit2->setEnabled(true);
+    t.prompts.clear();
+
+    if (fromMenu)
+        form->Info1->trigger();
+    else
+        QTest::mouseClick(form->RxSpeedButton7, Qt::LeftButton);
+
+    Form2* about = t.w().form2;
+    QVERIFY(about->isVisible());
+    QVERIFY(about->windowFlags() & Qt::WindowStaysOnTopHint);
+    QVERIFY(!form->list().entrySelected());
+    QVERIFY(!form->Edit2->isEnabled());
+    QCOMPARE(form->Edit2->text(), QStringLiteral("2"));
+    // The main window stays usable.
+    QVERIFY(form->isVisible());
+    QVERIFY(!about->isModal());
+    QVERIFY(t.prompts.calls().isEmpty());
+}
+
+void TestAbout::twoCommandsGiveOneWindow()
+{
+    TestApp t;
+    Form1* form = t.w().form1;
+    form->show();
+    Form2* about = t.w().form2;
+
+    form->Info1->trigger();
+    QMovie* first = about->WebBrowser1->movie();
+    QVERIFY(first);
+    QCOMPARE(first->frameCount(), 80);
+    QCOMPARE(first->currentImage().size(), QSize(353, 265));
+    QTRY_VERIFY(first->currentFrameNumber() > 0);
+    const QPoint place = about->pos();
+
+    form->Info1->trigger();
+
+    int shown = 0;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        shown += w->objectName() == QStringLiteral("Form2") && w->isVisible();
+    QCOMPARE(shown, 1);
+    QCOMPARE(about->pos(), place);
+    // The animation starts again from its first frame.
+    QMovie* second = about->WebBrowser1->movie();
+    QVERIFY(second);
+    QVERIFY(second->currentFrameNumber() <= 1);
+}
+
+void TestAbout::creditsScrollAndWrap()
+{
+    TestApp t;
+    CreditsPanel* credits = t.w().form2->SecretPanel1;
+    QCOMPARE(credits->lines(),
+             QStringList({QStringLiteral("Corvalto by Virmosk   --- Versione 3.0 ---"), QString(),
+                          QStringLiteral("Sito internet : ") + author::webPage(), QString(),
+                          QStringLiteral("E-mail : ") + author::email()}));
+    // Scrolling runs from the window's creation, hidden or not.
+    QVERIFY(credits->isActive());
+    const int start = credits->position();
+    QTRY_VERIFY_WITH_TIMEOUT(credits->position() != start, 2000);
+
+    credits->setActive(false);
+    const int cycle = credits->cycleLength();
+    // The panel's height and the five lines of text.
+    QVERIFY(cycle > credits->contentsRect().height() + 5 * credits->fontMetrics().height() - 1);
+    while (credits->position() != 0)
+        credits->advance();
+    credits->advance();
+    QCOMPARE(credits->position(), 1);
+    for (int i = 1; i < cycle; ++i)
+        credits->advance();
+    QCOMPARE(credits->position(), 0);
+
+    // The About command starts it again.
+    t.w().form1->Info1->trigger();
+    QVERIFY(credits->isActive());
+}
+
+void TestAbout::creditsClickOpensWebPage()
+{
+    TestApp t;
+    t.w().form1->Info1->trigger();
+    t.prompts.clear();
+    CreditsPanel* credits = t.w().form2->SecretPanel1;
+
+    QTest::mouseClick(credits, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseClick(credits, Qt::LeftButton, {}, QPoint(credits->width() - 5, credits->height() - 5));
+
+    QCOMPARE(t.prompts.texts(QStringLiteral("url")), QStringList({author::webPage(), author::webPage()}));
+    QCOMPARE(credits->cursor().shape(), Qt::PointingHandCursor);
+}
+
+void TestAbout::closeHides()
+{
+    TestApp t;
+    Form1* form = t.w().form1;
+    form->show();
+    form->Info1->trigger();
+    Form2* about = t.w().form2;
+
+    QTest::mouseClick(about->Button1, Qt::LeftButton);
+
+    QVERIFY(!about->isVisible());
+    QVERIFY(form->isVisible());
+    form->Info1->trigger();
+    QVERIFY(about->isVisible());
+}
+
+QTEST_MAIN(TestAbout)
+#include "test_about.moc"

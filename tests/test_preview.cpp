@@ -1,0 +1,438 @@
+// "Pagina Html" on the real main window, and the preview window it shows.
+#include "app/form1.h"
+#include "app/text_file.h"
+#include "chordlist/chord_list_model.h"
+#include "documents/form4.h"
+#include "documents/form5.h"
+#include "htmlpage/form3.h"
+#include "htmlpage/page_builder.h"
+#include "htmlpage/page_controller.h"
+#include "support/test_app.h"
+#include "ui/browser_view.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextFragment>
+
+namespace {
+
+const QString NotSavedMessage = QStringLiteral(
+    "Occorre salvare la lista almeno un volta per poter visualizzare la Pagina anteprima lista (Html).");
+const QString TitleQuestion =
+    QStringLiteral("Il titolo della lista non è stato modificato. Modificarlo ora?");
+
+struct Entry
+{
+    QString text;
+    QString picture;
+};
+
+// A list as the chooser and the list commands leave it: lines with their pictures.
+void fillList(Form1* form, const QList<Entry>& entries)
+{
+    for (const Entry& e : entries) {
+        const int slot = form->list().count();
+        form->list().appendLine(e.text);
+        form->list().setPicture(slot, e.picture);
+    }
+}
+
+QList<Entry> twelveChords()
+{
+    return {{QStringLiteral("DO Maggiore"), QStringLiteral("do.gif")},
+            {QStringLiteral("LA Minore"), QStringLiteral("la_min.gif")},
+            {QStringLiteral("FA Maggiore"), QStringLiteral("fa.gif")},
+            {QStringLiteral("SOL Maggiore"), QStringLiteral("sol.gif")},
+            {QStringLiteral("-"), QString()},
+            {QStringLiteral("MI Minore"), QStringLiteral("mi_min.gif")},
+            {QStringLiteral("RE Minore 7"), QStringLiteral("re_min7.gif")},
+            {QStringLiteral("SOL 7"), QStringLiteral("sol7.gif")},
+            {QStringLiteral("DO Maggiore"), QStringLiteral("do.gif")},
+            {QStringLiteral("-"), QString()},
+            {QStringLiteral("LA Maggiore"), QStringLiteral("la.gif")},
+            {QStringLiteral("RE Maggiore"), QStringLiteral("re.gif")},
+            {QStringLiteral("MI Maggiore"), QStringLiteral("mi.gif")},
+            {QStringLiteral("SI 7"), QStringLiteral("si7.gif")}};
+}
+
+// A titled list saved as liste/<name> in the test's program folder.
+QString savedList(TestApp& t, const QString& name = QStringLiteral("Canzone.qvl"),
+                  const QString& title = QStringLiteral("Canzone"))
+{
+    Form1* form = t.w().form1;
+    form->Edit1->setText(title);
+    fillList(form, {{QStringLiteral("DO Maggiore"), QStringLiteral("do.gif")},
+                    {QStringLiteral("-"), QString()},
+                    {QStringLiteral("LA Minore"), QStringLiteral("la_min.gif")}});
+    const QString path = t.folder->file(QStringLiteral("liste/") + name);
+    form->document().currentListFile = path;
+    form->document().listHasFile = true;
+    form->document().listModified = false;
+    t.prompts.clear();
+    return path;
+}
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// The names of the pictures the view has laid out, and whether each was loaded.
+QMap<QString, bool> picturesShown(BrowserView* view)
+{
+    view->grab(); // lays the page out, which loads its pictures
+    QMap<QString, bool> shown;
+    for (QTextBlock b = view->document()->begin(); b.isValid(); b = b.next()) {
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat f = it.fragment().charFormat();
+            if (!f.isImageFormat())
+                continue;
+            const QString name = f.toImageFormat().name();
+            const QVariant data = view->document()->resource(QTextDocument::ImageResource, QUrl(name));
+            shown.insert(QUrl(name).fileName(), data.isValid() && !data.isNull());
+        }
+    }
+    return shown;
+}
+
+} // namespace
+
+class TestPreview : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { initTestEnvironment(); }
+
+    void preconditions_data();
+    void preconditions();
+    void defaultTitle_data();
+    void defaultTitle();
+    void writesPageBesideList();
+    void escapeRunsCommand();
+    void modifiedLabel_data();
+    void modifiedLabel();
+    void failedWrite();
+    void closingBringsMainWindowBack_data();
+    void closingBringsMainWindowBack();
+    void refreshReadsFromDisk();
+    void refreshAfterDeleteRegeneratesNothing();
+    void buttonsOfPreview();
+    void showsEveryPictureAndTextAsTyped();
+    void linksOpenInDesktopBrowser();
+};
+
+void TestPreview::preconditions_data()
+{
+    QTest::addColumn<bool>("withEntries");
+    QTest::addColumn<bool>("hasFile");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("empty list with a file") << false << true << QStringLiteral("Lista Vuota.");
+    QTest::newRow("empty list never saved") << false << false << QStringLiteral("Lista Vuota.");
+    QTest::newRow("list never saved") << true << false << NotSavedMessage;
+}
+
+void TestPreview::preconditions()
+{
+    QFETCH(bool, withEntries);
+    QFETCH(bool, hasFile);
+    QFETCH(QString, message);
+
+    TestApp t;
+    Form1* form = t.w().form1;
+    form->show();
+    form->Edit1->setText(QStringLiteral("Canzone"));
+    if (withEntries)
+        fillList(form, {{QStringLiteral("DO Maggiore"), QStringLiteral("do.gif")}});
+    const QString path = t.folder->file(QStringLiteral("liste/Canzone.qvl"));
+    form->document().currentListFile = hasFile ? path : QStringLiteral("Nuova lista");
+    form->document().listHasFile = hasFile;
+    t.prompts.clear();
+    // The user saves when asked: still no page in this run.
+    t.prompts.chooseFile(path);
+
+    QTest::mouseClick(form->Button5, Qt::LeftButton);
+
+    QCOMPARE(t.prompts.texts(QStringLiteral("information")), QStringList{message});
+    QVERIFY(t.prompts.texts(QStringLiteral("question")).isEmpty());
+    QVERIFY(!t.w().form3->isVisible());
+    QVERIFY(form->isVisible());
+    QVERIFY(QDir(t.folder->file(QStringLiteral("liste"))).entryList({QStringLiteral("*.html")}).isEmpty());
+    if (message == NotSavedMessage) {
+        // The "information" call comes first, then the save dialog of Save list as.
+        QVERIFY(t.prompts.calls().size() >= 1);
+        QCOMPARE(t.prompts.calls().constFirst().kind, QStringLiteral("information"));
+    }
+}
+
+void TestPreview::defaultTitle_data()
+{
+    QTest::addColumn<bool>("answerYes");
+    QTest::newRow("Yes: only the title dialog") << true;
+    QTest::newRow("No: the page with that title") << false;
+}
+
+void TestPreview::defaultTitle()
+{
+    QFETCH(bool, answerYes);
+    TestApp t;
+    Form1* form = t.w().form1;
+    form->show();
+    const QString list = savedList(t, QStringLiteral("Canzone.qvl"), QStringLiteral("Titolo lista"));
+    t.prompts.answer(answerYes ? Prompts::Answer::Yes : Prompts::Answer::No);
+
+    QTest::mouseClick(form->Button5, Qt::LeftButton);
+
+    QCOMPARE(t.prompts.texts(QStringLiteral("question")), QStringList{TitleQuestion});
+    QCOMPARE(t.prompts.calls().constFirst().withCancel, false);
+    const QString page = list + QStringLiteral(".html");
+    if (answerYes) {
+        QVERIFY(t.w().form4->isVisible());
+        QVERIFY(!t.w().form3->isVisible());
+        QVERIFY(form->isVisible());
+        QVERIFY(!QFile::exists(page));
+    } else {
+        QVERIFY(!t.w().form4->isVisible());
+        QVERIFY(t.w().form3->isVisible());
+        QVERIFY(!form->isVisible());
+        QVERIFY(fileBytes(page).contains("color=\"#333399\">Titolo lista</font>"));
+    }
+}
+
+void TestPreview::writesPageBesideList()
+{
+    TestApp t;
+    Form1* form = t.w().form1;
+    form->show();
+    const QString list = savedList(t, QStringLiteral("Lista.qvl"));
+    t.w().form5->setInformationLines({QStringLiteral("Capo al II tasto")});
+    const QStringList information = t.w().form5->informationLines();
+
+    QTest::mouseClick(form->Button5, Qt::LeftButton);
+
+    QVERIFY(t.prompts.calls().isEmpty());
+    const QString page = list + QStringLiteral(".html");
+    QCOMPARE(form->page().pageFolder(), t.folder->file(QStringLiteral("liste/")));
+    const QStringList expected = htmlpage::buildPage(
+        {QStringLiteral("Canzone"),
+         {QStringLiteral("DO Maggiore"), QStringLiteral("-"), QStringLiteral("LA Minore")},
+         {QStringLiteral("do.gif"), QString(), QStringLiteral("la_min.gif")},
+         information,
+         list,
+         t.folder->path()});
+    QCOMPARE(fileBytes(page), textfile::encodeLines(expected));
+    QCOMPARE(t.w().form3->pageLines(), expected);
+    QCOMPARE(t.w().form3->WebBrowser1->path(), page);
+    QVERIFY(t.w().form3->isVisible());
+    QVERIFY(!form->isVisible());
+
+    // Generating again replaces the page with the list in memory.
+    t.w().form3->close();
+    form->Edit1->setText(QStringLiteral("Canzone nuova"));
+    QTest::mouseClick(form->Button5, Qt::LeftButton);
+    QVERIFY(fileBytes(page).contains(">Canzone nuova</font>"));
+    QCOMPARE(QDir(t.folder->file(QStringLiteral("liste"))).entryList({QStringLiteral("*.html")}),
+             QStringList{QStringLiteral("Lista.qvl.html")});
+}
+
+void TestPreview::escapeRunsCommand()
+{
+    TestApp t;
+    Form1* form = t.w().form1;
+    form->show();
+    const QString list = savedList(t);
+    form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form));
+
+    // Esc reaches the main window's cancel button from any of its controls.
+    QTest::keyClick(form->Edit1, Qt::Key_Escape);
+
+    QVERIFY(QFile::exists(list + QStringLiteral(".html")));
+    QVERIFY(t.w().form3->isVisible());
+    QVERIFY(!form->isVisible());
+}
+
+void TestPreview::modifiedLabel_data()
+{
+    QTest::addColumn<bool>("modified");
+    QTest::newRow("unsaved changes") << true;
+    QTest::newRow("as saved") << false;
+}
+
+void TestPreview::modifiedLabel()
+{
+    QFETCH(bool, modified);
+    TestApp t;
+    Form1* form = t.w().form1;
+    form->show();
+    savedList(t);
+    form->document().listModified = modified;
+
+    QTest::mouseClick(form->Button5, Qt::LeftButton);
+
+    Form3* preview = t.w().form3;
+    QCOMPARE(preview->modificata->isVisible(), modified);
+    QCOMPARE(preview->modificata->text(), QStringLiteral("*Lista modificata"));
+    // The label keeps the state of the last generation.
+    form->document().listModified = !modified;
+    QCOMPARE(preview->modificata->isVisible(), modified);
+}
+
+void TestPreview::failedWrite()
+{
+    TestApp t;
+    Form1* form = t.w().form1;
+    form->show();
+    const QString list = savedList(t);
+    const QString page = list + QStringLiteral(".html");
+    // A folder where the page should go: the page cannot be written.
+    QVERIFY(QDir().mkpath(page));
+
+    QTest::mouseClick(form->Button5, Qt::LeftButton);
+
+    QCOMPARE(t.prompts.texts(QStringLiteral("error")),
+             QStringList{QStringLiteral("Cannot create file %1.").arg(page)});
+    QCOMPARE(t.prompts.calls().constLast().caption, t.ctx.applicationTitle);
+    QVERIFY(t.w().form3->isVisible());
+    QVERIFY(!form->isVisible());
+    QVERIFY(QFileInfo(page).isDir());
+}
+
+void TestPreview::closingBringsMainWindowBack_data()
+{
+    QTest::addColumn<bool>("byButton");
+    QTest::newRow("Chiudi") << true;
+    QTest::newRow("the window's close") << false;
+}
+
+void TestPreview::closingBringsMainWindowBack()
+{
+    QFETCH(bool, byButton);
+    TestApp t;
+    Form1* form = t.w().form1;
+    form->show();
+    savedList(t);
+    QTest::mouseClick(form->Button5, Qt::LeftButton);
+    Form3* preview = t.w().form3;
+    QVERIFY(preview->isVisible());
+
+    if (byButton)
+        QTest::mouseClick(preview->Button2, Qt::LeftButton);
+    else
+        preview->close();
+
+    QVERIFY(!preview->isVisible());
+    QVERIFY(form->isVisible());
+}
+
+void TestPreview::refreshReadsFromDisk()
+{
+    TestApp t;
+    Form1* form = t.w().form1;
+    form->show();
+    const QString page = savedList(t) + QStringLiteral(".html");
+    QTest::mouseClick(form->Button5, Qt::LeftButton);
+    Form3* preview = t.w().form3;
+    QVERIFY(preview->WebBrowser1->toPlainText().contains(QStringLiteral("DO Maggiore")));
+
+    textfile::writeLines(page, {QStringLiteral("<html><body>Pagina cambiata</body></html>")});
+    form->Edit1->setText(QStringLiteral("Titolo nuovo"));
+    QTest::mouseClick(preview->Button6, Qt::LeftButton);
+
+    QCOMPARE(preview->WebBrowser1->toPlainText().trimmed(), QStringLiteral("Pagina cambiata"));
+    QCOMPARE(fileBytes(page), QByteArray("<html><body>Pagina cambiata</body></html>\r\n"));
+}
+
+void TestPreview::refreshAfterDeleteRegeneratesNothing()
+{
+    TestApp t;
+    Form1* form = t.w().form1;
+    form->show();
+    const QString page = savedList(t) + QStringLiteral(".html");
+    QTest::mouseClick(form->Button5, Qt::LeftButton);
+    Form3* preview = t.w().form3;
+    QVERIFY(!preview->WebBrowser1->showsError());
+    QVERIFY(QFile::remove(page));
+
+    QTest::mouseClick(preview->Button6, Qt::LeftButton);
+
+    QVERIFY(!QFile::exists(page));
+    QVERIFY(preview->WebBrowser1->showsError());
+    QVERIFY(preview->WebBrowser1->toPlainText().contains(page));
+    QVERIFY(t.prompts.calls().isEmpty());
+    QVERIFY(preview->isVisible());
+}
+
+void TestPreview::buttonsOfPreview()
+{
+    TestApp t;
+    Form1* form = t.w().form1;
+    form->show();
+    const QString list = savedList(t);
+    QTest::mouseClick(form->Button5, Qt::LeftButton);
+    Form3* preview = t.w().form3;
+
+    QTest::mouseClick(preview->Button1, Qt::LeftButton);
+    QTest::mouseClick(preview->Button5, Qt::LeftButton);
+    QCOMPARE(t.prompts.texts(QStringLiteral("document")), QStringList{list + QStringLiteral(".html")});
+    QCOMPARE(t.prompts.texts(QStringLiteral("folder")), QStringList{QStringLiteral("riff")});
+
+    QTest::mouseClick(preview->Button4, Qt::LeftButton);
+    QVERIFY(t.w().form4->isVisible());
+    QTest::mouseClick(preview->Button3, Qt::LeftButton);
+    QVERIFY(t.w().form5->isVisible());
+    // Neither takes the preview's place.
+    QVERIFY(preview->isVisible());
+    QVERIFY(!form->isVisible());
+}
+
+void TestPreview::showsEveryPictureAndTextAsTyped()
+{
+    TestApp t;
+    if (!QFile::exists(t.folder->file(QStringLiteral("imm/do.gif"))))
+        QSKIP("the chord pictures are not built");
+    Form1* form = t.w().form1;
+    form->show();
+    form->Edit1->setText(QStringLiteral("Accordi <facili> & \"belli\""));
+    fillList(form, twelveChords());
+    form->document().currentListFile = t.folder->file(QStringLiteral("liste/Dodici.qvl"));
+    form->document().listHasFile = true;
+    t.prompts.clear();
+
+    QTest::mouseClick(form->Button5, Qt::LeftButton);
+
+    BrowserView* view = t.w().form3->WebBrowser1;
+    const QMap<QString, bool> shown = picturesShown(view);
+    QCOMPARE(shown.size(), 11); // distinct pictures of the twelve chords
+    for (auto it = shown.cbegin(); it != shown.cend(); ++it)
+        QVERIFY2(it.value(), qPrintable(it.key()));
+    QVERIFY(view->toPlainText().contains(QStringLiteral("Accordi <facili> & \"belli\"")));
+    QVERIFY(view->toPlainText().contains(QStringLiteral("- DO Maggiore - LA Minore - FA Maggiore - SOL Maggiore -")));
+}
+
+void TestPreview::linksOpenInDesktopBrowser()
+{
+    TestApp t;
+    Form1* form = t.w().form1;
+    form->show();
+    savedList(t);
+    QTest::mouseClick(form->Button5, Qt::LeftButton);
+    BrowserView* view = t.w().form3->WebBrowser1;
+    const QString page = view->path();
+
+    emit view->anchorClicked(QUrl(QStringLiteral("https://virmosk.example.org/corvalto")));
+
+    QCOMPARE(t.prompts.texts(QStringLiteral("url")),
+             QStringList{QStringLiteral("https://virmosk.example.org/corvalto")});
+    QCOMPARE(view->path(), page);
+    QVERIFY(view->toPlainText().contains(QStringLiteral("DO Maggiore")));
+}
+
+QTEST_MAIN(TestPreview)
+#include "test_preview.moc"
