@@ -1,5 +1,18 @@
 #include "chordlist/chord_list_model.h"
 
+// Marks the span of a structural change of the lines.
+class ChordListModel::ChangeScope
+{
+public:
+    explicit ChangeScope(ChordListModel& model) : m_model(model) { ++m_model.m_changing; }
+    ~ChangeScope() { --m_model.m_changing; }
+    ChangeScope(const ChangeScope&) = delete;
+    ChangeScope& operator=(const ChangeScope&) = delete;
+
+private:
+    ChordListModel& m_model;
+};
+
 ChordListModel::ChordListModel(QObject* parent) : QAbstractListModel(parent) {}
 
 int ChordListModel::rowCount(const QModelIndex& parent) const
@@ -30,6 +43,46 @@ void ChordListModel::setPicture(int slot, const QString& fileName)
     m_pictures[static_cast<size_t>(slot)] = fileName;
 }
 
+bool ChordListModel::appendEntry(const QString& line, const QString& picture)
+{
+    return insertEntry(count(), line, picture);
+}
+
+bool ChordListModel::insertEntry(int position, const QString& line, const QString& picture)
+{
+    if (isFull() || position < 0 || position > count())
+        return false;
+    const QString pending = pendingPicture();
+    const int n = count();
+    for (int i = n; i > position; --i)
+        slot(i) = slot(i - 1);
+    slot(position) = picture;
+    insertLine(position, line);
+    setPendingPicture(pending);
+    return true;
+}
+
+void ChordListModel::removeEntry(int position)
+{
+    if (!isEntry(position))
+        return;
+    const QString pending = pendingPicture();
+    const int last = lastIndex();
+    for (int i = position; i < last; ++i)
+        slot(i) = slot(i + 1);
+    slot(last + 1).clear();
+    removeLine(position);
+    setPendingPicture(pending);
+}
+
+void ChordListModel::clearEntries()
+{
+    const QString pending = pendingPicture();
+    clearLines();
+    clearPictures();
+    setPendingPicture(pending);
+}
+
 void ChordListModel::appendLine(const QString& text)
 {
     insertLine(count(), text);
@@ -39,6 +92,7 @@ void ChordListModel::insertLine(int position, const QString& text)
 {
     if (isFull() || position < 0 || position > count())
         return;
+    const ChangeScope scope(*this);
     beginInsertRows(QModelIndex(), position, position);
     m_lines.insert(position, text);
     endInsertRows();
@@ -48,6 +102,7 @@ void ChordListModel::removeLine(int position)
 {
     if (!isEntry(position))
         return;
+    const ChangeScope scope(*this);
     beginRemoveRows(QModelIndex(), position, position);
     m_lines.removeAt(position);
     endRemoveRows();
@@ -55,6 +110,7 @@ void ChordListModel::removeLine(int position)
 
 void ChordListModel::clearLines()
 {
+    const ChangeScope scope(*this);
     beginResetModel();
     m_lines.clear();
     endResetModel();
@@ -68,6 +124,7 @@ void ChordListModel::clearPictures()
 
 void ChordListModel::replaceAll(const QStringList& lines, const QStringList& pictures)
 {
+    const ChangeScope scope(*this);
     beginResetModel();
     m_lines = lines.mid(0, Capacity);
     clearPictures();

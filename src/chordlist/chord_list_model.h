@@ -37,6 +37,20 @@ public:
     QString pendingPicture() const { return picture(count()); }
     void setPendingPicture(const QString& fileName) { setPicture(count(), fileName); }
 
+    // Entry edits that keep each entry's picture in the slot of its index and
+    // carry the pending picture along to the slot after the last entry, so that
+    // it stays the picture of the chord on display. A full list refuses more.
+    bool appendEntry(const QString& line, const QString& picture);
+    bool insertEntry(int position, const QString& line, const QString& picture);
+    void removeEntry(int position);
+    // Empties the lines; the pending picture moves to slot 0, every other slot
+    // is emptied.
+    void clearEntries();
+
+    // True while lines are being inserted, removed or replaced: selection
+    // changes a view makes meanwhile are the program's, not the user's.
+    bool isChanging() const { return m_changing > 0; }
+
     // Line edits that keep the view in step; the caller keeps the pictures.
     void appendLine(const QString& text);
     void insertLine(int position, const QString& text);
@@ -54,8 +68,13 @@ public:
     void setEntrySelected(bool selected) { m_entrySelected = selected; }
 
 private:
+    class ChangeScope;
+
+    QString& slot(int i) { return m_pictures[static_cast<size_t>(i)]; }
+
     QStringList m_lines;
     std::array<QString, Capacity + 1> m_pictures;
     int m_selectedPos = 0;
     bool m_entrySelected = false;
+    int m_changing = 0;
 };
