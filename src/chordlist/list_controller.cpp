@@ -3,8 +3,8 @@
 #include "app/form1.h"
 #include "chordlist/chord_list_editing.h"
 #include "chordlist/chord_list_model.h"
-#include "chords/chord_catalogue.h"
 #include "chords/chooser_controller.h"
+#include "chords/chord_catalogue.h"
 #include "ui/guard.h"
 #include "ui/picture_view.h"
 #include "ui/prompts.h"
@@ -33,7 +33,7 @@ const QString AlreadyEmpty = QStringLiteral("Lista già vuota!");
 
 } // namespace
 
-ListController::ListController(Form1& form) : QObject(&form), m_form(form)
+ListController::ListController(Form1& form) : QObject(&form), m_form(form), m_listBox(form.ListBox1)
 {
     AppContext& ctx = m_form.context();
     auto bind = [this, &ctx](QPushButton* button, void (ListController::*handler)()) {
@@ -50,12 +50,14 @@ ListController::ListController(Form1& form) : QObject(&form), m_form(form)
             [this](const QItemSelection& selected, const QItemSelection&) {
                 selectionChanged(selected);
             });
-    m_form.ListBox1->installEventFilter(this);
+    m_listBox->installEventFilter(this);
 }
 
 bool ListController::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_form.ListBox1 && event->type() == QEvent::KeyPress &&
+    // Only the event is looked at first: the filter also sees the list's last
+    // events while the window is being destroyed.
+    if (event->type() == QEvent::KeyPress && watched == m_listBox &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space) {
         guarded(m_form.context(), &m_form, [this] { remove(); });
         return true;

@@ -4,6 +4,7 @@
 
 class Form1;
 class QItemSelection;
+class QListView;
 
 // The chord list's editing commands: add, insert, remove, clear and select.
 // Every command keeps the lines, the entries' pictures, the pending picture
@@ -30,4 +31,5 @@ private:
     void showSelectedPosition();
 
     Form1& m_form;
+    QListView* m_listBox;
 };

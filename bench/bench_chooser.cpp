@@ -1,0 +1,92 @@
+#include "bench.h"
+
+#include "app/app_context.h"
+#include "app/corvalto_app.h"
+#include "app/form1.h"
+#include "chordlist/chord_list_model.h"
+#include "ui/picture_view.h"
+#include "ui/radio_group.h"
+#include "ui/scripted_prompts.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <iostream>
+
+namespace {
+
+double msSince(const QElapsedTimer& timer)
+{
+    return static_cast<double>(timer.nsecsElapsed()) / 1e6;
+}
+
+// Picks chords and adds them through the main window's real handlers, on the
+// built program folder with its pictures.
+void chooserBench()
+{
+    ScriptedPrompts prompts;
+    AppContext ctx;
+    ctx.prompts = &prompts;
+    ctx.programDir = QStringLiteral(CORVALTO_PROGRAM_DIR "/");
+    ctx.seedSource = [] { return 1u; };
+    CorvaltoApp app(ctx);
+    app.show();
+    QApplication::processEvents();
+    Form1* f = ctx.windows.form1;
+
+    // A pick: a different chord type while a root is selected, so that the
+    // name, the pending picture and the picture view all change; the view is
+    // repainted at once so that "shown" is part of the time.
+    f->note->button(0)->click();
+    std::vector<double> picks;
+    int missing = 0;
+    for (int i = 0; i < 12 * 12 * 4; ++i) {
+        const int root = (i / 12) % 12;
+        const int type = i % 12;
+        if (type == 0)
+            f->note->button(root)->click();
+        QElapsedTimer timer;
+        timer.start();
+        f->toni->button(type)->click();
+        f->gif->repaint();
+        picks.push_back(msSince(timer));
+        if (!f->gif->hasPicture())
+            ++missing;
+    }
+
+    // 300 adds of the chord on display, one by one, five times over.
+    std::vector<double> adds;
+    std::vector<double> totals;
+    for (int round = 0; round < 5; ++round) {
+        f->Button3->click();
+        f->note->button(round % 12)->click();
+        f->toni->button((round + 1) % 12)->click();
+        double total = 0;
+        for (int i = 0; i < ChordListModel::Capacity; ++i) {
+            QElapsedTimer timer;
+            timer.start();
+            f->Button1->click();
+            const double ms = msSince(timer);
+            adds.push_back(ms);
+            total += ms;
+        }
+        totals.push_back(total);
+        QApplication::processEvents();
+    }
+
+    std::cout << "pick (name, picture loaded and shown): median " << bench::median(picks)
+              << " ms over " << picks.size() << " picks (target < 2 ms)" << std::endl;
+    std::cout << "add: median " << bench::median(adds) << " ms per add; 300 adds: median "
+              << bench::median(totals) << " ms total over " << totals.size()
+              << " rounds (target < 100 ms)" << std::endl;
+    if (missing > 0 || f->list().count() != ChordListModel::Capacity)
+        std::cout << "warning: " << missing << " picks without picture, " << f->list().count()
+                  << " entries, " << prompts.calls().size() << " messages" << std::endl;
+}
+
+} // namespace
+
+CORVALTO_BENCH("chooser: pick a chord, add 300 entries", chooserBench);

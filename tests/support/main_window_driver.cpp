@@ -1,0 +1,84 @@
+#include "support/main_window_driver.h"
+
+#include "app/form1.h"
+#include "chordlist/chord_list_model.h"
+#include "support/chord_pictures.h"
+#include "ui/picture_view.h"
+#include "ui/radio_group.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QListView>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTest>
+
+namespace driver {
+
+std::unique_ptr<TestApp> startShown()
+{
+    auto folder = std::make_shared<TestProgramFolder>(TestProgramFolder::Imm::Copied);
+    ensureChordPictures(*folder);
+    auto t = std::make_unique<TestApp>(folder);
+    t->app->show();
+    if (!QTest::qWaitForWindowExposed(t->w().form1))
+        qWarning("main window not exposed");
+    return t;
+}
+
+void clickIndicator(QAbstractButton* button)
+{
+    QStyleOptionButton opt;
+    opt.initFrom(button);
+    opt.text = button->text();
+    const QStyle::SubElement element = qobject_cast<QCheckBox*>(button)
+                                           ? QStyle::SE_CheckBoxIndicator
+                                           : QStyle::SE_RadioButtonIndicator;
+    const QPoint at = button->style()->subElementRect(element, &opt, button).center();
+    QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, at);
+}
+
+void clickButton(QAbstractButton* button)
+{
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void clickRow(Form1* form, int row)
+{
+    const QModelIndex index = form->list().index(row, 0);
+    form->ListBox1->scrollTo(index);
+    const QRect r = form->ListBox1->visualRect(index);
+    QTest::mouseClick(form->ListBox1->viewport(), Qt::LeftButton, Qt::NoModifier, r.center());
+}
+
+void pressKey(Form1* form, int key)
+{
+    form->ListBox1->setFocus();
+    QTest::keyClick(form->ListBox1, static_cast<Qt::Key>(key));
+}
+
+void pickRoot(Form1* form, int root)
+{
+    clickIndicator(form->note->button(root));
+}
+
+void pickType(Form1* form, int type)
+{
+    clickIndicator(form->toni->button(type));
+}
+
+void pickChord(Form1* form, int root, int type)
+{
+    pickRoot(form, root);
+    pickType(form, type);
+}
+
+QString shownPicture(Form1* form)
+{
+    const QString path = form->gif->fileName();
+    return path.isEmpty() ? QString() : QFileInfo(path).fileName();
+}
+
+} // namespace driver

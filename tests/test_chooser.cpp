@@ -1,0 +1,396 @@
+#include "app/form1.h"
+#include "chordlist/chord_list_model.h"
+#include "support/main_window_driver.h"
+#include "ui/picture_view.h"
+#include "ui/radio_button.h"
+#include "ui/radio_group.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QListView>
+#include <QPushButton>
+#include <QTest>
+
+using namespace driver;
+
+namespace {
+
+const QString Hint = QStringLiteral("Posizione delle dita per l'accordo ");
+const QColor Green(0, 128, 0);
+const QColor Red(255, 0, 0);
+
+QColor secposColour(Form1* f)
+{
+    f->secpos->ensurePolished();
+    return f->secpos->palette().color(QPalette::WindowText);
+}
+
+// What the chooser shows, and that it left the list and the document alone.
+void checkChordShown(TestApp& t, const QString& name, const QString& picture)
+{
+    Form1* f = t.w().form1;
+    QCOMPARE(f->Panel1->text(), name);
+    QCOMPARE(shownPicture(f), picture);
+    QCOMPARE(f->gif->fileName(), t.folder->file(QStringLiteral("imm/") + picture));
+    QCOMPARE(f->list().pendingPicture(), picture);
+    QCOMPARE(f->gif->toolTip(), Hint + name);
+    QCOMPARE(f->Shape1->toolTip(), Hint + name);
+}
+
+} // namespace
+
+class TestChooser : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { initTestEnvironment(); }
+    void chordFromBothGroups_data();
+    void chordFromBothGroups();
+    void oneGroupOnly_data();
+    void oneGroupOnly();
+    void secondPositionOfEachChord_data();
+    void secondPositionOfEachChord();
+    void secondPositionReset();
+    void blankEntry();
+    void secondPositionAfterBlank();
+    void americanNotation();
+    void listEntryThenType();
+    void missingPicture();
+    void missingSecondPicture();
+};
+
+void TestChooser::chordFromBothGroups_data()
+{
+    QTest::addColumn<int>("root");
+    QTest::addColumn<int>("type");
+    QTest::addColumn<bool>("rootFirst");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("picture");
+    QTest::addColumn<bool>("hasSecond");
+    QTest::newRow("DO, Maggiore") << 0 << 0 << true << "DO Maggiore"
+                                  << "do.gif" << true;
+    QTest::newRow("Maggiore, DO") << 0 << 0 << false << "DO Maggiore"
+                                  << "do.gif" << true;
+    QTest::newRow("SOL#, 7") << 8 << 4 << true << "SOL# 7 / LAb 7"
+                             << "sol_diesis_7.gif" << false;
+    QTest::newRow("7, SOL#") << 8 << 4 << false << "SOL# 7 / LAb 7"
+                             << "sol_diesis_7.gif" << false;
+    QTest::newRow("FA#, 9") << 6 << 6 << true << "FA#9 / SOLb 9"
+                            << "fa_diesis_9.gif" << false;
+    QTest::newRow("9, FA#") << 6 << 6 << false << "FA# 9 / SOLb 9"
+                            << "fa_diesis_9.gif" << false;
+    QTest::newRow("FA#, 11") << 6 << 7 << true << "FA# 11/ SOLb 11"
+                             << "fa_diesis_11.gif" << false;
+    QTest::newRow("11, FA#") << 6 << 7 << false << "FA# 11 / SOLb 11"
+                             << "fa_diesis_11.gif" << false;
+    QTest::newRow("SOL#, Maggiore") << 8 << 0 << true << "SOL# Maggiore / LAb Maggiore"
+                                    << "sol_diesis.gif" << false;
+    QTest::newRow("Maggiore, SOL#") << 8 << 0 << false << "SOL# Maggiore / LAb MAggiore"
+                                    << "sol_diesis.gif" << false;
+    QTest::newRow("RE#, Diminuito") << 3 << 8 << true << "RE# Diminuito / MIb Diminuito"
+                                    << "uno.gif" << false;
+    QTest::newRow("DO, 7") << 0 << 4 << true << "DO 7"
+                           << "do7.gif" << false;
+    QTest::newRow("RE, 7") << 2 << 4 << false << "RE 7"
+                           << "re7.gif" << true;
+}
+
+void TestChooser::chordFromBothGroups()
+{
+    QFETCH(int, root);
+    QFETCH(int, type);
+    QFETCH(bool, rootFirst);
+    QFETCH(QString, name);
+    QFETCH(QString, picture);
+    QFETCH(bool, hasSecond);
+    auto t = startShown();
+    Form1* f = t->w().form1;
+    const QString caption = f->windowTitle();
+
+    if (rootFirst)
+        pickChord(f, root, type);
+    else {
+        pickType(f, type);
+        pickRoot(f, root);
+    }
+    checkChordShown(*t, name, picture);
+    QCOMPARE(f->note->itemIndex(), root);
+    QCOMPARE(f->toni->itemIndex(), type);
+    QCOMPARE(f->secpos->isVisible(), hasSecond);
+    QVERIFY(!f->secpos->isChecked());
+    QCOMPARE(secposColour(f), Green);
+
+    // The chooser never touches the list or the document state.
+    QVERIFY(f->list().isEmpty());
+    QVERIFY(!f->list().entrySelected());
+    QVERIFY(!f->document().listModified);
+    QCOMPARE(f->windowTitle(), caption);
+    QVERIFY(t->prompts.calls().isEmpty());
+}
+
+void TestChooser::oneGroupOnly_data()
+{
+    QTest::addColumn<bool>("root");
+    QTest::newRow("root DO") << true;
+    QTest::newRow("type Minore") << false;
+}
+
+void TestChooser::oneGroupOnly()
+{
+    QFETCH(bool, root);
+    auto t = startShown();
+    Form1* f = t->w().form1;
+    if (root)
+        pickRoot(f, 0);
+    else
+        pickType(f, 9);
+    QCOMPARE(f->Panel1->text(), QStringLiteral("Scegli"));
+    QVERIFY(!f->gif->hasPicture());
+    QVERIFY(!f->secpos->isVisible());
+    QVERIFY(f->gif->toolTip().isEmpty());
+    QVERIFY(f->Shape1->toolTip().isEmpty());
+    QVERIFY(f->list().pendingPicture().isEmpty());
+    QCOMPARE(f->note->itemIndex(), root ? 0 : -1);
+    QCOMPARE(f->toni->itemIndex(), root ? -1 : 9);
+
+    // Changing the one group again still completes nothing.
+    if (root)
+        pickRoot(f, 5);
+    else
+        pickType(f, 3);
+    QCOMPARE(f->Panel1->text(), QStringLiteral("Scegli"));
+    QVERIFY(t->prompts.calls().isEmpty());
+}
+
+void TestChooser::secondPositionOfEachChord_data()
+{
+    QTest::addColumn<int>("root");
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("second");
+    QTest::newRow("DO Maggiore") << 0 << 0 << "do.gif"
+                                 << "do_sec.gif";
+    QTest::newRow("RE Maggiore") << 2 << 0 << "re.gif"
+                                 << "re_sec.gif";
+    QTest::newRow("SOL Maggiore") << 7 << 0 << "sol.gif"
+                                  << "sol_sec.gif";
+    QTest::newRow("SOL 7+") << 7 << 5 << "sol_7piu.gif"
+                            << "sol_7piu_sec.gif";
+    QTest::newRow("SOL 7") << 7 << 4 << "sol7.gif"
+                           << "sol7_sec.gif";
+    QTest::newRow("SOL 4") << 7 << 1 << "sol_4.gif"
+                           << "sol_4_sec.gif";
+    QTest::newRow("RE 7") << 2 << 4 << "re7.gif"
+                          << "re7_sec.gif";
+    QTest::newRow("RE 6") << 2 << 3 << "re_6.gif"
+                          << "re_6_sec.gif";
+    QTest::newRow("LA 11") << 9 << 7 << "la_11.gif"
+                           << "la_11_sec.gif";
+    QTest::newRow("FA 9") << 5 << 6 << "fa_9.gif"
+                          << "fa_9_sec.gif";
+}
+
+void TestChooser::secondPositionOfEachChord()
+{
+    QFETCH(int, root);
+    QFETCH(int, type);
+    QFETCH(QString, first);
+    QFETCH(QString, second);
+    auto t = startShown();
+    Form1* f = t->w().form1;
+    pickChord(f, root, type);
+    QVERIFY(f->secpos->isVisible());
+    QCOMPARE(shownPicture(f), first);
+
+    clickIndicator(f->secpos);
+    QVERIFY(f->secpos->isChecked());
+    QCOMPARE(secposColour(f), Red);
+    QCOMPARE(shownPicture(f), second);
+    QCOMPARE(f->list().pendingPicture(), second);
+
+    clickIndicator(f->secpos);
+    QVERIFY(!f->secpos->isChecked());
+    QCOMPARE(secposColour(f), Green);
+    QCOMPARE(shownPicture(f), first);
+    QCOMPARE(f->list().pendingPicture(), first);
+    QVERIFY(t->prompts.calls().isEmpty());
+}
+
+void TestChooser::secondPositionReset()
+{
+    auto t = startShown();
+    Form1* f = t->w().form1;
+    pickChord(f, 0, 0);
+    clickIndicator(f->secpos);
+    QCOMPARE(shownPicture(f), QStringLiteral("do_sec.gif"));
+
+    // A chord without second position hides the box with its tick and colour.
+    pickType(f, 1);
+    checkChordShown(*t, QStringLiteral("DO 4"), QStringLiteral("do_4.gif"));
+    QVERIFY(!f->secpos->isVisible());
+    QVERIFY(f->secpos->isChecked());
+    QCOMPARE(secposColour(f), Red);
+
+    // The next chord with a second position starts from the first one.
+    pickType(f, 0);
+    checkChordShown(*t, QStringLiteral("DO Maggiore"), QStringLiteral("do.gif"));
+    QVERIFY(f->secpos->isVisible());
+    QVERIFY(!f->secpos->isChecked());
+    QCOMPARE(secposColour(f), Green);
+
+    // A ticked second position switches back even when the other group is empty.
+    clickIndicator(f->secpos);
+    clickIndicator(f->spazio);
+    pickRoot(f, 2);
+    QCOMPARE(f->Panel1->text(), QStringLiteral("Spazio Vuoto"));
+    QVERIFY(f->secpos->isChecked());
+    QVERIFY(t->prompts.calls().isEmpty());
+}
+
+void TestChooser::blankEntry()
+{
+    auto t = startShown();
+    Form1* f = t->w().form1;
+    pickChord(f, 0, 0);
+    QVERIFY(f->secpos->isVisible());
+
+    clickIndicator(f->spazio);
+    QVERIFY(f->spazio->isChecked());
+    QCOMPARE(f->Panel1->text(), QStringLiteral("Spazio Vuoto"));
+    QVERIFY(!f->gif->hasPicture());
+    QVERIFY(f->gif->toolTip().isEmpty());
+    QVERIFY(f->Shape1->toolTip().isEmpty());
+    QCOMPARE(f->note->itemIndex(), -1);
+    QCOMPARE(f->toni->itemIndex(), -1);
+    QVERIFY(f->list().pendingPicture().isEmpty());
+    QVERIFY(f->secpos->isVisible());
+
+    // A root alone keeps the blank, but the hints name it.
+    pickRoot(f, 4);
+    QCOMPARE(f->Panel1->text(), QStringLiteral("Spazio Vuoto"));
+    QVERIFY(f->spazio->isChecked());
+    QCOMPARE(f->gif->toolTip(), Hint + "Spazio Vuoto");
+    QCOMPARE(f->Shape1->toolTip(), Hint + "Spazio Vuoto");
+    QVERIFY(!f->secpos->isVisible());
+
+    pickType(f, 9);
+    checkChordShown(*t, QStringLiteral("MI Minore"), QStringLiteral("mi_min.gif"));
+    QVERIFY(!f->spazio->isChecked());
+
+    // Clicking the blank while it is selected runs nothing.
+    clickIndicator(f->spazio);
+    clickIndicator(f->spazio);
+    QVERIFY(f->spazio->isChecked());
+    QCOMPARE(f->Panel1->text(), QStringLiteral("Spazio Vuoto"));
+    QVERIFY(t->prompts.calls().isEmpty());
+}
+
+void TestChooser::secondPositionAfterBlank()
+{
+    // The blank leaves secpos visible; ticking it then has no picture to show.
+    auto t = startShown();
+    Form1* f = t->w().form1;
+    pickChord(f, 0, 0);
+    clickIndicator(f->spazio);
+    clickIndicator(f->secpos);
+    QVERIFY(f->secpos->isChecked());
+    QCOMPARE(secposColour(f), Red);
+    QVERIFY(!f->gif->hasPicture());
+    QVERIFY(f->list().pendingPicture().isEmpty());
+    clickIndicator(f->secpos);
+    QCOMPARE(secposColour(f), Green);
+    QVERIFY(!f->gif->hasPicture());
+    QVERIFY(t->prompts.calls().isEmpty());
+}
+
+void TestChooser::americanNotation()
+{
+    const QStringList italian{"DO",  "DO# / REb",  "RE", "RE# / MIb", "MI", "FA", "FA# / SOLb",
+                              "SOL", "SOL# / LAb", "LA", "LA# / SIb", "SI"};
+    const QStringList american{"C",       "C# / Db", "D",       "D# / Eb", "E",       "F",
+                               "F# / Gb", "G",       "G# / Ab", "A",       "A# / Bb", "B"};
+    auto t = startShown();
+    Form1* f = t->w().form1;
+    QCOMPARE(f->note->items(), italian);
+    pickChord(f, 0, 0);
+
+    clickIndicator(f->americana);
+    QCOMPARE(f->note->items(), american);
+    QCOMPARE(f->note->itemIndex(), 0);
+    checkChordShown(*t, QStringLiteral("DO Maggiore"), QStringLiteral("do.gif"));
+
+    // Chord names stay Italian whatever the labels.
+    pickRoot(f, 9);
+    checkChordShown(*t, QStringLiteral("LA Maggiore"), QStringLiteral("la.gif"));
+
+    clickIndicator(f->americana);
+    QCOMPARE(f->note->items(), italian);
+    QCOMPARE(f->note->itemIndex(), 9);
+    QCOMPARE(f->Panel1->text(), QStringLiteral("LA Maggiore"));
+    QVERIFY(!f->document().listModified);
+    QVERIFY(t->prompts.calls().isEmpty());
+}
+
+void TestChooser::listEntryThenType()
+{
+    auto t = startShown();
+    Form1* f = t->w().form1;
+    pickChord(f, 2, 3);
+    clickButton(f->Button1);
+    pickChord(f, 0, 9);
+    clickRow(f, 0);
+    QCOMPARE(f->Panel1->text(), QStringLiteral("RE 6"));
+
+    // A type alone keeps the entry's name, which has a second position.
+    pickType(f, 1);
+    QCOMPARE(f->Panel1->text(), QStringLiteral("RE 6"));
+    QVERIFY(f->secpos->isVisible());
+    QCOMPARE(f->gif->toolTip(), Hint + "RE 6");
+    clickIndicator(f->secpos);
+    QCOMPARE(shownPicture(f), QStringLiteral("re_6_sec.gif"));
+    QCOMPARE(f->list().pendingPicture(), QStringLiteral("re_6_sec.gif"));
+    QCOMPARE(f->list().lines(), QStringList{"RE 6"});
+}
+
+void TestChooser::missingPicture()
+{
+    auto t = startShown();
+    Form1* f = t->w().form1;
+    pickChord(f, 2, 0);
+    t->folder->removeFile(QStringLiteral("imm/do.gif"));
+
+    // The name and the pending picture change; the view keeps its picture and
+    // the hints their text.
+    pickRoot(f, 0);
+    const QString path = t->folder->file(QStringLiteral("imm/do.gif"));
+    QCOMPARE(t->prompts.texts(QStringLiteral("error")),
+             QStringList{QStringLiteral("Cannot open file ") + path + QLatin1Char('.')});
+    QCOMPARE(t->prompts.calls().constLast().caption, t->ctx.applicationTitle);
+    QCOMPARE(f->Panel1->text(), QStringLiteral("DO Maggiore"));
+    QCOMPARE(f->list().pendingPicture(), QStringLiteral("do.gif"));
+    QCOMPARE(shownPicture(f), QStringLiteral("re.gif"));
+    QVERIFY(!f->secpos->isVisible());
+    QCOMPARE(f->gif->toolTip(), Hint + "RE Maggiore");
+
+    // The program goes on.
+    pickType(f, 9);
+    checkChordShown(*t, QStringLiteral("DO Minore"), QStringLiteral("do_min.gif"));
+}
+
+void TestChooser::missingSecondPicture()
+{
+    auto t = startShown();
+    Form1* f = t->w().form1;
+    pickChord(f, 0, 0);
+    t->folder->removeFile(QStringLiteral("imm/do_sec.gif"));
+    clickIndicator(f->secpos);
+    QCOMPARE(t->prompts.texts(QStringLiteral("error")).size(), 1);
+    QVERIFY(t->prompts.texts(QStringLiteral("error")).constFirst().endsWith("imm/do_sec.gif."));
+    QCOMPARE(secposColour(f), Red);
+    QCOMPARE(f->list().pendingPicture(), QStringLiteral("do_sec.gif"));
+    QCOMPARE(shownPicture(f), QStringLiteral("do.gif"));
+}
+
+QTEST_MAIN(TestChooser)
+#include "test_chooser.moc"
