@@ -1,24 +1,159 @@
 #include "documents/form5.h"
 
-Form5::Form5(AppContext& ctx, QWidget* parent) : QWidget(parent, Qt::Window), m_ctx(ctx)
+#include "app/form1.h"
+#include "htmlpage/form3.h"
+#include "htmlpage/page_controller.h"
+#include "ui/code_page_text_edit.h"
+#include "ui/code_page_validator.h"
+#include "ui/guard.h"
+#include "ui/prompts.h"
+
+#include <QCoreApplication>
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextLayout>
+
+namespace {
+
+// The extension a new list's name gets on the file-name line.
+const QString NewListSuffix = QStringLiteral(".list");
+
+// Tab stops every eight columns of the fixed-width font.
+constexpr int TabColumns = 8;
+
+} // namespace
+
+Form5::Form5(AppContext& ctx, QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint),
+      m_ctx(ctx)
 {
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(QStringLiteral("Informazioni lista aggiuntive"));
     setFixedSize(395, 225);
+
+    Memo1 = new CodePageTextEdit(this);
+    Memo1->setObjectName(QStringLiteral("Memo1"));
+    Memo1->setAccessibleName(QStringLiteral("Informazioni lista aggiuntive"));
+    QFont fixed(QStringLiteral("Fixedsys"));
+    fixed.setStyleHint(QFont::Monospace);
+    fixed.setFixedPitch(true);
+    fixed.setPixelSize(13);
+    Memo1->setFont(fixed);
+    Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    Memo1->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    // The scroll bar is always there, so the width lines wrap at never changes.
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Memo1->setTabChangesFocus(false);
+    Memo1->setTabStopDistance(TabColumns *
+                              QFontMetricsF(fixed).horizontalAdvance(QLatin1Char(' ')));
+    Memo1->setGeometry(0, 0, 395, 185);
+    // Lay the area out now rather than at its first showing: the information
+    // lines are read from the layout also while the window was never shown.
+    Memo1->ensurePolished();
+    QResizeEvent laidOut(Memo1->size(), QSize());
+    QCoreApplication::sendEvent(Memo1, &laidOut);
+
+    Button4 = new QPushButton(QStringLiteral("Nome file lista"), this);
+    Button4->setObjectName(QStringLiteral("Button4"));
+    // Wide enough for its caption in the substitute font.
+    Button4->setGeometry(8, 192, 95, 25);
+    Button4->setEnabled(false);
+    Button3 = new QPushButton(QStringLiteral("Cancella"), this);
+    Button3->setObjectName(QStringLiteral("Button3"));
+    Button3->setGeometry(160, 192, 75, 25);
+    Button1 = new QPushButton(QStringLiteral("Chiudi"), this);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setGeometry(312, 192, 75, 25);
+
+    connect(Memo1, &QPlainTextEdit::textChanged, this, &Form5::textChanged);
+    connect(Memo1, &CodePageTextEdit::refused, this, &Form5::refuseCharacter, Qt::QueuedConnection);
+    connect(Button4, &QPushButton::clicked, this,
+            [this] { guarded(m_ctx, this, [this] { fileNameLine(); }); });
+    connect(Button3, &QPushButton::clicked, this,
+            [this] { guarded(m_ctx, this, [this] { clearInformation(); }); });
+    connect(Button1, &QPushButton::clicked, this,
+            [this] { guarded(m_ctx, this, [this] { closeWindow(); }); });
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
 }
 
 QStringList Form5::informationLines() const
 {
-    return {};
+    const QTextDocument* doc = Memo1->document();
+    // The same width and options the text area lays its blocks out with.
+    const qreal width = Memo1->viewport()->width() - 2 * doc->documentMargin();
+    QStringList lines;
+    for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
+        const QString text = block.text();
+        QTextLayout layout(text, doc->defaultFont());
+        layout.setTextOption(doc->defaultTextOption());
+        layout.beginLayout();
+        int count = 0;
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(width);
+            lines.append(text.mid(line.textStart(), line.textLength()));
+            ++count;
+        }
+        layout.endLayout();
+        if (count == 0)
+            lines.append(QString());
+    }
+    if (!lines.isEmpty() && lines.constLast().isEmpty())
+        lines.removeLast();
+    return lines;
 }
 
-void Form5::setInformationLines(const QStringList&) {}
+void Form5::setInformationLines(const QStringList& lines)
+{
+    Memo1->setPlainText(lines.join(QLatin1Char('\n')));
+}
 
-void Form5::clearInformation() {}
+void Form5::clearInformation()
+{
+    Memo1->clear();
+}
 
-void Form5::enableFileNameButton() {}
+void Form5::enableFileNameButton()
+{
+    Button4->setEnabled(true);
+}
 
 void Form5::showWindow()
 {
     show();
+}
+
+void Form5::fileNameLine()
+{
+    const DocumentState& state = m_ctx.windows.form1->document();
+    Memo1->setPlainText(state.listFromFile ? state.currentListFile
+                                           : state.currentListFile + NewListSuffix);
+}
+
+void Form5::closeWindow()
+{
+    // An open preview is brought up to date with the information first.
+    if (m_ctx.windows.form3 && m_ctx.windows.form3->isVisible())
+        m_ctx.windows.form1->page().generatePage();
+    hide();
+}
+
+void Form5::textChanged()
+{
+    // Only the flag: the caption keeps its form and the banner its picture.
+    if (m_ctx.windows.form1)
+        m_ctx.windows.form1->document().listModified = true;
+}
+
+void Form5::refuseCharacter(const QString& character)
+{
+    m_ctx.prompts->information(this, CodePageValidator::refusedMessage(character));
 }

@@ -3,22 +3,40 @@
 #include "app/app_context.h"
 
 #include <QStringList>
-
 #include <QWidget>
 
-// The additional list information window.
+class CodePageTextEdit;
+class QPushButton;
+
+// The additional list information window: a free text that belongs to the list,
+// saved at the end of the list file and shown on the HTML page.
 class Form5 : public QWidget
 {
     Q_OBJECT
 public:
     explicit Form5(AppContext& ctx, QWidget* parent = nullptr);
-    // The information text as displayed lines: a wrapped line counts once per
-    // displayed line; a final empty line is not counted.
+
+    // The information text as displayed lines: a line the text area wraps
+    // counts once per displayed line; a final empty line is not counted. The
+    // area has its fixed size from construction, so the lines are the same
+    // whether or not the window has ever been shown.
     QStringList informationLines() const;
+    // Replaces the text by the given lines (a list being opened).
     void setInformationLines(const QStringList& lines);
     void clearInformation();
     void enableFileNameButton();
     void showWindow();
-protected:
+
+    CodePageTextEdit* Memo1 = nullptr;
+    QPushButton* Button4 = nullptr;
+    QPushButton* Button3 = nullptr;
+    QPushButton* Button1 = nullptr;
+
+private:
+    void fileNameLine();
+    void closeWindow();
+    void textChanged();
+    void refuseCharacter(const QString& character);
+
     AppContext& m_ctx;
 };

@@ -1,0 +1,38 @@
+#include "ui/code_page_validator.h"
+
+#include "app/text_file.h"
+
+#include <QStringView>
+
+CodePageValidator::CodePageValidator(QObject* parent) : QValidator(parent) {}
+
+QValidator::State CodePageValidator::validate(QString& input, int&) const
+{
+    const QString character = firstRefused(input);
+    if (character.isEmpty())
+        return Acceptable;
+    emit const_cast<CodePageValidator*>(this)->refused(character);
+    return Invalid;
+}
+
+QString CodePageValidator::firstRefused(const QString& text)
+{
+    const QChar c = textfile::firstUnencodable(text);
+    if (c.isNull())
+        return {};
+    const qsizetype at = text.indexOf(c);
+    // A character outside the basic plane is a surrogate pair: report it whole.
+    if (c.isHighSurrogate() && at + 1 < text.size() && text.at(at + 1).isLowSurrogate())
+        return text.mid(at, 2);
+    return QString(c);
+}
+
+QString CodePageValidator::refusedMessage(const QString& character)
+{
+    const char32_t code = character.isEmpty() ? 0 : character.toUcs4().value(0);
+    const QString hex =
+        QString::number(static_cast<uint>(code), 16).toUpper().rightJustified(4, QLatin1Char('0'));
+    return QStringLiteral("Il carattere \"%1\" (U+%2) non è ammesso: i file di Corvalto usano la "
+                          "codifica dell'Europa occidentale, che non lo contiene.")
+        .arg(character, hex);
+}

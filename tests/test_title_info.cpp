@@ -1,0 +1,393 @@
+#include "app/form1.h"
+#include "chordlist/chord_list_model.h"
+#include "documents/form4.h"
+#include "documents/form5.h"
+#include "htmlpage/form3.h"
+#include "support/test_app.h"
+#include "ui/code_page_text_edit.h"
+#include "ui/picture_view.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
+
+namespace {
+
+const QString Caption = QStringLiteral("Corvalto 3.0 by Virmosk - ");
+
+// Types text that need not be Latin-1, one key event per character.
+void typeText(QWidget* widget, const QString& text)
+{
+    for (QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
+// The lines as the text area itself has laid them out on screen.
+QStringList shownLines(QPlainTextEdit* edit)
+{
+    QTextDocument* doc = edit->document();
+    QStringList lines;
+    for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
+        doc->documentLayout()->blockBoundingRect(block);
+        const QTextLayout* layout = block.layout();
+        for (int i = 0; i < layout->lineCount(); ++i)
+            lines.append(
+                block.text().mid(layout->lineAt(i).textStart(), layout->lineAt(i).textLength()));
+    }
+    if (!lines.isEmpty() && lines.constLast().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+// Counts the key presses that reach a widget.
+class KeySpy : public QObject
+{
+public:
+    int presses = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyPress)
+            ++presses;
+        return false;
+    }
+};
+
+QString words(int count)
+{
+    const QStringList pool{"accordo",  "capo", "ritmo", "strofa", "ritornello",
+                           "arpeggio", "in",   "la",    "tasto"};
+    QStringList out;
+    for (int i = 0; i < count; ++i)
+        out.append(pool.at(i % pool.size()));
+    return out.join(QLatin1Char(' '));
+}
+
+} // namespace
+
+class TestTitleInfo : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { initTestEnvironment(); }
+    void informationLines_data();
+    void informationLines();
+    void wrappingFollowsTheShownArea();
+    void textChangeSetsModifiedOnly_data();
+    void textChangeSetsModifiedOnly();
+    void modifiedInformationAsksOnClose();
+    void fileNameLine_data();
+    void fileNameLine();
+    void fileNameButtonEnabling();
+    void closeButton();
+    void refusedCharacters();
+    void titleConfirmed_data();
+    void titleConfirmed();
+    void emptyTitle();
+    void titleFieldKeepsText();
+    void refusedTitleCharacter();
+};
+
+void TestTitleInfo::informationLines_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("empty") << QString() << QStringList();
+    QTest::newRow("two short lines") << "uno\ndue" << QStringList{"uno", "due"};
+    QTest::newRow("final empty line not counted") << "uno\n" << QStringList{"uno"};
+    QTest::newRow("only the last empty line dropped") << "uno\n\n" << QStringList{"uno", ""};
+    QTest::newRow("inner empty line kept") << "uno\n\ndue" << QStringList{"uno", "", "due"};
+    QTest::newRow("lone empty line") << "\n" << QStringList{""};
+    QTest::newRow("tab kept") << "\tcapo 2" << QStringList{"\tcapo 2"};
+}
+
+void TestTitleInfo::informationLines()
+{
+    QFETCH(QString, text);
+    QFETCH(QStringList, lines);
+    TestApp t;
+    Form5* f = t.w().form5;
+    f->Memo1->setPlainText(text);
+    QCOMPARE(f->informationLines(), lines);
+}
+
+void TestTitleInfo::wrappingFollowsTheShownArea()
+{
+    TestApp t;
+    Form5* f = t.w().form5;
+    const QString sentence = words(30);
+    const QString unbroken(120, QLatin1Char('x'));
+    f->setInformationLines({sentence, QString(), unbroken, QStringLiteral("fine")});
+
+    // Read while the window has never been shown.
+    QVERIFY(!f->testAttribute(Qt::WA_WState_ExplicitShowHide));
+    const QStringList before = f->informationLines();
+
+    // A line wider than the area counts once per displayed line; the text is
+    // cut nowhere but at the line ends.
+    QVERIFY(before.size() > 6);
+    const qsizetype blank = before.indexOf(QString());
+    QVERIFY(blank > 1);
+    QCOMPARE(before.mid(0, blank).join(QString()), sentence);
+    QCOMPARE(before.last(), QStringLiteral("fine"));
+    const QStringList pieces = before.mid(blank + 1, before.size() - blank - 2);
+    QVERIFY(pieces.size() >= 2);
+    QCOMPARE(pieces.join(QString()), unbroken);
+    // In the fixed-width font every full line holds the same number of columns,
+    // and words are broken only at spaces.
+    const qsizetype columns = pieces.first().size();
+    QVERIFY2(columns >= 40 && columns <= 55, qPrintable(QString::number(columns)));
+    for (int i = 0; i + 1 < blank; ++i) {
+        QVERIFY(before.at(i).endsWith(QLatin1Char(' ')));
+        QVERIFY(before.at(i).trimmed().size() <= columns);
+    }
+
+    f->showWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(f));
+    QCOMPARE(f->informationLines(), before);
+    QCOMPARE(shownLines(f->Memo1), before);
+
+    // Lines read back from a list file come out as they were saved.
+    f->setInformationLines(before);
+    QCOMPARE(f->informationLines(), before);
+}
+
+void TestTitleInfo::textChangeSetsModifiedOnly_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::newRow("typed") << "typed";
+    QTest::newRow("Cancella") << "clear";
+    QTest::newRow("lines set by a program step") << "set";
+    QTest::newRow("emptied by a program step") << "empty";
+}
+
+void TestTitleInfo::textChangeSetsModifiedOnly()
+{
+    QFETCH(QString, change);
+    TestApp t;
+    Form1* main = t.w().form1;
+    Form5* f = t.w().form5;
+    f->setInformationLines({"capo 2"});
+    main->document().listModified = false;
+    const QString caption = main->windowTitle();
+    const QString banner = main->Image2->fileName();
+    QCOMPARE(caption, Caption + "Nuova lista");
+
+    f->showWindow();
+    if (change == "typed")
+        QTest::keyClicks(f->Memo1, "Arpeggio");
+    else if (change == "clear")
+        QTest::mouseClick(f->Button3, Qt::LeftButton);
+    else if (change == "set")
+        f->setInformationLines({"uno", "due"});
+    else
+        f->clearInformation();
+
+    QVERIFY(main->document().listModified);
+    QCOMPARE(main->windowTitle(), caption);
+    QCOMPARE(main->Image2->fileName(), banner);
+    if (change == "clear" || change == "empty")
+        QVERIFY(f->informationLines().isEmpty());
+}
+
+void TestTitleInfo::modifiedInformationAsksOnClose()
+{
+    TestApp t;
+    Form1* main = t.w().form1;
+    main->list().appendLine(QStringLiteral("LA Minore"));
+    main->document().listModified = false;
+    t.prompts.clear();
+    QTest::keyClicks(t.w().form5->Memo1, "capo al secondo tasto");
+    QVERIFY(!main->windowTitle().contains(QLatin1Char('*')));
+    t.prompts.answer(Prompts::Answer::Cancel);
+    QVERIFY(!main->close());
+    QCOMPARE(t.prompts.texts("question"), QStringList{"Lista non salvata. Salvarla ora?"});
+}
+
+void TestTitleInfo::fileNameLine_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("hasFile");
+    QTest::addColumn<bool>("fromFile");
+    QTest::addColumn<QString>("line");
+    QTest::newRow("saved in this run")
+        << "/c/liste/Lista.qvl" << true << false << "/c/liste/Lista.qvl.list";
+    QTest::newRow("opened from the file")
+        << "/c/liste/Lista.qvl" << true << true << "/c/liste/Lista.qvl";
+    QTest::newRow("new list") << "Nuova lista" << false << false << "Nuova lista.list";
+}
+
+void TestTitleInfo::fileNameLine()
+{
+    QFETCH(QString, path);
+    QFETCH(bool, hasFile);
+    QFETCH(bool, fromFile);
+    QFETCH(QString, line);
+    TestApp t;
+    Form5* f = t.w().form5;
+    DocumentState& state = t.w().form1->document();
+    state.currentListFile = path;
+    state.listHasFile = hasFile;
+    state.listFromFile = fromFile;
+    f->setInformationLines({"uno", "due", "tre"});
+    state.listModified = false;
+    f->enableFileNameButton();
+    QTest::mouseClick(f->Button4, Qt::LeftButton);
+    QCOMPARE(f->informationLines(), QStringList{line});
+    QVERIFY(state.listModified);
+}
+
+void TestTitleInfo::fileNameButtonEnabling()
+{
+    TestApp t;
+    Form1* main = t.w().form1;
+    Form5* f = t.w().form5;
+    QVERIFY(!f->Button4->isEnabled());
+    main->showAdditionalInformation();
+    QVERIFY(f->isVisible());
+    QVERIFY(!f->Button4->isEnabled());
+    main->document().listHasFile = true;
+    main->showAdditionalInformation();
+    QVERIFY(f->Button4->isEnabled());
+    // Nothing disables it again during the run.
+    main->document().listHasFile = false;
+    main->showAdditionalInformation();
+    QVERIFY(f->Button4->isEnabled());
+}
+
+void TestTitleInfo::closeButton()
+{
+    TestApp t;
+    Form5* f = t.w().form5;
+    f->setInformationLines({"capo 2"});
+    for (bool previewShown : {false, true}) {
+        if (previewShown)
+            t.w().form3->show();
+        f->showWindow();
+        QVERIFY(f->isVisible());
+        QTest::mouseClick(f->Button1, Qt::LeftButton);
+        QVERIFY(!f->isVisible());
+        QCOMPARE(f->informationLines(), QStringList{"capo 2"});
+    }
+}
+
+void TestTitleInfo::refusedCharacters()
+{
+    TestApp t;
+    Form5* f = t.w().form5;
+    f->showWindow();
+    t.prompts.clear();
+    QTest::keyClicks(f->Memo1, "Do");
+    typeText(f->Memo1, QStringLiteral("\u266f"));
+    QCOMPARE(f->Memo1->toPlainText(), QStringLiteral("Do"));
+    QTRY_COMPARE(t.prompts.texts("information").size(), 1);
+    QVERIFY(t.prompts.texts("information").first().contains(QStringLiteral("U+266F")));
+
+    // A paste holding such a character inserts nothing; one without is taken
+    // whole, its line ends as new lines.
+    QApplication::clipboard()->setText(QStringLiteral("Re\u266f minore"));
+    f->Memo1->paste();
+    QCOMPARE(f->Memo1->toPlainText(), QStringLiteral("Do"));
+    QTRY_COMPARE(t.prompts.texts("information").size(), 2);
+    QApplication::clipboard()->setText(QStringLiteral(" \u20ac 5\r\nRe"));
+    f->Memo1->paste();
+    QCOMPARE(f->informationLines(), (QStringList{QStringLiteral("Do \u20ac 5"), "Re"}));
+
+    // Shift+Enter starts a new line like Enter: no line separator is stored.
+    QTest::keyClick(f->Memo1, Qt::Key_Return, Qt::ShiftModifier);
+    QTest::keyClicks(f->Memo1, "Mi");
+    QCOMPARE(f->Memo1->toPlainText(), QStringLiteral("Do \u20ac 5\nRe\nMi"));
+}
+
+void TestTitleInfo::titleConfirmed_data()
+{
+    QTest::addColumn<bool>("byKey");
+    QTest::addColumn<int>("key");
+    QTest::newRow("Enter") << true << int(Qt::Key_Return);
+    QTest::newRow("keypad Enter") << true << int(Qt::Key_Enter);
+    QTest::newRow("OK") << false << 0;
+}
+
+void TestTitleInfo::titleConfirmed()
+{
+    QFETCH(bool, byKey);
+    QFETCH(int, key);
+    TestApp t;
+    Form1* main = t.w().form1;
+    Form4* f = t.w().form4;
+    f->showWindow();
+    QTest::keyClicks(f->Edit1, "Canzone");
+    KeySpy windowSpy;
+    f->installEventFilter(&windowSpy);
+    QSignalSpy fieldReturn(f->Edit1, &QLineEdit::returnPressed);
+    if (byKey) {
+        QTest::keyClick(f->Edit1, Qt::Key(key));
+        // The key reached neither the field nor the window.
+        QCOMPARE(fieldReturn.count(), 0);
+        QCOMPARE(windowSpy.presses, 0);
+    } else {
+        QTest::mouseClick(f->Button1, Qt::LeftButton);
+    }
+    QCOMPARE(main->Edit1->text(), QStringLiteral("Canzone"));
+    QCOMPARE(f->Edit1->text(), QStringLiteral("Canzone"));
+    QVERIFY(!f->isVisible());
+    // The title-change test of the main window has run.
+    QVERIFY(main->document().listModified);
+    QCOMPARE(main->windowTitle(), Caption + "*Nuova lista");
+}
+
+void TestTitleInfo::emptyTitle()
+{
+    TestApp t;
+    Form1* main = t.w().form1;
+    Form4* f = t.w().form4;
+    f->showWindow();
+    QVERIFY(f->Edit1->text().isEmpty());
+    QTest::keyClick(f->Edit1, Qt::Key_Return);
+    QCOMPARE(main->Edit1->text(), QString());
+    QVERIFY(!f->isVisible());
+}
+
+void TestTitleInfo::titleFieldKeepsText()
+{
+    TestApp t;
+    Form1* main = t.w().form1;
+    Form4* f = t.w().form4;
+    f->showWindow();
+    QTest::keyClicks(f->Edit1, "Blues in LA");
+    QTest::keyClick(f->Edit1, Qt::Key_Return);
+    main->Edit1->setText(QStringLiteral("Altro titolo"));
+    f->showWindow();
+    QCOMPARE(f->Edit1->text(), QStringLiteral("Blues in LA"));
+    QTest::keyClick(f->Edit1, Qt::Key_Backspace);
+    f->close();
+    f->showWindow();
+    QCOMPARE(f->Edit1->text(), QStringLiteral("Blues in L"));
+    QCOMPARE(main->Edit1->text(), QStringLiteral("Altro titolo"));
+}
+
+void TestTitleInfo::refusedTitleCharacter()
+{
+    TestApp t;
+    Form4* f = t.w().form4;
+    f->showWindow();
+    t.prompts.clear();
+    QTest::keyClicks(f->Edit1, "Blues ");
+    typeText(f->Edit1, QStringLiteral("\u2605"));
+    QCOMPARE(f->Edit1->text(), QStringLiteral("Blues "));
+    QTRY_COMPARE(t.prompts.texts("information").size(), 1);
+    QVERIFY(t.prompts.texts("information").first().contains(QStringLiteral("\u2605")));
+    typeText(f->Edit1, QStringLiteral("\u00e0"));
+    QCOMPARE(f->Edit1->text(), QStringLiteral("Blues \u00e0"));
+}
+
+QTEST_MAIN(TestTitleInfo)
+#include "test_title_info.moc"
