@@ -355,7 +355,7 @@ void TestChooser::listEntryThenType()
 
 void TestChooser::missingPicture()
 {
-    auto t = startShown();
+    auto t = startShown(Pictures::Own);
     Form1* f = t->w().form1;
     pickChord(f, 2, 0);
     t->folder->removeFile(QStringLiteral("imm/do.gif"));
@@ -380,7 +380,7 @@ void TestChooser::missingPicture()
 
 void TestChooser::missingSecondPicture()
 {
-    auto t = startShown();
+    auto t = startShown(Pictures::Own);
     Form1* f = t->w().form1;
     pickChord(f, 0, 0);
     t->folder->removeFile(QStringLiteral("imm/do_sec.gif"));

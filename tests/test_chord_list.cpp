@@ -558,7 +558,7 @@ void TestChordList::bannerMissingKeepsListConsistent()
     QFETCH(QString, script);
     QFETCH(QString, lines);
     QFETCH(QString, pictures);
-    auto t = startShown();
+    auto t = startShown(Pictures::Own);
     Form1* f = t->w().form1;
     t->folder->removeFile(QStringLiteral("imm/virmoskbn.jpg"));
     run(f, script);

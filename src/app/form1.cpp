@@ -40,6 +40,8 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace {
 
 QColor toColor(const ColourTheme::Rgb& c)
@@ -189,8 +191,11 @@ void Form1::createControls(QWidget* client)
     gif->setGeometry(128, 132, 183, 76);
     gif->setStyleSheet(QStringLiteral("background: white;"));
     secpos = named(new QCheckBox(QStringLiteral("Seconda posizione"), client), "secpos");
-    secpos->setGeometry(163, 232, 113, 17);
     secpos->setStyleSheet(QStringLiteral("QCheckBox { background: white; color: rgb(0,128,0); }"));
+    // Our font needs more than the designed 113 pixels for the caption: the box
+    // widens about its centre, still within the white frame.
+    const int secposWidth = std::max(113, secpos->sizeHint().width());
+    secpos->setGeometry(163 + (113 - secposWidth) / 2, 232, secposWidth, 17);
     secpos->hide();
 
     ListBox1 = named(new QListView(client), "ListBox1");

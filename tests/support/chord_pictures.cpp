@@ -13,16 +13,6 @@ const char TinyGif[] = "GIF89a\x01\x00\x01\x00\x80\x00\x00\x00\x00\x00\xff\xff\x
 
 } // namespace
 
-const char* tinyGif()
-{
-    return TinyGif;
-}
-
-int tinyGifSize()
-{
-    return static_cast<int>(sizeof(TinyGif) - 1);
-}
-
 void ensureChordPictures(const TestProgramFolder& folder)
 {
     for (const QString& name : chords::allPictureFiles()) {
@@ -30,6 +20,6 @@ void ensureChordPictures(const TestProgramFolder& folder)
         if (f.exists())
             continue;
         if (f.open(QIODevice::WriteOnly))
-            f.write(TinyGif, tinyGifSize());
+            f.write(TinyGif, sizeof(TinyGif) - 1);
     }
 }

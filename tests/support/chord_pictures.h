@@ -2,11 +2,7 @@
 
 class TestProgramFolder;
 
-// Writes a tiny one-pixel GIF under every chord picture name the catalogue
-// knows that the folder's imm/ lacks, so that tests need not wait for the
-// generated pictures. The folder must have imm/ copied, not linked.
+// Writes a tiny one-pixel GIF under every chord picture name of the catalogue
+// that the folder's imm/ lacks. The folder's imm/ must be a folder of its own,
+// not a link to the build's.
 void ensureChordPictures(const TestProgramFolder& folder);
-
-// The bytes of a valid 1 x 1 GIF picture.
-const char* tinyGif();
-int tinyGifSize();

@@ -2,12 +2,15 @@
 
 #include "app/form1.h"
 #include "chordlist/chord_list_model.h"
+#include "chords/chord_catalogue.h"
 #include "support/chord_pictures.h"
 #include "ui/picture_view.h"
 #include "ui/radio_group.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QListView>
 #include <QRadioButton>
@@ -17,10 +20,40 @@
 
 namespace driver {
 
-std::unique_ptr<TestApp> startShown()
+namespace {
+
+bool buildHasEveryPicture()
 {
-    auto folder = std::make_shared<TestProgramFolder>(TestProgramFolder::Imm::Copied);
-    ensureChordPictures(*folder);
+    const QDir imm(QStringLiteral(CORVALTO_PROGRAM_DIR "/imm"));
+    for (const QString& name : chords::allPictureFiles()) {
+        if (!imm.exists(name))
+            return false;
+    }
+    return true;
+}
+
+// Replaces the folder's link to the build's imm/ by a folder of links to its
+// files, far cheaper than copies.
+void linkEachPicture(const TestProgramFolder& folder)
+{
+    const QString imm = folder.file(QStringLiteral("imm"));
+    QFile::remove(imm);
+    QDir().mkpath(imm);
+    const QDir built(QStringLiteral(CORVALTO_PROGRAM_DIR "/imm"));
+    for (const QFileInfo& fi : built.entryInfoList(QDir::Files))
+        QFile::link(fi.absoluteFilePath(), imm + QLatin1Char('/') + fi.fileName());
+}
+
+} // namespace
+
+std::unique_ptr<TestApp> startShown(Pictures pictures)
+{
+    const bool complete = buildHasEveryPicture();
+    auto folder = std::make_shared<TestProgramFolder>(TestProgramFolder::Imm::Linked);
+    if (pictures == Pictures::Own || !complete) {
+        linkEachPicture(*folder);
+        ensureChordPictures(*folder);
+    }
     auto t = std::make_unique<TestApp>(folder);
     t->app->show();
     if (!QTest::qWaitForWindowExposed(t->w().form1))

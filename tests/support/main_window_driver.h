@@ -13,9 +13,14 @@ class QAbstractButton;
 // buttons and list rows, and key presses in the list.
 namespace driver {
 
+// Whether a test may remove files from imm/ without touching the build's.
+enum class Pictures { Shared, Own };
+
 // The program on a folder of its own whose imm/ holds a picture under every
-// catalogue name, its main window shown.
-std::unique_ptr<TestApp> startShown();
+// catalogue name, its main window shown. Shared pictures are the build's
+// folder itself; own pictures are links to its files in a folder of the
+// test's, so that removing one leaves the build alone.
+std::unique_ptr<TestApp> startShown(Pictures pictures = Pictures::Shared);
 
 // A click on the indicator of a radio button or check box.
 void clickIndicator(QAbstractButton* button);
