@@ -1,9 +1,207 @@
 #include "screensaver/form7.h"
 
-Form7::Form7(AppContext& ctx, QWidget* parent) : QWidget(parent, Qt::Window), m_ctx(ctx)
+#include "app/errors.h"
+#include "screensaver/form6.h"
+#include "screensaver/saver_choices.h"
+#include "screensaver/scene.h"
+#include "screensaver/viewport.h"
+#include "ui/display_layer.h"
+#include "ui/display_timer.h"
+#include "ui/display_window.h"
+#include "ui/guard.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString ZBufferOn = QStringLiteral("Z-Buffer: On");
+const QString ZBufferOff = QStringLiteral("Z-Buffer: Off");
+const QString RenderingHardware = QStringLiteral("Rendering: Hardware");
+const QString RenderingSoftware = QStringLiteral("Rendering: Software");
+
+} // namespace
+
+Form7::Form7(AppContext& ctx, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      m_ctx(ctx)
 {
     setObjectName(QStringLiteral("Form7"));
     setWindowTitle(QStringLiteral("Form7"));
-    setFixedSize(320, 240);
+    resize(320, 240);
+
+    DXDraw = new DisplayLayer(this);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(DXDraw);
+    DXTimer = new DisplayTimer(this);
+    DXTimer->setInterval(0);
+
+    // The form sees every key before the display does.
+    DXDraw->surfaceWindow()->installEventFilter(this);
+
+    connect(DXDraw, &DisplayLayer::initialized, this, &Form7::DXDrawInitialize);
+    connect(DXDraw, &DisplayLayer::surfaceInitialized, this, &Form7::DXDrawInitializeSurface);
+    connect(DXDraw, &DisplayLayer::finalized, this, &Form7::DXDrawFinalize);
+    connect(DXTimer, &DisplayTimer::timer, this, &Form7::DXTimerTimer);
 }
 
+Form7::~Form7()
+{
+    DXDraw->surfaceWindow()->removeEventFilter(this);
+    DXTimer->setEnabled(false);
+}
+
+void Form7::showWindow()
+{
+    if (!isVisible()) {
+        if (const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen()) {
+            const QRect desk = s->geometry();
+            move(desk.x() + (desk.width() - width()) / 2, desk.y() + (desk.height() - height()) / 2);
+        }
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+void Form7::DXDrawInitialize()
+{
+    guarded(m_ctx, this, [this] {
+        static const ScreenSaverSettings none;
+        const ScreenSaverSettings& s = m_ctx.windows.form6 ? m_ctx.windows.form6->settings() : none;
+        Scene* scene = DXDraw->scene();
+        Frame* root = DXDraw->sceneRoot();
+
+        m_lightFrame = scene->createFrame(root);
+        m_meshFrame = scene->createFrame(root);
+        m_lightFrame->addLight(scene->createLight(Light::Type::Directional, float(s.objectLight.red),
+                                                 float(s.objectLight.green),
+                                                 float(s.objectLight.blue)));
+        root->addLight(scene->createLight(Light::Type::Ambient, float(s.ambientLight.red),
+                                          float(s.ambientLight.green), float(s.ambientLight.blue)));
+        // The light frame keeps its default orientation: the light shines along +z.
+        m_lightFrame->setPosition({2.0f, 0.0f, 22.0f});
+
+        Frame* camera = DXDraw->camera();
+        camera->setPosition({float(s.cameraPosition.x), float(s.cameraPosition.y),
+                             float(s.cameraPosition.z)});
+        camera->setOrientation({0.35f, -0.65f, 1.0f}, {-0.15f, 1.0f, 0.5f});
+
+        m_meshFrame->setPosition({0.0f, 0.0f, 14.0f});
+        m_meshFrame->setOrientation({0.0f, 0.0f, 1.0f}, {0.0f, 1.0f, 0.0f});
+        m_meshFrame->setRotation({0.0f, 1.0f, 0.0f}, float(s.rotationSpeed));
+
+        MeshBuilder* mesh = scene->createMeshBuilder();
+        m_meshPath = m_ctx.programDir + s.meshFile;
+        const QString folder = QFileInfo(m_meshPath).absolutePath();
+        if (!QDir::setCurrent(folder))
+            throw CorvaltoError(QStringLiteral("Cannot change to folder %1").arg(folder));
+        // A missing or unreadable mesh leaves the builder empty: the scene runs
+        // with its lights only.
+        mesh->load(m_meshPath);
+        mesh->scale(float(s.meshScale.x), float(s.meshScale.y), float(s.meshScale.z));
+        m_meshFrame->addVisual(mesh);
+
+        DXTimer->setEnabled(true);
+    });
+}
+
+void Form7::DXDrawInitializeSurface()
+{
+    RenderDevice* device = DXDraw->device();
+    if (DXDraw->nowOptions().testFlag(DisplayConfig::doHardware))
+        device->textureQuality = RenderDevice::TextureQuality::Linear;
+    device->renderMode = RenderDevice::BlendedTransparency | RenderDevice::SortedTransparency;
+}
+
+void Form7::updateOverlayTexts()
+{
+    const int w = DXDraw->surfaceWidth();
+    const int h = DXDraw->surfaceHeight();
+    const int bits = DXDraw->bitCount();
+    if (w != m_shownWidth || h != m_shownHeight || bits != m_shownBits) {
+        m_resolutionText = QStringLiteral("Risoluzione: %1x%2x%3").arg(w).arg(h).arg(bits);
+        m_shownWidth = w;
+        m_shownHeight = h;
+        m_shownBits = bits;
+    }
+    const int rate = DXTimer->frameRate();
+    if (rate != m_shownRate) {
+        m_fpsText = QStringLiteral("FPS: %1").arg(rate);
+        m_shownRate = rate;
+    }
+}
+
+void Form7::DXTimerTimer(int)
+{
+    if (!DXDraw->canDraw())
+        return;
+    const int w = DXDraw->surfaceWidth();
+    const int h = DXDraw->surfaceHeight();
+    DXDraw->viewport()->forceUpdate(0, 0, w, h);
+    // The turn per tick is fixed: more frames a second spin the object faster.
+    DXDraw->scene()->move(1.0f);
+    DXDraw->render();
+
+    updateOverlayTexts();
+    const int column =
+        saver::overlayColumn(m_ctx.windows.form6 ? m_ctx.windows.form6->resolutionItem() : -1);
+    DisplayCanvas& canvas = DXDraw->canvas();
+    canvas.setTransparentBackground(true);
+    canvas.setFontColour(QColor(255, 255, 255));
+    canvas.setFontSize(12);
+    canvas.textOut(column, 0, m_resolutionText);
+    canvas.textOut(column, 15, DXDraw->config().hasOption(DisplayConfig::doZBuffer) ? ZBufferOn
+                                                                                    : ZBufferOff);
+    canvas.textOut(3, 0, m_fpsText);
+    canvas.textOut(3, 15, DXDraw->nowOptions().testFlag(DisplayConfig::doHardware)
+                              ? RenderingHardware
+                              : RenderingSoftware);
+    canvas.release();
+    DXDraw->flip();
+}
+
+void Form7::DXDrawFinalize()
+{
+    DXTimer->setEnabled(false);
+}
+
+void Form7::FormKeyDown(int key)
+{
+    if (key != Qt::Key_Escape)
+        return;
+    hide();
+    QDir::setCurrent(m_ctx.programDir);
+    while (QGuiApplication::overrideCursor())
+        QGuiApplication::restoreOverrideCursor();
+    DXDraw->finalize();
+}
+
+void Form7::keyPressEvent(QKeyEvent* event)
+{
+    FormKeyDown(event->key());
+}
+
+bool Form7::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == DXDraw->surfaceWindow() && event->type() == QEvent::KeyPress) {
+        FormKeyDown(static_cast<QKeyEvent*>(event)->key());
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form7::closeEvent(QCloseEvent* event)
+{
+    // Closing the display by the window system ends it as Esc does, so that no
+    // hidden display keeps running with the pointer hidden.
+    if (DXDraw->isInitialized() || QGuiApplication::overrideCursor())
+        FormKeyDown(Qt::Key_Escape);
+    event->accept();
+}

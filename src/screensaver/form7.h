@@ -2,15 +2,59 @@
 
 #include "app/app_context.h"
 
+#include <QString>
 #include <QWidget>
 
-// The full-screen screen saver display.
+class DisplayLayer;
+class DisplayTimer;
+class Frame;
+
+// The screen saver display: a borderless window filled by the display control,
+// showing the chosen mesh spinning under the two lights of the settings, with
+// four lines of text over each frame, until Esc.
 class Form7 : public QWidget
 {
     Q_OBJECT
 public:
     explicit Form7(AppContext& ctx, QWidget* parent = nullptr);
+    ~Form7() override;
+
+    // Shows the window centred, on top and with the keyboard.
+    void showWindow();
+
+    // The mesh file of the running (or last) display, from scene construction on.
+    QString meshPath() const { return m_meshPath; }
+    Frame* meshFrame() const { return m_meshFrame; }
+    Frame* lightFrame() const { return m_lightFrame; }
+
+    // Handlers.
+    void DXDrawInitialize();
+    void DXDrawInitializeSurface();
+    void DXTimerTimer(int lagCount);
+    void DXDrawFinalize();
+    void FormKeyDown(int key);
+
+    DisplayLayer* DXDraw = nullptr;
+    DisplayTimer* DXTimer = nullptr;
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void updateOverlayTexts();
+
     AppContext& m_ctx;
+    QString m_meshPath;
+    Frame* m_lightFrame = nullptr;
+    Frame* m_meshFrame = nullptr;
+
+    // The overlay texts are rebuilt only when what they show changes.
+    QString m_resolutionText;
+    QString m_fpsText;
+    int m_shownWidth = -1;
+    int m_shownHeight = -1;
+    int m_shownBits = -1;
+    int m_shownRate = -1;
 };

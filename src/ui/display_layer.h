@@ -1,0 +1,103 @@
+#pragma once
+
+#include "screensaver/render_device.h"
+#include "ui/display_canvas.h"
+#include "ui/display_config.h"
+#include "ui/display_renderer.h"
+#include "ui/display_target.h"
+
+#include <QImage>
+#include <QWidget>
+
+#include <memory>
+
+class DisplayWindow;
+class Frame;
+class QOpenGLContext;
+class Scene;
+class Viewport;
+
+// The display control: it takes over the screen with a full-screen window and
+// draws a retained-mode scene through OpenGL. The scene is drawn into an
+// off-screen target of the configured size and depth and, when flipped, scaled
+// onto the window keeping its aspect ratio. The desktop's own mode is never
+// changed.
+class DisplayLayer : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit DisplayLayer(QWidget* parent = nullptr);
+    ~DisplayLayer() override;
+
+    DisplayConfig& config() { return m_config; }
+    const DisplayConfig& config() const { return m_config; }
+
+    // Finalises any earlier initialisation, takes over the screen (or, without
+    // doFullScreen, sizes the window to the mode), creates the device, the
+    // target and the scene with its camera and viewport, then emits
+    // initialized() and surfaceInitialized(). Throws CorvaltoError "3D device not
+    // found" when there is no usable OpenGL device and "Display mode cannot be
+    // changed (WxH Bbit)" when no target of that mode can be made.
+    void initialize();
+    // Releases the scene, the target and the device and emits finalized(), when
+    // initialised.
+    void finalize();
+    bool isInitialized() const { return m_initialized; }
+    // Initialised and its window on screen.
+    bool canDraw() const;
+
+    // The mode achieved.
+    int surfaceWidth() const { return m_target.width(); }
+    int surfaceHeight() const { return m_target.height(); }
+    int bitCount() const { return m_target.bitCount(); }
+    // The options in force: doHardware is dropped on a software device.
+    DisplayConfig::Options nowOptions() const { return m_nowOptions; }
+    QString rendererName() const { return m_rendererName; }
+
+    // The retained-mode objects, from initialisation to finalisation.
+    Scene* scene() const { return m_scene.get(); }
+    Frame* sceneRoot() const;
+    Frame* camera() const { return m_camera; }
+    Viewport* viewport() const { return m_viewport.get(); }
+    RenderDevice* device() { return &m_device; }
+
+    // Clears the viewport and draws the scene into the back buffer.
+    void render();
+    // Text over the back buffer; release it before flipping.
+    DisplayCanvas& canvas() { return m_canvas; }
+    // Shows the back buffer on the screen.
+    void flip();
+
+    // The back buffer as last drawn, top row first.
+    QImage grabSurface();
+    DisplayWindow* surfaceWindow() const { return m_window; }
+
+    // OpenGL renderers that draw on the processor rather than a graphics card.
+    static bool isSoftwareRenderer(const QString& rendererName);
+
+signals:
+    void initialized();
+    void surfaceInitialized();
+    void finalized();
+
+private:
+    void takeOverScreen();
+    void releaseAll();
+    bool makeCurrent();
+    [[noreturn]] void fail(const QString& message);
+
+    DisplayConfig m_config;
+    DisplayConfig::Options m_nowOptions;
+    DisplayWindow* m_window;
+    QWidget* m_container;
+    std::unique_ptr<QOpenGLContext> m_context;
+    DisplayTarget m_target;
+    DisplayRenderer m_renderer;
+    DisplayCanvas m_canvas;
+    RenderDevice m_device;
+    std::unique_ptr<Scene> m_scene;
+    Frame* m_camera = nullptr;
+    std::unique_ptr<Viewport> m_viewport;
+    QString m_rendererName;
+    bool m_initialized = false;
+};
