@@ -72,26 +72,14 @@ void TestChooser::chordFromBothGroups_data()
                                   << "do.gif" << true;
     QTest::newRow("Maggiore, DO") << 0 << 0 << false << "DO Maggiore"
                                   << "do.gif" << true;
-    QTest::newRow("SOL#, 7") << 8 << 4 << true << "SOL# 7 / LAb 7"
-                             << "sol_diesis_7.gif" << false;
-    QTest::newRow("7, SOL#") << 8 << 4 << false << "SOL# 7 / LAb 7"
-                             << "sol_diesis_7.gif" << false;
     QTest::newRow("FA#, 9") << 6 << 6 << true << "FA#9 / SOLb 9"
                             << "fa_diesis_9.gif" << false;
     QTest::newRow("9, FA#") << 6 << 6 << false << "FA# 9 / SOLb 9"
                             << "fa_diesis_9.gif" << false;
-    QTest::newRow("FA#, 11") << 6 << 7 << true << "FA# 11/ SOLb 11"
-                             << "fa_diesis_11.gif" << false;
     QTest::newRow("11, FA#") << 6 << 7 << false << "FA# 11 / SOLb 11"
                              << "fa_diesis_11.gif" << false;
-    QTest::newRow("SOL#, Maggiore") << 8 << 0 << true << "SOL# Maggiore / LAb Maggiore"
-                                    << "sol_diesis.gif" << false;
     QTest::newRow("Maggiore, SOL#") << 8 << 0 << false << "SOL# Maggiore / LAb MAggiore"
                                     << "sol_diesis.gif" << false;
-    QTest::newRow("RE#, Diminuito") << 3 << 8 << true << "RE# Diminuito / MIb Diminuito"
-                                    << "uno.gif" << false;
-    QTest::newRow("DO, 7") << 0 << 4 << true << "DO 7"
-                           << "do7.gif" << false;
     QTest::newRow("RE, 7") << 2 << 4 << false << "RE 7"
                            << "re7.gif" << true;
 }
@@ -171,22 +159,8 @@ void TestChooser::secondPositionOfEachChord_data()
     QTest::addColumn<QString>("second");
     QTest::newRow("DO Maggiore") << 0 << 0 << "do.gif"
                                  << "do_sec.gif";
-    QTest::newRow("RE Maggiore") << 2 << 0 << "re.gif"
-                                 << "re_sec.gif";
-    QTest::newRow("SOL Maggiore") << 7 << 0 << "sol.gif"
-                                  << "sol_sec.gif";
     QTest::newRow("SOL 7+") << 7 << 5 << "sol_7piu.gif"
                             << "sol_7piu_sec.gif";
-    QTest::newRow("SOL 7") << 7 << 4 << "sol7.gif"
-                           << "sol7_sec.gif";
-    QTest::newRow("SOL 4") << 7 << 1 << "sol_4.gif"
-                           << "sol_4_sec.gif";
-    QTest::newRow("RE 7") << 2 << 4 << "re7.gif"
-                          << "re7_sec.gif";
-    QTest::newRow("RE 6") << 2 << 3 << "re_6.gif"
-                          << "re_6_sec.gif";
-    QTest::newRow("LA 11") << 9 << 7 << "la_11.gif"
-                           << "la_11_sec.gif";
     QTest::newRow("FA 9") << 5 << 6 << "fa_9.gif"
                           << "fa_9_sec.gif";
 }
