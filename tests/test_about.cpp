@@ -3,6 +3,7 @@
 #include "app/form1.h"
 #include "app/form2.h"
 #include "chordlist/chord_list_model.h"
+#include "support/main_window_driver.h"
 #include "support/test_app.h"
 #include "ui/credits_panel.h"
 #include "ui/picture_view.h"
@@ -43,12 +44,12 @@ void TestAbout::commandClearsSelection()
     TestApp t;
     Form1* form = t.w().form1;
     form->show();
-    form->list().appendLine(QStringLiteral("DO Maggiore"));
-    form->list().appendLine(QStringLiteral("LA Minore"));
-    form->list().setSelectedPos(1);
-    form->list().setEntrySelected(true);
-    form->Edit2->setText(QStringLiteral("2"));
-    form->Edit2->setEnabled(true);
+    form->list().appendEntry(QStringLiteral("DO Maggiore"), QStringLiteral("do.gif"));
+    form->list().appendEntry(QStringLiteral("LA Minore"), QStringLiteral("la_min.gif"));
+    driver::clickRow(form, 1);
+    QVERIFY(form->list().entrySelected());
+    QVERIFY(form->Edit2->isEnabled());
+    const QString shownPosition = form->Edit2->text();
     t.prompts.clear();
 
     if (fromMenu)
@@ -61,11 +62,16 @@ void TestAbout::commandClearsSelection()
     QVERIFY(about->windowFlags() & Qt::WindowStaysOnTopHint);
     QVERIFY(!form->list().entrySelected());
     QVERIFY(!form->Edit2->isEnabled());
-    QCOMPARE(form->Edit2->text(), QStringLiteral("2"));
-    // The main window stays usable.
+    QCOMPARE(form->Edit2->text(), shownPosition);
+    QVERIFY(t.prompts.calls().isEmpty());
+
+    // The main window stays usable, and asks for a selection again.
     QVERIFY(form->isVisible());
     QVERIFY(!about->isModal());
-    QVERIFY(t.prompts.calls().isEmpty());
+    driver::clickButton(form->Button2);
+    QCOMPARE(t.prompts.texts(QStringLiteral("information")),
+             QStringList{QStringLiteral("Selezionare prima un accordo da rimuovere!")});
+    QCOMPARE(form->list().count(), 2);
 }
 
 void TestAbout::twoCommandsGiveOneWindow()

@@ -1,9 +1,8 @@
-// Draws the About window's pictures and writes them as GIF with giflib:
-// - about.gif, 353 x 265, an endless loop of 80 frames at 100 ms: four chords
-//   are fingered on a fretboard one dot after the other, then strummed, under
-//   the program's name, with notes drifting up the night sky behind;
-// - badge.gif, 100 x 28, the program's own badge.
-// All frames of a picture share one palette of at most 255 colours; every frame
+// Draws the About window's animation and writes it as GIF with giflib:
+// about.gif, 353 x 265, an endless loop of 80 frames at 100 ms: four chords are
+// fingered on a fretboard one dot after the other, then strummed, under the
+// program's name, with notes drifting up the night sky behind.
+// All frames share one palette of at most 255 colours; every frame
 // after the first stores only the rectangle that changed, with the pixels that
 // stayed the same as the transparent index, which compresses to almost nothing.
 #include <QFont>
@@ -234,44 +233,6 @@ QImage drawFrame(int frame)
     return img;
 }
 
-QImage drawBadge()
-{
-    QImage img(100, 28, QImage::Format_RGB32);
-    img.fill(QColor(255, 255, 225));
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
-    QPainterPath plate;
-    plate.addRoundedRect(QRectF(0.5, 0.5, 99, 27), 6, 6);
-    QLinearGradient fill(0, 0, 0, 28);
-    fill.setColorAt(0.0, QColor(40, 44, 110));
-    fill.setColorAt(1.0, QColor(14, 18, 58));
-    p.fillPath(plate, fill);
-    p.setPen(QPen(QColor(255, 201, 16), 1));
-    p.drawPath(plate);
-
-    // A pick with a "C" on it.
-    QPainterPath pick;
-    pick.moveTo(14, 23);
-    pick.cubicTo(6, 14, 5, 5, 14, 5);
-    pick.cubicTo(23, 5, 22, 14, 14, 23);
-    p.setBrush(QColor(255, 150, 40));
-    p.setPen(QPen(QColor(60, 16, 0), 1));
-    p.drawPath(pick);
-    p.setFont(font("TeX Gyre Bonum", 11, true, true));
-    p.setPen(QColor(40, 10, 0));
-    p.drawText(QRectF(8, 5, 12, 13), Qt::AlignCenter, QStringLiteral("C"));
-
-    p.setPen(QColor(255, 201, 16));
-    p.setFont(font("TeX Gyre Bonum", 13, true, true));
-    p.drawText(QRectF(26, 1, 72, 16), Qt::AlignCenter, QStringLiteral("Corvalto"));
-    p.setPen(QColor(236, 236, 250));
-    p.setFont(font("DejaVu Sans", 8, true));
-    p.drawText(QRectF(26, 15, 72, 11), Qt::AlignCenter, QStringLiteral("per chitarra"));
-    p.end();
-    return img;
-}
-
 constexpr int Transparent = 255;
 
 // One palette for all frames: the 255 most used colours at 5 bits a channel,
@@ -406,9 +367,8 @@ int main(int argc, char* argv[])
     std::vector<QImage> frames;
     for (int f = 0; f < FramesPerChord * int(Chords.size()); ++f)
         frames.push_back(drawFrame(f));
-    if (!writeGif(frames, dir + QStringLiteral("/about.gif"), true) ||
-        !writeGif({drawBadge()}, dir + QStringLiteral("/badge.gif"), false)) {
-        std::fprintf(stderr, "aboutgen: cannot write the About pictures\n");
+    if (!writeGif(frames, dir + QStringLiteral("/about.gif"), true)) {
+        std::fprintf(stderr, "aboutgen: cannot write the About animation\n");
         return 1;
     }
     return 0;

@@ -3,18 +3,21 @@
 #include "app/author.h"
 #include "app/form1.h"
 #include "chordlist/chord_list_model.h"
+#include "ui/caption_fit.h"
 #include "ui/credits_panel.h"
 #include "ui/guard.h"
 #include "ui/picture_view.h"
 #include "ui/prompts.h"
+#include "ui/window_placement.h"
 
 #include <QFrame>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
 #include <QPixmap>
 #include <QPushButton>
-#include <QScreen>
 
 namespace {
 
@@ -23,6 +26,53 @@ W* named(W* w, const char* name)
 {
     w->setObjectName(QString::fromLatin1(name));
     return w;
+}
+
+QFont badgeFont(const QString& family, int pixels, bool italic)
+{
+    QFont f(family);
+    f.setPixelSize(pixels);
+    f.setBold(true);
+    f.setItalic(italic);
+    return f;
+}
+
+// The program's own badge, 100 x 28: a pick and the program's name on a plate.
+QPixmap badgePicture()
+{
+    QPixmap picture(100, 28);
+    picture.fill(Qt::transparent);
+    QPainter p(&picture);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    QPainterPath plate;
+    plate.addRoundedRect(QRectF(0.5, 0.5, 99, 27), 6, 6);
+    QLinearGradient fill(0, 0, 0, 28);
+    fill.setColorAt(0.0, QColor(40, 44, 110));
+    fill.setColorAt(1.0, QColor(14, 18, 58));
+    p.fillPath(plate, fill);
+    p.setPen(QPen(QColor(255, 201, 16), 1));
+    p.drawPath(plate);
+
+    QPainterPath pick;
+    pick.moveTo(14, 23);
+    pick.cubicTo(6, 14, 5, 5, 14, 5);
+    pick.cubicTo(23, 5, 22, 14, 14, 23);
+    p.setBrush(QColor(255, 150, 40));
+    p.setPen(QPen(QColor(60, 16, 0), 1));
+    p.drawPath(pick);
+    p.setFont(badgeFont(QStringLiteral("Bookman Old Style"), 11, true));
+    p.setPen(QColor(40, 10, 0));
+    p.drawText(QRectF(8, 5, 12, 13), Qt::AlignCenter, QStringLiteral("C"));
+
+    p.setPen(QColor(255, 201, 16));
+    p.setFont(badgeFont(QStringLiteral("Bookman Old Style"), 13, true));
+    p.drawText(QRectF(26, 1, 72, 16), Qt::AlignCenter, QStringLiteral("Corvalto"));
+    p.setPen(QColor(236, 236, 250));
+    p.setFont(badgeFont(QStringLiteral("DejaVu Sans"), 8, false));
+    p.drawText(QRectF(26, 15, 72, 11), Qt::AlignCenter, QStringLiteral("per chitarra"));
+    p.end();
+    return picture;
 }
 
 } // namespace
@@ -58,39 +108,35 @@ void Form2::createControls()
     WebBrowser1->setGeometry(9, 8, 353, 265);
     WebBrowser1->setAccessibleName(QStringLiteral("Animazione"));
 
+    // The centred labels span the window; the four on the last line end where the
+    // next one starts.
     auto label = [this](const char* name, const QString& text, int left, int top, int width,
-                        bool heading) {
+                        bool centred, bool heading) {
         auto* l = named(new QLabel(text, this), name);
-        if (width > 0) {
-            l->setGeometry(left, top, width, 16);
-            l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        } else {
-            l->move(left, top);
-            l->adjustSize();
-        }
         if (heading) {
             QFont f = l->font();
             f.setBold(true);
             f.setUnderline(true);
             l->setFont(f);
-            if (width <= 0)
-                l->adjustSize();
         }
+        fitCaption(l, text, width);
+        l->setGeometry(left, top, width, 16);
+        l->setAlignment((centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
         return l;
     };
-    Label1 = label("Label1", QStringLiteral("Requisiti minimi di sistema:"), 8, 280, 353, true);
+    Label1 = label("Label1", QStringLiteral("Requisiti minimi di sistema:"), 8, 280, 353, true, true);
     Label2 = label("Label2", QStringLiteral("Windows 9x/Me*, Directx 8.0a*, Macromedia Flash Player 5.0*"),
-                   8, 296, 353, false);
+                   8, 296, 353, true, false);
     Label4 = label("Label4",
                    QStringLiteral("Microsoft Internet Explorer 6*, monitor e scheda video che supportino"),
-                   8, 312, 353, false);
+                   8, 312, 353, true, false);
     Label10 = label("Label10",
                     QStringLiteral("una risoluzione di almeno 1024x768dpi. *versione consigliata."), 8,
-                    328, 353, false);
-    Label6 = label("Label6", QStringLiteral("Ultima modifica:"), 40, 344, 0, true);
-    Label7 = label("Label7", QStringLiteral("26/10/2001"), 136, 344, 0, false);
-    Label8 = label("Label8", QStringLiteral("N° liste contenute:"), 208, 344, 0, true);
-    Label9 = label("Label9", QStringLiteral("5"), 320, 344, 0, false);
+                    328, 353, true, false);
+    Label6 = label("Label6", QStringLiteral("Ultima modifica:"), 40, 344, 94, false, true);
+    Label7 = label("Label7", QStringLiteral("26/10/2001"), 136, 344, 70, false, false);
+    Label8 = label("Label8", QStringLiteral("N° liste contenute:"), 208, 344, 110, false, true);
+    Label9 = label("Label9", QStringLiteral("5"), 320, 344, 40, false, false);
 
     SecretPanel1 = named(new CreditsPanel(this), "SecretPanel1");
     SecretPanel1->setGeometry(8, 368, 353, 41);
@@ -105,10 +151,11 @@ void Form2::createControls()
     SecretPanel1->setLines({QStringLiteral("Corvalto by Virmosk   --- Versione 3.0 ---"), QString(),
                             QStringLiteral("Sito internet : ") + author::webPage(), QString(),
                             QStringLiteral("E-mail : ") + author::email()});
+    fitCaption(SecretPanel1, SecretPanel1->lines().join(QLatin1Char('\n')), SecretPanel1->width(), 6);
 
     Image1 = named(new QLabel(this), "Image1");
     Image1->setGeometry(264, 413, 100, 28);
-    Image1->setPixmap(QPixmap(m_ctx.programDir + QStringLiteral("imm/badge.gif")));
+    Image1->setPixmap(badgePicture());
 
     Button1 = named(new QPushButton(QStringLiteral("Chiudi"), this), "Button1");
     Button1->setGeometry(144, 416, 75, 25);
@@ -127,11 +174,7 @@ void Form2::aboutCommand()
     SecretPanel1->setActive(true);
 
     if (!m_placed) {
-        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-            QRect frame = frameGeometry();
-            frame.moveCenter(screen->availableGeometry().center());
-            move(frame.topLeft());
-        }
+        centreOnScreen(this);
         m_placed = true;
     }
     show();

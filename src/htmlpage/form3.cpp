@@ -6,16 +6,16 @@
 #include "htmlpage/page_builder.h"
 #include "htmlpage/page_controller.h"
 #include "ui/browser_view.h"
+#include "ui/caption_fit.h"
 #include "ui/guard.h"
 #include "ui/prompts.h"
+#include "ui/window_placement.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 
 namespace {
 
@@ -49,6 +49,7 @@ void Form3::createControls()
                          QWidget* parent) {
         auto* b = named(new QPushButton(caption, parent), name);
         b->setGeometry(place);
+        fitCaption(b, caption, place.width(), 10);
         // None of the buttons takes part in tab navigation.
         b->setFocusPolicy(Qt::ClickFocus);
         return b;
@@ -62,6 +63,7 @@ void Form3::createControls()
                    "Label1");
     Label1->setGeometry(8, 430, 142, 26);
     Label1->setAlignment(Qt::AlignCenter);
+    fitCaption(Label1, Label1->text(), Label1->width());
 
     Button1 = button("Button1", QStringLiteral("Visualizza e stampa con Microsoft Internet Explorer"),
                      {176, 432, 265, 25}, this);
@@ -72,6 +74,7 @@ void Form3::createControls()
     QFont bold = modificata->font();
     bold.setBold(true);
     modificata->setFont(bold);
+    fitCaption(modificata, modificata->text(), modificata->width());
     modificata->setVisible(false);
 
     GroupBox1 = named(new QGroupBox(QStringLiteral("Info"), this), "GroupBox1");
@@ -85,7 +88,7 @@ void Form3::createControls()
                    "Label2");
     Label2->setGeometry(8, 16, 601, 33);
     Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    Label2->setWordWrap(true);
+    fitCaption(Label2, Label2->text(), Label2->width());
     Button6 = button("Button6", QStringLiteral("Aggiorna"), {272, 48, 75, 17}, GroupBox1);
 
     // The page lines while they are built; never shown.
@@ -110,11 +113,7 @@ void Form3::connectHandlers()
 void Form3::showPreview()
 {
     if (!m_placed) {
-        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-            QRect frame = frameGeometry();
-            frame.moveCenter(screen->availableGeometry().center());
-            move(frame.topLeft());
-        }
+        centreOnScreen(this);
         m_placed = true;
     }
     show();
