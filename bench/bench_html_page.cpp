@@ -1,0 +1,64 @@
+#include "bench.h"
+
+#include "app/app_context.h"
+#include "app/corvalto_app.h"
+#include "app/form1.h"
+#include "chordlist/chord_list_model.h"
+#include "chords/chord_catalogue.h"
+#include "htmlpage/form3.h"
+#include "ui/browser_view.h"
+#include "ui/scripted_prompts.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include <iostream>
+
+namespace {
+
+// "Pagina Html" of a full list (300 entries, a blank after every five chords)
+// through the real button on the built program folder: the page built, written,
+// and laid out with its pictures in the preview, which is what the user waits for.
+void htmlPageBench()
+{
+    QTemporaryDir listFolder;
+    ScriptedPrompts prompts;
+    AppContext ctx;
+    ctx.prompts = &prompts;
+    ctx.programDir = QStringLiteral(CORVALTO_PROGRAM_DIR "/");
+    ctx.seedSource = [] { return 1u; };
+    CorvaltoApp app(ctx);
+    app.show();
+    QApplication::processEvents();
+    Form1* f = ctx.windows.form1;
+
+    const QStringList pictures = chords::allPictureFiles();
+    for (int i = 0; f->list().count() < ChordListModel::Capacity; ++i) {
+        const QString picture = i % 6 == 5 ? QString() : pictures.at(i % pictures.size());
+        f->list().appendEntry(picture.isEmpty() ? QStringLiteral("-") : picture.chopped(4), picture);
+    }
+    f->Edit1->setText(QStringLiteral("Lista piena"));
+    f->document().currentListFile = listFolder.filePath(QStringLiteral("Piena.qvl"));
+    f->document().listHasFile = true;
+
+    std::vector<double> runs;
+    for (int run = 0; run < 10; ++run) {
+        QElapsedTimer timer;
+        timer.start();
+        f->Button5->click();
+        ctx.windows.form3->WebBrowser1->grab();
+        runs.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+        ctx.windows.form3->close();
+        QApplication::processEvents();
+    }
+    std::cout << "html page, 300 entries: median " << bench::median(runs)
+              << " ms from the click to the page laid out with its pictures ("
+              << prompts.calls().size() << " messages)\n";
+}
+
+} // namespace
+
+CORVALTO_BENCH("html_page", htmlPageBench);
