@@ -124,6 +124,7 @@ private slots:
     void refreshReadsFromDisk();
     void refreshAfterDeleteRegeneratesNothing();
     void buttonsOfPreview();
+    void titleAndInformationRegenerate();
     void showsEveryPictureAndTextAsTyped();
     void linksOpenInDesktopBrowser();
 };
@@ -390,6 +391,41 @@ void TestPreview::buttonsOfPreview()
     // Neither takes the preview's place.
     QVERIFY(preview->isVisible());
     QVERIFY(!form->isVisible());
+}
+
+void TestPreview::titleAndInformationRegenerate()
+{
+    TestApp t;
+    Form1* form = t.w().form1;
+    form->show();
+    const QString page = savedList(t) + QStringLiteral(".html");
+    QTest::mouseClick(form->Button5, Qt::LeftButton);
+    Form3* preview = t.w().form3;
+    BrowserView* view = preview->WebBrowser1;
+
+    // "Modifica titolo", a title typed and confirmed: the new heading in file and view.
+    QTest::mouseClick(preview->Button4, Qt::LeftButton);
+    Form4* titleDialog = t.w().form4;
+    QVERIFY(titleDialog->isVisible());
+    titleDialog->Edit1->setText(QStringLiteral("Ballata <in DO>"));
+    QTest::mouseClick(titleDialog->Button1, Qt::LeftButton);
+    QVERIFY(!titleDialog->isVisible());
+    QCOMPARE(form->Edit1->text(), QStringLiteral("Ballata <in DO>"));
+    QVERIFY(fileBytes(page).contains(">Ballata &lt;in DO&gt;</font>"));
+    QVERIFY(view->toPlainText().startsWith(QStringLiteral("Ballata <in DO>")));
+
+    // The information window's "Chiudi" with the preview shown: the new lines on the page.
+    QTest::mouseClick(preview->Button3, Qt::LeftButton);
+    Form5* information = t.w().form5;
+    QVERIFY(information->isVisible());
+    information->setInformationLines({QStringLiteral("Capo al II tasto & arpeggio")});
+    QTest::mouseClick(information->Button1, Qt::LeftButton);
+    QVERIFY(!information->isVisible());
+    QVERIFY(fileBytes(page).contains("\r\nCapo al II tasto &amp; arpeggio\r\n</div>\r\n</div>\r\n<hr>\r\n"));
+    QVERIFY(view->toPlainText().contains(QStringLiteral("Capo al II tasto & arpeggio")));
+    QVERIFY(preview->isVisible());
+    QVERIFY(!form->isVisible());
+    QVERIFY(t.prompts.texts(QStringLiteral("error")).isEmpty());
 }
 
 void TestPreview::showsEveryPictureAndTextAsTyped()
