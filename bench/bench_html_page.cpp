@@ -38,7 +38,8 @@ void htmlPageBench()
     const QStringList pictures = chords::allPictureFiles();
     for (int i = 0; f->list().count() < ChordListModel::Capacity; ++i) {
         const QString picture = i % 6 == 5 ? QString() : pictures.at(i % pictures.size());
-        f->list().appendEntry(picture.isEmpty() ? QStringLiteral("-") : picture.chopped(4), picture);
+        f->list().appendEntry(picture.isEmpty() ? QStringLiteral("-") : picture.chopped(4),
+                              picture);
     }
     f->Edit1->setText(QStringLiteral("Lista piena"));
     f->document().currentListFile = listFolder.filePath(QStringLiteral("Piena.qvl"));

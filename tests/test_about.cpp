@@ -140,9 +140,11 @@ void TestAbout::creditsClickOpensWebPage()
     CreditsPanel* credits = t.w().form2->SecretPanel1;
 
     QTest::mouseClick(credits, Qt::LeftButton, {}, QPoint(5, 5));
-    QTest::mouseClick(credits, Qt::LeftButton, {}, QPoint(credits->width() - 5, credits->height() - 5));
+    QTest::mouseClick(credits, Qt::LeftButton, {},
+                      QPoint(credits->width() - 5, credits->height() - 5));
 
-    QCOMPARE(t.prompts.texts(QStringLiteral("url")), QStringList({author::webPage(), author::webPage()}));
+    QCOMPARE(t.prompts.texts(QStringLiteral("url")),
+             QStringList({author::webPage(), author::webPage()}));
     QCOMPARE(credits->cursor().shape(), Qt::PointingHandCursor);
 }
 

@@ -48,27 +48,33 @@ void TestHtmlPage::page_data()
 
     const QString blank = QStringLiteral("-");
     QTest::newRow("a chord, a blank, a chord")
-        << input(QStringLiteral("Canzone"), {QStringLiteral("DO Maggiore"), blank, QStringLiteral("LA Minore")},
+        << input(QStringLiteral("Canzone"),
+                 {QStringLiteral("DO Maggiore"), blank, QStringLiteral("LA Minore")},
                  {QStringLiteral("do.gif"), QString(), QStringLiteral("la_min.gif")})
         << QStringLiteral("example.html");
     QTest::newRow("every entry with a picture")
         << input(QStringLiteral("Accordi aperti"),
-                 {QStringLiteral("DO Maggiore"), QStringLiteral("LA Minore"), QStringLiteral("SOL Maggiore")},
+                 {QStringLiteral("DO Maggiore"), QStringLiteral("LA Minore"),
+                  QStringLiteral("SOL Maggiore")},
                  {QStringLiteral("do.gif"), QStringLiteral("la_min.gif"), QStringLiteral("sol.gif"),
                   QStringLiteral("mi.gif")}, // the pending picture past the entries is not read
                  {}, QStringLiteral("/home/utente/liste/Aperti.qvl"))
         << QStringLiteral("all_pictures.html");
     QTest::newRow("two blanks in a row")
-        << input(QStringLiteral("Canzone"), {QStringLiteral("DO Maggiore"), blank, blank, QStringLiteral("LA Minore")},
+        << input(QStringLiteral("Canzone"),
+                 {QStringLiteral("DO Maggiore"), blank, blank, QStringLiteral("LA Minore")},
                  {QStringLiteral("do.gif"), QString(), QString(), QStringLiteral("la_min.gif")})
         << QStringLiteral("two_blanks.html");
     QTest::newRow("ending with a blank")
-        << input(QStringLiteral("Canzone"), {QStringLiteral("DO Maggiore"), QStringLiteral("MI Minore"), blank},
+        << input(QStringLiteral("Canzone"),
+                 {QStringLiteral("DO Maggiore"), QStringLiteral("MI Minore"), blank},
                  {QStringLiteral("do.gif"), QStringLiteral("mi_min.gif"), QString()})
         << QStringLiteral("ends_with_blank.html");
     QTest::newRow("information lines")
-        << input(QStringLiteral("Canzone"), {QStringLiteral("DO Maggiore")}, {QStringLiteral("do.gif")},
-                 {QStringLiteral("Capo al II tasto, tonalità LA"), QStringLiteral("Ritmo: 4/4 in levare")})
+        << input(QStringLiteral("Canzone"), {QStringLiteral("DO Maggiore")},
+                 {QStringLiteral("do.gif")},
+                 {QStringLiteral("Capo al II tasto, tonalità LA"),
+                  QStringLiteral("Ritmo: 4/4 in levare")})
         << QStringLiteral("information.html");
     // A list file from someone else: markup in every text it carries.
     QTest::newRow("markup is written as text")
@@ -80,7 +86,8 @@ void TestHtmlPage::page_data()
                  QStringLiteral("/home/utente/liste/Tom & Jerry <1>.qvl"))
         << QStringLiteral("escaping.html");
     QTest::newRow("program folder with a blank and an accent")
-        << input(QStringLiteral("Canzone"), {QStringLiteral("DO Maggiore"), blank, QStringLiteral("LA Minore")},
+        << input(QStringLiteral("Canzone"),
+                 {QStringLiteral("DO Maggiore"), blank, QStringLiteral("LA Minore")},
                  {QStringLiteral("do.gif"), QString(), QStringLiteral("la_min.gif")}, {}, Canzone,
                  QStringLiteral("/home/andrè/Corvalto Prova/"))
         << QStringLiteral("program_folder.html");
@@ -106,14 +113,16 @@ void TestHtmlPage::pagePath_data()
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QString>("listFile");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("beside the list") << QStringLiteral("/home/utente/liste/") << QStringLiteral("/home/utente/liste/Lista.qvl")
-                                     << QStringLiteral("/home/utente/liste/Lista.qvl.html");
+    QTest::newRow("beside the list")
+        << QStringLiteral("/home/utente/liste/") << QStringLiteral("/home/utente/liste/Lista.qvl")
+        << QStringLiteral("/home/utente/liste/Lista.qvl.html");
     QTest::newRow("folder of the last generation")
         << QStringLiteral("/tmp/a/") << QStringLiteral("/home/utente/liste/Lista.qvl")
         << QStringLiteral("/tmp/a/Lista.qvl.html");
-    QTest::newRow("name with blanks") << QStringLiteral("/home/utente/Le mie liste/")
-                                      << QStringLiteral("/home/utente/Le mie liste/Giro di DO.qvl")
-                                      << QStringLiteral("/home/utente/Le mie liste/Giro di DO.qvl.html");
+    QTest::newRow("name with blanks")
+        << QStringLiteral("/home/utente/Le mie liste/")
+        << QStringLiteral("/home/utente/Le mie liste/Giro di DO.qvl")
+        << QStringLiteral("/home/utente/Le mie liste/Giro di DO.qvl.html");
 }
 
 void TestHtmlPage::pagePath()

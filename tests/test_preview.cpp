@@ -22,8 +22,8 @@
 
 namespace {
 
-const QString NotSavedMessage = QStringLiteral(
-    "Occorre salvare la lista almeno un volta per poter visualizzare la Pagina anteprima lista (Html).");
+const QString NotSavedMessage = QStringLiteral("Occorre salvare la lista almeno un volta per poter "
+                                               "visualizzare la Pagina anteprima lista (Html).");
 const QString TitleQuestion =
     QStringLiteral("Il titolo della lista non è stato modificato. Modificarlo ora?");
 
@@ -95,7 +95,8 @@ QMap<QString, bool> picturesShown(BrowserView* view)
             if (!f.isImageFormat())
                 continue;
             const QString name = f.toImageFormat().name();
-            const QVariant data = view->document()->resource(QTextDocument::ImageResource, QUrl(name));
+            const QVariant data =
+                view->document()->resource(QTextDocument::ImageResource, QUrl(name));
             shown.insert(QUrl(name).fileName(), data.isValid() && !data.isNull());
         }
     }
@@ -164,7 +165,9 @@ void TestPreview::preconditions()
     QVERIFY(t.prompts.texts(QStringLiteral("question")).isEmpty());
     QVERIFY(!t.w().form3->isVisible());
     QVERIFY(form->isVisible());
-    QVERIFY(QDir(t.folder->file(QStringLiteral("liste"))).entryList({QStringLiteral("*.html")}).isEmpty());
+    QVERIFY(QDir(t.folder->file(QStringLiteral("liste")))
+                .entryList({QStringLiteral("*.html")})
+                .isEmpty());
     if (message == NotSavedMessage) {
         // The "information" call comes first, then the save dialog of Save list as.
         QVERIFY(t.prompts.calls().size() >= 1);
@@ -185,7 +188,8 @@ void TestPreview::defaultTitle()
     TestApp t;
     Form1* form = t.w().form1;
     form->show();
-    const QString list = savedList(t, QStringLiteral("Canzone.qvl"), QStringLiteral("Titolo lista"));
+    const QString list =
+        savedList(t, QStringLiteral("Canzone.qvl"), QStringLiteral("Titolo lista"));
     t.prompts.answer(answerYes ? Prompts::Answer::Yes : Prompts::Answer::No);
 
     QTest::mouseClick(form->Button5, Qt::LeftButton);
@@ -368,6 +372,12 @@ void TestPreview::refreshAfterDeleteRegeneratesNothing()
     QVERIFY(preview->WebBrowser1->toPlainText().contains(page));
     QVERIFY(t.prompts.calls().isEmpty());
     QVERIFY(preview->isVisible());
+
+    // The page back on disk: the next "Aggiorna" shows it again.
+    textfile::writeLines(page, {QStringLiteral("<html><body>Di nuovo qui</body></html>")});
+    QTest::mouseClick(preview->Button6, Qt::LeftButton);
+    QVERIFY(!preview->WebBrowser1->showsError());
+    QCOMPARE(preview->WebBrowser1->toPlainText().trimmed(), QStringLiteral("Di nuovo qui"));
 }
 
 void TestPreview::buttonsOfPreview()
@@ -381,7 +391,8 @@ void TestPreview::buttonsOfPreview()
 
     QTest::mouseClick(preview->Button1, Qt::LeftButton);
     QTest::mouseClick(preview->Button5, Qt::LeftButton);
-    QCOMPARE(t.prompts.texts(QStringLiteral("document")), QStringList{list + QStringLiteral(".html")});
+    QCOMPARE(t.prompts.texts(QStringLiteral("document")),
+             QStringList{list + QStringLiteral(".html")});
     QCOMPARE(t.prompts.texts(QStringLiteral("folder")), QStringList{QStringLiteral("riff")});
 
     QTest::mouseClick(preview->Button4, Qt::LeftButton);
@@ -421,7 +432,8 @@ void TestPreview::titleAndInformationRegenerate()
     information->setInformationLines({QStringLiteral("Capo al II tasto & arpeggio")});
     QTest::mouseClick(information->Button1, Qt::LeftButton);
     QVERIFY(!information->isVisible());
-    QVERIFY(fileBytes(page).contains("\r\nCapo al II tasto &amp; arpeggio\r\n</div>\r\n</div>\r\n<hr>\r\n"));
+    QVERIFY(fileBytes(page).contains(
+        "\r\nCapo al II tasto &amp; arpeggio\r\n</div>\r\n</div>\r\n<hr>\r\n"));
     QVERIFY(view->toPlainText().contains(QStringLiteral("Capo al II tasto & arpeggio")));
     QVERIFY(preview->isVisible());
     QVERIFY(!form->isVisible());
@@ -449,7 +461,8 @@ void TestPreview::showsEveryPictureAndTextAsTyped()
     for (auto it = shown.cbegin(); it != shown.cend(); ++it)
         QVERIFY2(it.value(), qPrintable(it.key()));
     QVERIFY(view->toPlainText().contains(QStringLiteral("Accordi <facili> & \"belli\"")));
-    QVERIFY(view->toPlainText().contains(QStringLiteral("- DO Maggiore - LA Minore - FA Maggiore - SOL Maggiore -")));
+    QVERIFY(view->toPlainText().contains(
+        QStringLiteral("- DO Maggiore - LA Minore - FA Maggiore - SOL Maggiore -")));
 }
 
 void TestPreview::linksOpenInDesktopBrowser()

@@ -102,8 +102,8 @@ void drawBackground(QPainter& p, int frame)
     p.setFont(noteFont);
     p.setPen(QColor(96, 78, 150));
     // They keep to the margins, clear of the title and the chord name.
-    const std::array<std::array<int, 2>, 6> notes = {{{6, 0}, {24, 130}, {40, 60},
-                                                      {306, 200}, {322, 20}, {338, 110}}};
+    const std::array<std::array<int, 2>, 6> notes = {
+        {{6, 0}, {24, 130}, {40, 60}, {306, 200}, {322, 20}, {338, 110}}};
     for (std::size_t i = 0; i < notes.size(); ++i) {
         const int y = Height + 10 - ((notes[i][1] + frame * 3) % 240) - 2;
         p.drawText(QPointF(notes[i][0], y), QString(i % 2 ? QChar(0x266B) : QChar(0x266A)));
@@ -125,7 +125,8 @@ void drawBoard(QPainter& p)
     wood.setColorAt(0.5, QColor(128, 74, 40));
     wood.setColorAt(1.0, QColor(80, 44, 22));
     p.fillRect(QRectF(BoardLeft, BoardTop, BoardRight - BoardLeft, BoardBottom - BoardTop), wood);
-    p.fillRect(QRectF(BoardLeft, BoardTop, NutWidth, BoardBottom - BoardTop), QColor(240, 232, 208));
+    p.fillRect(QRectF(BoardLeft, BoardTop, NutWidth, BoardBottom - BoardTop),
+               QColor(240, 232, 208));
 
     p.setPen(QPen(QColor(214, 214, 206), 2.5));
     for (int f = 1; f <= Frets; ++f)
@@ -212,8 +213,8 @@ void drawChordFrame(QPainter& p, const Chord& chord, int f)
         p.drawPath(pick);
     }
 
-    drawCentred(p, font("TeX Gyre Bonum", 24, true, true), 220,
-                QString::fromLatin1(chord.name), QColor(120, 230, 255), QColor(0, 0, 30));
+    drawCentred(p, font("TeX Gyre Bonum", 24, true, true), 220, QString::fromLatin1(chord.name),
+                QColor(120, 230, 255), QColor(0, 0, 30));
 }
 
 QImage drawFrame(int frame)
@@ -228,7 +229,8 @@ QImage drawFrame(int frame)
     const Chord& chord = Chords[static_cast<std::size_t>(frame / FramesPerChord)];
     drawChordFrame(p, chord, frame % FramesPerChord);
     drawCentred(p, font("DejaVu Sans", 11, false), 250,
-                QStringLiteral("accordi \u2022 liste \u2022 riff"), QColor(196, 188, 226), QColor());
+                QStringLiteral("accordi \u2022 liste \u2022 riff"), QColor(196, 188, 226),
+                QColor());
     p.end();
     return img;
 }
@@ -259,7 +261,8 @@ QVector<QRgb> palette(const std::vector<QImage>& frames)
         }
     }
     std::vector<Box> sorted(boxes.begin(), boxes.end());
-    std::sort(sorted.begin(), sorted.end(), [](const Box& a, const Box& b) { return a.count > b.count; });
+    std::sort(sorted.begin(), sorted.end(),
+              [](const Box& a, const Box& b) { return a.count > b.count; });
     QVector<QRgb> table;
     for (std::size_t i = 0; i < sorted.size() && i < std::size_t(Transparent); ++i) {
         const Box& box = sorted[i];
@@ -326,7 +329,8 @@ bool writeGif(const std::vector<QImage>& frames, const QString& path, bool loop)
                 }
             }
             // An unchanged frame still takes its time: one pixel stands for it.
-            changed = right < 0 ? QRect(0, 0, 1, 1) : QRect(QPoint(left, top), QPoint(right, bottom));
+            changed =
+                right < 0 ? QRect(0, 0, 1, 1) : QRect(QPoint(left, top), QPoint(right, bottom));
         }
         if (frames.size() > 1) {
             GraphicsControlBlock gcb{};

@@ -21,8 +21,7 @@
 
 namespace {
 
-template <typename W>
-W* named(W* w, const char* name)
+template <typename W> W* named(W* w, const char* name)
 {
     w->setObjectName(QString::fromLatin1(name));
     return w;
@@ -92,8 +91,9 @@ Form2::Form2(AppContext& ctx, QWidget* parent) : QWidget(parent, Qt::Window), m_
     setAutoFillBackground(true);
     createControls();
 
-    connect(SecretPanel1, &CreditsPanel::clicked, this,
-            [this] { guarded(m_ctx, this, [this] { m_ctx.prompts->openUrl(author::webPage()); }); });
+    connect(SecretPanel1, &CreditsPanel::clicked, this, [this] {
+        guarded(m_ctx, this, [this] { m_ctx.prompts->openUrl(author::webPage()); });
+    });
     connect(Button1, &QPushButton::clicked, this, &QWidget::close);
     SecretPanel1->setActive(true);
 }
@@ -124,15 +124,18 @@ void Form2::createControls()
         l->setAlignment((centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
         return l;
     };
-    Label1 = label("Label1", QStringLiteral("Requisiti minimi di sistema:"), 8, 280, 353, true, true);
-    Label2 = label("Label2", QStringLiteral("Windows 9x/Me*, Directx 8.0a*, Macromedia Flash Player 5.0*"),
-                   8, 296, 353, true, false);
-    Label4 = label("Label4",
-                   QStringLiteral("Microsoft Internet Explorer 6*, monitor e scheda video che supportino"),
-                   8, 312, 353, true, false);
+    Label1 =
+        label("Label1", QStringLiteral("Requisiti minimi di sistema:"), 8, 280, 353, true, true);
+    Label2 = label("Label2",
+                   QStringLiteral("Windows 9x/Me*, Directx 8.0a*, Macromedia Flash Player 5.0*"), 8,
+                   296, 353, true, false);
+    Label4 = label(
+        "Label4",
+        QStringLiteral("Microsoft Internet Explorer 6*, monitor e scheda video che supportino"), 8,
+        312, 353, true, false);
     Label10 = label("Label10",
-                    QStringLiteral("una risoluzione di almeno 1024x768dpi. *versione consigliata."), 8,
-                    328, 353, true, false);
+                    QStringLiteral("una risoluzione di almeno 1024x768dpi. *versione consigliata."),
+                    8, 328, 353, true, false);
     Label6 = label("Label6", QStringLiteral("Ultima modifica:"), 40, 344, 94, false, true);
     Label7 = label("Label7", QStringLiteral("26/10/2001"), 136, 344, 70, false, false);
     Label8 = label("Label8", QStringLiteral("N° liste contenute:"), 208, 344, 110, false, true);
@@ -151,7 +154,8 @@ void Form2::createControls()
     SecretPanel1->setLines({QStringLiteral("Corvalto by Virmosk   --- Versione 3.0 ---"), QString(),
                             QStringLiteral("Sito internet : ") + author::webPage(), QString(),
                             QStringLiteral("E-mail : ") + author::email()});
-    fitCaption(SecretPanel1, SecretPanel1->lines().join(QLatin1Char('\n')), SecretPanel1->width(), 6);
+    fitCaption(SecretPanel1, SecretPanel1->lines().join(QLatin1Char('\n')), SecretPanel1->width(),
+               6);
 
     Image1 = named(new QLabel(this), "Image1");
     Image1->setGeometry(264, 413, 100, 28);

@@ -19,8 +19,7 @@
 
 namespace {
 
-template <typename W>
-W* named(W* w, const char* name)
+template <typename W> W* named(W* w, const char* name)
 {
     w->setObjectName(QString::fromLatin1(name));
     return w;
@@ -54,19 +53,22 @@ void Form3::createControls()
         b->setFocusPolicy(Qt::ClickFocus);
         return b;
     };
-    Button3 = button("Button3", QStringLiteral("Informazioni lista aggiuntive"), {8, 408, 145, 17}, this);
+    Button3 =
+        button("Button3", QStringLiteral("Informazioni lista aggiuntive"), {8, 408, 145, 17}, this);
     Button4 = button("Button4", QStringLiteral("Modifica titolo"), {160, 408, 145, 17}, this);
     Button5 = button("Button5", QStringLiteral("Cartella riff"), {312, 408, 145, 17}, this);
     Button2 = button("Button2", QStringLiteral("Chiudi"), {464, 408, 145, 17}, this);
 
-    Label1 = named(new QLabel(QStringLiteral("File html creato nella directory\ndella lista salvata"), this),
-                   "Label1");
+    Label1 = named(
+        new QLabel(QStringLiteral("File html creato nella directory\ndella lista salvata"), this),
+        "Label1");
     Label1->setGeometry(8, 430, 142, 26);
     Label1->setAlignment(Qt::AlignCenter);
     fitCaption(Label1, Label1->text(), Label1->width());
 
-    Button1 = button("Button1", QStringLiteral("Visualizza e stampa con Microsoft Internet Explorer"),
-                     {176, 432, 265, 25}, this);
+    Button1 =
+        button("Button1", QStringLiteral("Visualizza e stampa con Microsoft Internet Explorer"),
+               {176, 432, 265, 25}, this);
 
     modificata = named(new QLabel(QStringLiteral("*Lista modificata"), this), "modificata");
     modificata->setGeometry(464, 438, 145, 13);
@@ -79,13 +81,14 @@ void Form3::createControls()
 
     GroupBox1 = named(new QGroupBox(QStringLiteral("Info"), this), "GroupBox1");
     GroupBox1->setGeometry(0, 457, 617, 73);
-    Label2 = named(new QLabel(QStringLiteral(
-                                  "Se non si dispone di una buona quantità di memoria RAM, Internet "
-                                  "Explorer potrebbe non caricare correttamente la pagina html;\nIn "
-                                  "questo caso basta cliccare sul pulsante Aggiorna finchè la pagina "
-                                  "non viene caricata correttamente. ***Virmosk***"),
-                              GroupBox1),
-                   "Label2");
+    Label2 =
+        named(new QLabel(QStringLiteral(
+                             "Se non si dispone di una buona quantità di memoria RAM, Internet "
+                             "Explorer potrebbe non caricare correttamente la pagina html;\nIn "
+                             "questo caso basta cliccare sul pulsante Aggiorna finchè la pagina "
+                             "non viene caricata correttamente. ***Virmosk***"),
+                         GroupBox1),
+              "Label2");
     Label2->setGeometry(8, 16, 601, 33);
     Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     fitCaption(Label2, Label2->text(), Label2->width());
@@ -155,7 +158,7 @@ void Form3::showInformation()
 void Form3::showTitleDialog()
 {
     if (Form4* form4 = m_ctx.windows.form4) {
-        form4->show();
+        form4->showWindow();
         form4->raise();
         form4->activateWindow();
     }

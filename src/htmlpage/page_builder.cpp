@@ -59,9 +59,10 @@ QStringList buildPage(const PageInput& input)
     page.append(QStringLiteral("<body bgcolor=\"#FFFFFF\" text=\"#000000\">"));
     page.append(QStringLiteral("<link rel=\"stylesheet\" href=\"") +
                 link(QStringLiteral("imm/scroll.css")) + QStringLiteral("\" type=\"text/css\">"));
-    page.append(QStringLiteral("<div align=\"center\"><font color=\"#00FF99\"><b><font face=\"Verdana, "
-                               "Arial, Helvetica, sans-serif\" color=\"#333399\">") +
-                escaped(input.title) + QStringLiteral("</font></b></font></div>"));
+    page.append(
+        QStringLiteral("<div align=\"center\"><font color=\"#00FF99\"><b><font face=\"Verdana, "
+                       "Arial, Helvetica, sans-serif\" color=\"#333399\">") +
+        escaped(input.title) + QStringLiteral("</font></b></font></div>"));
     page.append(QStringLiteral("<hr>"));
     page.append(QStringLiteral("<div align=\"center\">"));
 

@@ -22,6 +22,12 @@
 namespace {
 
 const QString DefaultTitle = QStringLiteral("Titolo lista");
+const QString EmptyListMessage = QStringLiteral("Lista Vuota.");
+const QString SaveFirstMessage =
+    QStringLiteral("Occorre salvare la lista almeno un volta per poter visualizzare la Pagina "
+                   "anteprima lista (Html).");
+const QString TitleQuestion =
+    QStringLiteral("Il titolo della lista non è stato modificato. Modificarlo ora?");
 
 } // namespace
 
@@ -36,12 +42,6 @@ PageController::PageController(Form1& form) : QObject(&form), m_form(form)
     connect(escape, &QShortcut::activated, this, run);
 }
 
-QString PageController::pagePath() const
-{
-    return htmlpage::pagePath(document::directoryPart(m_form.document().currentListFile),
-                              m_form.document().currentListFile);
-}
-
 void PageController::generatePage()
 {
     AppContext& ctx = m_form.context();
@@ -49,24 +49,20 @@ void PageController::generatePage()
     const DocumentState& doc = m_form.document();
 
     if (list.isEmpty()) {
-        ctx.prompts->information(&m_form, QStringLiteral("Lista Vuota."));
+        ctx.prompts->information(&m_form, EmptyListMessage);
         return;
     }
     if (!doc.listHasFile) {
         // The page is made from a saved list only; saving now does not make it.
-        ctx.prompts->information(&m_form, QStringLiteral(
-            "Occorre salvare la lista almeno un volta per poter visualizzare la Pagina "
-            "anteprima lista (Html)."));
+        ctx.prompts->information(&m_form, SaveFirstMessage);
         m_form.documents().saveListAs();
         return;
     }
     if (m_form.Edit1->text() == DefaultTitle &&
-        ctx.prompts->question(&m_form, QStringLiteral("Il titolo della lista non è stato "
-                                                      "modificato. Modificarlo ora?"),
-                              false) == Prompts::Answer::Yes) {
+        ctx.prompts->question(&m_form, TitleQuestion, false) == Prompts::Answer::Yes) {
         // The title dialog runs this command again when the user confirms a title.
         if (Form4* form4 = ctx.windows.form4) {
-            form4->show();
+            form4->showWindow();
             form4->raise();
             form4->activateWindow();
         }

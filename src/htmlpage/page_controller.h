@@ -22,8 +22,6 @@ public:
     // The directory part of the list file at the last generation, with its
     // trailing "/"; empty before the first.
     QString pageFolder() const { return m_pageFolder; }
-    // Where the page of the current list file is written.
-    QString pagePath() const;
 
 private:
     Form1& m_form;

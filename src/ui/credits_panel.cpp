@@ -53,7 +53,8 @@ void CreditsPanel::paintEvent(QPaintEvent* event)
     int top = area.bottom() + 1 - m_position;
     for (const QString& line : m_lines) {
         if (top + lineHeight > area.top() && top <= area.bottom())
-            painter.drawText(QRect(area.left(), top, area.width(), lineHeight), Qt::AlignHCenter, line);
+            painter.drawText(QRect(area.left(), top, area.width(), lineHeight), Qt::AlignHCenter,
+                             line);
         top += lineHeight;
     }
 }
