@@ -176,16 +176,16 @@ XMesh tubiDesign()
                            -1.3 * std::sin(3 * t)} *
                             size;
     };
-    m.addClosedTube(knot, 7.5, 300, 20, [&](int i) { return i % 25 < 4 ? neon : metal; });
-    m.addSphere(origin, 11, 24, 16, core);
+    m.addClosedTube(knot, 7.5, 200, 14, [&](int i) { return i % 20 < 3 ? neon : metal; });
+    m.addSphere(origin, 11, 20, 12, core);
 
     std::vector<std::array<double, 2>> circle;
-    for (int i = 0; i <= 16; ++i) {
-        const double a = 2 * pi * i / 16;
+    for (int i = 0; i <= 8; ++i) {
+        const double a = 2 * pi * i / 8;
         circle.push_back({72 + 1.8 * std::cos(a), 1.8 * std::sin(a)});
     }
     circle.back() = circle.front();
-    m.addLathe(origin, {0.35, 1, 0.2}, circle, 96, ring);
+    m.addLathe(origin, {0.35, 1, 0.2}, circle, 72, ring);
     return m;
 }
 
@@ -207,7 +207,7 @@ XMesh primitiveDesign()
     const double y0 = -0.3;
     m.addLathe({0, y0 - 0.36, 0}, {0, 1, 0}, {{1.4, 0}, {1.4, 0.06}}, 64, stone, true);
     m.addLathe({0, y0 - 0.30, 0}, {0, 1, 0}, {{0.16, 0}, {0.16, 0.22}}, 24, silver, true);
-    m.addSphere({0, y0 + 0.30, 0}, 0.42, 40, 24, white);
+    m.addSphere({0, y0 + 0.30, 0}, 0.42, 32, 18, white);
 
     const double r = 1.05;
     auto at = [&](int k, double dy) {

@@ -54,10 +54,13 @@ bool MeshBuilder::load(const QString& path)
     // The ".x" reader turns the file's left-handed data into right-handed
     // coordinates by mirroring z and reversing the winding; MakeLeftHanded and
     // FlipWindingOrder undo exactly that, so the scene sees the file as written.
+    // It also gives every face corner a vertex of its own; joining the identical
+    // ones shades each shared vertex once instead of up to six times.
     Assimp::Importer importer;
     const unsigned flags = aiProcess_Triangulate | aiProcess_MakeLeftHanded |
                            aiProcess_FlipWindingOrder | aiProcess_PreTransformVertices |
-                           aiProcess_GenSmoothNormals | aiProcess_SortByPType;
+                           aiProcess_GenSmoothNormals | aiProcess_JoinIdenticalVertices |
+                           aiProcess_SortByPType;
     const aiScene* scene = importer.ReadFile(path.toLocal8Bit().constData(), flags);
     if (!scene || (scene->mFlags & AI_SCENE_FLAGS_INCOMPLETE))
         return false;

@@ -110,7 +110,7 @@ void DisplayLayer::initialize()
     if (m_config.width() <= 0 || m_config.height() <= 0 || m_config.width() > maxSize ||
         m_config.height() > maxSize)
         fail(modeError);
-    if (!m_target.create(gl, m_config.width(), m_config.height(), m_config.bitCount(),
+    if (!m_target.create(gl, es, m_config.width(), m_config.height(), m_config.bitCount(),
                          m_config.hasOption(DisplayConfig::doZBuffer)))
         fail(modeError);
     if (!m_renderer.create(gl, es) ||
@@ -138,6 +138,10 @@ void DisplayLayer::initialize()
 
     emit initialized();
     emit surfaceInitialized();
+    // The scene is built: everything it needs for drawing is made now rather
+    // than on the first frame.
+    if (m_initialized && makeCurrent())
+        m_renderer.prepare(*m_scene->root());
 }
 
 void DisplayLayer::finalize()
@@ -205,7 +209,7 @@ void DisplayLayer::flip()
         gl->glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
         gl->glClear(GL_COLOR_BUFFER_BIT);
     }
-    m_target.blitTo(screen, dest);
+    m_target.presentTo(screen, dest);
     m_context->swapBuffers(m_window);
 }
 

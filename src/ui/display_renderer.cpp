@@ -8,6 +8,7 @@
 
 #include <QOpenGLExtraFunctions>
 
+#include <algorithm>
 #include <cstddef>
 
 namespace {
@@ -19,9 +20,8 @@ uniform mat4 u_world;
 uniform mat4 u_viewProjection;
 uniform vec3 u_eye;
 uniform vec3 u_ambient;
-uniform int u_lightCount;
-uniform vec3 u_lightDirection[8];
-uniform vec3 u_lightColour[8];
+uniform vec3 u_lightDirection[LIGHT_SLOTS];
+uniform vec3 u_lightColour[LIGHT_SLOTS];
 uniform vec4 u_diffuse;
 uniform vec3 u_specular;
 uniform vec3 u_emissive;
@@ -34,9 +34,7 @@ void main()
     vec3 toEye = normalize(u_eye - world.xyz);
     vec3 colour = u_emissive + u_ambient * u_diffuse.rgb;
     vec3 highlight = vec3(0.0);
-    for (int i = 0; i < 8; ++i) {
-        if (i >= u_lightCount)
-            break;
+    for (int i = 0; i < LIGHTS; ++i) {
         vec3 l = -u_lightDirection[i];
         float d = max(dot(n, l), 0.0);
         colour += u_lightColour[i] * u_diffuse.rgb * d;
@@ -57,10 +55,12 @@ void main()
 }
 )";
 
-QByteArray withHeader(const char* source, bool openGLES)
+QByteArray withHeader(const char* source, bool openGLES, int lights)
 {
     QByteArray out = openGLES ? QByteArrayLiteral("#version 100\nprecision mediump float;\n")
                               : QByteArrayLiteral("#version 120\n");
+    out += "#define LIGHTS " + QByteArray::number(lights) + "\n";
+    out += "#define LIGHT_SLOTS " + QByteArray::number(std::max(lights, 1)) + "\n";
     return out + source;
 }
 
@@ -70,29 +70,38 @@ bool DisplayRenderer::create(QOpenGLExtraFunctions* gl, bool openGLES)
 {
     destroy();
     m_gl = gl;
-    m_program = std::make_unique<QOpenGLShaderProgram>();
-    if (!m_program->addShaderFromSourceCode(QOpenGLShader::Vertex,
-                                            withHeader(VertexShader, openGLES)) ||
-        !m_program->addShaderFromSourceCode(QOpenGLShader::Fragment,
-                                            withHeader(FragmentShader, openGLES)) ||
-        !m_program->link()) {
-        m_program.reset();
-        return false;
-    }
-    m_world = m_program->uniformLocation("u_world");
-    m_viewProjection = m_program->uniformLocation("u_viewProjection");
-    m_eye = m_program->uniformLocation("u_eye");
-    m_ambient = m_program->uniformLocation("u_ambient");
-    m_lightCount = m_program->uniformLocation("u_lightCount");
-    m_lightDirection = m_program->uniformLocation("u_lightDirection");
-    m_lightColour = m_program->uniformLocation("u_lightColour");
-    m_diffuse = m_program->uniformLocation("u_diffuse");
-    m_specular = m_program->uniformLocation("u_specular");
-    m_emissive = m_program->uniformLocation("u_emissive");
-    m_power = m_program->uniformLocation("u_power");
-    m_position = m_program->attributeLocation("a_position");
-    m_normal = m_program->attributeLocation("a_normal");
-    return true;
+    m_openGLES = openGLES;
+    // The usual scene has one directional light; its shader is built now so that
+    // a device that cannot build shaders fails at once.
+    return programFor(1) != nullptr;
+}
+
+DisplayRenderer::Program* DisplayRenderer::programFor(int lightCount)
+{
+    Program& p = m_programs[lightCount];
+    if (p.program)
+        return &p;
+    auto program = std::make_unique<QOpenGLShaderProgram>();
+    if (!program->addShaderFromSourceCode(QOpenGLShader::Vertex,
+                                          withHeader(VertexShader, m_openGLES, lightCount)) ||
+        !program->addShaderFromSourceCode(QOpenGLShader::Fragment,
+                                          withHeader(FragmentShader, m_openGLES, lightCount)) ||
+        !program->link())
+        return nullptr;
+    p.program = std::move(program);
+    p.world = p.program->uniformLocation("u_world");
+    p.viewProjection = p.program->uniformLocation("u_viewProjection");
+    p.eye = p.program->uniformLocation("u_eye");
+    p.ambient = p.program->uniformLocation("u_ambient");
+    p.lightDirection = p.program->uniformLocation("u_lightDirection");
+    p.lightColour = p.program->uniformLocation("u_lightColour");
+    p.diffuse = p.program->uniformLocation("u_diffuse");
+    p.specular = p.program->uniformLocation("u_specular");
+    p.emissive = p.program->uniformLocation("u_emissive");
+    p.power = p.program->uniformLocation("u_power");
+    p.position = p.program->attributeLocation("a_position");
+    p.normal = p.program->attributeLocation("a_normal");
+    return &p;
 }
 
 void DisplayRenderer::destroy()
@@ -104,8 +113,30 @@ void DisplayRenderer::destroy()
         }
     }
     m_meshes.clear();
-    m_program.reset();
+    for (Program& p : m_programs)
+        p = Program();
+    m_current = nullptr;
     m_gl = nullptr;
+}
+
+void DisplayRenderer::prepare(const Frame& root)
+{
+    if (!m_gl)
+        return;
+    Lights lights;
+    gatherLights(root, Matrix4(), lights);
+    programFor(lights.count);
+    uploadVisuals(root);
+}
+
+void DisplayRenderer::uploadVisuals(const Frame& frame)
+{
+    for (const MeshBuilder* mesh : frame.visuals()) {
+        if (!mesh->isEmpty())
+            upload(*mesh);
+    }
+    for (const Frame* child : frame.children())
+        uploadVisuals(*child);
 }
 
 void DisplayRenderer::render(const Frame& root, const Viewport& viewport,
@@ -117,8 +148,12 @@ void DisplayRenderer::render(const Frame& root, const Viewport& viewport,
     gl->glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
     gl->glDepthMask(GL_TRUE);
     gl->glClear(GL_COLOR_BUFFER_BIT | (depthBuffer ? GL_DEPTH_BUFFER_BIT : 0));
-    if (!m_program)
+    Lights lights;
+    gatherLights(root, Matrix4(), lights);
+    m_current = programFor(lights.count);
+    if (!m_current)
         return;
+    const Program& p = *m_current;
     gl->glViewport(viewport.x(), viewport.y(), viewport.width(), viewport.height());
     if (depthBuffer) {
         gl->glEnable(GL_DEPTH_TEST);
@@ -130,23 +165,19 @@ void DisplayRenderer::render(const Frame& root, const Viewport& viewport,
     gl->glCullFace(GL_BACK);
     gl->glFrontFace(GL_CW);
 
-    Lights lights;
-    gatherLights(root, Matrix4(), lights);
-
-    m_program->bind();
+    p.program->bind();
     const Matrix4 viewProjection = viewport.viewTransform() * viewport.projection();
-    gl->glUniformMatrix4fv(m_viewProjection, 1, GL_FALSE, viewProjection.data());
+    gl->glUniformMatrix4fv(p.viewProjection, 1, GL_FALSE, viewProjection.data());
     const Vector3 eye =
         viewport.camera() ? viewport.camera()->worldTransform().row(3) : Vector3{};
-    gl->glUniform3f(m_eye, eye.x, eye.y, eye.z);
-    gl->glUniform3fv(m_ambient, 1, lights.ambient);
-    gl->glUniform1i(m_lightCount, lights.count);
+    gl->glUniform3f(p.eye, eye.x, eye.y, eye.z);
+    gl->glUniform3fv(p.ambient, 1, lights.ambient);
     if (lights.count > 0) {
-        gl->glUniform3fv(m_lightDirection, lights.count, &lights.direction[0][0]);
-        gl->glUniform3fv(m_lightColour, lights.count, &lights.colour[0][0]);
+        gl->glUniform3fv(p.lightDirection, lights.count, &lights.direction[0][0]);
+        gl->glUniform3fv(p.lightColour, lights.count, &lights.colour[0][0]);
     }
-    gl->glEnableVertexAttribArray(m_position);
-    gl->glEnableVertexAttribArray(m_normal);
+    gl->glEnableVertexAttribArray(p.position);
+    gl->glEnableVertexAttribArray(p.normal);
 
     m_blending = device.renderMode & RenderDevice::BlendedTransparency;
     drawVisuals(root, Matrix4(), false);
@@ -161,11 +192,11 @@ void DisplayRenderer::render(const Frame& root, const Viewport& viewport,
         gl->glDisable(GL_BLEND);
     }
 
-    gl->glDisableVertexAttribArray(m_position);
-    gl->glDisableVertexAttribArray(m_normal);
+    gl->glDisableVertexAttribArray(p.position);
+    gl->glDisableVertexAttribArray(p.normal);
     gl->glBindBuffer(GL_ARRAY_BUFFER, 0);
     gl->glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, 0);
-    m_program->release();
+    p.program->release();
     gl->glDisable(GL_CULL_FACE);
     gl->glDisable(GL_DEPTH_TEST);
 }
@@ -200,19 +231,20 @@ void DisplayRenderer::drawVisuals(const Frame& frame, const Matrix4& parentWorld
                                   bool transparentPass)
 {
     QOpenGLExtraFunctions* gl = m_gl;
+    const Program& p = *m_current;
     const Matrix4 world = frame.transform() * parentWorld;
     if (!frame.visuals().empty())
-        gl->glUniformMatrix4fv(m_world, 1, GL_FALSE, world.data());
+        gl->glUniformMatrix4fv(p.world, 1, GL_FALSE, world.data());
     for (const MeshBuilder* mesh : frame.visuals()) {
         if (mesh->isEmpty())
             continue;
         const GpuMesh& g = upload(*mesh);
         gl->glBindBuffer(GL_ARRAY_BUFFER, g.vertexBuffer);
         gl->glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, g.indexBuffer);
-        gl->glVertexAttribPointer(m_position, 3, GL_FLOAT, GL_FALSE, sizeof(MeshBuilder::Vertex),
+        gl->glVertexAttribPointer(p.position, 3, GL_FLOAT, GL_FALSE, sizeof(MeshBuilder::Vertex),
                                   reinterpret_cast<const void*>(
                                       offsetof(MeshBuilder::Vertex, position)));
-        gl->glVertexAttribPointer(m_normal, 3, GL_FLOAT, GL_FALSE, sizeof(MeshBuilder::Vertex),
+        gl->glVertexAttribPointer(p.normal, 3, GL_FLOAT, GL_FALSE, sizeof(MeshBuilder::Vertex),
                                   reinterpret_cast<const void*>(
                                       offsetof(MeshBuilder::Vertex, normal)));
         for (const MeshBuilder::Group& group : mesh->groups()) {
@@ -220,10 +252,10 @@ void DisplayRenderer::drawVisuals(const Frame& frame, const Matrix4& parentWorld
             const bool transparent = m_blending && m.isTransparent();
             if (transparent != transparentPass)
                 continue;
-            gl->glUniform4fv(m_diffuse, 1, m.diffuse);
-            gl->glUniform3fv(m_specular, 1, m.specular);
-            gl->glUniform3fv(m_emissive, 1, m.emissive);
-            gl->glUniform1f(m_power, m.power);
+            gl->glUniform4fv(p.diffuse, 1, m.diffuse);
+            gl->glUniform3fv(p.specular, 1, m.specular);
+            gl->glUniform3fv(p.emissive, 1, m.emissive);
+            gl->glUniform1f(p.power, m.power);
             gl->glDrawElements(GL_TRIANGLES, group.indexCount, GL_UNSIGNED_INT,
                                reinterpret_cast<const void*>(
                                    std::size_t(group.firstIndex) * sizeof(std::uint32_t)));

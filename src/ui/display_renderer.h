@@ -17,8 +17,8 @@ struct RenderDevice;
 // Gouraud shading, each vertex lit by the ambient lights and the directional
 // lights (along their frame's z axis) on the material's face colour, plus its
 // specular highlight and its own emissive colour; back faces culled, clockwise
-// faces in front. Meshes are copied into graphics memory the first time they are
-// drawn and again only when they change, so drawing allocates nothing.
+// faces in front. Meshes are copied into graphics memory once and again only
+// when they change, so drawing a prepared scene allocates nothing.
 class DisplayRenderer
 {
 public:
@@ -27,6 +27,10 @@ public:
     // False when the shaders cannot be built on this device.
     bool create(QOpenGLExtraFunctions* gl, bool openGLES);
     void destroy();
+
+    // Readies everything below root for drawing: the shader for its lights and
+    // its meshes in graphics memory.
+    void prepare(const Frame& root);
 
     // Clears the bound target to black (and its depth when it has one), then
     // draws every visual below root as seen through viewport.
@@ -48,26 +52,35 @@ private:
         float colour[MaxDirectionalLights][3] = {};
         int count = 0;
     };
+    // One shader per number of directional lights: a loop of fixed length
+    // unrolls, where a loop bounded by a uniform costs software renderers dearly.
+    struct Program
+    {
+        std::unique_ptr<QOpenGLShaderProgram> program;
+        int world = -1;
+        int viewProjection = -1;
+        int eye = -1;
+        int ambient = -1;
+        int lightDirection = -1;
+        int lightColour = -1;
+        int diffuse = -1;
+        int specular = -1;
+        int emissive = -1;
+        int power = -1;
+        int position = -1;
+        int normal = -1;
+    };
 
+    Program* programFor(int lightCount);
     void gatherLights(const Frame& frame, const Matrix4& parentWorld, Lights& lights) const;
+    void uploadVisuals(const Frame& frame);
     void drawVisuals(const Frame& frame, const Matrix4& parentWorld, bool transparentPass);
     GpuMesh& upload(const MeshBuilder& mesh);
 
     QOpenGLExtraFunctions* m_gl = nullptr;
-    std::unique_ptr<QOpenGLShaderProgram> m_program;
+    bool m_openGLES = false;
+    Program m_programs[MaxDirectionalLights + 1];
+    Program* m_current = nullptr;
     std::vector<GpuMesh> m_meshes;
     bool m_blending = false;
-    int m_world = -1;
-    int m_viewProjection = -1;
-    int m_eye = -1;
-    int m_ambient = -1;
-    int m_lightCount = -1;
-    int m_lightDirection = -1;
-    int m_lightColour = -1;
-    int m_diffuse = -1;
-    int m_specular = -1;
-    int m_emissive = -1;
-    int m_power = -1;
-    int m_position = -1;
-    int m_normal = -1;
 };

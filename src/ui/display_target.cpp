@@ -7,28 +7,72 @@ namespace {
 struct ColourFormat
 {
     GLenum internalFormat;
+    GLenum format;
+    GLenum type;
     int bits;
 };
 
+const char* const VertexShader = R"(
+attribute vec2 a_corner;
+varying vec2 v_texel;
+void main()
+{
+    v_texel = a_corner;
+    gl_Position = vec4(a_corner * 2.0 - 1.0, 0.0, 1.0);
+}
+)";
+
+const char* const FragmentShader = R"(
+uniform sampler2D u_frame;
+varying vec2 v_texel;
+void main()
+{
+    gl_FragColor = vec4(texture2D(u_frame, v_texel).rgb, 1.0);
+}
+)";
+
+const GLfloat Corners[] = {0, 0, 1, 0, 0, 1, 1, 1};
+
 } // namespace
 
-bool DisplayTarget::create(QOpenGLExtraFunctions* gl, int width, int height, int bits,
-                           bool depthBuffer)
+bool DisplayTarget::create(QOpenGLExtraFunctions* gl, bool openGLES, int width, int height,
+                           int bits, bool depthBuffer)
 {
     destroy();
     m_gl = gl;
+    const QByteArray header = openGLES ? QByteArrayLiteral("#version 100\nprecision mediump float;\n")
+                                       : QByteArrayLiteral("#version 120\n");
+    m_present = std::make_unique<QOpenGLShaderProgram>();
+    if (!m_present->addShaderFromSourceCode(QOpenGLShader::Vertex, header + VertexShader) ||
+        !m_present->addShaderFromSourceCode(QOpenGLShader::Fragment, header + FragmentShader) ||
+        !m_present->link()) {
+        m_present.reset();
+        return false;
+    }
+    m_corner = m_present->attributeLocation("a_corner");
+
     static const ColourFormat formats[] = {
-        {GL_R3_G3_B2, 8}, {GL_RGB565, 16}, {GL_RGB5, 16}, {GL_RGB8, 24}, {GL_RGBA8, 32}};
+        {GL_R3_G3_B2, GL_RGB, GL_UNSIGNED_BYTE_3_3_2, 8},
+        {GL_RGB565, GL_RGB, GL_UNSIGNED_SHORT_5_6_5, 16},
+        {GL_RGB8, GL_RGB, GL_UNSIGNED_BYTE, 24},
+        {GL_RGBA8, GL_RGBA, GL_UNSIGNED_BYTE, 32}};
     for (const ColourFormat& f : formats) {
         if (f.bits < bits)
             continue;
         gl->glGenFramebuffers(1, &m_framebuffer);
         gl->glBindFramebuffer(GL_FRAMEBUFFER, m_framebuffer);
-        gl->glGenRenderbuffers(1, &m_colour);
-        gl->glBindRenderbuffer(GL_RENDERBUFFER, m_colour);
-        gl->glRenderbufferStorage(GL_RENDERBUFFER, f.internalFormat, width, height);
-        gl->glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER,
-                                      m_colour);
+        gl->glGenTextures(1, &m_colour);
+        gl->glBindTexture(GL_TEXTURE_2D, m_colour);
+        gl->glTexImage2D(GL_TEXTURE_2D, 0, GLint(f.internalFormat), width, height, 0, f.format,
+                         f.type, nullptr);
+        gl->glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+        gl->glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+        gl->glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+        gl->glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+        gl->glBindTexture(GL_TEXTURE_2D, 0);
+        m_filter = GL_NEAREST;
+        gl->glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, m_colour,
+                                   0);
         if (depthBuffer) {
             gl->glGenRenderbuffers(1, &m_depth);
             gl->glBindRenderbuffer(GL_RENDERBUFFER, m_depth);
@@ -49,7 +93,10 @@ bool DisplayTarget::create(QOpenGLExtraFunctions* gl, int width, int height, int
             m_bits = f.bits;
             return true;
         }
+        // Try the next format with the same program.
+        auto program = std::move(m_present);
         destroy();
+        m_present = std::move(program);
         m_gl = gl;
     }
     return false;
@@ -64,11 +111,12 @@ void DisplayTarget::destroy()
         m_gl->glDeleteFramebuffers(1, &m_framebuffer);
     }
     if (m_colour)
-        m_gl->glDeleteRenderbuffers(1, &m_colour);
+        m_gl->glDeleteTextures(1, &m_colour);
     if (m_depth)
         m_gl->glDeleteRenderbuffers(1, &m_depth);
     m_framebuffer = m_colour = m_depth = 0;
     m_width = m_height = m_bits = 0;
+    m_present.reset();
     m_gl = nullptr;
 }
 
@@ -78,15 +126,31 @@ void DisplayTarget::bind()
     m_gl->glViewport(0, 0, m_width, m_height);
 }
 
-void DisplayTarget::blitTo(GLuint drawFramebuffer, const QRect& target)
+void DisplayTarget::presentTo(GLuint drawFramebuffer, const QRect& target)
 {
-    m_gl->glBindFramebuffer(GL_READ_FRAMEBUFFER, m_framebuffer);
-    m_gl->glBindFramebuffer(GL_DRAW_FRAMEBUFFER, drawFramebuffer);
-    const bool scaled = target.width() != m_width || target.height() != m_height;
-    m_gl->glBlitFramebuffer(0, 0, m_width, m_height, target.left(), target.top(),
-                            target.left() + target.width(), target.top() + target.height(),
-                            GL_COLOR_BUFFER_BIT, scaled ? GL_LINEAR : GL_NEAREST);
-    m_gl->glBindFramebuffer(GL_FRAMEBUFFER, drawFramebuffer);
+    QOpenGLExtraFunctions* gl = m_gl;
+    gl->glBindFramebuffer(GL_FRAMEBUFFER, drawFramebuffer);
+    gl->glViewport(target.left(), target.top(), target.width(), target.height());
+    gl->glDisable(GL_DEPTH_TEST);
+    gl->glDisable(GL_CULL_FACE);
+    gl->glDisable(GL_BLEND);
+    gl->glActiveTexture(GL_TEXTURE0);
+    gl->glBindTexture(GL_TEXTURE_2D, m_colour);
+    const GLint filter =
+        target.width() != m_width || target.height() != m_height ? GL_LINEAR : GL_NEAREST;
+    if (filter != m_filter) {
+        gl->glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
+        gl->glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
+        m_filter = filter;
+    }
+    m_present->bind();
+    gl->glBindBuffer(GL_ARRAY_BUFFER, 0);
+    gl->glEnableVertexAttribArray(m_corner);
+    gl->glVertexAttribPointer(m_corner, 2, GL_FLOAT, GL_FALSE, 0, Corners);
+    gl->glDrawArrays(GL_TRIANGLE_STRIP, 0, 4);
+    gl->glDisableVertexAttribArray(m_corner);
+    m_present->release();
+    gl->glBindTexture(GL_TEXTURE_2D, 0);
 }
 
 QImage DisplayTarget::read()

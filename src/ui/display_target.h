@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QImage>
+#include <QOpenGLShaderProgram>
 #include <QRect>
 #include <qopengl.h>
+
+#include <memory>
 
 class QOpenGLExtraFunctions;
 
@@ -15,7 +18,8 @@ class DisplayTarget
 public:
     // Tries the formats that hold at least the requested depth, smallest first;
     // returns false when none can be drawn into at this size.
-    bool create(QOpenGLExtraFunctions* gl, int width, int height, int bits, bool depthBuffer);
+    bool create(QOpenGLExtraFunctions* gl, bool openGLES, int width, int height, int bits,
+                bool depthBuffer);
     void destroy();
     bool isValid() const { return m_framebuffer != 0; }
 
@@ -26,15 +30,19 @@ public:
     bool hasDepthBuffer() const { return m_depth != 0; }
 
     void bind();
-    // Copies the frame into the framebuffer drawFramebuffer at target (in
+    // Draws the frame into the framebuffer drawFramebuffer at target (in
     // OpenGL's window coordinates, rows counted from the bottom), scaling with
-    // linear filtering when the sizes differ.
-    void blitTo(GLuint drawFramebuffer, const QRect& target);
+    // linear filtering when the sizes differ. A textured quad rather than a
+    // framebuffer blit: software renderers draw it on all their threads.
+    void presentTo(GLuint drawFramebuffer, const QRect& target);
     // The pixels as last drawn, top row first.
     QImage read();
 
 private:
     QOpenGLExtraFunctions* m_gl = nullptr;
+    std::unique_ptr<QOpenGLShaderProgram> m_present;
+    int m_corner = -1;
+    GLint m_filter = 0;
     GLuint m_framebuffer = 0;
     GLuint m_colour = 0;
     GLuint m_depth = 0;

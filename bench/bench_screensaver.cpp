@@ -1,0 +1,356 @@
+#include "bench.h"
+
+#include "app/app_context.h"
+#include "app/corvalto_app.h"
+#include "screensaver/form6.h"
+#include "screensaver/form7.h"
+#include "ui/display_layer.h"
+#include "ui/display_timer.h"
+#include "ui/display_window.h"
+#include "ui/scripted_prompts.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QOpenGLContext>
+#include <QOpenGLFunctions>
+#include <QRadioButton>
+#include <QWindow>
+
+#include <atomic>
+#include <cstdio>
+#include <dlfcn.h>
+#include <map>
+#include <string>
+#include <cstdlib>
+#include <iostream>
+
+// Allocation count of the main thread: the C allocator is wrapped so that
+// every malloc, calloc and realloc there (C++ new included) is counted. Left
+// out under AddressSanitizer, which owns the allocator itself.
+#if defined(__SANITIZE_ADDRESS__)
+#define CORVALTO_COUNT_ALLOCATIONS 0
+#else
+#define CORVALTO_COUNT_ALLOCATIONS 1
+#endif
+
+#if CORVALTO_COUNT_ALLOCATIONS
+extern "C" {
+void* __libc_malloc(size_t);
+void* __libc_calloc(size_t, size_t);
+void* __libc_realloc(void*, size_t);
+void __libc_free(void*);
+}
+
+namespace {
+thread_local bool t_counting = false;
+std::atomic<long> g_allocations{0};
+
+// Who called the allocator, by return address, for the report of which library
+// allocates per frame; only the counting thread writes here.
+struct Caller
+{
+    void* address;
+    long count;
+};
+Caller g_callers[512];
+int g_callerCount = 0;
+
+inline void countAllocation(void* caller)
+{
+    if (!t_counting)
+        return;
+    g_allocations.fetch_add(1, std::memory_order_relaxed);
+    for (int i = 0; i < g_callerCount; ++i) {
+        if (g_callers[i].address == caller) {
+            ++g_callers[i].count;
+            return;
+        }
+    }
+    if (g_callerCount < 512)
+        g_callers[g_callerCount++] = {caller, 1};
+}
+} // namespace
+
+extern "C" {
+void* malloc(size_t size)
+{
+    countAllocation(__builtin_return_address(0));
+    return __libc_malloc(size);
+}
+void* calloc(size_t n, size_t size)
+{
+    countAllocation(__builtin_return_address(0));
+    return __libc_calloc(n, size);
+}
+void* realloc(void* p, size_t size)
+{
+    countAllocation(__builtin_return_address(0));
+    return __libc_realloc(p, size);
+}
+void free(void* p)
+{
+    __libc_free(p);
+}
+}
+#endif
+
+namespace {
+
+struct AllocationCount
+{
+    AllocationCount()
+    {
+#if CORVALTO_COUNT_ALLOCATIONS
+        m_start = g_allocations.load();
+        t_counting = true;
+#endif
+    }
+    long stop()
+    {
+#if CORVALTO_COUNT_ALLOCATIONS
+        t_counting = false;
+        return g_allocations.load() - m_start;
+#else
+        return -1;
+#endif
+    }
+    long m_start = 0;
+};
+
+struct Run
+{
+    double fps = 0;
+    double allocationsPerFrame = 0;
+    // Allocations per frame by the library that called the allocator.
+    std::string byLibrary;
+};
+
+void resetCallers()
+{
+#if CORVALTO_COUNT_ALLOCATIONS
+    g_callerCount = 0;
+#endif
+}
+
+std::string callersPerFrame(long frames)
+{
+    std::string out;
+#if CORVALTO_COUNT_ALLOCATIONS
+    std::map<std::string, long> byLibrary;
+    for (int i = 0; i < g_callerCount; ++i) {
+        Dl_info info{};
+        std::string name = "?";
+        if (dladdr(g_callers[i].address, &info) && info.dli_fname) {
+            name = info.dli_fname;
+            name = name.substr(name.find_last_of('/') + 1);
+        }
+        byLibrary[name] += g_callers[i].count;
+    }
+    for (const auto& [name, count] : byLibrary) {
+        char buf[160];
+        std::snprintf(buf, sizeof buf, "%s%s %.1f", out.empty() ? "" : ", ", name.c_str(),
+                      double(count) / double(frames));
+        out += buf;
+    }
+#else
+    (void)frames;
+#endif
+    return out;
+}
+
+// Runs frame until about budgetMs have passed, events handled between frames
+// as the idle loop does.
+template <typename Frame>
+Run measure(Frame&& frame, double budgetMs)
+{
+    for (int i = 0; i < 10; ++i) {
+        frame();
+        QApplication::processEvents();
+    }
+    std::vector<double> samples;
+    long allocations = 0;
+    long frames = 0;
+    resetCallers();
+    for (int sample = 0; sample < 3; ++sample) {
+        QElapsedTimer timer;
+        timer.start();
+        int n = 0;
+        AllocationCount count;
+        while (timer.nsecsElapsed() < budgetMs * 1e6 / 3) {
+            frame();
+            ++n;
+        }
+        allocations += count.stop();
+        frames += n;
+        samples.push_back(n * 1e9 / double(timer.nsecsElapsed()));
+        QApplication::processEvents();
+    }
+    return {bench::median(samples), double(allocations) / double(frames), callersPerFrame(frames)};
+}
+
+// The floor: a window of the same size and format as the display's, cleared
+// and presented, nothing else.
+Run floorRun(int width, int height, double budgetMs)
+{
+    DisplayWindow window;
+    window.resize(width, height);
+    window.show();
+    QElapsedTimer wait;
+    wait.start();
+    while (!window.isExposed() && wait.elapsed() < 5000)
+        QApplication::processEvents();
+    QOpenGLContext context;
+    context.setFormat(window.requestedFormat());
+    if (!context.create() || !context.makeCurrent(&window))
+        return {};
+    QOpenGLFunctions* gl = context.functions();
+    int k = 0;
+    const Run r = measure(
+        [&] {
+            context.makeCurrent(&window);
+            gl->glViewport(0, 0, width, height);
+            gl->glClearColor(0.0f, 0.0f, (++k % 2) * 0.1f, 1.0f);
+            gl->glClear(GL_COLOR_BUFFER_BIT);
+            context.swapBuffers(&window);
+        },
+        budgetMs);
+    context.doneCurrent();
+    return r;
+}
+
+// The display layer's own floor: its back buffer (the off-screen target of the
+// mode's size and depth) cleared and flipped, with no scene and no text.
+Run layerFloorRun(int width, int height, int bits, double budgetMs)
+{
+    DisplayLayer layer;
+    layer.config().setWidth(width);
+    layer.config().setHeight(height);
+    layer.config().setBitCount(bits);
+    layer.config().setOption(DisplayConfig::doFullScreen, false);
+    layer.config().setOption(DisplayConfig::doZBuffer, true);
+    layer.initialize();
+    QElapsedTimer wait;
+    wait.start();
+    while (!layer.canDraw() && wait.elapsed() < 5000)
+        QApplication::processEvents();
+    const Run r = measure(
+        [&] {
+            layer.render();
+            layer.flip();
+        },
+        budgetMs);
+    layer.finalize();
+    return r;
+}
+
+struct SaverSetup
+{
+    int object;
+    int resolution;
+    const char* bitButton;
+    bool fullScreen;
+};
+
+// The screen saver's own frame step on a running display, started through the
+// settings window as a user does.
+Run saverRun(const SaverSetup& setup, double budgetMs, int* idleRate)
+{
+    ScriptedPrompts prompts;
+    AppContext ctx;
+    ctx.prompts = &prompts;
+    ctx.programDir = QStringLiteral(CORVALTO_PROGRAM_DIR "/");
+    ctx.seedSource = [] { return 1u; };
+    CorvaltoApp app(ctx);
+    Form6* f6 = ctx.windows.form6;
+    Form7* f7 = ctx.windows.form7;
+    f6->ogg->setCurrentIndex(setup.object);
+    f6->ris->setCurrentIndex(setup.resolution);
+    f6->findChild<QRadioButton*>(QLatin1String(setup.bitButton))->setChecked(true);
+    // Windowed, the display is exactly the mode's size, like the floor.
+    f7->DXDraw->config().setOption(DisplayConfig::doFullScreen, setup.fullScreen);
+    f6->Button1Click();
+    QElapsedTimer wait;
+    wait.start();
+    while (!f7->DXDraw->canDraw() && wait.elapsed() < 5000)
+        QApplication::processEvents();
+    if (!f7->DXDraw->canDraw()) {
+        std::cout << "display did not start: " << prompts.texts(QStringLiteral("error")).join(' ').toStdString()
+                  << std::endl;
+        return {};
+    }
+    // The timer is the program's; here the frame step is driven directly.
+    f7->DXTimer->setEnabled(false);
+    const Run r = measure([&] { f7->DXTimerTimer(1); }, budgetMs);
+
+    if (idleRate) {
+        // The same display driven by its own idle timer, as the user sees it.
+        f7->activateWindow();
+        f7->DXTimer->setActiveOnly(false);
+        f7->DXTimer->setEnabled(true);
+        QElapsedTimer run;
+        run.start();
+        while (run.elapsed() < 2200)
+            QApplication::processEvents();
+        *idleRate = f7->DXTimer->frameRate();
+    }
+    f7->FormKeyDown(Qt::Key_Escape);
+    return r;
+}
+
+void screenSaverBench()
+{
+    struct Size
+    {
+        int width, height, item;
+    };
+    const Size sizes[] = {{640, 480, 0}, {1600, 1200, 5}};
+    const char* objects[] = {"Virmosk", "Tubi", "Primitive"};
+    const double budget = 1500;
+    std::printf("Frames per second on this machine's OpenGL, the display windowed at the "
+                "mode's size.\n"
+                "  window floor: a bare window of that size cleared and presented;\n"
+                "  layer floor:  the display layer's back buffer (the off-screen target of "
+                "the mode) cleared and flipped, no scene, no text;\n"
+                "  renderer:     the screen saver's frame step (move, render, four texts, "
+                "flip) started through the settings window.\n"
+                "  Allocations are counted on the drawing thread, by calling library.\n");
+    for (const Size& s : sizes) {
+        const Run window = floorRun(s.width, s.height, budget);
+        std::printf("%dx%d window floor: %.0f fps; %.1f allocations/frame (%s)\n", s.width,
+                    s.height, window.fps, window.allocationsPerFrame, window.byLibrary.c_str());
+        for (int bits : {16, 32}) {
+            const Run layer = layerFloorRun(s.width, s.height, bits, budget);
+            std::printf("%dx%dx%d layer floor: %.0f fps; %.1f allocations/frame (%s)\n",
+                        s.width, s.height, bits, layer.fps, layer.allocationsPerFrame,
+                        layer.byLibrary.c_str());
+            const char* button = bits == 16 ? "bit16" : "bit32";
+            for (int object = 0; object < 3; ++object) {
+                int idle = 0;
+                const Run r = saverRun({object, s.item, button, false}, budget,
+                                       object == 1 ? &idle : nullptr);
+                std::printf("%dx%dx%d %-9s renderer: %.0f fps, window floor/renderer %.1fx, "
+                            "layer floor/renderer %.1fx; %.1f allocations/frame (%s)",
+                            s.width, s.height, bits, objects[object], r.fps,
+                            r.fps > 0 ? window.fps / r.fps : 0.0,
+                            r.fps > 0 ? layer.fps / r.fps : 0.0, r.allocationsPerFrame,
+                            r.byLibrary.c_str());
+                if (object == 1)
+                    std::printf("; its own idle timer shows FPS %d", idle);
+                std::printf("\n");
+            }
+        }
+        std::fflush(stdout);
+    }
+    // Full screen, the mode scaled onto the whole screen.
+    for (const Size& s : sizes) {
+        const Run r = saverRun({1, s.item, "bit16", true}, budget, nullptr);
+        std::printf("full screen, %dx%dx16 Tubi scaled to the screen: %.0f fps\n", s.width,
+                    s.height, r.fps);
+    }
+    std::fflush(stdout);
+}
+
+} // namespace
+
+CORVALTO_BENCH("screensaver", screenSaverBench);
