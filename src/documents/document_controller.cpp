@@ -1,15 +1,109 @@
 #include "documents/document_controller.h"
 
+#include "app/document_state.h"
 #include "app/form1.h"
+#include "app/text_file.h"
+#include "chordlist/chord_list_model.h"
+#include "chords/chord_catalogue.h"
+#include "documents/form5.h"
+#include "documents/list_file.h"
+#include "riff/form8.h"
+#include "ui/guard.h"
+#include "ui/picture_view.h"
+#include "ui/prompts.h"
+#include "ui/radio_group.h"
 
-DocumentController::DocumentController(Form1& form) : QObject(&form), m_form(form) {}
+#include <QAction>
+#include <QCheckBox>
+#include <QCursor>
+#include <QFileInfo>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QProgressBar>
+#include <QToolButton>
 
-void DocumentController::newList() {}
-void DocumentController::openList() {}
-void DocumentController::saveList() {}
-void DocumentController::saveListAs() {}
-void DocumentController::openRecent(int) {}
-void DocumentController::showRecentFiles() {}
+namespace {
+
+const QString ListFolder = QStringLiteral("liste");
+const QString UnsavedQuestion = QStringLiteral("Lista non salvata. Salvarla ora?");
+const QString EmptyListNotice = QStringLiteral("Lista Vuota! Salvataggio annullato.");
+const QString NewTitle = QStringLiteral("Titolo lista");
+const QString NothingChosen = QStringLiteral("Scegli");
+const QString BlankChosen = QStringLiteral("Spazio Vuoto");
+
+} // namespace
+
+DocumentController::DocumentController(Form1& form) : QObject(&form), m_form(form)
+{
+    connectCommands();
+}
+
+void DocumentController::connectCommands()
+{
+    Form1& f = m_form;
+    auto bind = [this](QAction* action, void (DocumentController::*command)()) {
+        connect(action, &QAction::triggered, this,
+                [this, command] { run([this, command] { (this->*command)(); }); });
+    };
+    bind(f.Nuovalista1, &DocumentController::newList);
+    bind(f.Nuovalista2, &DocumentController::newList);
+    bind(f.Salva1, &DocumentController::saveList);
+    bind(f.Salvalista1, &DocumentController::saveList);
+    bind(f.Salvaconnome1, &DocumentController::saveListAs);
+    bind(f.Salvalistaconnome1, &DocumentController::saveListAs);
+    bind(f.Apri1, &DocumentController::openList);
+    bind(f.Aprilista1, &DocumentController::openList);
+    bind(f.Filerecenti1, &DocumentController::showRecentFiles);
+    bind(f.Filerecenti2, &DocumentController::showRecentFiles);
+
+    // The tool button hinted "Salva lista con nome..." saves in place.
+    auto button = [this](QToolButton* b, void (DocumentController::*command)()) {
+        connect(b, &QToolButton::clicked, this,
+                [this, command] { run([this, command] { (this->*command)(); }); });
+    };
+    button(f.RxSpeedButton1, &DocumentController::newList);
+    button(f.RxSpeedButton3, &DocumentController::openList);
+    button(f.RxSpeedButton4, &DocumentController::saveList);
+
+    const QList<QAction*> recent{f.file11, f.file21, f.file31};
+    for (int k = 1; k <= 3; ++k) {
+        connect(recent[k - 1], &QAction::triggered, this,
+                [this, k] { run([this, k] { openRecent(k); }); });
+    }
+}
+
+void DocumentController::run(const std::function<void()>& command)
+{
+    guarded(m_form.context(), &m_form, command);
+}
+
+bool DocumentController::settleUnsavedChanges()
+{
+    if (!m_form.document().listModified || m_form.list().isEmpty())
+        return true;
+    switch (m_form.context().prompts->question(&m_form, UnsavedQuestion, true)) {
+    case Prompts::Answer::Cancel:
+        return false;
+    case Prompts::Answer::No:
+        return true;
+    case Prompts::Answer::Yes:
+        break;
+    }
+    saveListOrSaveAs();
+    // A list that was not saved after all (dialog cancelled, replacement refused)
+    // is kept rather than lost; a failed write has thrown already.
+    return !m_form.document().listModified;
+}
+
+bool DocumentController::refuseEmptyList()
+{
+    if (!m_form.list().isEmpty())
+        return false;
+    m_form.context().prompts->information(&m_form, EmptyListNotice);
+    return true;
+}
 
 void DocumentController::saveListOrSaveAs()
 {
@@ -17,4 +111,232 @@ void DocumentController::saveListOrSaveAs()
         saveList();
     else
         saveListAs();
+}
+
+void DocumentController::saveList()
+{
+    if (refuseEmptyList())
+        return;
+    DocumentState& doc = m_form.document();
+    if (!doc.listHasFile) {
+        saveUnderNewName(QStringLiteral("Salva lista..."));
+        return;
+    }
+    writeListFile(doc.currentListFile);
+    m_form.setStatusText(doc.currentListFile);
+    m_form.markClean(doc.currentListFile);
+}
+
+void DocumentController::saveListAs()
+{
+    if (refuseEmptyList())
+        return;
+    saveUnderNewName(QStringLiteral("Salva lista con nome..."));
+}
+
+QString DocumentController::withListExtension(const QString& chosen)
+{
+    if (document::fileNamePart(chosen).endsWith(ListFile::Extension))
+        return chosen;
+    return chosen + ListFile::Extension;
+}
+
+void DocumentController::saveUnderNewName(const QString& dialogTitle)
+{
+    Prompts& prompts = *m_form.context().prompts;
+    Prompts::FileDialog dialog;
+    dialog.title = dialogTitle;
+    dialog.filter = ListFile::DialogFilter;
+    dialog.startFolder = ListFolder;
+    dialog.proposedName = m_form.Edit1->text() + ListFile::Extension;
+    dialog.overwritePrompt = true;
+    const std::optional<QString> chosen = prompts.saveFileName(&m_form, dialog);
+    if (!chosen)
+        return;
+
+    // The dialog's own overwrite prompt judged the name as typed; a file that
+    // only the appended extension hits is not replaced without asking.
+    const QString path = withListExtension(*chosen);
+    if (path != *chosen && QFileInfo::exists(path)) {
+        const QString question = QStringLiteral("Il file %1 esiste già.\nSostituirlo?").arg(path);
+        if (prompts.question(&m_form, question, false) != Prompts::Answer::Yes)
+            return;
+    }
+
+    writeListFile(path);
+    DocumentState& doc = m_form.document();
+    doc.currentListFile = path;
+    doc.listHasFile = true;
+    m_form.setStatusText(path);
+    m_form.markClean(path);
+    recordRecent(path);
+}
+
+ListFile DocumentController::currentList() const
+{
+    const ChordListModel& list = m_form.list();
+    ListFile file;
+    file.title = m_form.Edit1->text();
+    file.entries = list.lines();
+    for (int i = 0; i < list.count(); ++i)
+        file.pictures.append(list.picture(i));
+    if (Form5* form5 = m_form.context().windows.form5)
+        file.information = form5->informationLines();
+    return file;
+}
+
+void DocumentController::writeListFile(const QString& path)
+{
+    m_form.listFileBuffer() = currentList().lines();
+    textfile::writeLines(path, m_form.listFileBuffer());
+}
+
+void DocumentController::openList()
+{
+    if (!settleUnsavedChanges())
+        return;
+    Prompts::FileDialog dialog;
+    dialog.title = QStringLiteral("Apri lista...");
+    dialog.filter = ListFile::DialogFilter;
+    dialog.startFolder = ListFolder;
+    dialog.overwritePrompt = false;
+    const std::optional<QString> chosen = m_form.context().prompts->openFileName(&m_form, dialog);
+    if (!chosen)
+        return;
+    loadListFile(*chosen);
+    recordRecent(*chosen);
+}
+
+void DocumentController::openRecent(int k)
+{
+    // The file that was in slot k when the user chose it, even if a save during
+    // the question below puts another file there.
+    const QString path = m_form.recentCaption(k);
+    if (!settleUnsavedChanges())
+        return;
+    if (path.isEmpty() || path == QStringLiteral("-"))
+        return;
+    loadListFile(path);
+
+    RecentFiles& recent = m_form.recentFiles();
+    if (recent.entry(k) != path) {
+        recordRecent(path);
+        return;
+    }
+    if (recent.updateBySlot(k)) {
+        writeRecentFiles();
+        m_form.refreshRecentCaptions();
+    }
+}
+
+void DocumentController::showRecentFiles()
+{
+    if (m_form.recentFiles().count() == 0)
+        return;
+    m_form.recenti->popup(QCursor::pos());
+}
+
+QString DocumentController::pictureOnDisplay() const
+{
+    const QString caption = m_form.Panel1->text();
+    if (caption == NothingChosen || caption == BlankChosen)
+        return {};
+    const int root = m_form.note->itemIndex();
+    const int type = m_form.toni->itemIndex();
+    if (root >= 0 && type >= 0) {
+        if (m_form.secpos->isChecked()) {
+            if (const auto second = chords::secondPosition(caption))
+                return second->secondPicture;
+        }
+        return chords::chordPicture(root, type);
+    }
+    // A list entry on display: the picture it shows.
+    const QString shown = m_form.gif->fileName();
+    return shown.isEmpty() ? QString() : document::fileNamePart(shown);
+}
+
+void DocumentController::loadListFile(const QString& path)
+{
+    const QStringList lines = textfile::readLines(path);
+    const ListFile file = ListFile::fromLines(lines);
+
+    // Nothing below can fail on the file's content.
+    const QString pending = pictureOnDisplay();
+    ChordListModel& list = m_form.list();
+    // The buffer comes first, so that the new title is not taken for a change.
+    m_form.listFileBuffer() = lines;
+    m_form.Edit1->setText(file.title);
+    list.replaceAll(file.entries, file.pictures);
+    list.setPendingPicture(pending);
+    if (Form5* form5 = m_form.context().windows.form5)
+        form5->setInformationLines(file.information);
+
+    m_form.setWindowTitle(document::cleanCaption(path));
+    m_form.setStatusText(path);
+    m_form.showEntryCount();
+    m_form.Edit2->setText(QStringLiteral("0"));
+    m_form.Edit2->setEnabled(false);
+
+    DocumentState& doc = m_form.document();
+    doc.currentListFile = path;
+    doc.listHasFile = true;
+    doc.listFromFile = true;
+    m_form.markClean(path);
+}
+
+void DocumentController::newList()
+{
+    if (!settleUnsavedChanges())
+        return;
+    Form1& f = m_form;
+    ChordListModel& list = f.list();
+    DocumentState& doc = f.document();
+
+    f.Edit1->setText(NewTitle);
+    f.Image2->load(f.programDir() + QStringLiteral("imm/virmoskc.jpg"));
+    list.clearLines();
+    f.setWindowTitle(document::cleanCaption(document::newListName()));
+    f.setStatusText(document::newListName());
+    if (Form5* form5 = f.context().windows.form5)
+        form5->clearInformation();
+    list.clearPictures();
+
+    f.gif->setToolTip(QString());
+    f.Shape1->setToolTip(QString());
+    f.ProgressBar1->setValue(0);
+    f.gif->clearPicture();
+
+    f.note->setItemIndex(-1);
+    f.toni->setItemIndex(-1);
+    f.Panel1->setText(NothingChosen);
+    // Unticking runs the second-position handler when the box was ticked.
+    f.secpos->setChecked(false);
+    f.secpos->hide();
+
+    list.setEntrySelected(false);
+    f.Edit2->setText(QStringLiteral("0"));
+    f.Edit2->setEnabled(false);
+    f.Edit3->setText(QStringLiteral("0"));
+
+    list.setSelectedPos(0);
+    doc.listFromFile = false;
+    doc.listHasFile = false;
+    doc.listModified = false;
+    doc.currentListFile = document::newListName();
+
+    if (Form8* form8 = f.context().windows.form8)
+        form8->clearAll();
+}
+
+void DocumentController::recordRecent(const QString& path)
+{
+    m_form.recentFiles().updateByName(path);
+    writeRecentFiles();
+    m_form.refreshRecentCaptions();
+}
+
+void DocumentController::writeRecentFiles()
+{
+    textfile::writeLines(m_form.programDir() + QStringLiteral("config.ini"),
+                         m_form.recentFiles().configLines());
 }

@@ -1,11 +1,17 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
+
+#include <functional>
 
 class Form1;
+struct ListFile;
 
 // The document commands of the main window: new, open, save, save as, the
-// recent files and the unsaved-changes question.
+// recent files and the unsaved-changes question. Each command throws
+// CorvaltoError to its caller; the menus, tool buttons and shortcuts enter them
+// through the guard, other commands that run them report through their own.
 class DocumentController : public QObject
 {
     Q_OBJECT
@@ -16,11 +22,36 @@ public:
     void openList();
     void saveList();
     void saveListAs();
+    // k = 1..3, the items file11, file21 and file31 of recenti.
     void openRecent(int k);
     void showRecentFiles();
     // Save list when the list has a file, otherwise Save list as.
     void saveListOrSaveAs();
 
+    // Loading is all or nothing: the file is read and checked completely before
+    // anything of the document changes.
+    void loadListFile(const QString& path);
+    // Rebuilds the list-file buffer from the list and writes it atomically.
+    void writeListFile(const QString& path);
+
+    // The path written for a name chosen in the save dialog: ".qvl" is appended
+    // unless the name already ends in exactly ".qvl" (case-sensitive).
+    static QString withListExtension(const QString& chosen);
+
 private:
+    void connectCommands();
+    void run(const std::function<void()>& command);
+    // Answers the unsaved-changes question; false when the command must end
+    // (Cancel, or Yes and the list was not saved after all).
+    bool settleUnsavedChanges();
+    bool refuseEmptyList();
+    void saveUnderNewName(const QString& dialogTitle);
+    ListFile currentList() const;
+    // The bare picture file name of the chord on display, which the next added
+    // entry takes over.
+    QString pictureOnDisplay() const;
+    void recordRecent(const QString& path);
+    void writeRecentFiles();
+
     Form1& m_form;
 };

@@ -1,10 +1,44 @@
 #include "documents/recent_files.h"
 
-#include <utility>
+#include "app/text_file.h"
+
+#include <QUrl>
+
+namespace {
+
+const QString UrlPrefix = QStringLiteral("file:");
+
+} // namespace
 
 void RecentFiles::load(const QStringList& lines)
 {
-    m_entries = lines.mid(0, MaxEntries);
+    m_entries.clear();
+    for (const QString& line : lines.mid(0, MaxEntries))
+        m_entries.append(decodeLine(line));
+}
+
+QStringList RecentFiles::configLines() const
+{
+    QStringList lines;
+    for (const QString& path : m_entries)
+        lines.append(encodePath(path));
+    return lines;
+}
+
+QString RecentFiles::encodePath(const QString& path)
+{
+    // A plain path that happens to start like the encoded form is encoded too,
+    // so that every line reads back unambiguously.
+    if (textfile::isEncodable(path) && !path.startsWith(UrlPrefix))
+        return path;
+    return UrlPrefix + QString::fromLatin1(QUrl::toPercentEncoding(path, "/"));
+}
+
+QString RecentFiles::decodeLine(const QString& line)
+{
+    if (!line.startsWith(UrlPrefix))
+        return line;
+    return QUrl::fromPercentEncoding(line.mid(UrlPrefix.size()).toUtf8());
 }
 
 void RecentFiles::updateByName(const QString& path)

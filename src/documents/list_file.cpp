@@ -1,0 +1,54 @@
+#include "documents/list_file.h"
+
+#include "app/errors.h"
+
+QStringList ListFile::lines() const
+{
+    const qsizetype n = entries.size();
+    QStringList out;
+    out.reserve(2 + 2 * n + information.size());
+    out.append(title);
+    out.append(QString::number(n));
+    out.append(entries);
+    for (qsizetype k = 0; k < n; ++k)
+        out.append(pictures.value(k));
+    out.append(information);
+    return out;
+}
+
+int ListFile::parseCount(const QString& text)
+{
+    bool ok = false;
+    const int n = text.toInt(&ok, 10);
+    if (!ok)
+        throw CorvaltoError::notAnInteger(text);
+    return n;
+}
+
+QString ListFile::countOutOfRangeMessage(const QString& text)
+{
+    return QStringLiteral("Il file non è una lista valida: dichiara %1 accordi, ma una lista "
+                          "ne contiene da 0 a %2. La lista aperta non è stata modificata.")
+        .arg(text.trimmed())
+        .arg(MaxEntries);
+}
+
+ListFile ListFile::fromLines(const QStringList& lines)
+{
+    const QString countLine = lines.value(1);
+    const int n = parseCount(countLine);
+    if (n < 0 || n > MaxEntries)
+        throw CorvaltoError(countOutOfRangeMessage(countLine));
+
+    ListFile file;
+    file.title = lines.value(0);
+    file.entries.reserve(n);
+    file.pictures.reserve(n);
+    for (int k = 1; k <= n; ++k) {
+        file.entries.append(lines.value(1 + k));
+        file.pictures.append(lines.value(n + 1 + k));
+    }
+    if (lines.size() > 2 * n + 2)
+        file.information = lines.mid(2 * n + 2);
+    return file;
+}

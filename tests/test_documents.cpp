@@ -1,0 +1,1138 @@
+#include "app/form1.h"
+#include "app/text_file.h"
+#include "chordlist/chord_list_model.h"
+#include "documents/document_controller.h"
+#include "documents/form5.h"
+#include "support/test_app.h"
+#include "ui/picture_view.h"
+#include "ui/radio_group.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QProgressBar>
+#include <QTest>
+#include <QToolButton>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace {
+
+const QString Caption = QStringLiteral("Corvalto 3.0 by Virmosk - ");
+const QString Unsaved = QStringLiteral("Lista non salvata. Salvarla ora?");
+const QString Filter = QStringLiteral("File Lista v3 (*.qvl)|*.qvl");
+
+using Entries = QList<QPair<QString, QString>>;
+
+const Entries CanzoneEntries{{"DO Maggiore", "do.gif"}, {"-", ""}, {"LA Minore", "la_min.gif"}};
+
+QByteArray reference(const QString& name)
+{
+    QFile f(QStringLiteral(CORVALTO_TEST_DATA "/lists/") + name);
+    if (!f.open(QIODevice::ReadOnly))
+        qFatal("missing reference file %s", qPrintable(name));
+    return f.readAll();
+}
+
+QByteArray bytesOf(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+// Appends entries as the list commands do and marks the list modified.
+void fill(Form1* f, const Entries& entries)
+{
+    for (const auto& [text, picture] : entries) {
+        f->list().setPicture(f->list().count(), picture);
+        f->list().appendLine(text);
+    }
+    f->showEntryCount();
+    f->markModified();
+}
+
+QStringList pictures(Form1* f, int count)
+{
+    QStringList out;
+    for (int i = 0; i < count; ++i)
+        out.append(f->list().picture(i));
+    return out;
+}
+
+bool informationWindowWorks(Form5* form5)
+{
+    const QStringList probe{QStringLiteral("probe")};
+    const QStringList before = form5->informationLines();
+    form5->setInformationLines(probe);
+    const bool works = form5->informationLines() == probe;
+    form5->setInformationLines(before);
+    return works;
+}
+
+// Everything of the document that a refused command must leave as it was.
+struct Snapshot
+{
+    QStringList lines;
+    QStringList pictures;
+    QString title;
+    QStringList information;
+    QStringList buffer;
+    QStringList recent;
+    QStringList recentCaptions;
+    QByteArray config;
+    QString currentListFile;
+    bool listHasFile;
+    bool listFromFile;
+    bool listModified;
+    QString caption;
+    QString status;
+    QString edit2;
+    bool edit2Enabled;
+    QString edit3;
+    int progress;
+    QString banner;
+};
+
+Snapshot snapshot(TestApp& t)
+{
+    Form1* f = t.w().form1;
+    return {f->list().lines(),
+            pictures(f, ChordListModel::Capacity + 1),
+            f->Edit1->text(),
+            t.w().form5->informationLines(),
+            f->listFileBuffer(),
+            f->recentFiles().entries(),
+            {f->recentCaption(1), f->recentCaption(2), f->recentCaption(3)},
+            bytesOf(t.folder->file("config.ini")),
+            f->document().currentListFile,
+            f->document().listHasFile,
+            f->document().listFromFile,
+            f->document().listModified,
+            f->windowTitle(),
+            f->statusText(),
+            f->Edit2->text(),
+            f->Edit2->isEnabled(),
+            f->Edit3->text(),
+            f->ProgressBar1->value(),
+            f->Image2->fileName()};
+}
+
+void compareSnapshots(const Snapshot& a, const Snapshot& b)
+{
+    QCOMPARE(a.lines, b.lines);
+    QCOMPARE(a.pictures, b.pictures);
+    QCOMPARE(a.title, b.title);
+    QCOMPARE(a.information, b.information);
+    QCOMPARE(a.buffer, b.buffer);
+    QCOMPARE(a.recent, b.recent);
+    QCOMPARE(a.recentCaptions, b.recentCaptions);
+    QCOMPARE(a.config, b.config);
+    QCOMPARE(a.currentListFile, b.currentListFile);
+    QCOMPARE(a.listHasFile, b.listHasFile);
+    QCOMPARE(a.listFromFile, b.listFromFile);
+    QCOMPARE(a.listModified, b.listModified);
+    QCOMPARE(a.caption, b.caption);
+    QCOMPARE(a.status, b.status);
+    QCOMPARE(a.edit2, b.edit2);
+    QCOMPARE(a.edit2Enabled, b.edit2Enabled);
+    QCOMPARE(a.edit3, b.edit3);
+    QCOMPARE(a.progress, b.progress);
+    QCOMPARE(a.banner, b.banner);
+}
+
+// The state a completed open, save or save as leaves (Part of the table of the
+// document commands): clean, with a file, caption and status naming it.
+void compareCleanWithFile(TestApp& t, const QString& path, bool fromFile)
+{
+    Form1* f = t.w().form1;
+    QCOMPARE(f->document().currentListFile, path);
+    QVERIFY(f->document().listHasFile);
+    QCOMPARE(f->document().listFromFile, fromFile);
+    QVERIFY(!f->document().listModified);
+    QCOMPARE(f->windowTitle(), Caption + QFileInfo(path).fileName());
+    QCOMPARE(f->statusText(), path);
+    QCOMPARE(f->Image2->fileName(), t.folder->file("imm/virmoskc.jpg"));
+}
+
+enum class Command { NewList, OpenList, OpenRecent };
+
+void runCommand(Form1* f, Command c)
+{
+    switch (c) {
+    case Command::NewList:
+        f->Nuovalista1->trigger();
+        break;
+    case Command::OpenList:
+        f->Apri1->trigger();
+        break;
+    case Command::OpenRecent:
+        f->file11->trigger();
+        break;
+    }
+}
+
+// Makes writes of more than a few bytes fail, as a full disk would, for the
+// lifetime of the object.
+class DiskFull
+{
+public:
+    DiskFull()
+    {
+        getrlimit(RLIMIT_FSIZE, &m_previous);
+        m_handler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_previous;
+        limit.rlim_cur = 16;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~DiskFull()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_previous);
+        std::signal(SIGXFSZ, m_handler);
+    }
+
+private:
+    rlimit m_previous{};
+    void (*m_handler)(int) = nullptr;
+};
+
+} // namespace
+
+class TestDocuments : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { initTestEnvironment(); }
+    void saveAsWritesReference_data();
+    void saveAsWritesReference();
+    void extensionRule_data();
+    void extensionRule();
+    void saveListFirstTimeThenInPlace();
+    void emptyListRefused_data();
+    void emptyListRefused();
+    void openListLoads_data();
+    void openListLoads();
+    void titleComparedWithStoredTitle();
+    void informationRoundTrip();
+    void newListResets();
+    void unsavedChangesQuestion_data();
+    void unsavedChangesQuestion();
+    void closeQuery_data();
+    void closeQuery();
+    void failedSaveKeepsPreviousFile_data();
+    void failedSaveKeepsPreviousFile();
+    void badFileLeavesDocumentAsItWas_data();
+    void badFileLeavesDocumentAsItWas();
+    void appendedExtensionAsksBeforeReplacing_data();
+    void appendedExtensionAsksBeforeReplacing();
+    void openRecentOpensFileChosen();
+    void pendingPictureAfterLoad_data();
+    void pendingPictureAfterLoad();
+    void pathsOutsideCodePage();
+    void unencodableTitleRefused();
+    void userSavesAndReopens();
+};
+
+void TestDocuments::saveAsWritesReference_data()
+{
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<Entries>("entries");
+    QTest::addColumn<QString>("reference");
+    QTest::newRow("example without information")
+        << "Canzone" << CanzoneEntries << "canzone_noinfo.qvl";
+    QTest::newRow("empty title") << "" << Entries{{"LA Minore", "la_min.gif"}} << "empty_title.qvl";
+    QTest::newRow("blanks") << "Pause"
+                            << Entries{{"-", ""}, {"RE 6", "re_6_sec.gif"}, {"-", ""}, {"-", ""}}
+                            << "blanks.qvl";
+    Entries many;
+    for (int i = 1; i <= 300; ++i)
+        many.append(i % 10 ? qMakePair(QStringLiteral("DO Maggiore"), QStringLiteral("do.gif"))
+                           : qMakePair(QStringLiteral("-"), QString()));
+    QTest::newRow("300 entries") << "Trecento" << many << "list300_noinfo.qvl";
+}
+
+void TestDocuments::saveAsWritesReference()
+{
+    QFETCH(QString, title);
+    QFETCH(Entries, entries);
+    QFETCH(QString, reference);
+    TestApp t;
+    Form1* f = t.w().form1;
+    f->Edit1->setText(title);
+    fill(f, entries);
+    const QString chosen = t.folder->file("liste/Lista");
+    t.prompts.chooseFile(chosen);
+
+    f->Salvaconnome1->trigger();
+
+    QCOMPARE(t.prompts.texts("error"), QStringList());
+    const QList<ScriptedPrompts::Call> calls = t.prompts.calls();
+    QCOMPARE(calls.size(), 1);
+    QCOMPARE(calls[0].kind, QStringLiteral("save"));
+    QCOMPARE(calls[0].dialog.title, QStringLiteral("Salva lista con nome..."));
+    QCOMPARE(calls[0].dialog.filter, Filter);
+    QCOMPARE(calls[0].dialog.startFolder, QStringLiteral("liste"));
+    QCOMPARE(calls[0].dialog.proposedName, title + ".qvl");
+    QVERIFY(calls[0].dialog.overwritePrompt);
+
+    const QString path = chosen + ".qvl";
+    QCOMPARE(bytesOf(path), ::reference(reference));
+    compareCleanWithFile(t, path, false);
+    QCOMPARE(f->recentFiles().entries(), QStringList{path});
+    QCOMPARE(f->recentCaption(1), path);
+    QCOMPARE(bytesOf(t.folder->file("config.ini")), path.toLatin1() + "\r\n");
+    QCOMPARE(f->listFileBuffer(), textfile::decodeLines(::reference(reference)));
+}
+
+void TestDocuments::extensionRule_data()
+{
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("Lista.qvl") << "Lista.qvl"
+                               << "Lista.qvl";
+    QTest::newRow("Lista") << "Lista"
+                           << "Lista.qvl";
+    QTest::newRow("Lista.txt") << "Lista.txt"
+                               << "Lista.txt.qvl";
+    QTest::newRow("Lista.QVL") << "Lista.QVL"
+                               << "Lista.QVL.qvl";
+    QTest::newRow("dot in the folder only") << "vecchie.qvl/Lista"
+                                            << "vecchie.qvl/Lista.qvl";
+    QTest::newRow("only the extension") << ".qvl"
+                                        << ".qvl";
+}
+
+void TestDocuments::extensionRule()
+{
+    QFETCH(QString, chosen);
+    QFETCH(QString, written);
+    TestApp t;
+    Form1* f = t.w().form1;
+    QDir(t.folder->path()).mkpath("liste/vecchie.qvl");
+    fill(f, CanzoneEntries);
+    t.prompts.chooseFile(t.folder->file("liste/" + chosen));
+    f->Salvalistaconnome1->trigger();
+    const QString path = t.folder->file("liste/" + written);
+    QVERIFY(QFileInfo::exists(path));
+    QCOMPARE(f->document().currentListFile, path);
+    QCOMPARE(f->statusText(), path);
+    QCOMPARE(f->windowTitle(), Caption + QFileInfo(path).fileName());
+    QCOMPARE(f->recentFiles().entry(1), path);
+
+    // A later Save list writes the same file.
+    fill(f, {{"MI Minore", "mi_min.gif"}});
+    f->Salva1->trigger();
+    QCOMPARE(textfile::readLines(path).value(1), QStringLiteral("4"));
+    QCOMPARE(t.prompts.calls().size(), 1);
+}
+
+void TestDocuments::saveListFirstTimeThenInPlace()
+{
+    TestApp t;
+    Form1* f = t.w().form1;
+    t.app->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f));
+    f->Edit1->setText("Canzone");
+    fill(f, CanzoneEntries);
+
+    // The tool button hinted "Salva lista con nome..." runs Save list.
+    QCOMPARE(f->RxSpeedButton4->toolTip(), QStringLiteral("Salva lista con nome..."));
+    const QString path = t.folder->file("liste/Canzone.qvl");
+    t.prompts.chooseFile(path);
+    QTest::mouseClick(f->RxSpeedButton4, Qt::LeftButton);
+    QCOMPARE(t.prompts.calls().size(), 1);
+    QCOMPARE(t.prompts.calls()[0].dialog.title, QStringLiteral("Salva lista..."));
+    QCOMPARE(t.prompts.calls()[0].dialog.proposedName, QStringLiteral("Canzone.qvl"));
+    QCOMPARE(bytesOf(path), reference("canzone_noinfo.qvl"));
+    compareCleanWithFile(t, path, false);
+    QCOMPARE(f->recentFiles().entries(), QStringList{path});
+
+    // On a saved list it writes silently to the same path, recent files untouched.
+    t.prompts.clear();
+    t.folder->writeConfig({"/altrove/x.qvl"});
+    const QByteArray config = bytesOf(t.folder->file("config.ini"));
+    f->Edit1->setText("Canzone nuova");
+    QVERIFY(f->document().listModified);
+    f->Salvalista1->trigger();
+    QVERIFY(t.prompts.calls().isEmpty());
+    QCOMPARE(textfile::readLines(path).value(0), QStringLiteral("Canzone nuova"));
+    compareCleanWithFile(t, path, false);
+    QCOMPARE(bytesOf(t.folder->file("config.ini")), config);
+
+    // Ctrl+S runs Save list as, even on a saved list.
+    f->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f));
+    t.prompts.cancelDialog();
+    QTest::keyClick(f, Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(t.prompts.calls().size(), 1);
+    QCOMPARE(t.prompts.calls()[0].dialog.title, QStringLiteral("Salva lista con nome..."));
+    QCOMPARE(t.prompts.calls()[0].dialog.proposedName, QStringLiteral("Canzone nuova.qvl"));
+    compareCleanWithFile(t, path, false);
+}
+
+void TestDocuments::emptyListRefused_data()
+{
+    QTest::addColumn<QString>("control");
+    for (const char* name :
+         {"Salva1", "Salvalista1", "Salvaconnome1", "Salvalistaconnome1", "RxSpeedButton4"})
+        QTest::newRow(name) << name;
+}
+
+void TestDocuments::emptyListRefused()
+{
+    QFETCH(QString, control);
+    TestApp t;
+    Form1* f = t.w().form1;
+    f->Edit1->setText("Solo titolo");
+    t.prompts.chooseFile(t.folder->file("liste/x"));
+    if (auto* a = f->findChild<QAction*>(control))
+        a->trigger();
+    else
+        f->findChild<QToolButton*>(control)->click();
+    QCOMPARE(t.prompts.calls().size(), 1);
+    QCOMPARE(t.prompts.calls()[0].kind, QStringLiteral("information"));
+    QCOMPARE(t.prompts.calls()[0].text, QStringLiteral("Lista Vuota! Salvataggio annullato."));
+    QCOMPARE(t.prompts.calls()[0].caption, QStringLiteral("Informazione"));
+    QVERIFY(QDir(t.folder->file("liste")).isEmpty());
+    QVERIFY(f->document().listModified);
+    QVERIFY(!f->document().listHasFile);
+}
+
+void TestDocuments::openListLoads_data()
+{
+    QTest::addColumn<QString>("reference");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QStringList>("pictures");
+    const QStringList canzone{"DO Maggiore", "-", "LA Minore"};
+    const QStringList canzonePictures{"do.gif", "", "la_min.gif"};
+    QTest::newRow("CR LF") << "canzone.qvl"
+                           << "Canzone" << canzone << canzonePictures;
+    QTest::newRow("LF only") << "canzone_lf.qvl"
+                             << "Canzone" << canzone << canzonePictures;
+    QTest::newRow("CR only") << "canzone_cr.qvl"
+                             << "Canzone" << canzone << canzonePictures;
+    QTest::newRow("stops early") << "short.qvl"
+                                 << "Corta" << canzone << QStringList{"", "", ""};
+    QTest::newRow("count 0") << "count0.qvl"
+                             << "Vuota" << QStringList{} << QStringList{};
+    QTest::newRow("empty title") << "empty_title.qvl"
+                                 << "" << QStringList{"LA Minore"} << QStringList{"la_min.gif"};
+    QTest::newRow("western european characters")
+        << "accents.qvl" << QStringLiteral("Canzone più bella €") << QStringList{"SOL# 7 / LAb 7"}
+        << QStringList{"sol_diesis_7.gif"};
+    QStringList many, manyPictures;
+    for (int i = 1; i <= 300; ++i) {
+        many.append(i % 10 ? "DO Maggiore" : "-");
+        manyPictures.append(i % 10 ? "do.gif" : "");
+    }
+    QTest::newRow("300 entries") << "list300.qvl"
+                                 << "Trecento" << many << manyPictures;
+}
+
+void TestDocuments::openListLoads()
+{
+    QFETCH(QString, reference);
+    QFETCH(QString, title);
+    QFETCH(QStringList, lines);
+    QFETCH(QStringList, pictures);
+    TestApp t;
+    Form1* f = t.w().form1;
+    // A previous list with more entries and a selected entry.
+    fill(f, {{"MI", "mi.gif"}, {"FA", "fa.gif"}, {"SOL", "sol.gif"}, {"LA", "la.gif"}});
+    f->list().setSelectedPos(2);
+    f->list().setEntrySelected(true);
+    f->Edit2->setEnabled(true);
+    f->Edit2->setText("3");
+    f->document().listModified = false;
+
+    const QString path = t.folder->file("liste/" + reference);
+    writeBytes(path, ::reference(reference));
+    t.prompts.chooseFile(path);
+    f->RxSpeedButton3->click();
+
+    QCOMPARE(t.prompts.texts("error"), QStringList());
+    QCOMPARE(t.prompts.calls().size(), 1);
+    const Prompts::FileDialog d = t.prompts.calls()[0].dialog;
+    QCOMPARE(t.prompts.calls()[0].kind, QStringLiteral("open"));
+    QCOMPARE(d.title, QStringLiteral("Apri lista..."));
+    QCOMPARE(d.filter, Filter);
+    QCOMPARE(d.startFolder, QStringLiteral("liste"));
+
+    QCOMPARE(f->Edit1->text(), title);
+    QCOMPARE(f->list().lines(), lines);
+    QCOMPARE(::pictures(f, lines.size()), pictures);
+    QCOMPARE(f->Edit3->text(), QString::number(lines.size()));
+    QCOMPARE(f->ProgressBar1->value(), int(lines.size()));
+    QCOMPARE(f->Edit2->text(), QStringLiteral("0"));
+    QVERIFY(!f->Edit2->isEnabled());
+    compareCleanWithFile(t, path, true);
+    QCOMPARE(f->listFileBuffer(), textfile::decodeLines(::reference(reference)));
+    QCOMPARE(f->recentFiles().entries(), QStringList{path});
+    QCOMPARE(bytesOf(t.folder->file("config.ini")), path.toLatin1() + "\r\n");
+    // The selection is kept, even where it names no entry of the new list.
+    QCOMPARE(f->list().selectedPos(), 2);
+    QVERIFY(f->list().entrySelected());
+}
+
+void TestDocuments::titleComparedWithStoredTitle()
+{
+    TestApp t;
+    Form1* f = t.w().form1;
+    const QString path = t.folder->file("liste/canzone.qvl");
+    writeBytes(path, reference("canzone.qvl"));
+    f->documents().loadListFile(path);
+    QVERIFY(!f->document().listModified);
+    f->Edit1->setText("Canzone");
+    QVERIFY(!f->document().listModified);
+    f->Edit1->setText("Canzon");
+    QVERIFY(f->document().listModified);
+    QCOMPARE(f->windowTitle(), Caption + "*canzone.qvl");
+    f->Edit1->setText("Canzone");
+    QVERIFY(f->document().listModified);
+
+    // A new list keeps the buffer: the stored title still counts as unchanged.
+    f->Nuovalista1->trigger(); // modified and not empty: asked, Cancel
+    QCOMPARE(t.prompts.texts("question"), QStringList{Unsaved});
+    t.prompts.answer(Prompts::Answer::No);
+    f->Nuovalista1->trigger();
+    QCOMPARE(f->listFileBuffer(), textfile::decodeLines(reference("canzone.qvl")));
+    f->Edit1->setText("Canzone");
+    QVERIFY(!f->document().listModified);
+}
+
+void TestDocuments::informationRoundTrip()
+{
+    TestApp t;
+    Form1* f = t.w().form1;
+    Form5* form5 = t.w().form5;
+    if (!informationWindowWorks(form5))
+        QSKIP("the information window does not keep its lines yet");
+    f->Edit1->setText("Canzone");
+    fill(f, CanzoneEntries);
+    form5->setInformationLines({"Capo al II tasto"});
+    const QString path = t.folder->file("liste/Canzone.qvl");
+    t.prompts.chooseFile(path);
+    f->Salvaconnome1->trigger();
+    QCOMPARE(bytesOf(path), reference("canzone.qvl"));
+
+    // Opening replaces the information with the file's, and leaves the list clean.
+    form5->setInformationLines({"altro", "testo"});
+    t.prompts.answer(Prompts::Answer::No);
+    t.prompts.chooseFile(path);
+    f->Apri1->trigger();
+    QCOMPARE(form5->informationLines(), QStringList{"Capo al II tasto"});
+    QVERIFY(!f->document().listModified);
+
+    // Written, read and written again: identical bytes.
+    const QString again = t.folder->file("liste/Ancora.qvl");
+    t.prompts.chooseFile(again);
+    f->Salvaconnome1->trigger();
+    QCOMPARE(bytesOf(again), reference("canzone.qvl"));
+
+    const QString wrapped = t.folder->file("liste/wrapped.qvl");
+    writeBytes(wrapped, reference("wrapped_info.qvl"));
+    f->documents().loadListFile(wrapped);
+    QCOMPARE(form5->informationLines(),
+             QStringList({"Intro: SOL 7 per quattro battute, poi FA 9 ",
+                          "sulla strofa; ritornello due volte.", "", "Finale lento."}));
+    f->Salva1->trigger();
+    QCOMPARE(bytesOf(wrapped), reference("wrapped_info.qvl"));
+
+    // A new list empties the information.
+    f->Nuovalista1->trigger();
+    QCOMPARE(form5->informationLines(), QStringList());
+}
+
+void TestDocuments::newListResets()
+{
+    TestApp t;
+    Form1* f = t.w().form1;
+    t.folder->writeConfig({"/liste/a.qvl"});
+    const QString path = t.folder->file("liste/canzone.qvl");
+    writeBytes(path, reference("canzone.qvl"));
+    f->documents().loadListFile(path);
+    fill(f, {{"RE 6", "re_6_sec.gif"}});
+    f->list().setSelectedPos(3);
+    f->list().setEntrySelected(true);
+    f->Edit2->setEnabled(true);
+    f->Edit2->setText("4");
+    f->note->setItemIndex(2);
+    f->toni->setItemIndex(0);
+    f->Panel1->setText("RE Maggiore");
+    f->gif->load(t.folder->file("imm/re.gif"));
+    f->gif->setToolTip("Posizione delle dita per l'accordo RE Maggiore");
+    f->secpos->show();
+    const QStringList recent = f->recentFiles().entries();
+    const QByteArray config = bytesOf(t.folder->file("config.ini"));
+    const QStringList buffer = f->listFileBuffer();
+
+    t.prompts.answer(Prompts::Answer::No);
+    f->RxSpeedButton1->click();
+
+    QCOMPARE(t.prompts.texts("question"), QStringList{Unsaved});
+    QCOMPARE(t.prompts.texts("error"), QStringList());
+    QCOMPARE(f->Edit1->text(), QStringLiteral("Titolo lista"));
+    QCOMPARE(f->list().count(), 0);
+    QCOMPARE(pictures(f, ChordListModel::Capacity + 1),
+             QStringList(ChordListModel::Capacity + 1, QString()));
+    QCOMPARE(f->windowTitle(), Caption + "Nuova lista");
+    QCOMPARE(f->statusText(), QStringLiteral("Nuova lista"));
+    QCOMPARE(f->Image2->fileName(), t.folder->file("imm/virmoskc.jpg"));
+    QCOMPARE(f->gif->toolTip(), QString());
+    QCOMPARE(f->Shape1->toolTip(), QString());
+    QVERIFY(!f->gif->hasPicture());
+    QCOMPARE(f->ProgressBar1->value(), 0);
+    QCOMPARE(f->note->itemIndex(), -1);
+    QCOMPARE(f->toni->itemIndex(), -1);
+    QCOMPARE(f->Panel1->text(), QStringLiteral("Scegli"));
+    QVERIFY(!f->secpos->isChecked());
+    QVERIFY(f->secpos->isHidden());
+    QVERIFY(!f->list().entrySelected());
+    QCOMPARE(f->list().selectedPos(), 0);
+    QCOMPARE(f->Edit2->text(), QStringLiteral("0"));
+    QVERIFY(!f->Edit2->isEnabled());
+    QCOMPARE(f->Edit3->text(), QStringLiteral("0"));
+    const DocumentState& doc = f->document();
+    QCOMPARE(doc.currentListFile, QStringLiteral("Nuova lista"));
+    QVERIFY(!doc.listHasFile);
+    QVERIFY(!doc.listFromFile);
+    QVERIFY(!doc.listModified);
+    // Neither the recent files nor the list-file buffer change.
+    QCOMPARE(f->recentFiles().entries(), recent);
+    QCOMPARE(bytesOf(t.folder->file("config.ini")), config);
+    QCOMPARE(f->listFileBuffer(), buffer);
+
+    // Every binding of the command, shortcut included.
+    QCOMPARE(f->Nuovalista1->shortcut(), QKeySequence("Ctrl+N"));
+    QCOMPARE(f->Apri1->shortcut(), QKeySequence("Ctrl+A"));
+    QCOMPARE(f->Salvaconnome1->shortcut(), QKeySequence("Ctrl+S"));
+    QVERIFY(f->Salva1->shortcut().isEmpty());
+}
+
+void TestDocuments::unsavedChangesQuestion_data()
+{
+    QTest::addColumn<int>("command");
+    QTest::addColumn<bool>("modified");
+    QTest::addColumn<bool>("hasFile");
+    QTest::addColumn<int>("answer");     // -1: nothing asked
+    QTest::addColumn<int>("saveDialog"); // -1: not shown, 0: cancelled, 1: a name chosen
+    QTest::addColumn<bool>("writeFails");
+    QTest::addColumn<bool>("goesOn");
+    const QList<QPair<const char*, Command>> commands{{"new", Command::NewList},
+                                                      {"open", Command::OpenList},
+                                                      {"open recent", Command::OpenRecent}};
+    const int yes = int(Prompts::Answer::Yes), no = int(Prompts::Answer::No),
+              cancel = int(Prompts::Answer::Cancel);
+    for (const auto& [name, c] : commands) {
+        auto row = [&](const char* what) {
+            return &QTest::newRow(qPrintable(QStringLiteral("%1: %2").arg(name, what)));
+        };
+        *row("clean, nothing asked") << int(c) << false << false << -1 << -1 << false << true;
+        *row("Cancel") << int(c) << true << false << cancel << -1 << false << false;
+        *row("No") << int(c) << true << false << no << -1 << false << true;
+        *row("Yes, saved under a name") << int(c) << true << false << yes << 1 << false << true;
+        *row("Yes, dialog cancelled") << int(c) << true << false << yes << 0 << false << false;
+        *row("Yes, saved in place") << int(c) << true << true << yes << -1 << false << true;
+        *row("Yes, write failed") << int(c) << true << true << yes << -1 << true << false;
+    }
+}
+
+void TestDocuments::unsavedChangesQuestion()
+{
+    QFETCH(int, command);
+    QFETCH(bool, modified);
+    QFETCH(bool, hasFile);
+    QFETCH(int, answer);
+    QFETCH(int, saveDialog);
+    QFETCH(bool, writeFails);
+    QFETCH(bool, goesOn);
+    TestApp t;
+    Form1* f = t.w().form1;
+    const QString other = t.folder->file("liste/other.qvl");
+    writeBytes(other, reference("canzone.qvl"));
+    t.folder->writeConfig({other});
+    f->recentFiles().load({other});
+    f->refreshRecentCaptions();
+
+    const QString own = t.folder->file("liste/sub/own.qvl");
+    QDir(t.folder->path()).mkpath("liste/sub");
+    f->Edit1->setText("Mia");
+    fill(f, {{"RE 6", "re_6_sec.gif"}, {"MI Minore", "mi_min.gif"}});
+    if (hasFile) {
+        t.prompts.chooseFile(own);
+        f->Salvaconnome1->trigger();
+        fill(f, {{"FA 9", "fa_9.gif"}});
+        f->recentFiles().load({other});
+        f->refreshRecentCaptions();
+    }
+    if (!modified)
+        f->document().listModified = false;
+    if (writeFails)
+        QDir(t.folder->file("liste/sub")).removeRecursively();
+    const QStringList linesBefore = f->list().lines();
+    t.prompts.clear();
+
+    const QString saved = t.folder->file("liste/Mia.qvl");
+    if (answer >= 0)
+        t.prompts.answer(Prompts::Answer(answer));
+    if (saveDialog == 0)
+        t.prompts.cancelDialog();
+    if (saveDialog == 1)
+        t.prompts.chooseFile(saved);
+    if (Command(command) == Command::OpenList)
+        t.prompts.chooseFile(other);
+    runCommand(f, Command(command));
+
+    QCOMPARE(t.prompts.texts("question"), answer >= 0 ? QStringList{Unsaved} : QStringList());
+    QCOMPARE(QFileInfo::exists(saved), saveDialog == 1);
+    if (writeFails)
+        QCOMPARE(t.prompts.texts("error"), QStringList{"Cannot create file " + own + "."});
+    else
+        QCOMPARE(t.prompts.texts("error"), QStringList());
+    if (answer == int(Prompts::Answer::Yes) && hasFile && !writeFails)
+        QCOMPARE(textfile::readLines(own).value(1), QStringLiteral("3"));
+
+    if (!goesOn) {
+        // The list stays as it was, unsaved changes included.
+        QCOMPARE(f->list().lines(), linesBefore);
+        QCOMPARE(f->document().listModified, modified);
+        QCOMPARE(f->Edit1->text(), QStringLiteral("Mia"));
+        if (Command(command) == Command::OpenList)
+            QVERIFY(t.prompts.texts("open").isEmpty());
+        return;
+    }
+    QVERIFY(!f->document().listModified);
+    if (Command(command) == Command::NewList) {
+        QCOMPARE(f->list().count(), 0);
+        QCOMPARE(f->document().currentListFile, QStringLiteral("Nuova lista"));
+    } else {
+        QCOMPARE(f->list().lines(), QStringList({"DO Maggiore", "-", "LA Minore"}));
+        QCOMPARE(f->document().currentListFile, other);
+    }
+}
+
+void TestDocuments::closeQuery_data()
+{
+    QTest::addColumn<bool>("hasFile");
+    QTest::addColumn<int>("saveDialog"); // -1: not shown, 0: cancelled, 1: a name chosen
+    QTest::addColumn<bool>("writeFails");
+    QTest::addColumn<bool>("closed");
+    QTest::newRow("Yes, saved under a name") << false << 1 << false << true;
+    QTest::newRow("Yes, dialog cancelled") << false << 0 << false << false;
+    QTest::newRow("Yes, saved in place") << true << -1 << false << true;
+    QTest::newRow("Yes, write failed") << true << -1 << true << false;
+}
+
+void TestDocuments::closeQuery()
+{
+    QFETCH(bool, hasFile);
+    QFETCH(int, saveDialog);
+    QFETCH(bool, writeFails);
+    QFETCH(bool, closed);
+    TestApp t;
+    Form1* f = t.w().form1;
+    t.app->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f));
+    const QString own = t.folder->file("liste/sub/own.qvl");
+    QDir(t.folder->path()).mkpath("liste/sub");
+    f->Edit1->setText("Canzone");
+    fill(f, CanzoneEntries);
+    if (hasFile) {
+        t.prompts.chooseFile(own);
+        f->Salvaconnome1->trigger();
+        fill(f, {{"FA 9", "fa_9.gif"}});
+    }
+    if (writeFails)
+        QDir(t.folder->file("liste/sub")).removeRecursively();
+    t.prompts.clear();
+    const QString saved = t.folder->file("liste/Chiusura.qvl");
+    t.prompts.answer(Prompts::Answer::Yes);
+    if (saveDialog == 0)
+        t.prompts.cancelDialog();
+    if (saveDialog == 1)
+        t.prompts.chooseFile(saved);
+
+    QCOMPARE(f->close(), closed);
+    QCOMPARE(t.prompts.texts("question"), QStringList{Unsaved});
+    QCOMPARE(t.prompts.texts("save").size(), saveDialog >= 0 ? 1 : 0);
+    if (saveDialog >= 0)
+        QCOMPARE(t.prompts.calls()[1].dialog.title, QStringLiteral("Salva lista con nome..."));
+    QCOMPARE(f->isVisible(), !closed);
+    QCOMPARE(f->document().listModified, !closed);
+    if (saveDialog == 1)
+        QCOMPARE(bytesOf(saved), reference("canzone_noinfo.qvl"));
+    if (hasFile && !writeFails)
+        QCOMPARE(textfile::readLines(own).value(1), QStringLiteral("4"));
+    QCOMPARE(f->list().count(), hasFile ? 4 : 3);
+}
+
+void TestDocuments::failedSaveKeepsPreviousFile_data()
+{
+    QTest::addColumn<QString>("failure");
+    QTest::newRow("disk full while writing") << "disk full";
+    QTest::newRow("read-only folder") << "read-only";
+    QTest::newRow("folder removed") << "removed";
+}
+
+void TestDocuments::failedSaveKeepsPreviousFile()
+{
+    QFETCH(QString, failure);
+    TestApp t;
+    Form1* f = t.w().form1;
+    const QString folder = t.folder->file("liste/sub");
+    QDir().mkpath(folder);
+    const QString path = folder + "/Canzone.qvl";
+    f->Edit1->setText("Canzone");
+    fill(f, CanzoneEntries);
+    t.prompts.chooseFile(path);
+    f->Salvaconnome1->trigger();
+    QCOMPARE(bytesOf(path), reference("canzone_noinfo.qvl"));
+
+    fill(f, {{"FA 9", "fa_9.gif"}});
+    const QString modifiedCaption = f->windowTitle();
+    t.prompts.clear();
+    {
+        std::unique_ptr<DiskFull> diskFull;
+        if (failure == "disk full")
+            diskFull = std::make_unique<DiskFull>();
+        if (failure == "read-only") {
+            QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+            QFile probe(folder + "/probe");
+            if (probe.open(QIODevice::WriteOnly)) {
+                probe.remove();
+                QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                  QFileDevice::ExeOwner);
+                QSKIP("this user may write into read-only folders");
+            }
+        }
+        if (failure == "removed")
+            QDir(folder).removeRecursively();
+        f->Salva1->trigger();
+    }
+    QFile::setPermissions(folder,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+
+    QCOMPARE(t.prompts.texts("error"), QStringList{"Cannot create file " + path + "."});
+    QVERIFY(f->document().listModified);
+    QCOMPARE(f->windowTitle(), modifiedCaption);
+    QCOMPARE(f->Image2->fileName(), t.folder->file("imm/virmoskbn.jpg"));
+    if (failure != "removed") {
+        // The previous file is intact and no temporary file is left behind.
+        QCOMPARE(bytesOf(path), reference("canzone_noinfo.qvl"));
+        QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{"Canzone.qvl"});
+    }
+
+    // Once the cause is gone the same command saves.
+    QDir().mkpath(folder);
+    f->Salva1->trigger();
+    QCOMPARE(textfile::readLines(path).value(1), QStringLiteral("4"));
+    QVERIFY(!f->document().listModified);
+}
+
+void TestDocuments::badFileLeavesDocumentAsItWas_data()
+{
+    QTest::addColumn<QString>("content"); // a reference file, or "" for a missing file
+    QTest::addColumn<QString>("message");
+    QTest::newRow("missing file") << ""
+                                  << "Cannot open file %1.";
+    QTest::newRow("count not a number") << "bad_count.qvl"
+                                        << "'tre' is not a valid integer value.";
+    QTest::newRow("negative count")
+        << "negative_count.qvl"
+        << QStringLiteral("Il file non è una lista valida: dichiara -1 accordi, ma una lista "
+                          "ne contiene da 0 a 300. La lista aperta non è stata modificata.");
+    QTest::newRow("count above 300")
+        << "over_count.qvl"
+        << QStringLiteral("Il file non è una lista valida: dichiara 301 accordi, ma una lista "
+                          "ne contiene da 0 a 300. La lista aperta non è stata modificata.");
+}
+
+void TestDocuments::badFileLeavesDocumentAsItWas()
+{
+    QFETCH(QString, content);
+    QFETCH(QString, message);
+    TestApp t;
+    Form1* f = t.w().form1;
+    const QString good = t.folder->file("liste/canzone.qvl");
+    writeBytes(good, reference("canzone.qvl"));
+    const QString bad = t.folder->file("liste/rotta.qvl");
+    if (!content.isEmpty())
+        writeBytes(bad, reference(content));
+    t.folder->writeConfig({good, bad});
+    f->recentFiles().load({good, bad});
+    f->refreshRecentCaptions();
+
+    // Another list is open, with unsaved changes the user declines to save.
+    f->documents().loadListFile(good);
+    fill(f, {{"RE 6", "re_6_sec.gif"}});
+    f->list().setPendingPicture("sol.gif");
+    const Snapshot before = snapshot(t);
+    const QString expected = message.contains("%1") ? message.arg(bad) : message;
+
+    for (int way = 0; way < 2; ++way) {
+        t.prompts.clear();
+        t.prompts.answer(Prompts::Answer::No);
+        if (way == 0) {
+            t.prompts.chooseFile(bad);
+            f->Aprilista1->trigger();
+        } else {
+            f->file21->trigger();
+        }
+        QCOMPARE(t.prompts.texts("error"), QStringList{expected});
+        QCOMPARE(t.prompts.calls().last().caption, t.ctx.applicationTitle);
+        compareSnapshots(snapshot(t), before);
+        if (QTest::currentTestFailed())
+            return;
+    }
+}
+
+void TestDocuments::appendedExtensionAsksBeforeReplacing_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("replaced");
+    QTest::newRow("Yes") << int(Prompts::Answer::Yes) << true;
+    QTest::newRow("No") << int(Prompts::Answer::No) << false;
+}
+
+void TestDocuments::appendedExtensionAsksBeforeReplacing()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, replaced);
+    TestApp t;
+    Form1* f = t.w().form1;
+    const QString existing = t.folder->file("liste/Lista.qvl");
+    writeBytes(existing, reference("blanks.qvl"));
+    f->Edit1->setText("Canzone");
+    fill(f, CanzoneEntries);
+    t.prompts.chooseFile(t.folder->file("liste/Lista"));
+    t.prompts.answer(Prompts::Answer(answer));
+    f->Salvaconnome1->trigger();
+
+    QCOMPARE(t.prompts.texts("question"),
+             QStringList{"Il file " + existing + " esiste già.\nSostituirlo?"});
+    QVERIFY(!t.prompts.calls().last().withCancel);
+    QCOMPARE(bytesOf(existing), reference(replaced ? "canzone_noinfo.qvl" : "blanks.qvl"));
+    QCOMPARE(f->document().listModified, !replaced);
+    QCOMPARE(f->document().listHasFile, replaced);
+    QCOMPARE(f->recentFiles().count(), replaced ? 1 : 0);
+
+    // A name that already ends in ".qvl" was judged by the dialog itself.
+    t.prompts.clear();
+    t.prompts.chooseFile(existing);
+    f->Salvaconnome1->trigger();
+    QVERIFY(t.prompts.texts("question").isEmpty());
+    QCOMPARE(bytesOf(existing), reference("canzone_noinfo.qvl"));
+}
+
+void TestDocuments::openRecentOpensFileChosen()
+{
+    TestApp t;
+    Form1* f = t.w().form1;
+    const QString a = t.folder->file("liste/a.qvl");
+    const QString b = t.folder->file("liste/b.qvl");
+    writeBytes(a, reference("blanks.qvl"));
+    writeBytes(b, reference("canzone.qvl"));
+    t.folder->writeConfig({a, b});
+    f->recentFiles().load({a, b});
+    f->refreshRecentCaptions();
+
+    // Item 2 (b) is chosen; the save under a new name during the question puts
+    // the new file first and moves b to slot 3.
+    f->Edit1->setText("Nuova");
+    fill(f, CanzoneEntries);
+    const QString c = t.folder->file("liste/c.qvl");
+    t.prompts.answer(Prompts::Answer::Yes);
+    t.prompts.chooseFile(c);
+    f->file21->trigger();
+
+    QCOMPARE(t.prompts.texts("error"), QStringList());
+    QVERIFY(QFileInfo::exists(c));
+    QCOMPARE(f->document().currentListFile, b);
+    QCOMPARE(f->Edit1->text(), QStringLiteral("Canzone"));
+    QCOMPARE(f->recentFiles().entries(), QStringList({b, c, a}));
+    QCOMPARE(f->recentCaption(1), b);
+    QCOMPARE(textfile::readLines(t.folder->file("config.ini")), QStringList({b, c, a}));
+}
+
+void TestDocuments::pendingPictureAfterLoad_data()
+{
+    QTest::addColumn<int>("root");
+    QTest::addColumn<int>("type");
+    QTest::addColumn<bool>("second");
+    QTest::addColumn<QString>("panel");
+    QTest::addColumn<QString>("shown"); // picture in gif
+    QTest::addColumn<QString>("pending");
+    QTest::newRow("chord shown") << 0 << 0 << false << "DO Maggiore"
+                                 << "do.gif"
+                                 << "do.gif";
+    QTest::newRow("second position shown") << 0 << 0 << true << "DO Maggiore"
+                                           << "do_sec.gif"
+                                           << "do_sec.gif";
+    QTest::newRow("chord without second position, box ticked before")
+        << 2 << 1 << true << "RE Minore"
+        << "re_min.gif"
+        << "re_min.gif";
+    QTest::newRow("list entry shown") << -1 << -1 << false << "RE 6"
+                                      << "re_6_sec.gif"
+                                      << "re_6_sec.gif";
+    QTest::newRow("blank chosen") << -1 << -1 << false << "Spazio Vuoto"
+                                  << ""
+                                  << "";
+    QTest::newRow("nothing chosen") << -1 << -1 << false << "Scegli"
+                                    << ""
+                                    << "";
+}
+
+void TestDocuments::pendingPictureAfterLoad()
+{
+    QFETCH(int, root);
+    QFETCH(int, type);
+    QFETCH(bool, second);
+    QFETCH(QString, panel);
+    QFETCH(QString, shown);
+    QFETCH(QString, pending);
+    TestApp t;
+    Form1* f = t.w().form1;
+    // The chooser's state as its handlers leave it.
+    f->note->setItemIndex(root);
+    f->toni->setItemIndex(type);
+    if (second) {
+        f->secpos->show();
+        f->secpos->setChecked(true);
+    }
+    f->Panel1->setText(panel);
+    if (!shown.isEmpty())
+        f->gif->load(t.folder->file("imm/" + shown));
+    // A stale pending picture, as the list commands may leave it.
+    f->list().setPendingPicture("sol.gif");
+    t.prompts.clear();
+
+    const QString path = t.folder->file("liste/canzone.qvl");
+    writeBytes(path, reference("canzone.qvl"));
+    f->documents().loadListFile(path);
+    QCOMPARE(t.prompts.texts("error"), QStringList());
+    QCOMPARE(f->list().pendingPicture(), pending);
+    QCOMPARE(f->list().picture(3), pending);
+    QCOMPARE(f->Panel1->text(), panel);
+}
+
+void TestDocuments::pathsOutsideCodePage()
+{
+    auto folder = std::make_shared<TestProgramFolder>();
+    const QString dir = folder->file(QStringLiteral("liste/Łódź 日本"));
+    QDir().mkpath(dir);
+    const QString path = dir + "/Canzone.qvl";
+    const QByteArray line = "file:" + folder->path().toLatin1() +
+                            "liste/%C5%81%C3%B3d%C5%BA%20%E6%97%A5%E6%9C%AC/Canzone.qvl";
+    {
+        TestApp t(folder);
+        Form1* f = t.w().form1;
+        f->Edit1->setText("Canzone");
+        fill(f, CanzoneEntries);
+        t.prompts.chooseFile(dir + "/Canzone");
+        f->Salvaconnome1->trigger();
+        QCOMPARE(t.prompts.texts("error"), QStringList());
+        QCOMPARE(bytesOf(path), reference("canzone_noinfo.qvl"));
+        compareCleanWithFile(t, path, false);
+        QCOMPARE(f->recentCaption(1), path);
+        QCOMPARE(bytesOf(folder->file("config.ini")), line + "\r\n");
+    }
+    {
+        // The next run shows the path as it was and opens it.
+        TestApp t(folder);
+        Form1* f = t.w().form1;
+        QCOMPARE(t.prompts.texts("error"), QStringList());
+        QCOMPARE(f->recentCaption(1), path);
+        f->file11->trigger();
+        QCOMPARE(t.prompts.texts("error"), QStringList());
+        QCOMPARE(f->list().lines(), QStringList({"DO Maggiore", "-", "LA Minore"}));
+        compareCleanWithFile(t, path, true);
+
+        // Saved in place and opened again through the dialog.
+        f->Edit1->setText("Canzone 2");
+        f->Salva1->trigger();
+        QCOMPARE(textfile::readLines(path).value(0), QStringLiteral("Canzone 2"));
+        t.prompts.chooseFile(path);
+        f->Apri1->trigger();
+        QCOMPARE(f->Edit1->text(), QStringLiteral("Canzone 2"));
+        QCOMPARE(bytesOf(folder->file("config.ini")), line + "\r\n");
+    }
+}
+
+void TestDocuments::unencodableTitleRefused()
+{
+    TestApp t;
+    Form1* f = t.w().form1;
+    const QString path = t.folder->file("liste/Canzone.qvl");
+    writeBytes(path, reference("canzone.qvl"));
+    f->documents().loadListFile(path);
+    f->Edit1->setText(QStringLiteral("Canzone Ω"));
+    f->Salva1->trigger();
+    const QStringList errors = t.prompts.texts("error");
+    QCOMPARE(errors.size(), 1);
+    QVERIFY2(errors[0].contains(QStringLiteral("Ω")), qPrintable(errors[0]));
+    QCOMPARE(bytesOf(path), reference("canzone.qvl"));
+    QVERIFY(f->document().listModified);
+}
+
+// A user's session: make a list, save it with Ctrl+S, start a new one, open the
+// saved list from the recent files, check it and save it again unchanged.
+void TestDocuments::userSavesAndReopens()
+{
+    TestApp t;
+    Form1* f = t.w().form1;
+    t.app->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f));
+    f->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f));
+    f->Edit1->selectAll();
+    QTest::keyClicks(f->Edit1, "Canzone");
+    fill(f, CanzoneEntries);
+    QCOMPARE(f->windowTitle(), Caption + "*Nuova lista");
+
+    const QString path = t.folder->file("liste/Canzone.qvl");
+    t.prompts.chooseFile(t.folder->file("liste/Canzone"));
+    QTest::keyClick(f, Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(bytesOf(path), reference("canzone_noinfo.qvl"));
+    QCOMPARE(f->windowTitle(), Caption + "Canzone.qvl");
+
+    QTest::keyClick(f, Qt::Key_N, Qt::ControlModifier);
+    QCOMPARE(f->list().count(), 0);
+    QCOMPARE(f->windowTitle(), Caption + "Nuova lista");
+
+    QCOMPARE(f->file11->text(), path);
+    f->file11->trigger();
+    QCOMPARE(f->list().lines(), QStringList({"DO Maggiore", "-", "LA Minore"}));
+    QCOMPARE(pictures(f, 3), QStringList({"do.gif", "", "la_min.gif"}));
+    QCOMPARE(f->Edit1->text(), QStringLiteral("Canzone"));
+    QTest::mouseClick(f->RxSpeedButton4, Qt::LeftButton);
+    QCOMPARE(bytesOf(path), reference("canzone_noinfo.qvl"));
+    QCOMPARE(t.prompts.texts("error"), QStringList());
+    QCOMPARE(t.prompts.texts("save").size(), 1);
+
+    // "File recenti..." pops the menu up at the pointer when the store has entries.
+    f->Filerecenti1->trigger();
+    QTRY_VERIFY(f->recenti->isVisible());
+    const QString shot = qEnvironmentVariable("CORVALTO_SCREENSHOT_DIR");
+    if (!shot.isEmpty()) {
+        f->grab().save(shot + "/documents-reopened.png");
+        f->recenti->grab().save(shot + "/documents-recenti.png");
+    }
+    f->recenti->close();
+}
+
+QTEST_MAIN(TestDocuments)
+#include "test_documents.moc"
