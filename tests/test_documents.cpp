@@ -981,10 +981,9 @@ void TestDocuments::pendingPictureAfterLoad_data()
     QTest::newRow("second position shown") << 0 << 0 << true << "DO Maggiore"
                                            << "do_sec.gif"
                                            << "do_sec.gif";
-    QTest::newRow("chord without second position, box ticked before")
-        << 2 << 1 << true << "RE Minore"
-        << "re_min.gif"
-        << "re_min.gif";
+    QTest::newRow("chord without second position, box ticked before") << 2 << 1 << true << "RE 4"
+                                                                      << "re_4.gif"
+                                                                      << "re_4.gif";
     QTest::newRow("list entry shown") << -1 << -1 << false << "RE 6"
                                       << "re_6_sec.gif"
                                       << "re_6_sec.gif";

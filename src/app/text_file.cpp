@@ -137,7 +137,10 @@ void writeLines(const QString& path, const QStringList& lines)
 {
     const QByteArray bytes = encodeLines(lines);
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+    // commit() misses a write that failed part way (a full disk): the buffer is
+    // flushed and checked first, and a file never committed is discarded.
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() ||
+        !file.commit())
         throw CorvaltoError::cannotCreate(path);
 }
 
