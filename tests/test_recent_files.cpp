@@ -1,0 +1,264 @@
+#include "app/form1.h"
+#include "app/text_file.h"
+#include "chordlist/chord_list_model.h"
+#include "documents/recent_files.h"
+#include "support/test_app.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTest>
+#include <QToolButton>
+
+namespace {
+
+QByteArray bytesOf(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+QByteArray configBytes(const QStringList& paths)
+{
+    QByteArray out;
+    for (const QString& p : paths)
+        out += p.toLatin1() + "\r\n";
+    return out;
+}
+
+QStringList captions(Form1* f)
+{
+    return {f->recentCaption(1), f->recentCaption(2), f->recentCaption(3)};
+}
+
+// The captions of recenti for a store: items without an entry read "-".
+QStringList expectedCaptions(const QStringList& store)
+{
+    QStringList out = store;
+    while (out.size() < 3)
+        out.append(QStringLiteral("-"));
+    return out;
+}
+
+void fillOne(Form1* f)
+{
+    f->list().setPicture(f->list().count(), QStringLiteral("do.gif"));
+    f->list().appendLine(QStringLiteral("DO Maggiore"));
+    f->showEntryCount();
+    f->markModified();
+}
+
+} // namespace
+
+class TestRecentFiles : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { initTestEnvironment(); }
+    void updates_data();
+    void updates();
+    void examplesThroughCommands();
+    void fiveLineConfig();
+    void emptyStore();
+    void configLines_data();
+    void configLines();
+    void configCannotBeWritten();
+};
+
+void TestRecentFiles::updates_data()
+{
+    QTest::addColumn<QStringList>("before");
+    QTest::addColumn<QString>("name"); // update by name, or empty
+    QTest::addColumn<int>("slot");     // update by slot when no name
+    QTest::addColumn<QStringList>("after");
+    QTest::addColumn<bool>("write");
+    using L = QStringList;
+    QTest::newRow("save as A on an empty store") << L{} << "A" << 0 << L{"A"} << true;
+    QTest::newRow("open B") << L{"A"} << "B" << 0 << L{"B", "A"} << true;
+    QTest::newRow("save as C") << L{"B", "A"} << "C" << 0 << L{"C", "B", "A"} << true;
+    QTest::newRow("open recent 3 (A)") << L{"C", "B", "A"} << "" << 3 << L{"A", "C", "B"} << true;
+    QTest::newRow("open B again") << L{"A", "C", "B"} << "B" << 0 << L{"B", "A", "C"} << true;
+    QTest::newRow("save as D") << L{"B", "A", "C"} << "D" << 0 << L{"D", "B", "A"} << true;
+    QTest::newRow("open recent 1 (D)") << L{"D", "B", "A"} << "" << 1 << L{"D", "B", "A"} << false;
+    QTest::newRow("entry 2 saved again: no duplicate")
+        << L{"B", "A", "C"} << "A" << 0 << L{"A", "B", "C"} << true;
+    QTest::newRow("open recent 2") << L{"A", "B", "C"} << "" << 2 << L{"B", "A", "C"} << true;
+    QTest::newRow("path differing in case is new") << L{"/l/Canzone.qvl"} << "/l/canzone.qvl" << 0
+                                                   << L{"/l/canzone.qvl", "/l/Canzone.qvl"} << true;
+    QTest::newRow("the last of equal entries counts")
+        << L{"A", "B", "A"} << "A" << 0 << L{"A", "A", "B"} << true;
+}
+
+void TestRecentFiles::updates()
+{
+    QFETCH(QStringList, before);
+    QFETCH(QString, name);
+    QFETCH(int, slot);
+    QFETCH(QStringList, after);
+    QFETCH(bool, write);
+    RecentFiles store;
+    store.load(before);
+    bool written = true;
+    if (!name.isEmpty())
+        store.updateByName(name);
+    else
+        written = store.updateBySlot(slot);
+    QCOMPARE(store.entries(), after);
+    QCOMPARE(written, write);
+}
+
+// The examples, one after the other, through the real commands.
+void TestRecentFiles::examplesThroughCommands()
+{
+    TestApp t;
+    Form1* f = t.w().form1;
+    const QString config = t.folder->file("config.ini");
+    QMap<QString, QString> path;
+    for (const char* name : {"A", "B", "C", "D"})
+        path[name] = t.folder->file(QStringLiteral("liste/%1.qvl").arg(QLatin1String(name)));
+    auto saveAs = [&](const char* name) {
+        fillOne(f);
+        t.prompts.chooseFile(path[name]);
+        f->Salvaconnome1->trigger();
+    };
+    auto open = [&](const char* name) {
+        t.prompts.chooseFile(path[name]);
+        f->Aprilista1->trigger();
+    };
+    auto expect = [&](const QStringList& names) {
+        QStringList store;
+        for (const QString& n : names)
+            store.append(path[n]);
+        QCOMPARE(t.prompts.texts("error"), QStringList());
+        QCOMPARE(f->recentFiles().entries(), store);
+        QCOMPARE(captions(f), expectedCaptions(store));
+        QCOMPARE(bytesOf(config), configBytes(store));
+    };
+
+    saveAs("A");
+    expect({"A"});
+    QFile::copy(path["A"], path["B"]);
+    open("B");
+    expect({"B", "A"});
+    saveAs("C");
+    expect({"C", "B", "A"});
+    f->file31->trigger();
+    QCOMPARE(f->document().currentListFile, path["A"]);
+    expect({"A", "C", "B"});
+    open("B");
+    expect({"B", "A", "C"});
+    saveAs("D");
+    expect({"D", "B", "A"});
+
+    // Opening recent file 1 does not write config.ini.
+    QFile::remove(config);
+    f->file11->trigger();
+    QCOMPARE(t.prompts.texts("error"), QStringList());
+    QCOMPARE(f->document().currentListFile, path["D"]);
+    QVERIFY(!QFileInfo::exists(config));
+    QCOMPARE(f->recentFiles().entries(), QStringList({path["D"], path["B"], path["A"]}));
+}
+
+void TestRecentFiles::fiveLineConfig()
+{
+    auto folder = std::make_shared<TestProgramFolder>();
+    folder->writeConfig({"/l/1.qvl", "/l/2.qvl", "/l/3.qvl", "/l/4.qvl", "/l/5.qvl"});
+    TestApp t(folder);
+    Form1* f = t.w().form1;
+    QCOMPARE(t.prompts.texts("error"), QStringList());
+    QCOMPARE(captions(f), QStringList({"/l/1.qvl", "/l/2.qvl", "/l/3.qvl"}));
+    QCOMPARE(f->recentFiles().count(), 3);
+
+    const QString saved = t.folder->file("liste/nuova.qvl");
+    fillOne(f);
+    t.prompts.chooseFile(saved);
+    f->Salvaconnome1->trigger();
+    QCOMPARE(bytesOf(t.folder->file("config.ini")), configBytes({saved, "/l/1.qvl", "/l/2.qvl"}));
+    QCOMPARE(captions(f), QStringList({saved, "/l/1.qvl", "/l/2.qvl"}));
+}
+
+void TestRecentFiles::emptyStore()
+{
+    TestApp t;
+    Form1* f = t.w().form1;
+    t.app->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f));
+    QCOMPARE(captions(f), QStringList({"-", "-", "-"}));
+    QVERIFY(f->file11->isSeparator());
+    f->Filerecenti1->trigger();
+    f->Filerecenti2->trigger();
+    QTest::qWait(50);
+    QVERIFY(!f->recenti->isVisible());
+    // The drop-down button shows the same menu without that check.
+    QCOMPARE(f->freccia->menu(), f->recenti);
+
+    // Opening an empty slot does nothing.
+    f->file21->trigger();
+    QCOMPARE(f->document().currentListFile, QStringLiteral("Nuova lista"));
+    QVERIFY(t.prompts.calls().isEmpty());
+
+    fillOne(f);
+    t.prompts.chooseFile(t.folder->file("liste/x.qvl"));
+    f->Salvaconnome1->trigger();
+    QCOMPARE(captions(f), QStringList({t.folder->file("liste/x.qvl"), "-", "-"}));
+    f->Filerecenti2->trigger();
+    QTRY_VERIFY(f->recenti->isVisible());
+    f->recenti->close();
+}
+
+void TestRecentFiles::configLines_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QByteArray>("line");
+    QTest::newRow("plain") << "/home/chitarra/liste/Canzone.qvl"
+                           << QByteArray("/home/chitarra/liste/Canzone.qvl");
+    QTest::newRow("western european characters")
+        << QStringLiteral("/home/chitarra/più €/Canzone.qvl")
+        << QByteArray("/home/chitarra/pi\xf9 \x80/Canzone.qvl");
+    QTest::newRow("outside the code page")
+        << QStringLiteral("/home/Łódź 日本/Canzone.qvl")
+        << QByteArray("file:/home/%C5%81%C3%B3d%C5%BA%20%E6%97%A5%E6%9C%AC/Canzone.qvl");
+    QTest::newRow("outside the code page, with a percent sign")
+        << QStringLiteral("/home/Ω 100%/a.qvl") << QByteArray("file:/home/%CE%A9%20100%25/a.qvl");
+    QTest::newRow("a plain path that looks encoded")
+        << "file:liste/a%20b.qvl" << QByteArray("file:file%3Aliste/a%2520b.qvl");
+}
+
+void TestRecentFiles::configLines()
+{
+    QFETCH(QString, path);
+    QFETCH(QByteArray, line);
+    RecentFiles store;
+    store.updateByName(path);
+    QCOMPARE(textfile::encodeLines(store.configLines()), line + "\r\n");
+
+    RecentFiles reread;
+    reread.load(textfile::decodeLines(line + "\r\n"));
+    QCOMPARE(reread.entries(), QStringList{path});
+}
+
+void TestRecentFiles::configCannotBeWritten()
+{
+    TestApp t;
+    Form1* f = t.w().form1;
+    const QString config = t.folder->file("config.ini");
+    QFile::remove(config);
+    QDir().mkpath(config);
+    const QString saved = t.folder->file("liste/x.qvl");
+    fillOne(f);
+    t.prompts.chooseFile(saved);
+    f->Salvaconnome1->trigger();
+
+    QCOMPARE(t.prompts.texts("error"), QStringList{"Cannot create file " + config + "."});
+    // The list itself was saved; the store already holds the path, the captions
+    // follow at the next update that can be written.
+    QVERIFY(QFileInfo::exists(saved));
+    QVERIFY(!f->document().listModified);
+    QCOMPARE(f->recentFiles().entries(), QStringList{saved});
+    QCOMPARE(captions(f), QStringList({"-", "-", "-"}));
+}
+
+QTEST_MAIN(TestRecentFiles)
+#include "test_recent_files.moc"
