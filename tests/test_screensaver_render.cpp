@@ -147,6 +147,9 @@ void TestScreenSaverRender::frameShowsObjectAndOverlay()
         QCOMPARE(canvas.text(i).colour, qRgb(255, 255, 255));
         QCOMPARE(canvas.text(i).pointSize, 12);
         QVERIFY(canvas.text(i).transparent);
+        // Whole on the surface, not cut at its right edge.
+        QVERIFY2(DisplayCanvas::textBounds(canvas.text(i)).right() < 640,
+                 qPrintable(QString::number(DisplayCanvas::textBounds(canvas.text(i)).right())));
     }
     // And they are on the frame: white writing at both columns, nothing between.
     QVERIFY(whitePixels(image, QRect(459, 0, 181, 34)) > 60);

@@ -125,14 +125,14 @@ QWidget* Form6::createDirect3DTab()
     label(QStringLiteral("Profondità colore:"), GroupBox1, {8, 94, 156, 14});
     bit16 = new QRadioButton(QStringLiteral("16 bit"), GroupBox1);
     bit16->setObjectName(QStringLiteral("bit16"));
-    bit16->setGeometry(8, 108, 50, 18);
+    bit16->setGeometry(8, 108, 52, 18);
     bit16->setChecked(true);
     bit24 = new QRadioButton(QStringLiteral("24 bit"), GroupBox1);
     bit24->setObjectName(QStringLiteral("bit24"));
-    bit24->setGeometry(58, 108, 50, 18);
+    bit24->setGeometry(60, 108, 52, 18);
     bit32 = new QRadioButton(QStringLiteral("32 bit"), GroupBox1);
     bit32->setObjectName(QStringLiteral("bit32"));
-    bit32->setGeometry(108, 108, 52, 18);
+    bit32->setGeometry(112, 108, 52, 18);
 
     label(QStringLiteral("Altro:"), GroupBox1, {8, 128, 60, 14});
     zbuffer = new QCheckBox(QStringLiteral("Z-Buffer"), GroupBox1);

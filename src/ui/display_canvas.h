@@ -58,6 +58,9 @@ public:
     const TextOutput& text(int i) const { return m_drawn[i]; }
     // The area of the surface the texts cover, from the top-left corner.
     QRect textArea() const { return m_area; }
+    // Where a text lands, unclipped: its cell from the position, as wide as the
+    // text and as high as the font.
+    static QRect textBounds(const TextOutput& text);
 
 private:
     void redrawTexts();
