@@ -7,6 +7,7 @@
 #include "app/text_file.h"
 #include "chordlist/chord_list_model.h"
 #include "documents/document_controller.h"
+#include "documents/form5.h"
 #include "documents/list_file.h"
 #include "support/test_app.h"
 
@@ -301,6 +302,7 @@ void TestListFileFuzz::mutatedFilesThroughOpen()
         for (int s = 0; s <= ChordListModel::Capacity; ++s)
             pictures.append(f->list().picture(s));
         const QString title = f->Edit1->text();
+        const QStringList information = t.w().form5->informationLines();
         const QStringList buffer = f->listFileBuffer();
         const QString caption = f->windowTitle();
         const QString edit3 = f->Edit3->text();
@@ -314,6 +316,7 @@ void TestListFileFuzz::mutatedFilesThroughOpen()
             for (int s = 0; s <= ChordListModel::Capacity; ++s)
                 QCOMPARE(f->list().picture(s), pictures.at(s));
             QCOMPARE(f->Edit1->text(), title);
+            QCOMPARE(t.w().form5->informationLines(), information);
             QCOMPARE(f->listFileBuffer(), buffer);
             QCOMPARE(f->windowTitle(), caption);
             QCOMPARE(f->Edit3->text(), edit3);
