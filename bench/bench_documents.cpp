@@ -51,8 +51,7 @@ void documentsBench()
         full.pictures.append(i % 10 == 9 ? QString() : QStringLiteral("fa_diesis_9.gif"));
     }
     for (int i = 0; i < 200; ++i)
-        full.information.append(
-            QStringLiteral("Riga %1 delle note: capo al II tasto, più piano.").arg(i + 1));
+        full.information.append(QStringLiteral("Riga %1: capo al II tasto.").arg(i + 1));
     textfile::writeLines(path, full.lines());
 
     DocumentController& documents = f->documents();
