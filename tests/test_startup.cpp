@@ -214,13 +214,16 @@ void TestStartup::bannerLoadedOnlyOnChange()
     QVERIFY(t.prompts.texts(QStringLiteral("error")).isEmpty());
     QCOMPARE(f->windowTitle(), Caption + "*Nuova lista");
 
-    // A banner that cannot be loaded on the change to modified is reported.
+    // A banner that cannot be loaded on the change to modified is reported, and
+    // the list is marked modified all the same, so that closing still asks.
     f->markClean(QStringLiteral("Nuova lista"));
     f->Edit1->setText(QStringLiteral("Terzo titolo"));
     const QStringList errors = t.prompts.texts(QStringLiteral("error"));
     QCOMPARE(errors.size(), 1);
     QCOMPARE(errors.first(),
              QStringLiteral("Cannot open file ") + t.folder->file("imm/virmoskbn.jpg") + ".");
+    QVERIFY(f->document().listModified);
+    QCOMPARE(f->windowTitle(), Caption + "*Nuova lista");
 }
 
 void TestStartup::markClean()
@@ -316,12 +319,13 @@ void TestStartup::configMissing()
 void TestStartup::configWithFiveLines()
 {
     auto folder = std::make_shared<TestProgramFolder>();
-    folder->writeConfig({"/a/Uno.qvl", "/a/Due.qvl", "/a/Tre.qvl", "/a/Quattro.qvl", "/a/Cinque.qvl"});
+    folder->writeConfig({"/a/Uno.qvl", "/a/Rock & Blues.qvl", "/a/Tre.qvl", "/a/Quattro.qvl", "/a/Cinque.qvl"});
     TestApp t(folder);
     Form1* f = t.w().form1;
     QVERIFY(t.prompts.calls().isEmpty());
     QCOMPARE(f->recentCaption(1), QStringLiteral("/a/Uno.qvl"));
-    QCOMPARE(f->recentCaption(2), QStringLiteral("/a/Due.qvl"));
+    QCOMPARE(f->recentCaption(2), QStringLiteral("/a/Rock & Blues.qvl"));
+    QCOMPARE(f->file21->text(), QStringLiteral("/a/Rock && Blues.qvl"));
     QCOMPARE(f->recentCaption(3), QStringLiteral("/a/Tre.qvl"));
     QCOMPARE(f->recentFiles().count(), 3);
 }

@@ -464,10 +464,13 @@ void Form1::applyTheme(const QColor& background, const QColor& title, const QCol
 
 void Form1::markModified()
 {
-    if (!m_document.listModified)
-        Image2->load(m_ctx.programDir + QStringLiteral("imm/virmoskbn.jpg"));
+    // The flag and the caption come first: a banner that cannot be loaded must
+    // not leave a changed list looking saved (closing would then ask nothing).
+    const bool wasModified = m_document.listModified;
     m_document.listModified = true;
     setWindowTitle(document::modifiedCaption(m_document.currentListFile));
+    if (!wasModified)
+        Image2->load(m_ctx.programDir + QStringLiteral("imm/virmoskbn.jpg"));
 }
 
 void Form1::markClean(const QString& path)
@@ -499,8 +502,12 @@ void Form1::refreshRecentCaptions()
     for (int i = 0; i < items.size(); ++i) {
         // An item without entry keeps "-", a separator line that cannot be chosen.
         if (i < m_recentFiles.count()) {
+            // The path is kept whole in the item's data; its text doubles "&" so that
+            // the menu shows it as typed rather than as a mnemonic.
+            const QString path = m_recentFiles.entries().at(i);
             items[i]->setSeparator(false);
-            items[i]->setText(m_recentFiles.entries().at(i));
+            items[i]->setData(path);
+            items[i]->setText(QString(path).replace(QLatin1Char('&'), QStringLiteral("&&")));
         }
     }
 }
@@ -510,7 +517,7 @@ QString Form1::recentCaption(int k) const
     const QList<QAction*> items{file11, file21, file31};
     if (k < 1 || k > 3)
         return {};
-    return items[k - 1]->isSeparator() ? QStringLiteral("-") : items[k - 1]->text();
+    return items[k - 1]->isSeparator() ? QStringLiteral("-") : items[k - 1]->data().toString();
 }
 
 void Form1::titleTick()
