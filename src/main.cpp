@@ -1,4 +1,6 @@
 #include "app/corvalto_app.h"
+#include "app/form1.h"
+#include "ui/first_paint_probe.h"
 #include "ui/real_prompts.h"
 
 #include <QApplication>
@@ -22,6 +24,9 @@ int main(int argc, char* argv[])
     ctx.programDir = QCoreApplication::applicationDirPath() + QLatin1Char('/');
 
     CorvaltoApp corvalto(ctx);
+    // For the start-up benchmark only: reports the first paint of the main window
+    // and ends the program when CORVALTO_BENCH_EXIT_AFTER_PAINT=1 is set.
+    FirstPaintProbe::installIfRequested(corvalto.windows().form1);
     corvalto.show();
     return app.exec();
 }

@@ -1,0 +1,145 @@
+#include "app/author.h"
+#include "app/form1.h"
+#include "app/form2.h"
+#include "documents/form4.h"
+#include "documents/form5.h"
+#include "htmlpage/form3.h"
+#include "riff/form8.h"
+#include "screensaver/form6.h"
+#include "support/test_app.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QFile>
+#include <QGroupBox>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QSet>
+#include <QStringDecoder>
+#include <QTextDocumentFragment>
+#include <QToolButton>
+#include <QtTest>
+
+// The help document beside the program is the user's guide to the program as it
+// is: every caption, command and shortcut the main window shows, and every other
+// window by its caption, must be found in it.
+class TestHelpDocument : public QObject
+{
+    Q_OBJECT
+
+private:
+    static QString helpPath() { return QStringLiteral(CORVALTO_PROGRAM_DIR "/Corvalto 3.0 Help.html"); }
+
+    static QByteArray helpBytes()
+    {
+        QFile f(helpPath());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    // The text a reader sees, blanks folded.
+    static QString helpText()
+    {
+        const QString html = QString::fromUtf8(helpBytes());
+        return QTextDocumentFragment::fromHtml(html).toPlainText().simplified();
+    }
+
+private slots:
+    void initTestCase() { initTestEnvironment(); }
+
+    void selfContainedAndNavigable()
+    {
+        const QByteArray bytes = helpBytes();
+        QVERIFY2(!bytes.isEmpty(), qPrintable(helpPath()));
+
+        QStringDecoder utf8(QStringDecoder::Utf8);
+        const QString html = utf8(bytes);
+        QVERIFY2(!utf8.hasError(), "the help document is not valid UTF-8");
+        QVERIFY(html.contains(QLatin1String("<meta charset=\"utf-8\">")));
+        QVERIFY(html.contains(QLatin1String("<html lang=\"it\">")));
+
+        // Opened from the program folder by any browser: nothing may come from elsewhere.
+        QVERIFY(!html.contains(QRegularExpression(QStringLiteral("<(script|img|link|iframe)\\b"))));
+        QVERIFY(!html.contains(QRegularExpression(QStringLiteral("url\\s*\\("))));
+
+        QSet<QString> ids;
+        for (const auto& m : QRegularExpression(QStringLiteral("\\bid=\"([^\"]+)\"")).globalMatch(html)) {
+            const QString id = m.captured(1);
+            QVERIFY2(!ids.contains(id), qPrintable(QStringLiteral("duplicate id ") + id));
+            ids.insert(id);
+        }
+        int links = 0;
+        for (const auto& m : QRegularExpression(QStringLiteral("href=\"#([^\"]*)\"")).globalMatch(html)) {
+            ++links;
+            QVERIFY2(ids.contains(m.captured(1)), qPrintable(QStringLiteral("no anchor #") + m.captured(1)));
+        }
+        QVERIFY(links > 20);
+    }
+
+    void namesWhatTheProgramShows_data()
+    {
+        QTest::addColumn<QString>("shown");
+
+        TestApp t;
+        Form1* f = t.w().form1;
+        QStringList texts{f->windowTitle()};
+        for (QAction* menu : f->menuBar()->actions()) {
+            texts << menu->text();
+            for (QAction* a : menu->menu()->actions()) {
+                texts << a->text();
+                if (!a->shortcut().isEmpty())
+                    texts << a->shortcut().toString(QKeySequence::PortableText);
+            }
+        }
+        for (QAction* a : f->PopupMenu1->actions())
+            texts << a->text();
+        for (QToolButton* b : f->findChildren<QToolButton*>())
+            texts << b->toolTip();
+        for (QAbstractButton* b : f->findChildren<QAbstractButton*>())
+            texts << b->text();
+        for (QGroupBox* g : f->findChildren<QGroupBox*>())
+            texts << g->title();
+        for (QWidget* w : QList<QWidget*>{t.w().form2, t.w().form3, t.w().form4, t.w().form5,
+                                           t.w().form6, t.w().form8})
+            texts << w->windowTitle();
+
+        QSet<QString> seen;
+        for (const QString& text : texts) {
+            // Separators and icon-only buttons have nothing to look up.
+            if (text.isEmpty() || text == QLatin1String("-") || seen.contains(text))
+                continue;
+            seen.insert(text);
+            QTest::newRow(qPrintable(text)) << text;
+        }
+        QVERIFY(seen.size() > 40);
+    }
+
+    void namesWhatTheProgramShows()
+    {
+        static const QString text = helpText();
+        QFETCH(QString, shown);
+        QVERIFY2(text.contains(shown), qPrintable(QStringLiteral("the help never mentions ") + shown));
+    }
+
+    void namesTheProgramFolders_data()
+    {
+        QTest::addColumn<QString>("phrase");
+        QTest::newRow("list files") << QStringLiteral(".qvl");
+        QTest::newRow("list folder") << QStringLiteral("liste");
+        QTest::newRow("riff folder") << QStringLiteral("riff");
+        QTest::newRow("recent files") << QStringLiteral("config.ini");
+        QTest::newRow("page beside the list") << QStringLiteral("Canzone.qvl.html");
+        QTest::newRow("author's page") << author::webPage();
+        QTest::newRow("author's e-mail") << author::email();
+    }
+
+    void namesTheProgramFolders()
+    {
+        static const QString text = helpText();
+        QFETCH(QString, phrase);
+        QVERIFY(text.contains(phrase));
+    }
+};
+
+QTEST_MAIN(TestHelpDocument)
+#include "test_help_document.moc"
