@@ -10,6 +10,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include <sys/resource.h>
+
 void FirstPaintProbe::installIfRequested(QWidget* window)
 {
     const char* value = std::getenv(EnvironmentVariable);
@@ -37,8 +39,13 @@ bool FirstPaintProbe::eventFilter(QObject* watched, QEvent* event)
 void FirstPaintProbe::reportAndExit()
 {
     const auto now = std::chrono::steady_clock::now().time_since_epoch();
-    std::printf("painted %lld\n",
-                static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const long long cpuUs = (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1000000LL +
+                            usage.ru_utime.tv_usec + usage.ru_stime.tv_usec;
+    std::printf("painted %lld %lld\n",
+                static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()),
+                cpuUs);
     std::fflush(stdout);
     QCoreApplication::exit(0);
 }
