@@ -1,6 +1,13 @@
 #pragma once
 
+#include "app/app_context.h"
+#include "app/corvalto_app.h"
+#include "ui/scripted_prompts.h"
+
+#include <QElapsedTimer>
+
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -25,6 +32,29 @@ struct Registrar
 
 // Median of the samples (copied, then sorted).
 double median(std::vector<double> samples);
+
+// Milliseconds since the timer started.
+inline double msSince(const QElapsedTimer& timer)
+{
+    return static_cast<double>(timer.nsecsElapsed()) / 1e6;
+}
+
+// The whole program on the built program folder, with scripted prompts and a
+// fixed seed, created but not shown.
+struct Program
+{
+    Program()
+    {
+        ctx.prompts = &prompts;
+        ctx.programDir = QStringLiteral(CORVALTO_PROGRAM_DIR "/");
+        ctx.seedSource = [] { return 1u; };
+        app = std::make_unique<CorvaltoApp>(ctx);
+    }
+
+    ScriptedPrompts prompts;
+    AppContext ctx;
+    std::unique_ptr<CorvaltoApp> app;
+};
 
 } // namespace bench
 

@@ -18,22 +18,13 @@
 
 namespace {
 
-double msSince(const QElapsedTimer& timer)
-{
-    return static_cast<double>(timer.nsecsElapsed()) / 1e6;
-}
-
 // Picks chords and adds them through the main window's real handlers, on the
 // built program folder with its pictures.
 void chooserBench()
 {
-    ScriptedPrompts prompts;
-    AppContext ctx;
-    ctx.prompts = &prompts;
-    ctx.programDir = QStringLiteral(CORVALTO_PROGRAM_DIR "/");
-    ctx.seedSource = [] { return 1u; };
-    CorvaltoApp app(ctx);
-    app.show();
+    bench::Program program;
+    AppContext& ctx = program.ctx;
+    program.app->show();
     QApplication::processEvents();
     Form1* f = ctx.windows.form1;
 
@@ -52,7 +43,7 @@ void chooserBench()
         timer.start();
         f->toni->button(type)->click();
         QApplication::processEvents();
-        picks.push_back(msSince(timer));
+        picks.push_back(bench::msSince(timer));
         if (!f->gif->hasPicture())
             ++missing;
     }
@@ -77,7 +68,7 @@ void chooserBench()
             f->Button1->click();
             if (shown)
                 QApplication::processEvents();
-            const double ms = msSince(timer);
+            const double ms = bench::msSince(timer);
             (shown ? shownAdds : adds).push_back(ms);
             total += ms;
         }
@@ -95,7 +86,7 @@ void chooserBench()
               << shownTotals.size() << " rounds" << std::endl;
     if (missing > 0 || f->list().count() != ChordListModel::Capacity)
         std::cout << "warning: " << missing << " picks without picture, " << f->list().count()
-                  << " entries, " << prompts.calls().size() << " messages" << std::endl;
+                  << " entries, " << program.prompts.calls().size() << " messages" << std::endl;
 }
 
 } // namespace

@@ -20,11 +20,6 @@
 
 namespace {
 
-double msSince(const QElapsedTimer& timer)
-{
-    return static_cast<double>(timer.nsecsElapsed()) / 1e6;
-}
-
 // Save in place and open of a full list (300 entries) with 200 lines of
 // additional information, through the main window's real commands: the buffer
 // built, the file encoded and written atomically, the banner and caption
@@ -32,13 +27,9 @@ double msSince(const QElapsedTimer& timer)
 // counters replaced.
 void documentsBench()
 {
-    ScriptedPrompts prompts;
-    AppContext ctx;
-    ctx.prompts = &prompts;
-    ctx.programDir = QStringLiteral(CORVALTO_PROGRAM_DIR "/");
-    ctx.seedSource = [] { return 1u; };
-    CorvaltoApp app(ctx);
-    app.show();
+    bench::Program program;
+    AppContext& ctx = program.ctx;
+    program.app->show();
     QApplication::processEvents();
     Form1* f = ctx.windows.form1;
     QTemporaryDir dir;
@@ -61,12 +52,12 @@ void documentsBench()
         QElapsedTimer timer;
         timer.start();
         documents.loadListFile(path);
-        opens.push_back(msSince(timer));
+        opens.push_back(bench::msSince(timer));
 
         f->markModified();
         timer.restart();
         documents.saveList();
-        saves.push_back(msSince(timer));
+        saves.push_back(bench::msSince(timer));
         QApplication::processEvents();
     }
     const QStringList written = textfile::readLines(path);
@@ -80,10 +71,10 @@ void documentsBench()
         QElapsedTimer timer;
         timer.start();
         const QByteArray bytes = textfile::encodeLines(lines);
-        encodes.push_back(msSince(timer));
+        encodes.push_back(bench::msSince(timer));
         timer.restart();
         textfile::writeLines(path, lines);
-        writes.push_back(msSince(timer));
+        writes.push_back(bench::msSince(timer));
     }
 
     std::cout << "open list (300 entries, 200 information lines in the file): median "
@@ -95,7 +86,7 @@ void documentsBench()
               << " ms; the atomic write alone (temporary file, data sync, rename) "
               << bench::median(writes) << " ms" << std::endl;
     std::cout << "file size " << QFileInfo(path).size() << " bytes, errors reported "
-              << prompts.texts(QStringLiteral("error")).size() << std::endl;
+              << program.prompts.texts(QStringLiteral("error")).size() << std::endl;
 }
 
 } // namespace

@@ -25,13 +25,9 @@ namespace {
 void htmlPageBench()
 {
     QTemporaryDir listFolder;
-    ScriptedPrompts prompts;
-    AppContext ctx;
-    ctx.prompts = &prompts;
-    ctx.programDir = QStringLiteral(CORVALTO_PROGRAM_DIR "/");
-    ctx.seedSource = [] { return 1u; };
-    CorvaltoApp app(ctx);
-    app.show();
+    bench::Program program;
+    AppContext& ctx = program.ctx;
+    program.app->show();
     QApplication::processEvents();
     Form1* f = ctx.windows.form1;
 
@@ -57,7 +53,7 @@ void htmlPageBench()
     }
     std::cout << "html page, 300 entries: median " << bench::median(runs)
               << " ms from the click to the page laid out with its pictures ("
-              << prompts.calls().size() << " messages)\n";
+              << program.prompts.calls().size() << " messages)\n";
 }
 
 } // namespace

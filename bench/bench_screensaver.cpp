@@ -256,12 +256,8 @@ struct SaverSetup
 // settings window as a user does.
 Run saverRun(const SaverSetup& setup, double budgetMs, int* idleRate)
 {
-    ScriptedPrompts prompts;
-    AppContext ctx;
-    ctx.prompts = &prompts;
-    ctx.programDir = QStringLiteral(CORVALTO_PROGRAM_DIR "/");
-    ctx.seedSource = [] { return 1u; };
-    CorvaltoApp app(ctx);
+    bench::Program program;
+    AppContext& ctx = program.ctx;
     Form6* f6 = ctx.windows.form6;
     Form7* f7 = ctx.windows.form7;
     f6->ogg->setCurrentIndex(setup.object);
@@ -275,7 +271,7 @@ Run saverRun(const SaverSetup& setup, double budgetMs, int* idleRate)
     while (!f7->DXDraw->canDraw() && wait.elapsed() < 5000)
         QApplication::processEvents();
     if (!f7->DXDraw->canDraw()) {
-        std::cout << "display did not start: " << prompts.texts(QStringLiteral("error")).join(' ').toStdString()
+        std::cout << "display did not start: " << program.prompts.texts(QStringLiteral("error")).join(' ').toStdString()
                   << std::endl;
         return {};
     }

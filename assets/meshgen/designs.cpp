@@ -7,9 +7,9 @@ namespace {
 constexpr double pi = std::numbers::pi;
 
 Material plain(const std::string& name, double r, double g, double b, double power = 0,
-               double spec = 0)
+               double specular = 0)
 {
-    return {name, {r, g, b, 1.0}, power, {spec, spec, spec}, {0, 0, 0}};
+    return {name, {r, g, b, 1.0}, power, {specular, specular, specular}, {0, 0, 0}};
 }
 
 Material glowing(const std::string& name, double r, double g, double b, double glow)

@@ -535,20 +535,7 @@ void Form1::titleChanged(const QString& text)
 
 bool Form1::closeQuery()
 {
-    if (!m_document.listModified || m_list->isEmpty())
-        return true;
-    switch (m_ctx.prompts->question(this, QStringLiteral("Lista non salvata. Salvarla ora?"), true)) {
-    case Prompts::Answer::Cancel:
-        return false;
-    case Prompts::Answer::No:
-        return true;
-    case Prompts::Answer::Yes:
-        break;
-    }
-    m_documents->saveListOrSaveAs();
-    // A list that was not saved after all (dialog cancelled, write failed) keeps
-    // the program open rather than losing the changes.
-    return !m_document.listModified;
+    return m_documents->settleUnsavedChanges();
 }
 
 void Form1::closeEvent(QCloseEvent* event)

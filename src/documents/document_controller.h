@@ -27,6 +27,9 @@ public:
     void showRecentFiles();
     // Save list when the list has a file, otherwise Save list as.
     void saveListOrSaveAs();
+    // The unsaved-changes question, shared with the close query; false when the
+    // command must end (Cancel, or Yes and the list was not saved after all).
+    bool settleUnsavedChanges();
 
     // Loading is all or nothing: the file is read and checked completely before
     // anything of the document changes.
@@ -41,9 +44,6 @@ public:
 private:
     void connectCommands();
     void run(const std::function<void()>& command);
-    // Answers the unsaved-changes question; false when the command must end
-    // (Cancel, or Yes and the list was not saved after all).
-    bool settleUnsavedChanges();
     bool refuseEmptyList();
     void saveUnderNewName(const QString& dialogTitle);
     ListFile currentList() const;
