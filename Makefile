@@ -18,6 +18,7 @@ run: build
 test: deps
 	cmake -S . -B $(TEST_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCORVALTO_SANITIZE=ON
 	cmake --build $(TEST_DIR) -j $(JOBS)
+	./scripts/check-link-packages.sh $(TEST_DIR)
 	./scripts/run-tests.sh $(TEST_DIR)
 
 bench: build

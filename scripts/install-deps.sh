@@ -17,6 +17,7 @@ qt6-translations-l10n
 qt6-image-formats-plugins
 libgl-dev
 libassimp-dev
+zlib1g-dev
 libgif-dev
 libjpeg-dev
 xvfb
@@ -28,6 +29,12 @@ fonts-dejavu-core
 fonts-dejavu-extra
 libgl1-mesa-dri
 "
+
+# --list prints the package names, one a line, for the build's own checks.
+if [ "${1:-}" = "--list" ]; then
+    printf '%s\n' $PACKAGES
+    exit 0
+fi
 
 missing=""
 for p in $PACKAGES; do
