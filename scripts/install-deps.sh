@@ -20,6 +20,7 @@ libassimp-dev
 zlib1g-dev
 libgif-dev
 libjpeg-dev
+libxcb1-dev
 xvfb
 xauth
 x11-apps

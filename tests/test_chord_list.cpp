@@ -1,4 +1,5 @@
 #include "app/form1.h"
+#include "app/text_file.h"
 #include "chordlist/chord_list_model.h"
 #include "support/main_window_driver.h"
 #include "ui/picture_view.h"
@@ -112,6 +113,8 @@ private slots:
     void programChangesRunNoSelect();
     void spaceIsConsumed();
     void selectedPositionNamesNoEntry();
+    void staleSelection_data();
+    void staleSelection();
     void clearOpenedList();
     void bannerMissingKeepsListConsistent_data();
     void bannerMissingKeepsListConsistent();
@@ -472,7 +475,7 @@ void TestChordList::spaceIsConsumed()
 
 void TestChordList::selectedPositionNamesNoEntry()
 {
-    // Another list opened keeps the selection, which may lie past its end.
+    // Lines replaced under a selection may leave it past their end.
     auto t = startShown();
     Form1* f = t->w().form1;
     addChords(f, 5);
@@ -491,6 +494,56 @@ void TestChordList::selectedPositionNamesNoEntry()
     QCOMPARE(f->list().selectedPos(), 4);
     QVERIFY(f->list().entrySelected());
     checkCounters(f);
+}
+
+// Opening a list and the About command leave no entry selected and none
+// highlighted: Remove asks for a selection, and a click on the entry that was
+// highlighted selects it again.
+void TestChordList::staleSelection_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("counter");
+    QTest::newRow("open another list") << "open"
+                                       << "0";
+    QTest::newRow("About") << "about"
+                           << "3";
+}
+
+void TestChordList::staleSelection()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, counter);
+    auto t = startShown();
+    Form1* f = t->w().form1;
+    const QStringList lines{"DO Maggiore", "RE Maggiore", "MI Maggiore", "FA Maggiore"};
+    const QStringList pictures{"do.gif", "re.gif", "mi.gif", "fa.gif"};
+    f->list().replaceAll(lines, pictures);
+    f->showEntryCount();
+    clickRow(f, 2);
+    QVERIFY(f->list().entrySelected());
+    if (command == "open") {
+        const QString path = t->folder->file("liste/altra.qvl");
+        textfile::writeLines(path, QStringList{"Altra", "4"} + lines + pictures);
+        t->prompts.chooseFile(path);
+        f->Apri1->trigger();
+    } else {
+        f->Info1->trigger();
+    }
+    QVERIFY(!f->list().entrySelected());
+    QVERIFY(!f->Edit2->isEnabled());
+    QCOMPARE(f->Edit2->text(), counter);
+    QVERIFY(f->ListBox1->selectionModel()->selectedIndexes().isEmpty());
+    clickButton(f->Button2);
+    QCOMPARE(t->prompts.texts(QStringLiteral("information")),
+             QStringList{Messages.value("remove")});
+    QCOMPARE(f->list().lines(), lines);
+
+    clickRow(f, 2);
+    QVERIFY(f->list().entrySelected());
+    QCOMPARE(f->list().selectedPos(), 2);
+    QCOMPARE(f->Edit2->text(), QStringLiteral("3"));
+    clickButton(f->Button2);
+    QCOMPARE(f->list().lines(), QStringList({"DO Maggiore", "RE Maggiore", "FA Maggiore"}));
 }
 
 void TestChordList::clearOpenedList()

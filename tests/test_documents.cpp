@@ -229,6 +229,8 @@ private slots:
     void appendedExtensionAsksBeforeReplacing_data();
     void appendedExtensionAsksBeforeReplacing();
     void openRecentOpensFileChosen();
+    void cleanBannerMissing_data();
+    void cleanBannerMissing();
     void pendingPictureAfterLoad_data();
     void pendingPictureAfterLoad();
     void pathsOutsideCodePage();
@@ -473,9 +475,9 @@ void TestDocuments::openListLoads()
     QCOMPARE(f->listFileBuffer(), textfile::decodeLines(::reference(reference)));
     QCOMPARE(f->recentFiles().entries(), QStringList{path});
     QCOMPARE(bytesOf(t.folder->file("config.ini")), path.toLatin1() + "\r\n");
-    // The selection is kept, even where it names no entry of the new list.
-    QCOMPARE(f->list().selectedPos(), 2);
-    QVERIFY(f->list().entrySelected());
+    // The old selection is forgotten, as by a new list.
+    QCOMPARE(f->list().selectedPos(), 0);
+    QVERIFY(!f->list().entrySelected());
 }
 
 void TestDocuments::titleComparedWithStoredTitle()
@@ -539,6 +541,16 @@ void TestDocuments::informationRoundTrip()
                           "sulla strofa; ritornello due volte.", "", "Finale lento."}));
     f->Salva1->trigger();
     QCOMPARE(bytesOf(wrapped), reference("wrapped_info.qvl"));
+
+    // Final empty information lines survive opening and saving.
+    const QString blankEnd = t.folder->file("liste/blank_end.qvl");
+    for (const QByteArray& information : {"Nota\r\n\r\n", "\r\n", "Nota\r\n\r\n\r\n"}) {
+        const QByteArray bytes = "Canzone\r\n1\r\nDO Maggiore\r\ndo.gif\r\n" + information;
+        writeBytes(blankEnd, bytes);
+        f->documents().loadListFile(blankEnd);
+        f->Salva1->trigger();
+        QCOMPARE(bytesOf(blankEnd), bytes);
+    }
 
     // A new list empties the information.
     f->Nuovalista1->trigger();
@@ -958,6 +970,40 @@ void TestDocuments::openRecentOpensFileChosen()
     QCOMPARE(f->recentFiles().entries(), QStringList({b, c, a}));
     QCOMPARE(f->recentCaption(1), b);
     QCOMPARE(textfile::readLines(t.folder->file("config.ini")), QStringList({b, c, a}));
+}
+
+// A clean banner that cannot be shown is reported; the list is clean all the
+// same, and the path is recorded as the most recent file.
+void TestDocuments::cleanBannerMissing_data()
+{
+    QTest::addColumn<bool>("open");
+    QTest::newRow("save as") << false;
+    QTest::newRow("open") << true;
+}
+
+void TestDocuments::cleanBannerMissing()
+{
+    QFETCH(bool, open);
+    TestApp t(TestProgramFolder::Imm::Copied);
+    Form1* f = t.w().form1;
+    f->Edit1->setText("Canzone");
+    fill(f, CanzoneEntries);
+    const QString path = t.folder->file("liste/Canzone.qvl");
+    t.folder->removeFile("imm/virmoskc.jpg");
+    t.prompts.chooseFile(path);
+    if (open) {
+        writeBytes(path, reference("canzone.qvl"));
+        t.prompts.answer(Prompts::Answer::No);
+        f->Apri1->trigger();
+    } else {
+        f->Salvaconnome1->trigger();
+    }
+    QCOMPARE(t.prompts.texts("error"),
+             QStringList{"Cannot open file " + t.folder->file("imm/virmoskc.jpg") + "."});
+    QVERIFY(!f->document().listModified);
+    QCOMPARE(f->windowTitle(), Caption + "Canzone.qvl");
+    QCOMPARE(f->recentFiles().entries(), QStringList{path});
+    QCOMPARE(bytesOf(t.folder->file("config.ini")), path.toLatin1() + "\r\n");
 }
 
 void TestDocuments::pendingPictureAfterLoad_data()

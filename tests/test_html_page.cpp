@@ -91,6 +91,14 @@ void TestHtmlPage::page_data()
                  {QStringLiteral("do.gif"), QString(), QStringLiteral("la_min.gif")}, {}, Canzone,
                  QStringLiteral("/home/andrè/Corvalto Prova/"))
         << QStringLiteral("program_folder.html");
+    // A name the code page cannot hold, written as character references.
+    QTest::newRow("file name outside the code page, with a line break")
+        << input(QStringLiteral("Canzone"),
+                 {QStringLiteral("DO Maggiore"), blank, QStringLiteral("LA Minore")},
+                 {QStringLiteral("do.gif"), QString(), QStringLiteral("la_min.gif")}, {},
+                 QStringLiteral("/home/utente/liste/\u0141\u00f3d\u017a \u65e5\u672c "
+                                "\U0001F600\nbis.qvl"))
+        << QStringLiteral("outside_code_page.html");
 }
 
 void TestHtmlPage::page()

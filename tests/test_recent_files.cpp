@@ -224,6 +224,9 @@ void TestRecentFiles::configLines_data()
         << QStringLiteral("/home/Ω 100%/a.qvl") << QByteArray("file:/home/%CE%A9%20100%25/a.qvl");
     QTest::newRow("a plain path that looks encoded")
         << "file:liste/a%20b.qvl" << QByteArray("file:file%3Aliste/a%2520b.qvl");
+    QTest::newRow("line feed") << "/home/a\nb.qvl" << QByteArray("file:/home/a%0Ab.qvl");
+    QTest::newRow("carriage return and tab")
+        << "/home/a\r\tb.qvl" << QByteArray("file:/home/a%0D%09b.qvl");
 }
 
 void TestRecentFiles::configLines()

@@ -12,6 +12,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCursor>
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
@@ -286,6 +287,10 @@ void TestScreenSaverRender::missingMeshRendersBackgroundAndOverlay()
 void TestScreenSaverRender::escRestoresPointerAndFolder()
 {
     TestApp t;
+    // The user's working folder, and a pointer someone else has set.
+    const QString userFolder = t.folder->file(QStringLiteral("liste"));
+    QDir::setCurrent(userFolder);
+    QGuiApplication::setOverrideCursor(QCursor(Qt::CrossCursor));
     start(t);
     Form7* f = t.w().form7;
     // While it runs, the current folder is the mesh folder.
@@ -301,8 +306,11 @@ void TestScreenSaverRender::escRestoresPointerAndFolder()
     QVERIFY(!f->isVisible());
     QVERIFY(!f->DXDraw->isInitialized());
     QVERIFY(!f->DXTimer->isEnabled());
+    QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::CrossCursor);
+    QGuiApplication::restoreOverrideCursor();
     QVERIFY(!QGuiApplication::overrideCursor());
-    QCOMPARE(QDir::current().canonicalPath(), QDir(t.folder->path()).canonicalPath());
+    QCOMPARE(QDir::current().canonicalPath(), QDir(userFolder).canonicalPath());
+    QDir::setCurrent(t.folder->path());
     // The settings window is still there with its settings.
     QCOMPARE(t.w().form6->settings().meshFile, QStringLiteral("imm/primitive.x"));
 

@@ -10,9 +10,15 @@
 #include "screensaver/form7.h"
 #include "support/test_app.h"
 #include "ui/picture_view.h"
+#include "ui/radio_button.h"
 #include "ui/radio_group.h"
 
+#include <QApplication>
+#include <QCheckBox>
 #include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
 
 #include <QAction>
 #include <QLineEdit>
@@ -22,6 +28,8 @@
 #include <QTimer>
 
 #include <random>
+
+#include <xcb/xcb.h>
 
 namespace {
 
@@ -38,6 +46,34 @@ unsigned seedFor(bool aEven, bool bEven)
         if ((a % 2 == 0) == aEven && (b % 2 == 0) == bEven)
             return seed;
     }
+}
+
+// The window's icon text as the X server holds it, read through a connection
+// of its own.
+QString iconTextOnServer(WId window)
+{
+    xcb_connection_t* c = xcb_connect(nullptr, nullptr);
+    QString text = QStringLiteral("<no connection>");
+    const char name[] = "_NET_WM_ICON_NAME";
+    xcb_intern_atom_reply_t* atom =
+        xcb_connection_has_error(c)
+            ? nullptr
+            : xcb_intern_atom_reply(c, xcb_intern_atom(c, 1, sizeof(name) - 1, name), nullptr);
+    if (atom) {
+        xcb_get_property_reply_t* reply =
+            xcb_get_property_reply(c,
+                                   xcb_get_property(c, 0, static_cast<xcb_window_t>(window),
+                                                    atom->atom, XCB_GET_PROPERTY_TYPE_ANY, 0, 256),
+                                   nullptr);
+        if (reply) {
+            text = QString::fromUtf8(static_cast<const char*>(xcb_get_property_value(reply)),
+                                     xcb_get_property_value_length(reply));
+            free(reply);
+        }
+        free(atom);
+    }
+    xcb_disconnect(c);
+    return text;
 }
 
 QColor baseOf(QWidget* w)
@@ -133,11 +169,26 @@ void TestStartup::colourTheme()
     Form1* f = t.w().form1;
     QCOMPARE(f->palette().color(QPalette::Window), background);
     QList<QWidget*> themed;
-    themed << f->note << f->toni << f->Panel3 << f->Panel2 << f->GroupBox1 << f->StatusBar1;
+    themed << f->note << f->toni << f->Panel3 << f->Panel2 << f->GroupBox1 << f->StatusBar1
+           << f->Label1 << f->spazio << f->americana;
     for (QWidget* w : themed)
         QCOMPARE(w->palette().color(QPalette::Window), background);
     QCOMPARE(baseOf(f->Edit1), title);
     QCOMPARE(baseOf(f->ListBox1), list);
+
+    // The buttons, the name panel, secpos, the menu bar and the tool bar keep
+    // their own colours.
+    const QList<QWidget*> own{f->Button1, f->Button2,  f->Button3,        f->Button4,
+                              f->Button5, f->BitBtn1,  f->BitBtn2,        f->secpos,
+                              f->Panel1,  f->ToolBar1, f->RxSpeedButton1, f->menuBar()};
+    for (QWidget* w : own) {
+        const QPalette app = QApplication::palette(w);
+        QCOMPARE(w->palette().color(QPalette::Button), app.color(QPalette::Button));
+        if (w != f->Panel1)
+            QCOMPARE(w->palette().color(QPalette::Window), app.color(QPalette::Window));
+        else
+            QCOMPARE(w->palette().color(QPalette::Window), app.color(QPalette::ToolTipBase));
+    }
 }
 
 void TestStartup::scrollingTitle()
@@ -174,6 +225,14 @@ void TestStartup::scrollingTitle()
     // Error reports take the title current at that moment as caption.
     f->Timer1->start();
     QTRY_VERIFY_WITH_TIMEOUT(f->titleScrollPos() != 1, 2000);
+    // The window system gets each tick's text at once, with no other event.
+    t.app->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f));
+    f->Timer1->stop();
+    for (int tick = 0; tick < 3; ++tick) {
+        f->titleTick();
+        QCOMPARE(iconTextOnServer(f->winId()), t.ctx.applicationTitle);
+    }
 }
 
 void TestStartup::titleChangeMarksModified()

@@ -17,6 +17,7 @@ private slots:
     void lineEnds();
     void everyByteRoundTrips();
     void westernCharacters();
+    void unencodableRefused_data();
     void unencodableRefused();
     void failedWriteKeepsPreviousFile();
     void missingFile();
@@ -66,8 +67,24 @@ void TestTextFile::westernCharacters()
     QCOMPARE(textfile::decodeLines(bytes), lines);
 }
 
+// A line the file cannot hold as one line is refused, and the file kept.
+void TestTextFile::unencodableRefused_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("quoted");
+    QTest::newRow("outside the code page") << QStringLiteral("Accordo Ж") << "U+0416";
+    QTest::newRow("LF") << "Riga uno\nRiga due"
+                        << "\"Riga uno\"";
+    QTest::newRow("CR") << "Riga\r"
+                        << "\"Riga\"";
+    QTest::newRow("long line quoted in part") << QString(100, QLatin1Char('a')) + "\n"
+                                              << "\"" + QString(40, QLatin1Char('a')) + "\"";
+}
+
 void TestTextFile::unencodableRefused()
 {
+    QFETCH(QString, line);
+    QFETCH(QString, quoted);
     QVERIFY(textfile::isEncodable(QStringLiteral("Perché è così")));
     QVERIFY(!textfile::isEncodable(QStringLiteral("ﾉ")));
     QCOMPARE(textfile::firstUnencodable(QStringList{"ok", "ж x"}), QChar(0x0436));
@@ -76,10 +93,10 @@ void TestTextFile::unencodableRefused()
     const QString path = dir.filePath(QStringLiteral("a.txt"));
     textfile::writeLines(path, {QStringLiteral("prima")});
     try {
-        textfile::writeLines(path, {QStringLiteral("Accordo Ж")});
-        QFAIL("a character outside the code page was written");
+        textfile::writeLines(path, {QStringLiteral("ok"), line});
+        QFAIL("a line the file cannot hold was written");
     } catch (const CorvaltoError& e) {
-        QVERIFY(e.message().contains(QStringLiteral("U+0416")));
+        QVERIFY2(e.message().contains(quoted), qPrintable(e.message()));
     }
     QCOMPARE(textfile::readLines(path), QStringList{QStringLiteral("prima")});
 }

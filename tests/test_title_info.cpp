@@ -3,6 +3,7 @@
 #include "documents/form4.h"
 #include "documents/form5.h"
 #include "htmlpage/form3.h"
+#include "riff/form8.h"
 #include "support/test_app.h"
 #include "ui/code_page_text_edit.h"
 #include "ui/picture_view.h"
@@ -86,6 +87,8 @@ private slots:
     void fileNameLine_data();
     void fileNameLine();
     void refusedCharacters();
+    void lineBreaksPasted_data();
+    void lineBreaksPasted();
     void titleConfirmed_data();
     void titleConfirmed();
 };
@@ -99,6 +102,8 @@ void TestTitleInfo::informationLines_data()
     QTest::newRow("only the last empty line dropped") << "uno\n\n" << QStringList{"uno", ""};
     QTest::newRow("inner empty line kept") << "uno\n\ndue" << QStringList{"uno", "", "due"};
     QTest::newRow("tab kept") << "\tcapo 2" << QStringList{"\tcapo 2"};
+    QTest::newRow("one empty line") << "\n" << QStringList{""};
+    QTest::newRow("two empty lines") << "\n\n" << QStringList{"", ""};
 }
 
 void TestTitleInfo::informationLines()
@@ -107,6 +112,9 @@ void TestTitleInfo::informationLines()
     QFETCH(QStringList, lines);
     TestApp t;
     t.w().form5->Memo1->setPlainText(text);
+    QCOMPARE(t.w().form5->informationLines(), lines);
+    // Lines read from a file come back as they were, a final empty one included.
+    t.w().form5->setInformationLines(lines);
     QCOMPARE(t.w().form5->informationLines(), lines);
 }
 
@@ -274,6 +282,67 @@ void TestTitleInfo::refusedCharacters()
     QCOMPARE(title->Edit1->text(), QStringLiteral("Blues \u00e0"));
     QTRY_COMPARE(t.prompts.texts("information").size(), 3);
     QVERIFY(t.prompts.texts("information").last().contains(QStringLiteral("U+2605")));
+}
+
+// A one-line field keeps the first line of a pasted text and what stood after
+// the cursor; the code-page refusal holds in each of them.
+void TestTitleInfo::lineBreaksPasted_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<int>("cursor");
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("title, LF") << "title"
+                               << "" << 0 << "Riga uno\nRiga due"
+                               << "Riga uno" << false;
+    QTest::newRow("title, CR LF inside") << "title"
+                                         << "Titolo lista" << 6 << " uno\r\ndue\r\n"
+                                         << "Titolo uno lista" << false;
+    QTest::newRow("title, lone CR") << "title"
+                                    << "" << 0 << "a\rb\rc"
+                                    << "a" << false;
+    QTest::newRow("title, break first") << "title"
+                                        << "x" << 1 << "\nRiga"
+                                        << "x" << false;
+    QTest::newRow("title, outside the code page")
+        << "title"
+        << "Titolo" << 6 << QStringLiteral(" \u03a9") << "Titolo" << true;
+    QTest::newRow("dialog, LF") << "dialog"
+                                << "" << 0 << "Riga uno\nRiga due"
+                                << "Riga uno" << false;
+    QTest::newRow("dialog, CR LF") << "dialog"
+                                   << "Blues" << 5 << " lento\r\n"
+                                   << "Blues lento" << false;
+    QTest::newRow("riff cell, LF") << "riff"
+                                   << "" << 0 << "7\n8"
+                                   << "7" << false;
+    QTest::newRow("riff cell, break first") << "riff"
+                                            << "" << 0 << "\n12"
+                                            << "" << false;
+}
+
+void TestTitleInfo::lineBreaksPasted()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, before);
+    QFETCH(int, cursor);
+    QFETCH(QString, pasted);
+    QFETCH(QString, after);
+    QFETCH(bool, refused);
+    TestApp t;
+    QLineEdit* edit = field == "title"    ? t.w().form1->Edit1
+                      : field == "dialog" ? t.w().form4->Edit1
+                                          : t.w().form8->cell(1, 1);
+    edit->setText(before);
+    edit->setCursorPosition(cursor);
+    t.prompts.clear();
+    QApplication::clipboard()->setText(pasted);
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(edit->text(), after);
+    QCoreApplication::processEvents();
+    QCOMPARE(t.prompts.texts("information").size(), refused ? 1 : 0);
 }
 
 void TestTitleInfo::titleConfirmed_data()

@@ -13,11 +13,13 @@
 #include "htmlpage/page_controller.h"
 #include "riff/form8.h"
 #include "screensaver/form6.h"
+#include "ui/code_page_validator.h"
 #include "ui/guard.h"
 #include "ui/picture_view.h"
 #include "ui/prompts.h"
 #include "ui/radio_button.h"
 #include "ui/radio_group.h"
+#include "ui/window_system.h"
 
 #include <QAction>
 #include <QApplication>
@@ -59,6 +61,17 @@ void setBackground(QWidget* w, const QColor& colour, QPalette::ColorRole role = 
     w->setAutoFillBackground(true);
 }
 
+// A control outside the colour theme: the roles the theme gives its containers
+// are pinned to the application's own, so that they do not reach it.
+void keepOwnColours(QWidget* w)
+{
+    const QPalette own = QApplication::palette(w);
+    QPalette p = w->palette();
+    for (QPalette::ColorRole role : {QPalette::Window, QPalette::Button})
+        p.setBrush(role, own.brush(role));
+    w->setPalette(p);
+}
+
 // Controls without a caption of their own are named for screen readers by their hint.
 void setHint(QWidget* w, const QString& hint)
 {
@@ -93,7 +106,11 @@ Form1::Form1(AppContext& ctx, QWidget* parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(document::cleanCaption(document::newListName()));
     setWindowIconText(m_ctx.applicationTitle);
-    m_ctx.onTitleChanged = [this](const QString& title) { setWindowIconText(title); };
+    m_ctx.onTitleChanged = [this](const QString& title) {
+        setWindowIconText(title);
+        // The task-bar text follows each tick, also while nothing else happens.
+        flushWindowSystem();
+    };
 
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
@@ -101,6 +118,7 @@ Form1::Form1(AppContext& ctx, QWidget* parent)
     setCentralWidget(client);
     createControls(client);
     createMenus();
+    keepOwnColours(menuBar());
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -140,6 +158,7 @@ void Form1::createControls(QWidget* client)
         f.setBold(true);
         f.setItalic(true);
         Panel1->setFont(f);
+        keepOwnColours(Panel1);
         QPalette p = Panel1->palette();
         p.setColor(QPalette::WindowText, Qt::blue);
         p.setColor(QPalette::Window, p.color(QPalette::ToolTipBase));
@@ -182,6 +201,14 @@ void Form1::createControls(QWidget* client)
     Edit1 = named(new QLineEdit(QStringLiteral("Titolo lista"), client), "Edit1");
     Edit1->setGeometry(343, 69, 179, 21);
     setHint(Edit1, QStringLiteral("Titolo lista"));
+    auto* titleValidator = new CodePageValidator(Edit1);
+    Edit1->setValidator(titleValidator);
+    connect(
+        titleValidator, &CodePageValidator::refused, this,
+        [this](const QString& character) {
+            m_ctx.prompts->information(this, CodePageValidator::refusedMessage(character));
+        },
+        Qt::QueuedConnection);
 
     Shape1 = named(new QFrame(client), "Shape1");
     Shape1->setGeometry(104, 96, 233, 169);
@@ -279,12 +306,18 @@ void Form1::createControls(QWidget* client)
 
     Timer1 = named(new QTimer(this), "Timer1");
     Timer1->setInterval(100);
+
+    for (QWidget* w : std::initializer_list<QWidget*>{BitBtn1, BitBtn2, Button1, Button2, Button3,
+                                                      Button4, Button5, secpos})
+        keepOwnColours(w);
 }
 
 void Form1::createToolBar(QWidget* client)
 {
     ToolBar1 = named(new QWidget(client), "ToolBar1");
     ToolBar1->setGeometry(0, 0, 624, 28);
+    keepOwnColours(ToolBar1);
+    ToolBar1->setAutoFillBackground(true);
 
     auto divider = [this](int x) {
         auto* line = new QFrame(ToolBar1);
@@ -456,7 +489,7 @@ void Form1::applyTheme(const QColor& background, const QColor& title, const QCol
     setBackground(this, background);
     setBackground(centralWidget(), background);
     for (QWidget* w : std::initializer_list<QWidget*>{note, toni, Panel3, Panel2, GroupBox1, Label1,
-                                                       spazio, StatusBar1, americana, ToolBar1})
+                                                      spazio, StatusBar1, americana})
         setBackground(w, background);
     setBackground(Edit1, title, QPalette::Base);
     setBackground(ListBox1, list, QPalette::Base);
@@ -475,9 +508,11 @@ void Form1::markModified()
 
 void Form1::markClean(const QString& path)
 {
+    // The flag and the caption come first, the banner last: a banner that cannot
+    // be loaded must not leave a saved list looking modified.
     m_document.listModified = false;
-    Image2->load(m_ctx.programDir + QStringLiteral("imm/virmoskc.jpg"));
     setWindowTitle(document::cleanCaption(path));
+    Image2->load(m_ctx.programDir + QStringLiteral("imm/virmoskc.jpg"));
 }
 
 void Form1::setStatusText(const QString& text)

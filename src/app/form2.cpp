@@ -2,7 +2,7 @@
 
 #include "app/author.h"
 #include "app/form1.h"
-#include "chordlist/chord_list_model.h"
+#include "chordlist/list_controller.h"
 #include "ui/caption_fit.h"
 #include "ui/credits_panel.h"
 #include "ui/guard.h"
@@ -171,8 +171,7 @@ void Form2::aboutCommand()
     Form1* form1 = m_ctx.windows.form1;
     // Until the user selects an entry again, remove and insert are refused; the
     // counter keeps showing the old position.
-    form1->list().setEntrySelected(false);
-    form1->Edit2->setEnabled(false);
+    form1->listController().forgetSelection();
 
     loadAnimation();
     SecretPanel1->setActive(true);

@@ -109,12 +109,28 @@ QString unencodableMessage(QChar c)
         .arg(QString(c), code);
 }
 
+QString lineBreakMessage(const QString& line)
+{
+    // The line is quoted up to its break, and at most a short piece of it.
+    constexpr qsizetype Quoted = 40;
+    qsizetype end = 0;
+    while (end < line.size() && end < Quoted && line.at(end) != QLatin1Char('\r') &&
+           line.at(end) != QLatin1Char('\n'))
+        ++end;
+    return QStringLiteral("Una riga che inizia con \"%1\" contiene un a capo: il file non è stato "
+                          "scritto")
+        .arg(line.left(end));
+}
+
 QByteArray encodeLines(const QStringList& lines)
 {
     const CodePage& cp = codePage();
     QByteArray bytes;
     for (const QString& line : lines) {
         for (QChar c : line) {
+            // A line break inside a line would split it in two in the file.
+            if (c == QLatin1Char('\r') || c == QLatin1Char('\n'))
+                throw CorvaltoError(lineBreakMessage(line));
             const auto it = cp.fromUnicode.constFind(c.unicode());
             if (it == cp.fromUnicode.constEnd())
                 throw CorvaltoError(unencodableMessage(c));

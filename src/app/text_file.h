@@ -15,7 +15,8 @@ namespace textfile {
 QStringList decodeLines(const QByteArray& bytes);
 
 // Every line followed by CR LF. Throws CorvaltoError for a character the code
-// page cannot hold (see firstUnencodable) rather than replacing it.
+// page cannot hold (see firstUnencodable) rather than replacing it, and for a
+// line holding CR or LF rather than splitting it.
 QByteArray encodeLines(const QStringList& lines);
 
 // True when every character of text has a byte in the code page.
@@ -36,5 +37,7 @@ void writeLines(const QString& path, const QStringList& lines);
 
 // The Italian message for a character the code page cannot hold.
 QString unencodableMessage(QChar c);
+// The Italian message for a line holding a line break.
+QString lineBreakMessage(const QString& line);
 
 } // namespace textfile

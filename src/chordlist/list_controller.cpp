@@ -200,6 +200,13 @@ void ListController::select(int row)
     m_form.spazio->deselect();
 }
 
+void ListController::forgetSelection()
+{
+    m_form.list().setEntrySelected(false);
+    m_form.Edit2->setEnabled(false);
+    m_listBox->selectionModel()->clear();
+}
+
 void ListController::inform(const QString& text)
 {
     m_form.context().prompts->information(&m_form, text);

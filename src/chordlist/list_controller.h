@@ -20,6 +20,10 @@ public:
     void remove();
     void clear();
     void select(int row);
+    // No entry counts as selected any more: remove and insert are refused until
+    // the user selects one, the list shows none highlighted (so that a click on
+    // any entry selects it) and Edit2 is disabled, keeping its text.
+    void forgetSelection();
 
 protected:
     // The Space key in ListBox1 removes the selected entry and goes no further.

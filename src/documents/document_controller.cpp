@@ -4,6 +4,7 @@
 #include "app/form1.h"
 #include "app/text_file.h"
 #include "chordlist/chord_list_model.h"
+#include "chordlist/list_controller.h"
 #include "chords/chord_catalogue.h"
 #include "documents/form5.h"
 #include "documents/list_file.h"
@@ -23,6 +24,8 @@
 #include <QMenu>
 #include <QProgressBar>
 #include <QToolButton>
+
+#include <exception>
 
 namespace {
 
@@ -168,8 +171,7 @@ void DocumentController::saveUnderNewName(const QString& dialogTitle)
     doc.currentListFile = path;
     doc.listHasFile = true;
     m_form.setStatusText(path);
-    m_form.markClean(path);
-    recordRecent(path);
+    markCleanThen(path, [this, &path] { recordRecent(path); });
 }
 
 ListFile DocumentController::currentList() const
@@ -203,8 +205,7 @@ void DocumentController::openList()
     const std::optional<QString> chosen = m_form.context().prompts->openFileName(&m_form, dialog);
     if (!chosen)
         return;
-    loadListFile(*chosen);
-    recordRecent(*chosen);
+    loadListFile(*chosen, [this, &chosen] { recordRecent(*chosen); });
 }
 
 void DocumentController::openRecent(int k)
@@ -216,17 +217,17 @@ void DocumentController::openRecent(int k)
         return;
     if (path.isEmpty() || path == QStringLiteral("-"))
         return;
-    loadListFile(path);
-
-    RecentFiles& recent = m_form.recentFiles();
-    if (recent.entry(k) != path) {
-        recordRecent(path);
-        return;
-    }
-    if (recent.updateBySlot(k)) {
-        writeRecentFiles();
-        m_form.refreshRecentCaptions();
-    }
+    loadListFile(path, [this, k, &path] {
+        RecentFiles& recent = m_form.recentFiles();
+        if (recent.entry(k) != path) {
+            recordRecent(path);
+            return;
+        }
+        if (recent.updateBySlot(k)) {
+            writeRecentFiles();
+            m_form.refreshRecentCaptions();
+        }
+    });
 }
 
 void DocumentController::showRecentFiles()
@@ -255,7 +256,7 @@ QString DocumentController::pictureOnDisplay() const
     return shown.isEmpty() ? QString() : document::fileNamePart(shown);
 }
 
-void DocumentController::loadListFile(const QString& path)
+void DocumentController::loadListFile(const QString& path, const std::function<void()>& bookkeeping)
 {
     const QStringList lines = textfile::readLines(path);
     const ListFile file = ListFile::fromLines(lines);
@@ -275,13 +276,15 @@ void DocumentController::loadListFile(const QString& path)
     m_form.setStatusText(path);
     m_form.showEntryCount();
     m_form.Edit2->setText(QStringLiteral("0"));
-    m_form.Edit2->setEnabled(false);
+    // The old selection would name an entry of this list the user never picked.
+    m_form.listController().forgetSelection();
+    list.setSelectedPos(0);
 
     DocumentState& doc = m_form.document();
     doc.currentListFile = path;
     doc.listHasFile = true;
     doc.listFromFile = true;
-    m_form.markClean(path);
+    markCleanThen(path, bookkeeping);
 }
 
 void DocumentController::newList()
@@ -328,6 +331,21 @@ void DocumentController::newList()
 
     if (Form8* form8 = f.context().windows.form8)
         form8->clearAll();
+}
+
+void DocumentController::markCleanThen(const QString& path,
+                                       const std::function<void()>& bookkeeping)
+{
+    std::exception_ptr bannerError;
+    try {
+        m_form.markClean(path);
+    } catch (...) {
+        bannerError = std::current_exception();
+    }
+    if (bookkeeping)
+        bookkeeping();
+    if (bannerError)
+        std::rethrow_exception(bannerError);
 }
 
 void DocumentController::recordRecent(const QString& path)

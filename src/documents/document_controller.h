@@ -32,8 +32,10 @@ public:
     bool settleUnsavedChanges();
 
     // Loading is all or nothing: the file is read and checked completely before
-    // anything of the document changes.
-    void loadListFile(const QString& path);
+    // anything of the document changes. The selection is forgotten, as by a new
+    // list. The command's bookkeeping (the recent files) runs once the list is
+    // loaded, also when the clean banner then cannot be shown.
+    void loadListFile(const QString& path, const std::function<void()>& bookkeeping = {});
     // Rebuilds the list-file buffer from the list and writes it atomically.
     void writeListFile(const QString& path);
 
@@ -50,6 +52,9 @@ private:
     // The bare picture file name of the chord on display, which the next added
     // entry takes over.
     QString pictureOnDisplay() const;
+    // The mark-clean step, then the bookkeeping of the command that saved or
+    // opened path, whatever the banner at the end of mark clean does.
+    void markCleanThen(const QString& path, const std::function<void()>& bookkeeping);
     void recordRecent(const QString& path);
     void writeRecentFiles();
 

@@ -113,7 +113,12 @@ QStringList Form5::informationLines() const
 
 void Form5::setInformationLines(const QStringList& lines)
 {
-    Memo1->setPlainText(lines.join(QLatin1Char('\n')));
+    // A final line end starts no further line: a final empty line needs one of
+    // its own, or it would be lost at the next save.
+    QString text = lines.join(QLatin1Char('\n'));
+    if (!lines.isEmpty() && lines.constLast().isEmpty())
+        text.append(QLatin1Char('\n'));
+    Memo1->setPlainText(text);
 }
 
 void Form5::clearInformation()

@@ -4,6 +4,8 @@
 
 #include <QUrl>
 
+#include <algorithm>
+
 namespace {
 
 const QString UrlPrefix = QStringLiteral("file:");
@@ -28,8 +30,11 @@ QStringList RecentFiles::configLines() const
 QString RecentFiles::encodePath(const QString& path)
 {
     // A plain path that happens to start like the encoded form is encoded too,
-    // so that every line reads back unambiguously.
-    if (textfile::isEncodable(path) && !path.startsWith(UrlPrefix))
+    // so that every line reads back unambiguously; so is one holding a control
+    // character, a line break above all, which would split its line.
+    const bool control = std::any_of(path.cbegin(), path.cend(),
+                                     [](QChar c) { return c.category() == QChar::Other_Control; });
+    if (textfile::isEncodable(path) && !path.startsWith(UrlPrefix) && !control)
         return path;
     return UrlPrefix + QString::fromLatin1(QUrl::toPercentEncoding(path, "/"));
 }

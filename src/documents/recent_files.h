@@ -7,8 +7,9 @@
 // the front, exchanged, or cut off after the third.
 //
 // config.ini holds one entry per line. A path the Western European code page
-// cannot hold (a folder named in another script) is written as a "file:" URL
-// with its UTF-8 bytes percent-encoded, so that the file stays plain CP1252 and
+// cannot hold (a folder named in another script) or holding a control character
+// (a line break) is written as a "file:" URL with its UTF-8 bytes
+// percent-encoded, so that the file stays plain CP1252, one path a line, and
 // the path comes back unchanged; every other path is written as it is.
 class RecentFiles
 {

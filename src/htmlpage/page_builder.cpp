@@ -2,6 +2,7 @@
 
 #include "app/author.h"
 #include "app/document_state.h"
+#include "app/text_file.h"
 
 #include <QUrl>
 
@@ -28,7 +29,22 @@ void appendCaption(QStringList& page, const QStringList& names)
 
 QString escaped(const QString& text)
 {
-    return text.toHtmlEscaped();
+    const QString html = text.toHtmlEscaped();
+    if (textfile::isEncodable(html) && !html.contains(QLatin1Char('\r')) &&
+        !html.contains(QLatin1Char('\n')))
+        return html;
+    // The page is written in the Western European code page, one line per file
+    // line: other characters (a list file named in another script) and line
+    // breaks go in as numeric character references.
+    QString out;
+    for (char32_t c : html.toUcs4()) {
+        const QString ch = QString::fromUcs4(&c, 1);
+        if (c == U'\r' || c == U'\n' || !textfile::isEncodable(ch))
+            out += QStringLiteral("&#%1;").arg(static_cast<uint>(c));
+        else
+            out += ch;
+    }
+    return out;
 }
 
 QString fileUrl(const QString& path)

@@ -33,7 +33,8 @@ QStringList buildPage(const PageInput& input);
 // The page of a list file lies beside it: "<list file>.html".
 QString pagePath(const QString& pageFolder, const QString& listFile);
 
-// "&", "<", ">" and the double quote as character references.
+// "&", "<", ">" and the double quote as character references; CR, LF and every
+// character the code page cannot hold as numeric character references.
 QString escaped(const QString& text);
 
 // A local path as a percent-encoded file URL ("file:///opt/Corvalto%20Prova/imm/do.gif").

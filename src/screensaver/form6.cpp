@@ -4,6 +4,7 @@
 #include "screensaver/form7.h"
 #include "ui/display_layer.h"
 #include "ui/guard.h"
+#include "ui/override_pointer.h"
 #include "ui/up_down.h"
 
 #include <QCheckBox>
@@ -32,10 +33,7 @@ QLabel* label(const QString& text, QWidget* parent, const QRect& geometry)
 // The application-wide pointer; the saver keeps at most one override in force.
 void setPointer(Qt::CursorShape shape)
 {
-    if (QGuiApplication::overrideCursor())
-        QGuiApplication::changeOverrideCursor(QCursor(shape));
-    else
-        QGuiApplication::setOverrideCursor(QCursor(shape));
+    overridepointer::set(shape);
 }
 
 // The item the box shows, or -1 when its text was typed and names no item.

@@ -9,6 +9,7 @@
 #include "ui/display_timer.h"
 #include "ui/display_window.h"
 #include "ui/guard.h"
+#include "ui/override_pointer.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -55,6 +56,10 @@ Form7::~Form7()
 {
     DXDraw->surfaceWindow()->removeEventFilter(this);
     DXTimer->setEnabled(false);
+    // A display still running leaves no pointer of its own and no folder behind.
+    overridepointer::restore();
+    if (!m_previousDir.isEmpty())
+        QDir::setCurrent(m_previousDir);
 }
 
 void Form7::showWindow()
@@ -100,6 +105,10 @@ void Form7::DXDrawInitialize()
         MeshBuilder* mesh = scene->createMeshBuilder();
         m_meshPath = m_ctx.programDir + s.meshFile;
         const QString folder = QFileInfo(m_meshPath).absolutePath();
+        // Esc makes the directory the user's again; the dialogs resolve liste
+        // and riff against it.
+        if (m_previousDir.isEmpty())
+            m_previousDir = QDir::currentPath();
         if (!QDir::setCurrent(folder))
             throw CorvaltoError(QStringLiteral("Cannot change to folder %1").arg(folder));
         // A missing or unreadable mesh leaves the builder empty: the scene runs
@@ -177,9 +186,11 @@ void Form7::FormKeyDown(int key)
     if (key != Qt::Key_Escape)
         return;
     hide();
-    QDir::setCurrent(m_ctx.programDir);
-    while (QGuiApplication::overrideCursor())
-        QGuiApplication::restoreOverrideCursor();
+    if (!m_previousDir.isEmpty()) {
+        QDir::setCurrent(m_previousDir);
+        m_previousDir.clear();
+    }
+    overridepointer::restore();
     DXDraw->finalize();
 }
 
@@ -201,7 +212,7 @@ void Form7::closeEvent(QCloseEvent* event)
 {
     // Closing the display by the window system ends it as Esc does, so that no
     // hidden display keeps running with the pointer hidden.
-    if (DXDraw->isInitialized() || QGuiApplication::overrideCursor())
+    if (DXDraw->isInitialized() || overridepointer::isSet())
         FormKeyDown(Qt::Key_Escape);
     event->accept();
 }

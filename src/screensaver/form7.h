@@ -47,6 +47,9 @@ private:
 
     AppContext& m_ctx;
     QString m_meshPath;
+    // The working directory before the display made the mesh folder current;
+    // empty while the display has not changed it.
+    QString m_previousDir;
     Frame* m_lightFrame = nullptr;
     Frame* m_meshFrame = nullptr;
 

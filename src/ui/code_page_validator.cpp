@@ -4,15 +4,34 @@
 
 #include <QStringView>
 
+#include <algorithm>
+
 CodePageValidator::CodePageValidator(QObject* parent) : QValidator(parent) {}
 
-QValidator::State CodePageValidator::validate(QString& input, int&) const
+QValidator::State CodePageValidator::validate(QString& input, int& pos) const
 {
+    keepFirstLine(input, pos);
     const QString character = firstRefused(input);
     if (character.isEmpty())
         return Acceptable;
     emit const_cast<CodePageValidator*>(this)->refused(character);
     return Invalid;
+}
+
+void CodePageValidator::keepFirstLine(QString& input, int& pos)
+{
+    const auto isBreak = [](QChar c) { return c == QLatin1Char('\r') || c == QLatin1Char('\n'); };
+    const auto first = std::find_if(input.cbegin(), input.cend(), isBreak);
+    if (first == input.cend())
+        return;
+    // The field held no line break before the edit, so every break lies in the
+    // text just inserted, which ends at the cursor.
+    const int from = static_cast<int>(first - input.cbegin());
+    int to = std::clamp(pos, from, static_cast<int>(input.size()));
+    const auto last = std::find_if(input.crbegin(), input.crend(), isBreak);
+    to = std::max(to, static_cast<int>(input.crend() - last));
+    input.remove(from, to - from);
+    pos = from;
 }
 
 QString CodePageValidator::firstRefused(const QString& text)

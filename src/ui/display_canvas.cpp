@@ -77,6 +77,12 @@ bool DisplayCanvas::create(QOpenGLExtraFunctions* gl, bool openGLES, int surface
     return true;
 }
 
+void DisplayCanvas::abandon()
+{
+    m_gl = nullptr;
+    destroy();
+}
+
 void DisplayCanvas::destroy()
 {
     if (m_gl && m_texture)

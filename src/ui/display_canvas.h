@@ -41,6 +41,9 @@ public:
     bool create(QOpenGLExtraFunctions* gl, bool openGLES, int surfaceWidth, int surfaceHeight,
                 std::function<bool()> prepare);
     void destroy();
+    // Forgets the graphics objects of a context that can no longer be made
+    // current, without calling into it.
+    void abandon();
 
     void setTransparentBackground(bool transparent) { m_transparent = transparent; }
     void setBackgroundColour(const QColor& colour) { m_background = colour.rgb(); }

@@ -164,6 +164,11 @@ void DisplayLayer::releaseAll()
         m_renderer.destroy();
         m_target.destroy();
         m_context->doneCurrent();
+    } else {
+        // The context is lost with everything in it; only the pointers to it go.
+        m_canvas.abandon();
+        m_renderer.abandon();
+        m_target.abandon();
     }
     m_viewport.reset();
     m_camera = nullptr;

@@ -104,6 +104,12 @@ DisplayRenderer::Program* DisplayRenderer::programFor(int lightCount)
     return &p;
 }
 
+void DisplayRenderer::abandon()
+{
+    m_gl = nullptr;
+    destroy();
+}
+
 void DisplayRenderer::destroy()
 {
     if (m_gl) {

@@ -27,6 +27,9 @@ public:
     // False when the shaders cannot be built on this device.
     bool create(QOpenGLExtraFunctions* gl, bool openGLES);
     void destroy();
+    // Forgets the graphics objects of a context that can no longer be made
+    // current, without calling into it.
+    void abandon();
 
     // Readies everything below root for drawing: the shader for its lights and
     // its meshes in graphics memory.

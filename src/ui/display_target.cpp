@@ -102,18 +102,24 @@ bool DisplayTarget::create(QOpenGLExtraFunctions* gl, bool openGLES, int width, 
     return false;
 }
 
+void DisplayTarget::abandon()
+{
+    m_gl = nullptr;
+    destroy();
+}
+
 void DisplayTarget::destroy()
 {
-    if (!m_gl)
-        return;
-    if (m_framebuffer) {
-        m_gl->glBindFramebuffer(GL_FRAMEBUFFER, 0);
-        m_gl->glDeleteFramebuffers(1, &m_framebuffer);
+    if (m_gl) {
+        if (m_framebuffer) {
+            m_gl->glBindFramebuffer(GL_FRAMEBUFFER, 0);
+            m_gl->glDeleteFramebuffers(1, &m_framebuffer);
+        }
+        if (m_colour)
+            m_gl->glDeleteTextures(1, &m_colour);
+        if (m_depth)
+            m_gl->glDeleteRenderbuffers(1, &m_depth);
     }
-    if (m_colour)
-        m_gl->glDeleteTextures(1, &m_colour);
-    if (m_depth)
-        m_gl->glDeleteRenderbuffers(1, &m_depth);
     m_framebuffer = m_colour = m_depth = 0;
     m_width = m_height = m_bits = 0;
     m_present.reset();

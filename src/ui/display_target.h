@@ -21,6 +21,9 @@ public:
     bool create(QOpenGLExtraFunctions* gl, bool openGLES, int width, int height, int bits,
                 bool depthBuffer);
     void destroy();
+    // Forgets the graphics objects of a context that can no longer be made
+    // current, without calling into it.
+    void abandon();
     bool isValid() const { return m_framebuffer != 0; }
 
     int width() const { return m_width; }

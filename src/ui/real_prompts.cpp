@@ -28,8 +28,9 @@ std::optional<QString> runDialog(QWidget* owner, const Prompts::FileDialog& d,
         folder = QDir::currentPath();
     QFileDialog dialog(owner, d.title, QDir(folder).absolutePath(), qtFilter(d.filter));
     dialog.setAcceptMode(mode);
+    // The open dialog takes only a file that exists.
     dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile
-                                                       : QFileDialog::AnyFile);
+                                                       : QFileDialog::ExistingFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !d.overwritePrompt);
     dialog.setOption(QFileDialog::ReadOnly, false);
     if (!d.proposedName.isEmpty())
