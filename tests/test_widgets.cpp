@@ -3,12 +3,16 @@
 #include "ui/picture_view.h"
 #include "ui/radio_button.h"
 #include "ui/radio_group.h"
+#include "ui/real_prompts.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QFileDialog>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 class TestWidgets : public QObject
 {
@@ -19,6 +23,8 @@ private slots:
     void radioButtonEvents();
     void pictureView_data();
     void pictureView();
+    void fileDialogModes_data();
+    void fileDialogModes();
 };
 
 void TestWidgets::radioGroupEvents()
@@ -106,6 +112,40 @@ void TestWidgets::pictureView()
     } else {
         QVERIFY(!view.hasPicture());
     }
+}
+
+// The open dialog takes only an existing file; the save dialog any name.
+void TestWidgets::fileDialogModes_data()
+{
+    QTest::addColumn<bool>("open");
+    QTest::addColumn<int>("mode");
+    QTest::newRow("open") << true << int(QFileDialog::ExistingFile);
+    QTest::newRow("save") << false << int(QFileDialog::AnyFile);
+}
+
+void TestWidgets::fileDialogModes()
+{
+    QFETCH(bool, open);
+    QFETCH(int, mode);
+    RealPrompts prompts;
+    int seen = -1;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+            seen = d->fileMode();
+            d->reject();
+        }
+    });
+    poll.start(20);
+    Prompts::FileDialog dialog;
+    dialog.title = QStringLiteral("Apri lista...");
+    dialog.filter = QStringLiteral("File Lista v3 (*.qvl)|*.qvl");
+    QTemporaryDir folder;
+    dialog.startFolder = folder.path();
+    const std::optional<QString> chosen =
+        open ? prompts.openFileName(nullptr, dialog) : prompts.saveFileName(nullptr, dialog);
+    QVERIFY(!chosen);
+    QCOMPARE(seen, mode);
 }
 
 QTEST_MAIN(TestWidgets)
