@@ -33,6 +33,13 @@ void UpDown::setAssociate(QLineEdit* edit)
     showPosition();
 }
 
+void UpDown::setValueName(const QString& value)
+{
+    setAccessibleName(value);
+    m_up->setAccessibleName(QStringLiteral("Aumenta ") + value);
+    m_down->setAccessibleName(QStringLiteral("Diminuisci ") + value);
+}
+
 void UpDown::setPosition(int position)
 {
     position = std::clamp(position, m_minimum, m_maximum);
