@@ -11,6 +11,7 @@
 #include "support/test_app.h"
 #include "ui/picture_view.h"
 #include "ui/radio_group.h"
+#include "ui/up_down.h"
 
 #include <QAccessible>
 #include <QGroupBox>
@@ -173,6 +174,12 @@ void TestStartup::accessibleWindows()
     findAccessibilityFaults(iface, buttonNames, faults);
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
 
+    if (form == w.form6) {
+        QAccessibleInterface* speed = QAccessible::queryAccessibleInterface(w.form6->UpDown1);
+        QCOMPARE(speed->role(), QAccessible::SpinBox);
+        speed->valueInterface()->setCurrentValue(7);
+        QCOMPARE(w.form6->Edit1->text(), QStringLiteral("7"));
+    }
     if (form == w.form1) {
         // The chord name panel reads its caption; its hint describes it.
         QAccessibleInterface* panel = QAccessible::queryAccessibleInterface(w.form1->Panel1);

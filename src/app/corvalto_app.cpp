@@ -8,7 +8,7 @@
 #include "riff/form8.h"
 #include "screensaver/form6.h"
 #include "screensaver/form7.h"
-#include "ui/window_accessibility.h"
+#include "ui/accessibility.h"
 #include "ui/window_placement.h"
 
 #include <QApplication>
@@ -17,7 +17,7 @@
 CorvaltoApp::CorvaltoApp(AppContext& ctx, QObject* parent) : QObject(parent), m_ctx(ctx)
 {
     m_ctx.setApplicationTitle(AppContext::InitialTitle);
-    installWindowAccessibility();
+    installAccessibility();
     Windows& w = m_ctx.windows;
     w.form1 = new Form1(m_ctx);
     w.form2 = new Form2(m_ctx);

@@ -1,5 +1,6 @@
 #include "ui/up_down.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QToolButton>
@@ -47,6 +48,8 @@ void UpDown::setPosition(int position)
         return;
     m_position = position;
     showPosition();
+    QAccessibleValueChangeEvent changed(this, m_position);
+    QAccessible::updateAccessibility(&changed);
     emit positionChanged(m_position);
 }
 
