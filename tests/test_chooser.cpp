@@ -1,10 +1,13 @@
 #include "app/form1.h"
 #include "chordlist/chord_list_model.h"
+#include "chords/chord_catalogue.h"
 #include "support/main_window_driver.h"
 #include "ui/picture_view.h"
 #include "ui/radio_button.h"
 #include "ui/radio_group.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
@@ -58,6 +61,8 @@ private slots:
     void listEntryThenType();
     void missingPicture();
     void missingSecondPicture();
+    void keyboardAlone();
+    void accessibilityActions();
 };
 
 void TestChooser::chordFromBothGroups_data()
@@ -364,6 +369,90 @@ void TestChooser::missingSecondPicture()
     QCOMPARE(secposColour(f), Red);
     QCOMPARE(f->list().pendingPicture(), QStringLiteral("do_sec.gif"));
     QCOMPARE(shownPicture(f), QStringLiteral("do.gif"));
+}
+
+// Tab and the arrow keys choose every chord and the blank entry: each root in
+// turn, and under it every type, down the column and back up.
+void TestChooser::keyboardAlone()
+{
+    auto t = startShown();
+    Form1* f = t->w().form1;
+    f->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f));
+    auto press = [](Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    };
+    auto checkChord = [&](int root, int type, chords::Source source) {
+        QCOMPARE(f->note->itemIndex(), root);
+        QCOMPARE(f->toni->itemIndex(), type);
+        QCOMPARE(f->Panel1->text(), chords::chordName(root, type, source));
+        QCOMPARE(shownPicture(f), chords::chordPicture(root, type));
+    };
+
+    // Without a selection Tab enters a group at its first item.
+    f->BitBtn1->setFocus();
+    press(Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), f->note->button(0));
+    press(Qt::Key_Space);
+    press(Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), f->toni->button(0));
+    press(Qt::Key_Space);
+    checkChord(0, 0, chords::Source::TypeGroup);
+    for (int root = 0; root < 12; ++root) {
+        if (root > 0) {
+            // Back to the roots at the one selected, one down, and over to the types.
+            press(Qt::Key_Tab, Qt::ShiftModifier);
+            QCOMPARE(QApplication::focusWidget(), f->note->button(root - 1));
+            press(Qt::Key_Down);
+            checkChord(root, f->toni->itemIndex(), chords::Source::NoteGroup);
+            press(Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), f->toni->button(f->toni->itemIndex()));
+        }
+        const bool down = root % 2 == 0;
+        for (int step = 1; step < 12; ++step) {
+            press(down ? Qt::Key_Down : Qt::Key_Up);
+            checkChord(root, down ? step : 11 - step, chords::Source::TypeGroup);
+        }
+    }
+
+    // On to the blank entry, then back: the groups start at their first item again.
+    for (int i = 0; i < 20 && QApplication::focusWidget() != f->spazio; ++i)
+        press(Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), f->spazio);
+    press(Qt::Key_Space);
+    QCOMPARE(f->Panel1->text(), QStringLiteral("Spazio Vuoto"));
+    QCOMPARE(f->note->itemIndex(), -1);
+    for (int i = 0; i < 20 && f->focusWidget()->parentWidget() != f->toni; ++i)
+        press(Qt::Key_Tab, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget(), f->toni->button(0));
+}
+
+// What a screen reader shows and does: the toggle action selects as a click
+// does, the name panel reads its caption, the picture is described by the chord
+// on display, also one taken from the list.
+void TestChooser::accessibilityActions()
+{
+    auto t = startShown();
+    Form1* f = t->w().form1;
+    auto toggle = [](QWidget* w) {
+        QAccessible::queryAccessibleInterface(w)->actionInterface()->doAction(
+            QAccessibleActionInterface::toggleAction());
+    };
+    auto text = [](QWidget* w, QAccessible::Text which) {
+        return QAccessible::queryAccessibleInterface(w)->text(which);
+    };
+    QCOMPARE(text(f->gif, QAccessible::Description), QStringLiteral("Nessun accordo"));
+    toggle(f->note->button(9));
+    toggle(f->toni->button(9));
+    checkChordShown(*t, QStringLiteral("LA Minore"), QStringLiteral("la_min.gif"));
+    QCOMPARE(text(f->Panel1, QAccessible::Name), QStringLiteral("LA Minore"));
+    QCOMPARE(text(f->gif, QAccessible::Description), Hint + "LA Minore");
+    clickButton(f->Button1);
+    toggle(f->spazio);
+    QCOMPARE(f->Panel1->text(), QStringLiteral("Spazio Vuoto"));
+    QCOMPARE(text(f->gif, QAccessible::Description), QStringLiteral("Nessun accordo"));
+    clickRow(f, 0);
+    QCOMPARE(text(f->gif, QAccessible::Description), Hint + "LA Minore");
 }
 
 QTEST_MAIN(TestChooser)

@@ -104,7 +104,9 @@ private slots:
             texts << w->windowTitle();
 
         QSet<QString> seen;
-        for (const QString& text : texts) {
+        for (QString text : texts) {
+            // The menus show a mnemonic's "&" as an underlined letter.
+            text.remove(QLatin1Char('&'));
             // Separators and icon-only buttons have nothing to look up.
             if (text.isEmpty() || text == QLatin1String("-") || seen.contains(text))
                 continue;

@@ -12,16 +12,21 @@
 #include "ui/picture_view.h"
 #include "ui/radio_button.h"
 #include "ui/radio_group.h"
+#include "ui/up_down.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QStackedWidget>
 
 #include <QAction>
 #include <QLineEdit>
+#include <QMenu>
 #include <QToolButton>
 #include <QListView>
 #include <QTest>
@@ -81,6 +86,42 @@ QColor baseOf(QWidget* w)
     return w->palette().color(QPalette::Base);
 }
 
+// What a screen reader would find wrong under one node of a window: an input
+// without a name, a push button named like another of the window, a radio item
+// not announced as one.
+void findAccessibilityFaults(QAccessibleInterface* node, QSet<QString>& buttonNames,
+                             QStringList& faults)
+{
+    static const QSet<QAccessible::Role> inputs{
+        QAccessible::EditableText, QAccessible::ComboBox,    QAccessible::SpinBox,
+        QAccessible::CheckBox,     QAccessible::RadioButton, QAccessible::List,
+        QAccessible::PushButton,   QAccessible::ButtonMenu,  QAccessible::PageTab};
+    // Controls kept hidden (a hidden text store, the spare scroll arrows of a tab
+    // bar) are never offered to the user; the pages of a tab control are.
+    if (auto* w = qobject_cast<QWidget*>(node->object());
+        w && !w->isWindow() && w->isHidden() && !qobject_cast<QStackedWidget*>(w->parentWidget()))
+        return;
+    const QString name = node->text(QAccessible::Name).trimmed();
+    const QString what = node->object() ? node->object()->objectName() : QStringLiteral("?");
+    if (inputs.contains(node->role()) && name.isEmpty())
+        faults << QStringLiteral("unnamed %1 (role %2)").arg(what).arg(int(node->role()));
+    if ((node->role() == QAccessible::PushButton || node->role() == QAccessible::ButtonMenu) &&
+        !name.isEmpty()) {
+        if (buttonNames.contains(name))
+            faults << QStringLiteral("two buttons named \"%1\"").arg(name);
+        buttonNames.insert(name);
+    }
+    if (qobject_cast<QRadioButton*>(node->object()) && node->role() != QAccessible::RadioButton)
+        faults << QStringLiteral("radio item %1 has role %2").arg(name).arg(int(node->role()));
+    // A combo box's drop-down list is the box's own business.
+    if (node->role() == QAccessible::ComboBox)
+        return;
+    for (int i = 0; i < node->childCount(); ++i) {
+        if (QAccessibleInterface* child = node->child(i))
+            findAccessibilityFaults(child, buttonNames, faults);
+    }
+}
+
 } // namespace
 
 class TestStartup : public QObject
@@ -89,6 +130,8 @@ class TestStartup : public QObject
 private slots:
     void initTestCase() { initTestEnvironment(); }
     void windowsAtStart();
+    void accessibleWindows_data();
+    void accessibleWindows();
     void colourTheme_data();
     void colourTheme();
     void scrollingTitle();
@@ -98,6 +141,8 @@ private slots:
     void closeQuery_data();
     void closeQuery();
     void shellCommands();
+    void commandKeys_data();
+    void commandKeys();
     void configMissing();
     void configWithFiveLines();
     void bannerMissing();
@@ -139,6 +184,46 @@ void TestStartup::windowsAtStart()
     QCOMPARE(t.w().form6->windowTitle(), QStringLiteral("Virmosk Screen Saver 1.0 Finale"));
     QCOMPARE(t.w().form8->windowTitle(), QStringLiteral("Virmosk Riff Editor 1.0"));
     QCOMPARE(f->centralWidget()->size(), QSize(624, 436));
+}
+
+void TestStartup::accessibleWindows_data()
+{
+    QTest::addColumn<int>("window");
+    for (int i = 1; i <= 8; ++i)
+        QTest::newRow(qPrintable(QStringLiteral("Form%1").arg(i))) << i;
+}
+
+void TestStartup::accessibleWindows()
+{
+    QFETCH(int, window);
+    TestApp t;
+    const Windows& w = t.w();
+    QWidget* const windows[] = {w.form1, w.form2, w.form3, w.form4,
+                                w.form5, w.form6, w.form7, w.form8};
+    QWidget* form = windows[window - 1];
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(form);
+    QCOMPARE(iface->role(), QAccessible::Window);
+    QCOMPARE(iface->text(QAccessible::Name), form->windowTitle());
+    QSet<QString> buttonNames;
+    QStringList faults;
+    findAccessibilityFaults(iface, buttonNames, faults);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
+
+    if (form == w.form6) {
+        QAccessibleInterface* speed = QAccessible::queryAccessibleInterface(w.form6->UpDown1);
+        QCOMPARE(speed->role(), QAccessible::SpinBox);
+        speed->valueInterface()->setCurrentValue(7);
+        QCOMPARE(w.form6->Edit1->text(), QStringLiteral("7"));
+    }
+    if (form == w.form1) {
+        // The chord name panel reads its caption; its hint describes it.
+        QAccessibleInterface* panel = QAccessible::queryAccessibleInterface(w.form1->Panel1);
+        QCOMPARE(panel->text(QAccessible::Name), QStringLiteral("Scegli"));
+        QCOMPARE(panel->text(QAccessible::Description), QStringLiteral("Nome accordo"));
+        QAccessibleInterface* note = QAccessible::queryAccessibleInterface(w.form1->note);
+        QCOMPARE(note->text(QAccessible::Name), QStringLiteral("Note"));
+        QCOMPARE(note->text(QAccessible::Description), QStringLiteral("Scegli una nota"));
+    }
 }
 
 void TestStartup::colourTheme_data()
@@ -356,6 +441,46 @@ void TestStartup::shellCommands()
     QCOMPARE(calls[2].kind, QStringLiteral("url"));
     QVERIFY(calls[2].text.startsWith(QLatin1String("https://")));
     QCOMPARE(f->Guida1->shortcut(), QKeySequence(QStringLiteral("Ctrl+G")));
+}
+
+void TestStartup::commandKeys_data()
+{
+    QTest::addColumn<QKeySequence>("keys");
+    QTest::addColumn<QString>("focus");  // object name of the control with the focus
+    QTest::addColumn<QString>("effect"); // a prompt's kind, "menu" or "closed"
+    QTest::newRow("Ctrl+A in the title field") << QKeySequence("Ctrl+A") << "Edit1" << "open";
+    QTest::newRow("Ctrl+O") << QKeySequence("Ctrl+O") << "spazio" << "open";
+    // Saving an empty list ends in a notice.
+    QTest::newRow("Ctrl+S in the title field") << QKeySequence("Ctrl+S") << "Edit1" << "information";
+    QTest::newRow("F1") << QKeySequence("F1") << "Edit1" << "document";
+    QTest::newRow("Alt+F") << QKeySequence("Alt+F") << "Edit1" << "menu";
+    QTest::newRow("F10") << QKeySequence("F10") << "spazio" << "menu";
+    QTest::newRow("Ctrl+Q") << QKeySequence("Ctrl+Q") << "Edit1" << "closed";
+}
+
+void TestStartup::commandKeys()
+{
+    QFETCH(QKeySequence, keys);
+    QFETCH(QString, focus);
+    QFETCH(QString, effect);
+    TestApp t;
+    Form1* f = t.w().form1;
+    t.app->show();
+    f->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f));
+    QWidget* control = f->findChild<QWidget*>(focus);
+    control->setFocus();
+    QTest::keySequence(control, keys);
+    if (effect == "menu") {
+        QTRY_VERIFY(f->FileMenu->isVisible());
+        f->FileMenu->close();
+    } else if (effect == "closed") {
+        QVERIFY(!f->isVisible());
+    } else {
+        QCOMPARE(t.prompts.calls().size(), 1);
+        QCOMPARE(t.prompts.calls().first().kind, effect);
+    }
+    QVERIFY(!f->Edit1->hasSelectedText());
 }
 
 void TestStartup::configMissing()

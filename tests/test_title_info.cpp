@@ -242,10 +242,19 @@ void TestTitleInfo::fileNameLine()
     QCOMPARE(f->informationLines(), QStringList{line});
     QVERIFY(state.listModified);
 
+    // Both replacements are single steps that Ctrl+Z takes back.
+    QTest::mouseClick(f->Button3, Qt::LeftButton);
+    QVERIFY(f->informationLines().isEmpty());
+    QTest::keyClick(f->Memo1, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(f->informationLines(), QStringList{line});
+    QTest::keyClick(f->Memo1, Qt::Key_Z, Qt::ControlModifier);
+    const QStringList typed{"uno", "due", "tre"};
+    QCOMPARE(f->informationLines(), typed);
+
     // "Chiudi" hides the window; its text stays.
     QTest::mouseClick(f->Button1, Qt::LeftButton);
     QVERIFY(!f->isVisible());
-    QCOMPARE(f->informationLines(), QStringList{line});
+    QCOMPARE(f->informationLines(), typed);
 }
 
 void TestTitleInfo::refusedCharacters()

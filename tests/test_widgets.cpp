@@ -5,6 +5,7 @@
 #include "ui/radio_group.h"
 #include "ui/real_prompts.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFile>
 #include <QFileDialog>
@@ -19,7 +20,9 @@ class TestWidgets : public QObject
     Q_OBJECT
 private slots:
     void initTestCase() { initTestEnvironment(); }
+    void radioGroupEvents_data();
     void radioGroupEvents();
+    void radioButtonEvents_data();
     void radioButtonEvents();
     void pictureView_data();
     void pictureView();
@@ -27,28 +30,87 @@ private slots:
     void fileDialogModes();
 };
 
+namespace {
+
+// The ways a user selects a radio item; "code" is the program's own selection.
+enum class Means { Mouse, Space, Arrow, Toggle, Code };
+
+void select(RadioGroup& group, int index, Means means)
+{
+    QRadioButton* item = group.button(index);
+    switch (means) {
+    case Means::Mouse:
+        QTest::mouseClick(item, Qt::LeftButton);
+        break;
+    case Means::Space:
+        item->setFocus();
+        QTest::keyClick(item, Qt::Key_Space);
+        break;
+    case Means::Arrow:
+        // From the item above, which need not be selected.
+        QTest::keyClick(group.button(index - 1), Qt::Key_Down);
+        break;
+    case Means::Toggle:
+        QAccessible::queryAccessibleInterface(item)->actionInterface()->doAction(
+            QAccessibleActionInterface::toggleAction());
+        break;
+    case Means::Code:
+        group.setItemIndex(index);
+        break;
+    }
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Means)
+
+void TestWidgets::radioGroupEvents_data()
+{
+    QTest::addColumn<Means>("means");
+    QTest::newRow("mouse") << Means::Mouse;
+    QTest::newRow("space") << Means::Space;
+    QTest::newRow("arrow key") << Means::Arrow;
+    QTest::newRow("accessibility toggle") << Means::Toggle;
+    QTest::newRow("code") << Means::Code;
+}
+
 void TestWidgets::radioGroupEvents()
 {
+    QFETCH(Means, means);
     RadioGroup group(QStringLiteral("Note"), {"DO", "RE", "MI"});
     group.resize(97, 120);
     group.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&group));
+    group.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&group));
     QSignalSpy clicked(&group, &RadioGroup::clicked);
+    auto checkedItems = [&] {
+        QList<int> on;
+        for (int i = 0; i < group.count(); ++i) {
+            if (group.button(i)->isChecked())
+                on.append(i);
+        }
+        return on;
+    };
+    // Tab enters a group without selection at its first item.
+    QCOMPARE(group.button(0)->focusPolicy(), Qt::StrongFocus);
 
-    QTest::mouseClick(group.button(1), Qt::LeftButton);
+    select(group, 1, means);
     QCOMPARE(group.itemIndex(), 1);
     QCOMPARE(clicked.size(), 1);
     QCOMPARE(clicked.last().first().toInt(), 1);
-
-    // The item already selected raises nothing and stays selected.
-    QTest::mouseClick(group.button(1), Qt::LeftButton);
-    QCOMPARE(clicked.size(), 1);
-    QVERIFY(group.button(1)->isChecked());
-
-    QTest::mouseClick(group.button(2), Qt::LeftButton);
+    select(group, 2, means);
     QCOMPARE(group.itemIndex(), 2);
-    QVERIFY(!group.button(1)->isChecked());
+    QCOMPARE(checkedItems(), QList<int>{2});
     QCOMPARE(clicked.size(), 2);
+    // The item already selected raises nothing and stays selected.
+    select(group, 2, means);
+    QCOMPARE(checkedItems(), QList<int>{2});
+    QCOMPARE(clicked.size(), 2);
+    // Tab enters at the selected item; the arrows stop at the ends of the column.
+    QCOMPARE(group.button(2)->focusPolicy(), Qt::StrongFocus);
+    QCOMPARE(group.button(0)->focusPolicy() & Qt::TabFocus, 0);
+    QTest::keyClick(group.button(2), Qt::Key_Right);
+    QCOMPARE(group.itemIndex(), 2);
 
     // New item texts keep the selection silently; no selection from code is silent.
     group.setItems({"C", "D", "E"});
@@ -56,29 +118,56 @@ void TestWidgets::radioGroupEvents()
     QCOMPARE(group.itemIndex(), 2);
     group.setItemIndex(-1);
     QCOMPARE(group.itemIndex(), -1);
-    QVERIFY(!group.button(2)->isChecked());
+    QVERIFY(checkedItems().isEmpty());
     QCOMPARE(clicked.size(), 2);
+    QCOMPARE(group.button(0)->focusPolicy(), Qt::StrongFocus);
+    // The group is exclusive again after the silent clearing.
+    select(group, 1, Means::Mouse);
+    select(group, 0, Means::Mouse);
+    QCOMPARE(checkedItems(), QList<int>{0});
+    QCOMPARE(clicked.size(), 4);
+    for (int i = 0; i < group.count(); ++i)
+        QCOMPARE(QAccessible::queryAccessibleInterface(group.button(i))->role(),
+                 QAccessible::RadioButton);
+}
 
-    // Selecting an item from code is a selection change like any other.
-    group.setItemIndex(0);
-    QCOMPARE(clicked.size(), 3);
+void TestWidgets::radioButtonEvents_data()
+{
+    QTest::addColumn<Means>("means");
+    QTest::newRow("mouse") << Means::Mouse;
+    QTest::newRow("space") << Means::Space;
+    QTest::newRow("accessibility toggle") << Means::Toggle;
 }
 
 void TestWidgets::radioButtonEvents()
 {
-    RadioButton button(QStringLiteral("Spazio Vuoto"));
-    button.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&button));
+    QFETCH(Means, means);
+    QWidget box;
+    RadioButton button(QStringLiteral("Spazio Vuoto"), &box);
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(&button);
+    QCOMPARE(iface->role(), QAccessible::RadioButton);
     QSignalSpy selected(&button, &RadioButton::selected);
-    QTest::mouseClick(&button, Qt::LeftButton);
+    auto act = [&] {
+        if (means == Means::Mouse)
+            QTest::mouseClick(&button, Qt::LeftButton);
+        else if (means == Means::Space)
+            QTest::keyClick(&button, Qt::Key_Space);
+        else
+            iface->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    };
+    act();
     QVERIFY(button.isChecked());
     QCOMPARE(selected.size(), 1);
-    QTest::mouseClick(&button, Qt::LeftButton);
+    act();
     QVERIFY(button.isChecked());
     QCOMPARE(selected.size(), 1);
     button.deselect();
     QVERIFY(!button.isChecked());
     QCOMPARE(selected.size(), 1);
+    act();
+    QCOMPARE(selected.size(), 2);
 }
 
 void TestWidgets::pictureView_data()

@@ -8,6 +8,7 @@
 #include "riff/form8.h"
 #include "screensaver/form6.h"
 #include "screensaver/form7.h"
+#include "ui/accessibility.h"
 #include "ui/window_placement.h"
 
 #include <QApplication>
@@ -16,6 +17,7 @@
 CorvaltoApp::CorvaltoApp(AppContext& ctx, QObject* parent) : QObject(parent), m_ctx(ctx)
 {
     m_ctx.setApplicationTitle(AppContext::InitialTitle);
+    installAccessibility();
     Windows& w = m_ctx.windows;
     w.form1 = new Form1(m_ctx);
     w.form2 = new Form2(m_ctx);

@@ -20,6 +20,7 @@
 #include "ui/radio_button.h"
 #include "ui/radio_group.h"
 #include "ui/window_system.h"
+#include "ui/shortcut_priority.h"
 
 #include <QAction>
 #include <QApplication>
@@ -72,11 +73,13 @@ void keepOwnColours(QWidget* w)
     w->setPalette(p);
 }
 
-// Controls without a caption of their own are named for screen readers by their hint.
-void setHint(QWidget* w, const QString& hint)
+// The hint is what a screen reader gives as the control's description; a
+// control without a caption of its own is also named by it.
+void setHint(QWidget* w, const QString& hint, bool captioned = false)
 {
     w->setToolTip(hint);
-    if (w->accessibleName().isEmpty())
+    w->setAccessibleDescription(hint);
+    if (!captioned)
         w->setAccessibleName(hint);
 }
 
@@ -130,6 +133,12 @@ Form1::Form1(AppContext& ctx, QWidget* parent)
     m_documents = new DocumentController(*this);
     m_page = new PageController(*this);
     connectShellCommands();
+    // Ctrl+A opens a list and Ctrl+S saves it even from the title field, which
+    // would otherwise select its text or take the key for itself.
+    QList<QKeySequence> commandKeys;
+    for (const QAction* a : actions() + FileMenu->actions() + HelpMenu->actions())
+        commandKeys += a->shortcuts();
+    new ShortcutPriority(this, commandKeys);
 
     connect(Edit1, &QLineEdit::textChanged, this,
             [this](const QString& text) { guarded(m_ctx, this, [&] { titleChanged(text); }); });
@@ -165,7 +174,7 @@ void Form1::createControls(QWidget* client)
         Panel1->setPalette(p);
         Panel1->setAutoFillBackground(true);
     }
-    setHint(Panel1, QStringLiteral("Nome accordo"));
+    setHint(Panel1, QStringLiteral("Nome accordo"), true);
 
     BitBtn2 = named(new QPushButton(style()->standardIcon(QStyle::SP_FileDialogDetailedView),
                                     QStringLiteral("Riff Editor"), Panel1),
@@ -184,10 +193,10 @@ void Form1::createControls(QWidget* client)
 
     note = named(new RadioGroup(QStringLiteral("Note"), chords::noteLabels(false), client), "note");
     note->setGeometry(0, 61, 97, 356);
-    setHint(note, QStringLiteral("Scegli una nota"));
+    setHint(note, QStringLiteral("Scegli una nota"), true);
     toni = named(new RadioGroup(QStringLiteral("Tonalità"), chords::typeLabels(), client), "toni");
     toni->setGeometry(527, 61, 97, 356);
-    setHint(toni, QStringLiteral("Scegli una tonalità"));
+    setHint(toni, QStringLiteral("Scegli una tonalità"), true);
 
     Bevel1 = named(new QFrame(client), "Bevel1");
     Bevel1->setGeometry(103, 68, 235, 24);
@@ -217,6 +226,7 @@ void Form1::createControls(QWidget* client)
     gif = named(new PictureView(client), "gif");
     gif->setGeometry(128, 132, 183, 76);
     gif->setStyleSheet(QStringLiteral("background: white;"));
+    gif->setAccessibleName(QStringLiteral("Diteggiatura"));
     secpos = named(new QCheckBox(QStringLiteral("Seconda posizione"), client), "secpos");
     secpos->setStyleSheet(QStringLiteral("QCheckBox { background: white; color: rgb(0,128,0); }"));
     // Our font needs more than the designed 113 pixels for the caption: the box
@@ -365,18 +375,22 @@ void Form1::createMenus()
         return a;
     };
 
-    FileMenu = menuBar()->addMenu(QStringLiteral("File"));
+    FileMenu = menuBar()->addMenu(QStringLiteral("&File"));
     FileMenu->setObjectName(QStringLiteral("File1"));
-    Nuovalista1 = action("Nuovalista1", QStringLiteral("Nuova lista"), QKeySequence(QStringLiteral("Ctrl+N")));
-    Salva1 = action("Salva1", QStringLiteral("Salva lista..."));
-    Salvaconnome1 = action("Salvaconnome1", QStringLiteral("Salva lista con nome..."),
+    Nuovalista1 = action("Nuovalista1", QStringLiteral("&Nuova lista"),
+                         QKeySequence(QStringLiteral("Ctrl+N")));
+    Salva1 = action("Salva1", QStringLiteral("&Salva lista..."));
+    Salvaconnome1 = action("Salvaconnome1", QStringLiteral("Salva lista con no&me..."),
                            QKeySequence(QStringLiteral("Ctrl+S")));
-    Apri1 = action("Apri1", QStringLiteral("Apri lista..."), QKeySequence(QStringLiteral("Ctrl+A")));
-    Filerecenti1 = action("Filerecenti1", QStringLiteral("File recenti..."));
-    Informazionilistaaggiuntive1 = action("Informazionilistaaggiuntive1",
-                                          QStringLiteral("Informazioni lista aggiuntive"),
-                                          QKeySequence(QStringLiteral("Ctrl+I")));
-    Esci1 = action("Esci1", QStringLiteral("Esci"));
+    Apri1 =
+        action("Apri1", QStringLiteral("&Apri lista..."), QKeySequence(QStringLiteral("Ctrl+A")));
+    Apri1->setShortcuts(
+        {QKeySequence(QStringLiteral("Ctrl+A")), QKeySequence(QStringLiteral("Ctrl+O"))});
+    Filerecenti1 = action("Filerecenti1", QStringLiteral("File &recenti..."));
+    Informazionilistaaggiuntive1 =
+        action("Informazionilistaaggiuntive1", QStringLiteral("&Informazioni lista aggiuntive"),
+               QKeySequence(QStringLiteral("Ctrl+I")));
+    Esci1 = action("Esci1", QStringLiteral("&Esci"), QKeySequence(QStringLiteral("Ctrl+Q")));
     FileMenu->addAction(Nuovalista1);
     FileMenu->addSeparator();
     FileMenu->addAction(Salva1);
@@ -388,24 +402,26 @@ void Form1::createMenus()
     FileMenu->addSeparator();
     FileMenu->addAction(Esci1);
 
-    HelpMenu = menuBar()->addMenu(QStringLiteral("Help"));
+    HelpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
     HelpMenu->setObjectName(QStringLiteral("Help1"));
-    Guida1 = action("Guida1", QStringLiteral("Guida"), QKeySequence(QStringLiteral("Ctrl+G")));
-    Info1 = action("Info1", QStringLiteral("About"));
+    Guida1 = action("Guida1", QStringLiteral("&Guida"), QKeySequence(QStringLiteral("Ctrl+G")));
+    Guida1->setShortcuts(
+        {QKeySequence(QStringLiteral("Ctrl+G")), QKeySequence(QKeySequence::HelpContents)});
+    Info1 = action("Info1", QStringLiteral("&About"));
     HelpMenu->addAction(Guida1);
     HelpMenu->addSeparator();
     HelpMenu->addAction(Info1);
 
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    Informazionilistaaggiuntive2 = action("Informazionilistaaggiuntive2",
-                                          QStringLiteral("Informazioni lista aggiuntive..."));
-    Nuovalista2 = action("Nuovalista2", QStringLiteral("Nuova lista"));
-    Salvalista1 = action("Salvalista1", QStringLiteral("Salva lista..."));
-    Salvalistaconnome1 = action("Salvalistaconnome1", QStringLiteral("Salva lista con nome..."));
-    Aprilista1 = action("Aprilista1", QStringLiteral("Apri lista..."));
-    Filerecenti2 = action("Filerecenti2", QStringLiteral("File recenti..."));
-    Esci2 = action("Esci2", QStringLiteral("Esci"));
+    Informazionilistaaggiuntive2 =
+        action("Informazionilistaaggiuntive2", QStringLiteral("&Informazioni lista aggiuntive..."));
+    Nuovalista2 = action("Nuovalista2", QStringLiteral("&Nuova lista"));
+    Salvalista1 = action("Salvalista1", QStringLiteral("&Salva lista..."));
+    Salvalistaconnome1 = action("Salvalistaconnome1", QStringLiteral("Salva lista con no&me..."));
+    Aprilista1 = action("Aprilista1", QStringLiteral("&Apri lista..."));
+    Filerecenti2 = action("Filerecenti2", QStringLiteral("File &recenti..."));
+    Esci2 = action("Esci2", QStringLiteral("&Esci"));
     PopupMenu1->addAction(Informazionilistaaggiuntive2);
     PopupMenu1->addSeparator();
     PopupMenu1->addAction(Nuovalista2);
@@ -428,6 +444,11 @@ void Form1::createMenus()
     }
     freccia->setMenu(recenti);
     freccia->setPopupMode(QToolButton::InstantPopup);
+
+    // F10 opens the first menu, as in most desktop programs.
+    auto* menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(menuKey, &QShortcut::activated, this,
+            [this] { menuBar()->setActiveAction(FileMenu->menuAction()); });
 }
 
 void Form1::connectShellCommands()

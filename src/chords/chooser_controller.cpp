@@ -36,6 +36,8 @@ ChooserController::ChooserController(Form1& form) : QObject(&form), m_form(form)
     bind(m_form.secpos, &QCheckBox::toggled, &ChooserController::secposClick);
     bind(m_form.spazio, &RadioButton::selected, &ChooserController::spazioClick);
     bind(m_form.americana, &QCheckBox::toggled, &ChooserController::americanaClick);
+    connect(m_form.gif, &PictureView::pictureChanged, this, &ChooserController::describePicture);
+    describePicture();
 }
 
 void ChooserController::noteClick()
@@ -76,7 +78,6 @@ void ChooserController::selectionClick(Group group)
     if (caption != listediting::NothingChosen) {
         const QString hint = FingeringHint + caption;
         m_form.gif->setToolTip(hint);
-        m_form.gif->setAccessibleName(hint);
         m_form.Shape1->setToolTip(hint);
     }
 }
@@ -95,7 +96,6 @@ void ChooserController::spazioClick()
     if (!m_form.spazio->isChecked())
         return;
     m_form.gif->setToolTip(QString());
-    m_form.gif->setAccessibleName(QString());
     m_form.Shape1->setToolTip(QString());
     m_form.gif->clearPicture();
     m_form.note->setItemIndex(-1);
@@ -119,6 +119,16 @@ void ChooserController::untickSecondPosition()
         m_form.secpos->setChecked(false);
     }
     secposClick();
+}
+
+// Unlike the hint, which only a choice in the groups sets, the description a
+// screen reader gives the picture follows every picture shown, a list entry's
+// included; the name panel already holds that chord when its picture loads.
+void ChooserController::describePicture()
+{
+    m_form.gif->setAccessibleDescription(m_form.gif->hasPicture()
+                                             ? FingeringHint + m_form.Panel1->text()
+                                             : QStringLiteral("Nessun accordo"));
 }
 
 void ChooserController::setSecondPositionColour(bool ticked)

@@ -28,6 +28,7 @@ private:
     enum class Group { Note, Toni };
 
     void selectionClick(Group group);
+    void describePicture();
     void setSecondPositionColour(bool ticked);
     void showPendingPicture();
 

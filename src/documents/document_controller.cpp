@@ -306,7 +306,6 @@ void DocumentController::newList()
 
     // Hints off: the fingering hint returns with the next chord chosen.
     f.gif->setToolTip(QString());
-    f.gif->setAccessibleName(QString());
     f.Shape1->setToolTip(QString());
     f.ProgressBar1->setValue(0);
     f.gif->clearPicture();

@@ -16,6 +16,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QTextBlock>
+#include <QTextCursor>
 #include <QTextLayout>
 
 namespace {
@@ -77,7 +78,7 @@ Form5::Form5(AppContext& ctx, QWidget* parent)
     connect(Button4, &QPushButton::clicked, this,
             [this] { guarded(m_ctx, this, [this] { fileNameLine(); }); });
     connect(Button3, &QPushButton::clicked, this,
-            [this] { guarded(m_ctx, this, [this] { clearInformation(); }); });
+            [this] { guarded(m_ctx, this, [this] { replaceText(QString()); }); });
     connect(Button1, &QPushButton::clicked, this,
             [this] { guarded(m_ctx, this, [this] { closeWindow(); }); });
 
@@ -139,8 +140,19 @@ void Form5::showWindow()
 void Form5::fileNameLine()
 {
     const DocumentState& state = m_ctx.windows.form1->document();
-    Memo1->setPlainText(state.listFromFile ? state.currentListFile
-                                           : state.currentListFile + NewListSuffix);
+    replaceText(state.listFromFile ? state.currentListFile : state.currentListFile + NewListSuffix);
+}
+
+// One step the user can undo with Ctrl+Z, unlike the replacement by an opened
+// or new list. The text counts as changed even when it was already this one.
+void Form5::replaceText(const QString& text)
+{
+    QTextCursor cursor(Memo1->document());
+    cursor.beginEditBlock();
+    cursor.select(QTextCursor::Document);
+    cursor.insertText(text);
+    cursor.endEditBlock();
+    textChanged();
 }
 
 void Form5::closeWindow()

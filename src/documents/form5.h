@@ -34,6 +34,7 @@ public:
 
 private:
     void fileNameLine();
+    void replaceText(const QString& text);
     void closeWindow();
     void textChanged();
     void refuseCharacter(const QString& character);

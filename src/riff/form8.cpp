@@ -134,6 +134,9 @@ void Form8::createGrid()
         clear->setGeometry(LineLeft + ColumnPitch * tablature::Steps + LineWidth + 3, y, 21,
                            CellHeight);
         clear->setToolTip(QStringLiteral("Cancella la riga"));
+        // Six buttons read "X": screen readers tell them apart by their string.
+        clear->setAccessibleName(
+            QStringLiteral("Cancella corda %1 (%2)").arg(r + 1).arg(names.at(r).trimmed()));
         rowClearButtons.append(clear);
     }
 

@@ -102,8 +102,9 @@ QWidget* Form6::createDirect3DTab()
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     GroupBox1->setGeometry(4, 2, 355, 166);
 
-    label(QStringLiteral("Oggetto 3D:"), GroupBox1, {8, 16, 156, 14});
+    auto* oggLabel = label(QStringLiteral("Oggetto 3D:"), GroupBox1, {8, 16, 156, 14});
     ogg = new QComboBox(GroupBox1);
+    oggLabel->setBuddy(ogg);
     ogg->setObjectName(QStringLiteral("ogg"));
     ogg->setEditable(true);
     ogg->setInsertPolicy(QComboBox::NoInsert);
@@ -111,8 +112,10 @@ QWidget* Form6::createDirect3DTab()
         ogg->addItem(c.itemText);
     ogg->setGeometry(8, 30, 152, 22);
 
-    label(QStringLiteral("Risoluzione dello schermo:"), GroupBox1, {8, 55, 156, 14});
+    auto* risLabel =
+        label(QStringLiteral("Risoluzione dello schermo:"), GroupBox1, {8, 55, 156, 14});
     ris = new QComboBox(GroupBox1);
+    risLabel->setBuddy(ris);
     ris->setObjectName(QStringLiteral("ris"));
     ris->setEditable(true);
     ris->setInsertPolicy(QComboBox::NoInsert);
@@ -137,14 +140,16 @@ QWidget* Form6::createDirect3DTab()
     zbuffer->setObjectName(QStringLiteral("zbuffer"));
     zbuffer->setGeometry(8, 142, 72, 18);
     zbuffer->setChecked(true);
-    label(QStringLiteral("Velocità:"), GroupBox1, {84, 144, 48, 14});
+    auto* speedLabel = label(QStringLiteral("Velocità:"), GroupBox1, {84, 144, 48, 14});
     Edit1 = new QLineEdit(GroupBox1);
+    speedLabel->setBuddy(Edit1);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setGeometry(132, 141, 22, 20);
     UpDown1 = new UpDown(1, 10, 1, GroupBox1);
     UpDown1->setObjectName(QStringLiteral("UpDown1"));
     UpDown1->setGeometry(154, 141, 14, 20);
     UpDown1->setAssociate(Edit1);
+    UpDown1->setValueName(QStringLiteral("Velocità"));
 
     PageControl1 = new QTabWidget(GroupBox1);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
@@ -155,10 +160,12 @@ QWidget* Form6::createDirect3DTab()
     PageControl1->tabBar()->setFont(small);
     PageControl1->setUsesScrollButtons(false);
     PageControl1->addTab(createLightTab(QStringLiteral("Settaggi Luci Oggetto"),
-                                        QStringLiteral("luc"), m_objectLight),
+                                        QStringLiteral("luc"), m_objectLight,
+                                        QStringLiteral("luci oggetto")),
                          QStringLiteral("Luci Oggetto"));
     PageControl1->addTab(createLightTab(QStringLiteral("Settaggi Luci Ambientali"),
-                                        QStringLiteral("amb"), m_ambientLight),
+                                        QStringLiteral("amb"), m_ambientLight,
+                                        QStringLiteral("luci ambientali")),
                          QStringLiteral("Luci Ambientali"));
 
     auto* warning = label(
@@ -183,7 +190,8 @@ QWidget* Form6::createDirect3DTab()
     return page;
 }
 
-QWidget* Form6::createLightTab(const QString& caption, const QString& prefix, LightControls& c)
+QWidget* Form6::createLightTab(const QString& caption, const QString& prefix, LightControls& c,
+                               const QString& lights)
 {
     auto* page = new QWidget;
     auto* group = new QGroupBox(caption, page);
@@ -193,14 +201,17 @@ QWidget* Form6::createLightTab(const QString& caption, const QString& prefix, Li
     const QString captions[3] = {QStringLiteral("R"), QStringLiteral("V"), QStringLiteral("B")};
     for (int i = 0; i < 3; ++i) {
         const int y = 20 + 30 * i;
-        label(captions[i], group, {8, y + 3, 12, 14});
+        auto* fieldLabel = label(captions[i], group, {8, y + 3, 12, 14});
         c.fields[i] = new QLineEdit(group);
+        fieldLabel->setBuddy(c.fields[i]);
         c.fields[i]->setObjectName(QStringLiteral("e") + prefix + letters[i]);
         c.fields[i]->setGeometry(20, y, 24, 20);
         c.upDowns[i] = new UpDown(1, 10, 1, group);
         c.upDowns[i]->setObjectName(prefix + letters[i] + QStringLiteral("UpDown"));
         c.upDowns[i]->setGeometry(44, y, 14, 20);
         c.upDowns[i]->setAssociate(c.fields[i]);
+        // Both light tabs have R, V and B: the arrows say which lights they step.
+        c.upDowns[i]->setValueName(QStringLiteral("%1 %2").arg(captions[i], lights));
     }
     c.definite = new QRadioButton(QStringLiteral("Definite"), group);
     c.definite->setObjectName(prefix + QStringLiteral("defin"));
@@ -260,6 +271,8 @@ QWidget* Form6::createInfoTab()
     Button3 = new QPushButton(QStringLiteral("Chiudi"), page);
     Button3->setObjectName(QStringLiteral("Button3"));
     Button3->setGeometry(144, 214, 75, 24);
+    // The Direct3D page has a "Chiudi" of its own.
+    Button3->setAccessibleName(QStringLiteral("Chiudi Info"));
     return page;
 }
 

@@ -96,7 +96,8 @@ private:
     };
 
     QWidget* createDirect3DTab();
-    QWidget* createLightTab(const QString& caption, const QString& prefix, LightControls& c);
+    QWidget* createLightTab(const QString& caption, const QString& prefix, LightControls& c,
+                            const QString& lights);
     QWidget* createInfoTab();
     void FormCreate();
     void enableLightFields(const LightControls& c, bool enabled);

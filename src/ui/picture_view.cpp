@@ -31,6 +31,7 @@ void PictureView::load(const QString& path)
         clearPicture();
         setPixmap(QPixmap::fromImage(image));
         m_fileName = path;
+        emit pictureChanged();
         return;
     }
 
@@ -52,6 +53,7 @@ void PictureView::load(const QString& path)
         setPixmap(QPixmap::fromImage(first));
     }
     m_fileName = path;
+    emit pictureChanged();
 }
 
 void PictureView::clearPicture()
@@ -64,6 +66,7 @@ void PictureView::clearPicture()
     }
     clear();
     m_fileName.clear();
+    emit pictureChanged();
 }
 
 void PictureView::mouseReleaseEvent(QMouseEvent* event)

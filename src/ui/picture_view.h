@@ -23,6 +23,8 @@ public:
 
 signals:
     void clickedPicture();
+    // After every load that succeeded and every clearing.
+    void pictureChanged();
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;

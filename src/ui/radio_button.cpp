@@ -4,14 +4,15 @@
 
 RadioButton::RadioButton(const QString& text, QWidget* parent) : QRadioButton(text, parent)
 {
-    setAutoExclusive(false);
-    connect(this, &QAbstractButton::clicked, this, [this](bool checked) {
-        if (!checked) {
-            const QSignalBlocker blocker(this);
-            setChecked(true);
+    // A radio button alone in its container could be unchecked by a click or a
+    // screen reader's toggle; only deselect() may do that.
+    connect(this, &QAbstractButton::toggled, this, [this](bool checked) {
+        if (checked) {
+            emit selected();
             return;
         }
-        emit selected();
+        const QSignalBlocker blocker(this);
+        setChecked(true);
     });
 }
 

@@ -3,8 +3,9 @@
 #include <QRadioButton>
 
 // A radio button standing alone in its container, with the toolkit's rules:
-// becoming selected by the user emits selected(); deselecting it from code
-// emits nothing; clicking it while selected changes nothing.
+// becoming selected by any means (a click, Space, an accessibility action)
+// emits selected(); deselecting it from code emits nothing; clicking it while
+// selected changes nothing.
 class RadioButton : public QRadioButton
 {
     Q_OBJECT

@@ -1,12 +1,15 @@
 #include "ui/radio_group.h"
 
 #include <QButtonGroup>
+#include <QKeyEvent>
 #include <QRadioButton>
 #include <QSignalBlocker>
 
 namespace {
 
-// The whole row of an item takes the click, not only its circle and text.
+// The whole row of an item takes the click, not only its circle and text. The
+// arrow keys select the previous or next item of the column, as a click on it
+// would, even while the group has no selection yet.
 class RadioItem : public QRadioButton
 {
 public:
@@ -14,6 +17,31 @@ public:
 
 protected:
     bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        int step = 0;
+        switch (event->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Left:
+            step = -1;
+            break;
+        case Qt::Key_Down:
+        case Qt::Key_Right:
+            step = 1;
+            break;
+        default:
+            QRadioButton::keyPressEvent(event);
+            return;
+        }
+        const QList<QAbstractButton*> items = group()->buttons();
+        const int next = static_cast<int>(items.indexOf(this)) + step;
+        // The ends of the column do not wrap round.
+        if (next < 0 || next >= items.size())
+            return;
+        items.at(next)->setFocus(step < 0 ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+        items.at(next)->click();
+    }
 };
 
 } // namespace
@@ -21,16 +49,22 @@ protected:
 RadioGroup::RadioGroup(const QString& caption, const QStringList& items, QWidget* parent)
     : QGroupBox(caption, parent), m_group(new QButtonGroup(this))
 {
-    // Exclusivity is kept by hand so that the group can show no selection.
-    m_group->setExclusive(false);
     for (int i = 0; i < items.size(); ++i) {
         auto* b = new RadioItem(items.at(i), this);
         b->setObjectName(QStringLiteral("item%1").arg(i));
-        b->setAutoExclusive(false);
         m_group->addButton(b, i);
         m_buttons.append(b);
     }
-    connect(m_group, &QButtonGroup::idClicked, this, &RadioGroup::onButtonClicked);
+    // A selection made by any means (click, key, an accessibility action, code)
+    // is seen here once, when the new item becomes checked.
+    connect(m_group, &QButtonGroup::idToggled, this, [this](int index, bool checked) {
+        if (checked && index != m_index) {
+            m_index = index;
+            updateTabStop();
+            emit clicked(index);
+        }
+    });
+    updateTabStop();
     layoutItems();
 }
 
@@ -38,13 +72,21 @@ void RadioGroup::setItemIndex(int index)
 {
     if (index < -1 || index >= count() || index == m_index)
         return;
-    m_index = index;
-    for (int i = 0; i < count(); ++i) {
-        const QSignalBlocker blocker(m_buttons[i]);
-        m_buttons[i]->setChecked(i == index);
+    if (index >= 0) {
+        m_buttons[index]->setChecked(true);
+        return;
     }
-    if (index >= 0)
-        emit clicked(index);
+    // An exclusive group cannot uncheck its item: it stops being exclusive for
+    // that one silent step.
+    const int previous = m_index;
+    m_index = -1;
+    m_group->setExclusive(false);
+    {
+        const QSignalBlocker blocker(m_buttons[previous]);
+        m_buttons[previous]->setChecked(false);
+    }
+    m_group->setExclusive(true);
+    updateTabStop();
 }
 
 void RadioGroup::setItems(const QStringList& items)
@@ -61,15 +103,12 @@ QStringList RadioGroup::items() const
     return texts;
 }
 
-void RadioGroup::onButtonClicked(int index)
+// Tab enters the group at its selected item, or at the first while none is.
+void RadioGroup::updateTabStop()
 {
-    if (index == m_index) {
-        // A click on the selected item leaves it selected and raises nothing.
-        const QSignalBlocker blocker(m_buttons[index]);
-        m_buttons[index]->setChecked(true);
-        return;
-    }
-    setItemIndex(index);
+    const int stop = m_index >= 0 ? m_index : 0;
+    for (int i = 0; i < count(); ++i)
+        m_buttons[i]->setFocusPolicy(i == stop ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 void RadioGroup::resizeEvent(QResizeEvent* event)

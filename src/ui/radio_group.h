@@ -8,9 +8,11 @@ class QButtonGroup;
 class QRadioButton;
 
 // A captioned group of radio items in one column, with the toolkit's rules:
-// selecting a different item (by the user or by code) emits clicked(index);
-// clicking the item already selected emits nothing; setting no selection from
-// code emits nothing; replacing the item texts keeps the selection silently.
+// selecting a different item (by a click, the keyboard, an accessibility action
+// or code) emits clicked(index) once; clicking the item already selected emits
+// nothing; setting no selection from code emits nothing; replacing the item
+// texts keeps the selection silently. Tab enters the group at its selected
+// item (the first while none is) and the arrow keys move the selection.
 class RadioGroup : public QGroupBox
 {
     Q_OBJECT
@@ -33,7 +35,7 @@ protected:
 
 private:
     void layoutItems();
-    void onButtonClicked(int index);
+    void updateTabStop();
 
     QButtonGroup* m_group;
     QList<QRadioButton*> m_buttons;

@@ -1,5 +1,6 @@
 #include "ui/up_down.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QToolButton>
@@ -33,6 +34,13 @@ void UpDown::setAssociate(QLineEdit* edit)
     showPosition();
 }
 
+void UpDown::setValueName(const QString& value)
+{
+    setAccessibleName(value);
+    m_up->setAccessibleName(QStringLiteral("Aumenta ") + value);
+    m_down->setAccessibleName(QStringLiteral("Diminuisci ") + value);
+}
+
 void UpDown::setPosition(int position)
 {
     position = std::clamp(position, m_minimum, m_maximum);
@@ -40,6 +48,8 @@ void UpDown::setPosition(int position)
         return;
     m_position = position;
     showPosition();
+    QAccessibleValueChangeEvent changed(this, m_position);
+    QAccessible::updateAccessibility(&changed);
     emit positionChanged(m_position);
 }
 

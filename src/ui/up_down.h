@@ -25,6 +25,10 @@ public:
     void stepUp() { setPosition(m_position + 1); }
     void stepDown() { setPosition(m_position - 1); }
 
+    // Screen readers name the control after the value it steps, and its arrows
+    // "Aumenta <value>" and "Diminuisci <value>".
+    void setValueName(const QString& value);
+
     QToolButton* upButton() const { return m_up; }
     QToolButton* downButton() const { return m_down; }
 
