@@ -177,7 +177,7 @@ void Form7::FormKeyDown(int key)
     if (key != Qt::Key_Escape)
         return;
     hide();
-    QDir::setCurrent(m_ctx.programDir);
+    QDir::setCurrent(m_ctx.dataFolder());
     while (QGuiApplication::overrideCursor())
         QGuiApplication::restoreOverrideCursor();
     DXDraw->finalize();
