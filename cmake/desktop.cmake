@@ -49,10 +49,9 @@ set(CPACK_PACKAGE_NAME corvalto)
 set(CPACK_PACKAGE_VENDOR Virmosk)
 set(CPACK_PACKAGE_CONTACT "Virmosk <virmosk@virmosk.example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "prontuario di accordi per chitarristi")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "prontuario di accordi per chitarristi
- Corvalto mostra nome e diteggiatura di 144 accordi per chitarra, raccoglie
- gli accordi in liste salvate come file .qvl e stampabili come pagina HTML,
- scrive riff in tablatura e ha uno screen saver in 3D.")
+set(CPACK_PACKAGE_DESCRIPTION "Corvalto mostra nome e diteggiatura di 144 accordi per chitarra, raccoglie
+gli accordi in liste salvate come file .qvl e stampabili come pagina HTML,
+scrive riff in tablatura e ha uno screen saver in 3D.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -9,9 +9,13 @@ PROGRAM="$ROOT/build/release/corvalto"
 OUT="${1:-$ROOT/docs/screenshot.png}"
 [ -x "$PROGRAM/corvalto" ] || { echo "run 'make build' first" >&2; exit 1; }
 
-WORK=$(mktemp -d)
+# A fixed folder, since its path shows in the status bar.
+WORK=/tmp/corvalto
+rm -rf "$WORK"
+mkdir -p "$WORK"
 trap 'rm -rf "$WORK"' EXIT
 cp -r "$PROGRAM" "$WORK/corvalto"
+rm -f "$WORK/corvalto/liste/"* "$WORK/corvalto/riff/"*
 : > "$WORK/corvalto/config.ini"
 # A list file: title, count, entries, their pictures, then the information.
 printf '%s\r\n' "Il mio primo giro" 7 "DO Maggiore" "LA Minore" "RE Minore" "SOL 7" "-" \
