@@ -33,7 +33,6 @@ desktop-file-utils
 appstream
 shared-mime-info
 dpkg-dev
-fakeroot
 file
 "
 
