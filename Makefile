@@ -3,7 +3,7 @@ RELEASE_DIR := build/release
 TEST_DIR    := build/test
 JOBS        ?= $(shell nproc)
 
-.PHONY: run test build deps bench clean
+.PHONY: run test build deps bench package clean
 
 deps:
 	@./scripts/install-deps.sh
@@ -23,6 +23,10 @@ test: deps
 
 bench: build
 	$(RELEASE_DIR)/bench/corvalto-bench
+
+# The .deb of the installed layout, left in build/.
+package: build
+	cpack --config $(RELEASE_DIR)/CPackConfig.cmake -B build
 
 clean:
 	rm -rf build

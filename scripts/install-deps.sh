@@ -29,6 +29,12 @@ fonts-texgyre
 fonts-dejavu-core
 fonts-dejavu-extra
 libgl1-mesa-dri
+librsvg2-bin
+desktop-file-utils
+appstream
+shared-mime-info
+dpkg-dev
+file
 "
 
 # --list prints the package names, one a line, for the build's own checks.

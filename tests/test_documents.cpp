@@ -231,6 +231,7 @@ private slots:
     void openRecentOpensFileChosen();
     void cleanBannerMissing_data();
     void cleanBannerMissing();
+    void commandLineOpensAsDialog();
     void pendingPictureAfterLoad_data();
     void pendingPictureAfterLoad();
     void pathsOutsideCodePage();
@@ -887,14 +888,17 @@ void TestDocuments::badFileLeavesDocumentAsItWas()
     const Snapshot before = snapshot(t);
     const QString expected = message.contains("%1") ? message.arg(bad) : message;
 
-    for (int way = 0; way < 2; ++way) {
+    // The open dialog, the recent file, and the same path given on the command line.
+    for (int way = 0; way < 3; ++way) {
         t.prompts.clear();
         t.prompts.answer(Prompts::Answer::No);
         if (way == 0) {
             t.prompts.chooseFile(bad);
             f->Aprilista1->trigger();
-        } else {
+        } else if (way == 1) {
             f->file21->trigger();
+        } else {
+            t.app->openListFile(bad);
         }
         QCOMPARE(t.prompts.texts("error"), QStringList{expected});
         QCOMPARE(t.prompts.calls().last().caption, t.ctx.applicationTitle);
@@ -940,6 +944,39 @@ void TestDocuments::appendedExtensionAsksBeforeReplacing()
     f->Salvaconnome1->trigger();
     QVERIFY(t.prompts.texts("question").isEmpty());
     QCOMPARE(bytesOf(existing), reference("canzone_noinfo.qvl"));
+}
+
+void TestDocuments::commandLineOpensAsDialog()
+{
+    const QString name = QStringLiteral("canzone.qvl");
+    const QStringList recent{QStringLiteral("/liste/a.qvl")};
+    QList<QStringList> captions, configs;
+    QList<QStringList> lines;
+    for (bool fromCommandLine : {false, true}) {
+        TestApp t;
+        Form1* f = t.w().form1;
+        t.folder->writeConfig(recent);
+        f->recentFiles().load(recent);
+        const QString path = t.folder->file("liste/" + name);
+        writeBytes(path, reference(name));
+        if (fromCommandLine) {
+            t.app->openListFile(path);
+        } else {
+            t.prompts.chooseFile(path);
+            f->Apri1->trigger();
+        }
+        QCOMPARE(t.prompts.texts("error"), QStringList());
+        captions.append({f->windowTitle().replace(path, "<path>"),
+                         f->statusText().replace(path, "<path>"), f->Edit1->text()});
+        configs.append(
+            textfile::readLines(t.folder->file("config.ini")).replaceInStrings(path, "<path>"));
+        lines.append(f->list().lines());
+    }
+    QCOMPARE(captions[1], captions[0]);
+    QCOMPARE(configs[1], configs[0]);
+    QCOMPARE(configs[1], (QStringList{"<path>", "/liste/a.qvl"}));
+    QCOMPARE(lines[1], lines[0]);
+    QCOMPARE(captions[1][0], Caption + name);
 }
 
 void TestDocuments::openRecentOpensFileChosen()

@@ -177,6 +177,12 @@ void TestStartup::windowsAtStart()
                                  t.w().form6, t.w().form7, t.w().form8};
     for (QWidget* w : others)
         QVERIFY2(!w->isVisible(), qPrintable(w->objectName()));
+    // Every window carries the program's icon, from the menu size up.
+    for (QWidget* w : others + QList<QWidget*>{f}) {
+        const QList<QSize> sizes = w->windowIcon().availableSizes();
+        QVERIFY2(sizes.contains(QSize(16, 16)) && sizes.contains(QSize(256, 256)),
+                 qPrintable(w->objectName()));
+    }
     QCOMPARE(t.w().form2->windowTitle(), QStringLiteral("About"));
     QCOMPARE(t.w().form3->windowTitle(), QStringLiteral("Pagina anteprima lista (Html)"));
     QCOMPARE(t.w().form4->windowTitle(), QStringLiteral("Titolo lista"));

@@ -36,9 +36,15 @@ struct AppContext
     static inline const QString InitialTitle = QStringLiteral("Corvalto 3.0");
 
     Prompts* prompts = nullptr;
-    // The folder of the executable with a trailing "/", set before the main
-    // window's start-up steps read it.
+    // The folder of imm/ and the help document with a trailing "/", set before
+    // the main window's start-up steps read it: the executable's folder when
+    // portable, <prefix>/share/corvalto/ when installed (ProgramLayout).
     QString programDir;
+    // config.ini with its full path; empty means config.ini in programDir.
+    QString configFile;
+    // The folder holding liste/ and riff/, made the working directory again
+    // when the screen saver ends; empty means programDir.
+    QString dataDir;
     // The application title (task-bar text); it scrolls and captions error reports.
     QString applicationTitle = InitialTitle;
     // Gives the seed of the random generator at start-up; defaults to the time of
@@ -55,6 +61,12 @@ struct AppContext
         if (onTitleChanged)
             onTitleChanged(title);
     }
+
+    QString configPath() const
+    {
+        return configFile.isEmpty() ? programDir + QStringLiteral("config.ini") : configFile;
+    }
+    QString dataFolder() const { return dataDir.isEmpty() ? programDir : dataDir; }
 
     // A uniformly distributed integer in 0..max from the program's one generator.
     int draw(int max)

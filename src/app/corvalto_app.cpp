@@ -2,6 +2,7 @@
 
 #include "app/form1.h"
 #include "app/form2.h"
+#include "documents/document_controller.h"
 #include "documents/form4.h"
 #include "documents/form5.h"
 #include "htmlpage/form3.h"
@@ -9,6 +10,7 @@
 #include "screensaver/form6.h"
 #include "screensaver/form7.h"
 #include "ui/accessibility.h"
+#include "ui/guard.h"
 #include "ui/window_placement.h"
 
 #include <QApplication>
@@ -17,6 +19,7 @@
 CorvaltoApp::CorvaltoApp(AppContext& ctx, QObject* parent) : QObject(parent), m_ctx(ctx)
 {
     m_ctx.setApplicationTitle(AppContext::InitialTitle);
+    QApplication::setWindowIcon(icon());
     installAccessibility();
     Windows& w = m_ctx.windows;
     w.form1 = new Form1(m_ctx);
@@ -48,6 +51,20 @@ void CorvaltoApp::show()
 {
     centreOnScreen(m_ctx.windows.form1);
     m_ctx.windows.form1->show();
+}
+
+void CorvaltoApp::openListFile(const QString& path)
+{
+    Form1* form1 = m_ctx.windows.form1;
+    guarded(m_ctx, form1, [form1, &path] { form1->documents().openChosenList(path); });
+}
+
+QIcon CorvaltoApp::icon()
+{
+    QIcon icon;
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));
+    return icon;
 }
 
 void CorvaltoApp::installFonts()

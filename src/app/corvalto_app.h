@@ -2,6 +2,7 @@
 
 #include "app/app_context.h"
 
+#include <QIcon>
 #include <QObject>
 
 // The running program: creates the eight windows in their fixed order, shows
@@ -15,12 +16,17 @@ public:
     ~CorvaltoApp() override;
 
     void show();
+    // Opens a list given on the command line as "Apri lista..." opens the one
+    // chosen in its dialog, with the same checks and messages.
+    void openListFile(const QString& path);
     const Windows& windows() const { return m_ctx.windows; }
     AppContext& context() { return m_ctx; }
 
     // Fonts the program asks for, with the substitutes that look the same on
     // every Linux desktop, and the application-wide 8-point sans-serif.
     static void installFonts();
+    // The program's icon at every size it is drawn in.
+    static QIcon icon();
 
 private:
     AppContext& m_ctx;

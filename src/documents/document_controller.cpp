@@ -205,7 +205,12 @@ void DocumentController::openList()
     const std::optional<QString> chosen = m_form.context().prompts->openFileName(&m_form, dialog);
     if (!chosen)
         return;
-    loadListFile(*chosen, [this, &chosen] { recordRecent(*chosen); });
+    openChosenList(*chosen);
+}
+
+void DocumentController::openChosenList(const QString& path)
+{
+    loadListFile(path, [this, &path] { recordRecent(path); });
 }
 
 void DocumentController::openRecent(int k)
@@ -356,6 +361,5 @@ void DocumentController::recordRecent(const QString& path)
 
 void DocumentController::writeRecentFiles()
 {
-    textfile::writeLines(m_form.programDir() + QStringLiteral("config.ini"),
-                         m_form.recentFiles().configLines());
+    textfile::writeLines(m_form.context().configPath(), m_form.recentFiles().configLines());
 }

@@ -20,6 +20,9 @@ public:
 
     void newList();
     void openList();
+    // What Open list does with the path its dialog returned; a list given on
+    // the command line is opened through it too.
+    void openChosenList(const QString& path);
     void saveList();
     void saveListAs();
     // k = 1..3, the items file11, file21 and file31 of recenti.
