@@ -34,10 +34,17 @@ public:
     QLabel* Image1 = nullptr;
     QPushButton* Button1 = nullptr;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void createControls();
+    void finishForShowing();
     void loadAnimation();
 
     AppContext& m_ctx;
     bool m_placed = false;
+    // What only a shown window needs (the badge, captions fitted to the font) is
+    // made when the window is first shown, not at start-up.
+    bool m_finished = false;
 };
