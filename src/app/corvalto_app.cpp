@@ -8,6 +8,7 @@
 #include "riff/form8.h"
 #include "screensaver/form6.h"
 #include "screensaver/form7.h"
+#include "ui/program_style.h"
 #include "ui/window_placement.h"
 
 #include <QApplication>
@@ -15,6 +16,7 @@
 
 CorvaltoApp::CorvaltoApp(AppContext& ctx, QObject* parent) : QObject(parent), m_ctx(ctx)
 {
+    ProgramStyle::install();
     m_ctx.setApplicationTitle(AppContext::InitialTitle);
     Windows& w = m_ctx.windows;
     w.form1 = new Form1(m_ctx);

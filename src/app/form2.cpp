@@ -119,6 +119,7 @@ void Form2::createControls()
             f.setUnderline(true);
             l->setFont(f);
         }
+        fitCaption(l, text, width);
         l->setGeometry(left, top, width, 16);
         l->setAlignment((centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
         return l;
@@ -153,6 +154,8 @@ void Form2::createControls()
     SecretPanel1->setLines({QStringLiteral("Corvalto by Virmosk   --- Versione 3.0 ---"), QString(),
                             QStringLiteral("Sito internet : ") + author::webPage(), QString(),
                             QStringLiteral("E-mail : ") + author::email()});
+    fitCaption(SecretPanel1, SecretPanel1->lines().join(QLatin1Char('\n')), SecretPanel1->width(),
+               6);
 
     Image1 = named(new QLabel(this), "Image1");
     Image1->setGeometry(264, 413, 100, 28);
@@ -164,10 +167,6 @@ void Form2::createControls()
 
 void Form2::finishForShowing()
 {
-    for (QLabel* l : {Label1, Label2, Label4, Label10, Label6, Label7, Label8, Label9})
-        fitCaption(l, l->text(), l->width());
-    fitCaption(SecretPanel1, SecretPanel1->lines().join(QLatin1Char('\n')), SecretPanel1->width(),
-               6);
     Image1->setPixmap(badgePicture());
     m_finished = true;
 }

@@ -44,7 +44,6 @@ private:
 
     AppContext& m_ctx;
     bool m_placed = false;
-    // What only a shown window needs (the badge, captions fitted to the font) is
-    // made when the window is first shown, not at start-up.
+    // The badge is drawn when the window is first shown, not at start-up.
     bool m_finished = false;
 };

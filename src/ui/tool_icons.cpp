@@ -108,6 +108,16 @@ void draw(QPainter& p, ToolIcon which)
         p.drawRect(QRectF(6, 11, 4, 2));
         p.drawRect(QRectF(4, 13, 8, 2));
         break;
+    case ToolIcon::MoreRight:
+    case ToolIcon::MoreDown:
+        if (which == ToolIcon::MoreDown) {
+            p.translate(16, 0);
+            p.rotate(90);
+        }
+        p.setPen(QPen(Ink, 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawPolyline(QPolygonF({{4, 4}, {8, 8}, {4, 12}}));
+        p.drawPolyline(QPolygonF({{8.5, 4}, {12.5, 8}, {8.5, 12}}));
+        break;
     }
 }
 

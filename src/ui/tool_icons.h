@@ -15,6 +15,9 @@ enum class ToolIcon {
     About,
     RiffEditor,
     ScreenSaver,
+    // Chevrons of a bar whose items do not all fit.
+    MoreRight,
+    MoreDown,
 };
 
 QIcon toolIcon(ToolIcon which);
