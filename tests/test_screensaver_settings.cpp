@@ -8,8 +8,8 @@
 #include "ui/up_down.h"
 
 #include <QCheckBox>
-#include <QFile>
 #include <QComboBox>
+#include <QFile>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
@@ -90,9 +90,10 @@ void TestScreenSaverSettings::moduleLoadedOnFirstStart()
     QTemporaryDir empty;
     MeshReader::setFolders({empty.path(), empty.filePath(QStringLiteral("lib"))});
     QTest::mouseClick(t.w().form6->Button1, Qt::LeftButton);
-    QCOMPARE(t.prompts.texts(QStringLiteral("error")),
-             QStringList{QStringLiteral("Cannot open file %1/libcorvalto_screensaver.so.")
-                             .arg(empty.path())});
+    QCOMPARE(
+        t.prompts.texts(QStringLiteral("error")),
+        QStringList{
+            QStringLiteral("Cannot open file %1/libcorvalto_screensaver.so.").arg(empty.path())});
     QVERIFY(!t.w().form7->isVisible());
     QVERIFY(!QGuiApplication::overrideCursor());
     QVERIFY(!mappedFiles().contains(QLatin1String("assimp")));

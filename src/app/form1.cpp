@@ -148,14 +148,14 @@ void Form1::createControls(QWidget* client)
     }
     setHint(Panel1, QStringLiteral("Nome accordo"));
 
-    BitBtn2 = named(new QPushButton(toolIcon(ToolIcon::RiffEditor), QStringLiteral("Riff Editor"),
-                                    Panel1),
-                    "BitBtn2");
+    BitBtn2 = named(
+        new QPushButton(toolIcon(ToolIcon::RiffEditor), QStringLiteral("Riff Editor"), Panel1),
+        "BitBtn2");
     BitBtn2->setGeometry(4, 6, 113, 17);
     BitBtn2->setToolTip(QStringLiteral("Virmosk Riff Editor 1.0"));
-    BitBtn1 = named(new QPushButton(toolIcon(ToolIcon::ScreenSaver), QStringLiteral("Screen Saver"),
-                                    Panel1),
-                    "BitBtn1");
+    BitBtn1 = named(
+        new QPushButton(toolIcon(ToolIcon::ScreenSaver), QStringLiteral("Screen Saver"), Panel1),
+        "BitBtn1");
     BitBtn1->setGeometry(503, 6, 113, 17);
     BitBtn1->setToolTip(QStringLiteral("Virmosk Screen Saver 1.0 Finale"));
     for (QPushButton* b : {BitBtn1, BitBtn2}) {
@@ -306,19 +306,18 @@ void Form1::createToolBar(QWidget* client)
     // A separator before the first button and after the first, third and sixth;
     // a divider line after the fourth and after the fifth.
     RxSpeedButton1 = button("RxSpeedButton1", ToolIcon::NewList, QStringLiteral("Nuova lista"), 8);
-    RxSpeedButton3 = button("RxSpeedButton3", ToolIcon::OpenList,
-                            QStringLiteral("Apri lista..."), 39);
+    RxSpeedButton3 =
+        button("RxSpeedButton3", ToolIcon::OpenList, QStringLiteral("Apri lista..."), 39);
     freccia = button("freccia", ToolIcon::RecentFiles, QStringLiteral("File recenti..."), 62, 15);
     freccia->setIconSize(QSize(9, 9));
-    RxSpeedButton4 = button("RxSpeedButton4", ToolIcon::SaveList,
-                            QStringLiteral("Salva lista con nome..."), 85);
+    RxSpeedButton4 =
+        button("RxSpeedButton4", ToolIcon::SaveList, QStringLiteral("Salva lista con nome..."), 85);
     divider(111);
     RxSpeedButton5 = button("RxSpeedButton5", ToolIcon::ListInformation,
                             QStringLiteral("Informazioni lista aggiuntive"), 116);
     divider(142);
     RxSpeedButton6 = button("RxSpeedButton6", ToolIcon::Help, QStringLiteral("Guida"), 147);
-    RxSpeedButton7 = button("RxSpeedButton7", ToolIcon::About,
-                            QStringLiteral("About"), 178);
+    RxSpeedButton7 = button("RxSpeedButton7", ToolIcon::About, QStringLiteral("About"), 178);
 }
 
 void Form1::createMenus()
