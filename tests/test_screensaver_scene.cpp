@@ -1,12 +1,15 @@
 // The retained-mode scene: frames, camera and viewport conventions, the meshes
 // of the program folder, the frame-rate rule.
+#include "app/errors.h"
 #include "screensaver/frame.h"
 #include "screensaver/mesh_builder.h"
+#include "screensaver/mesh_reader.h"
 #include "screensaver/saver_choices.h"
 #include "screensaver/scene.h"
 #include "screensaver/viewport.h"
 #include "ui/frame_rate_counter.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -36,6 +39,9 @@ class TestScreenSaverScene : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase() { MeshReader::setFolders({QStringLiteral(CORVALTO_PROGRAM_DIR)}); }
+    void moduleLookup_data();
+    void moduleLookup();
     void orientationFromDirectionAndUp();
     void rotationTurnsPerUnitOfTime();
     void cameraConventions_data();
@@ -47,6 +53,57 @@ private slots:
     void frameRate_data();
     void frameRate();
 };
+
+void TestScreenSaverScene::moduleLookup_data()
+{
+    // What lies beside the executable and in the installed library folder:
+    // "" nothing, "good" the built module, "broken" a file that is no library.
+    QTest::addColumn<QString>("beside");
+    QTest::addColumn<QString>("installed");
+    QTest::addColumn<QString>("reported"); // empty when the module loads
+    QTest::newRow("beside the executable") << "good" << "" << "";
+    QTest::newRow("installed layout") << "" << "good" << "";
+    QTest::newRow("broken one skipped") << "broken" << "good" << "";
+    QTest::newRow("nowhere") << "" << "" << "bin";
+    QTest::newRow("broken, none installed") << "broken" << "" << "bin";
+    QTest::newRow("broken installed named") << "" << "broken" << "lib/corvalto";
+}
+
+void TestScreenSaverScene::moduleLookup()
+{
+    QFETCH(QString, beside);
+    QFETCH(QString, installed);
+    QFETCH(QString, reported);
+    const QString built = QStringLiteral(CORVALTO_PROGRAM_DIR "/") + MeshReader::moduleFileName();
+    QTemporaryDir dir;
+    const QString bin = dir.filePath(QStringLiteral("bin"));
+    const QString lib = dir.filePath(QStringLiteral("lib/corvalto"));
+    for (const auto& [folder, content] : {std::pair{bin, beside}, std::pair{lib, installed}}) {
+        QVERIFY(QDir().mkpath(folder));
+        const QString target = folder + QLatin1Char('/') + MeshReader::moduleFileName();
+        if (content == QLatin1String("good"))
+            QVERIFY(QFile::copy(built, target));
+        else if (content == QLatin1String("broken"))
+            QVERIFY(QFile(target).open(QIODevice::WriteOnly));
+    }
+
+    MeshReader::setFolders({bin, lib});
+    QString error;
+    MeshData data;
+    try {
+        QVERIFY(MeshReader::read(programFile(QStringLiteral("imm/primitive.x")), data));
+    } catch (const CorvaltoError& e) {
+        error = e.message();
+    }
+    MeshReader::setFolders({QStringLiteral(CORVALTO_PROGRAM_DIR)});
+    if (reported.isEmpty()) {
+        QCOMPARE(error, QString());
+        QVERIFY(!data.indices.empty());
+    } else {
+        QCOMPARE(error, QStringLiteral("Cannot open file %1/%2/libcorvalto_screensaver.so")
+                            .arg(dir.path(), reported));
+    }
+}
 
 void TestScreenSaverScene::orientationFromDirectionAndUp()
 {

@@ -2,12 +2,14 @@
 // and the display configuration when "Attiva" starts the display.
 #include "screensaver/form6.h"
 #include "screensaver/form7.h"
+#include "screensaver/mesh_reader.h"
 #include "support/test_app.h"
 #include "ui/display_layer.h"
 #include "ui/up_down.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
@@ -30,6 +32,13 @@ void runOnce(TestApp& t)
     QVERIFY(!t.w().form7->isVisible());
 }
 
+// Names of the files mapped into this process.
+QString mappedFiles()
+{
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    return maps.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(maps.readAll()) : QString();
+}
+
 bool sameColour(const ScreenSaverSettings::Colour& c, double r, double g, double b)
 {
     return qFuzzyCompare(1 + c.red, 1 + r) && qFuzzyCompare(1 + c.green, 1 + g) &&
@@ -48,6 +57,8 @@ class TestScreenSaverSettings : public QObject
     Q_OBJECT
 private slots:
     void initTestCase() { initTestEnvironment(); }
+    // First, while nothing has loaded the screen saver module in this process.
+    void moduleLoadedOnFirstStart();
     void initialState();
     void objects_data();
     void objects();
@@ -67,6 +78,31 @@ private slots:
     void openingReadsDesktop();
     void closeKeepsSettings();
 };
+
+void TestScreenSaverSettings::moduleLoadedOnFirstStart()
+{
+    const QStringList folders = MeshReader::folders();
+    TestApp t;
+    QVERIFY(!mappedFiles().isEmpty());
+    QVERIFY(!mappedFiles().contains(QLatin1String("assimp")));
+
+    // Without the module "Attiva" reports it and starts nothing.
+    QTemporaryDir empty;
+    MeshReader::setFolders({empty.path(), empty.filePath(QStringLiteral("lib"))});
+    QTest::mouseClick(t.w().form6->Button1, Qt::LeftButton);
+    QCOMPARE(
+        t.prompts.texts(QStringLiteral("error")),
+        QStringList{
+            QStringLiteral("Cannot open file %1/libcorvalto_screensaver.so.").arg(empty.path())});
+    QVERIFY(!t.w().form7->isVisible());
+    QVERIFY(!QGuiApplication::overrideCursor());
+    QVERIFY(!mappedFiles().contains(QLatin1String("assimp")));
+
+    MeshReader::setFolders(folders);
+    runOnce(t);
+    QVERIFY(mappedFiles().contains(QLatin1String("/libcorvalto_screensaver.so")));
+    QVERIFY(mappedFiles().contains(QLatin1String("libassimp")));
+}
 
 void TestScreenSaverSettings::initialState()
 {

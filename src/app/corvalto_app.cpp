@@ -11,6 +11,7 @@
 #include "screensaver/form7.h"
 #include "ui/accessibility.h"
 #include "ui/guard.h"
+#include "ui/program_style.h"
 #include "ui/window_placement.h"
 
 #include <QApplication>
@@ -18,6 +19,7 @@
 
 CorvaltoApp::CorvaltoApp(AppContext& ctx, QObject* parent) : QObject(parent), m_ctx(ctx)
 {
+    ProgramStyle::install();
     m_ctx.setApplicationTitle(AppContext::InitialTitle);
     QApplication::setWindowIcon(icon());
     installAccessibility();

@@ -19,8 +19,9 @@
 #include "ui/prompts.h"
 #include "ui/radio_button.h"
 #include "ui/radio_group.h"
-#include "ui/window_system.h"
 #include "ui/shortcut_priority.h"
+#include "ui/tool_icons.h"
+#include "ui/window_system.h"
 
 #include <QAction>
 #include <QApplication>
@@ -39,7 +40,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QShortcut>
-#include <QStyle>
 #include <QTimer>
 #include <QToolButton>
 
@@ -176,14 +176,14 @@ void Form1::createControls(QWidget* client)
     }
     setHint(Panel1, QStringLiteral("Nome accordo"), true);
 
-    BitBtn2 = named(new QPushButton(style()->standardIcon(QStyle::SP_FileDialogDetailedView),
-                                    QStringLiteral("Riff Editor"), Panel1),
-                    "BitBtn2");
+    BitBtn2 = named(
+        new QPushButton(toolIcon(ToolIcon::RiffEditor), QStringLiteral("Riff Editor"), Panel1),
+        "BitBtn2");
     BitBtn2->setGeometry(4, 6, 113, 17);
     BitBtn2->setToolTip(QStringLiteral("Virmosk Riff Editor 1.0"));
-    BitBtn1 = named(new QPushButton(style()->standardIcon(QStyle::SP_ComputerIcon),
-                                    QStringLiteral("Screen Saver"), Panel1),
-                    "BitBtn1");
+    BitBtn1 = named(
+        new QPushButton(toolIcon(ToolIcon::ScreenSaver), QStringLiteral("Screen Saver"), Panel1),
+        "BitBtn1");
     BitBtn1->setGeometry(503, 6, 113, 17);
     BitBtn1->setToolTip(QStringLiteral("Virmosk Screen Saver 1.0 Finale"));
     for (QPushButton* b : {BitBtn1, BitBtn2}) {
@@ -334,11 +334,11 @@ void Form1::createToolBar(QWidget* client)
         line->setFrameStyle(QFrame::VLine | QFrame::Sunken);
         line->setGeometry(x, 3, 2, 22);
     };
-    auto button = [this](const char* name, QStyle::StandardPixmap icon, const QString& hint, int x,
+    auto button = [this](const char* name, ToolIcon icon, const QString& hint, int x,
                          int width = 23) {
         auto* b = named(new QToolButton(ToolBar1), name);
         b->setAutoRaise(true);
-        b->setIcon(style()->standardIcon(icon));
+        b->setIcon(toolIcon(icon));
         b->setIconSize(QSize(16, 16));
         b->setGeometry(x, 2, width, 23);
         b->setToolTip(hint);
@@ -348,20 +348,19 @@ void Form1::createToolBar(QWidget* client)
 
     // A separator before the first button and after the first, third and sixth;
     // a divider line after the fourth and after the fifth.
-    RxSpeedButton1 = button("RxSpeedButton1", QStyle::SP_FileIcon, QStringLiteral("Nuova lista"), 8);
-    RxSpeedButton3 = button("RxSpeedButton3", QStyle::SP_DialogOpenButton,
-                            QStringLiteral("Apri lista..."), 39);
-    freccia = button("freccia", QStyle::SP_ArrowDown, QStringLiteral("File recenti..."), 62, 15);
+    RxSpeedButton1 = button("RxSpeedButton1", ToolIcon::NewList, QStringLiteral("Nuova lista"), 8);
+    RxSpeedButton3 =
+        button("RxSpeedButton3", ToolIcon::OpenList, QStringLiteral("Apri lista..."), 39);
+    freccia = button("freccia", ToolIcon::RecentFiles, QStringLiteral("File recenti..."), 62, 15);
     freccia->setIconSize(QSize(9, 9));
-    RxSpeedButton4 = button("RxSpeedButton4", QStyle::SP_DialogSaveButton,
-                            QStringLiteral("Salva lista con nome..."), 85);
+    RxSpeedButton4 =
+        button("RxSpeedButton4", ToolIcon::SaveList, QStringLiteral("Salva lista con nome..."), 85);
     divider(111);
-    RxSpeedButton5 = button("RxSpeedButton5", QStyle::SP_FileDialogInfoView,
+    RxSpeedButton5 = button("RxSpeedButton5", ToolIcon::ListInformation,
                             QStringLiteral("Informazioni lista aggiuntive"), 116);
     divider(142);
-    RxSpeedButton6 = button("RxSpeedButton6", QStyle::SP_MessageBoxQuestion, QStringLiteral("Guida"), 147);
-    RxSpeedButton7 = button("RxSpeedButton7", QStyle::SP_MessageBoxInformation,
-                            QStringLiteral("About"), 178);
+    RxSpeedButton6 = button("RxSpeedButton6", ToolIcon::Help, QStringLiteral("Guida"), 147);
+    RxSpeedButton7 = button("RxSpeedButton7", ToolIcon::About, QStringLiteral("About"), 178);
 }
 
 void Form1::createMenus()

@@ -159,11 +159,23 @@ void Form2::createControls()
 
     Image1 = named(new QLabel(this), "Image1");
     Image1->setGeometry(264, 413, 100, 28);
-    Image1->setPixmap(badgePicture());
 
     Button1 = named(new QPushButton(QStringLiteral("Chiudi"), this), "Button1");
     Button1->setGeometry(144, 416, 75, 25);
     Button1->setFocusPolicy(Qt::ClickFocus);
+}
+
+void Form2::finishForShowing()
+{
+    Image1->setPixmap(badgePicture());
+    m_finished = true;
+}
+
+void Form2::showEvent(QShowEvent* event)
+{
+    if (!m_finished)
+        finishForShowing();
+    QWidget::showEvent(event);
 }
 
 void Form2::aboutCommand()

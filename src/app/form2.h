@@ -34,10 +34,16 @@ public:
     QLabel* Image1 = nullptr;
     QPushButton* Button1 = nullptr;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void createControls();
+    void finishForShowing();
     void loadAnimation();
 
     AppContext& m_ctx;
     bool m_placed = false;
+    // The badge is drawn when the window is first shown, not at start-up.
+    bool m_finished = false;
 };

@@ -52,14 +52,7 @@ Form5::Form5(AppContext& ctx, QWidget* parent)
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Memo1->setTabChangesFocus(false);
-    Memo1->setTabStopDistance(TabColumns *
-                              QFontMetricsF(fixed).horizontalAdvance(QLatin1Char(' ')));
     Memo1->setGeometry(0, 0, 395, 185);
-    // Lay the area out now rather than at its first showing: the information
-    // lines are read from the layout also while the window was never shown.
-    Memo1->ensurePolished();
-    QResizeEvent laidOut(Memo1->size(), QSize());
-    QCoreApplication::sendEvent(Memo1, &laidOut);
 
     Button4 = new QPushButton(QStringLiteral("Nome file lista"), this);
     Button4->setObjectName(QStringLiteral("Button4"));
@@ -86,8 +79,29 @@ Form5::Form5(AppContext& ctx, QWidget* parent)
         move(screen->availableGeometry().center() - rect().center());
 }
 
+void Form5::layOutTextArea() const
+{
+    if (m_laidOut)
+        return;
+    m_laidOut = true;
+    Memo1->setTabStopDistance(TabColumns *
+                              QFontMetricsF(Memo1->font()).horizontalAdvance(QLatin1Char(' ')));
+    // The information lines are read from the layout also while the window was
+    // never shown.
+    Memo1->ensurePolished();
+    QResizeEvent laidOut(Memo1->size(), QSize());
+    QCoreApplication::sendEvent(Memo1, &laidOut);
+}
+
+void Form5::showEvent(QShowEvent* event)
+{
+    layOutTextArea();
+    QWidget::showEvent(event);
+}
+
 QStringList Form5::informationLines() const
 {
+    layOutTextArea();
     const QTextDocument* doc = Memo1->document();
     // The same width and options the text area lays its blocks out with.
     const qreal width = Memo1->viewport()->width() - 2 * doc->documentMargin();

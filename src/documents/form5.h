@@ -32,7 +32,14 @@ public:
     QPushButton* Button3 = nullptr;
     QPushButton* Button1 = nullptr;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    // Sets the tab stops and lays the text area out at its fixed size, once:
+    // when the window is first shown or its lines are first read, so that the
+    // fixed-width font is not loaded at start-up.
+    void layOutTextArea() const;
     void fileNameLine();
     void replaceText(const QString& text);
     void closeWindow();
@@ -40,4 +47,5 @@ private:
     void refuseCharacter(const QString& character);
 
     AppContext& m_ctx;
+    mutable bool m_laidOut = false;
 };

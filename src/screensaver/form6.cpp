@@ -2,6 +2,7 @@
 
 #include "app/author.h"
 #include "screensaver/form7.h"
+#include "screensaver/mesh_reader.h"
 #include "ui/display_layer.h"
 #include "ui/guard.h"
 #include "ui/override_pointer.h"
@@ -375,6 +376,9 @@ ScreenSaverSettings::Colour Form6::lightFrom(const LightControls& c, double norm
 void Form6::Button1Click()
 {
     guarded(m_ctx, this, [this] {
+        // Without the module that reads the meshes nothing starts, not even the
+        // busy pointer.
+        MeshReader::load();
         setPointer(Qt::WaitCursor);
         saver::applyObject(m_settings, objectItem());
         DisplayLayer* d = display();

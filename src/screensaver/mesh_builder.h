@@ -1,7 +1,6 @@
 #pragma once
 
-#include "screensaver/mesh_material.h"
-#include "screensaver/vector3.h"
+#include "screensaver/mesh_data.h"
 
 #include <QString>
 
@@ -14,21 +13,13 @@
 class MeshBuilder
 {
 public:
-    struct Vertex
-    {
-        Vector3 position;
-        Vector3 normal;
-    };
-    struct Group
-    {
-        MeshMaterial material;
-        int firstIndex = 0;
-        int indexCount = 0;
-    };
+    using Vertex = MeshVertex;
+    using Group = MeshGroup;
 
     // Replaces the content with the meshes of a DirectX ".x" file (text or
     // binary), all frames' transforms applied. Returns false, leaving the builder
-    // empty, when the file is missing or unreadable.
+    // empty, when the file is missing or unreadable. The file is read by the
+    // screen saver module: throws CorvaltoError when it cannot be loaded.
     bool load(const QString& path);
     // Scales the vertices; normals follow so that lighting stays right.
     void scale(float sx, float sy, float sz);

@@ -1,5 +1,6 @@
 #include "ui/caption_fit.h"
 
+#include <QEvent>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QString>
@@ -18,9 +19,35 @@ bool fits(const QFont& font, const QStringList& lines, double room)
     return true;
 }
 
-} // namespace
+void fitNow(QWidget* control, const QString& caption, int width, int padding);
 
-void fitCaption(QWidget* control, const QString& caption, int width, int padding)
+// Fits its control on the control's first Show event, then goes away.
+class FitOnShow : public QObject
+{
+public:
+    FitOnShow(QWidget* control, const QString& caption, int width, int padding)
+        : QObject(control), m_caption(caption), m_width(width), m_padding(padding)
+    {
+        control->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show) {
+            watched->removeEventFilter(this);
+            fitNow(static_cast<QWidget*>(watched), m_caption, m_width, m_padding);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QString m_caption;
+    int m_width;
+    int m_padding;
+};
+
+void fitNow(QWidget* control, const QString& caption, int width, int padding)
 {
     constexpr double SmallestPoints = 6.0;
     const QStringList lines = caption.split(QLatin1Char('\n'));
@@ -35,4 +62,14 @@ void fitCaption(QWidget* control, const QString& caption, int width, int padding
         font.setPointSizeF(points);
     }
     control->setFont(font);
+}
+
+} // namespace
+
+void fitCaption(QWidget* control, const QString& caption, int width, int padding)
+{
+    if (control->isVisible())
+        fitNow(control, caption, width, padding);
+    else
+        new FitOnShow(control, caption, width, padding);
 }

@@ -1,6 +1,7 @@
 #include "support/test_app.h"
 
 #include "app/text_file.h"
+#include "screensaver/mesh_reader.h"
 
 #include <QApplication>
 #include <QDir>
@@ -81,4 +82,5 @@ void initTestEnvironment()
 {
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     CorvaltoApp::installFonts();
+    MeshReader::setFolders({QStringLiteral(CORVALTO_PROGRAM_DIR)});
 }
