@@ -8,6 +8,7 @@
 #include "chordlist/list_controller.h"
 #include "chords/chord_catalogue.h"
 #include "chords/chooser_controller.h"
+#include "chords/strum_controller.h"
 #include "documents/document_controller.h"
 #include "documents/form5.h"
 #include "htmlpage/page_controller.h"
@@ -111,6 +112,7 @@ Form1::Form1(AppContext& ctx, QWidget* parent)
     m_listController = new ListController(*this);
     m_documents = new DocumentController(*this);
     m_page = new PageController(*this);
+    m_strum = new StrumController(*this);
     connectShellCommands();
 
     connect(Edit1, &QLineEdit::textChanged, this,
