@@ -23,43 +23,42 @@ constexpr double ConcertAHz = 440.0;
 constexpr double StringGain = 0.16;
 // The time the fundamental takes to fall by 60 dB; higher partials die sooner.
 constexpr double DecaySeconds = 2.0;
-// Where the pick strikes, as a share of the string's length from the bridge: it thins out
-// the partials that have a node there, as on a real string.
+// Where the pick strikes, as a share of the string's length from the bridge.
 constexpr double PickPosition = 0.13;
-// One-pole low-pass over the pluck's noise, 1 = no filtering: lower is a softer pick.
+// The pick's scrape: noise over the pluck's shape, its share of the shape's height, and a
+// one-pole low-pass over it (1 = no filtering, lower is a softer pick).
+constexpr double PickNoise = 0.3;
 constexpr double PickBrightness = 0.5;
 // The end of the buffer fades out so that a sound cut there does not click.
 constexpr double FadeSeconds = 0.05;
 
-// The noise burst that fills the string at the pluck: zero mean, peak 1.
-std::vector<float> pluckNoise(int length, double period, unsigned seed)
+// The string's shape at the pluck: drawn aside at the pick into a triangle, which gives
+// the partials the 1/k^2 fall of a plucked string and thins out those with a node at the
+// pick, roughened by a little noise for the pick's scrape. Zero mean, peak 1.
+std::vector<float> pluckShape(int length, unsigned seed)
 {
     std::minstd_rand random(seed);
-    std::vector<double> smooth(length);
-    double state = 0.0;
-    for (double& s : smooth) {
-        const double white = 2.0 * (random() - random.min()) / (random.max() - random.min()) - 1.0;
-        state += PickBrightness * (white - state);
-        s = state;
-    }
-    const int pickDelay = std::max(1, static_cast<int>(std::lround(PickPosition * period)));
-    std::vector<double> picked(length);
-    for (int n = 0; n < length; ++n)
-        picked[n] = smooth[n] - (n >= pickDelay ? smooth[n - pickDelay] : 0.0);
-
+    const double apex = std::max(1.0, PickPosition * length);
+    std::vector<double> shape(length);
+    double noise = 0.0;
     double mean = 0.0;
-    for (double p : picked)
-        mean += p;
+    for (int n = 0; n < length; ++n) {
+        const double white = 2.0 * (random() - random.min()) / (random.max() - random.min()) - 1.0;
+        noise += PickBrightness * (white - noise);
+        const double triangle = n < apex ? n / apex : (length - n) / (length - apex);
+        shape[n] = triangle + PickNoise * noise;
+        mean += shape[n];
+    }
     mean /= length;
     double peak = 0.0;
-    for (double& p : picked) {
-        p -= mean;
-        peak = std::max(peak, std::abs(p));
+    for (double& v : shape) {
+        v -= mean;
+        peak = std::max(peak, std::abs(v));
     }
-    std::vector<float> noise(length);
+    std::vector<float> result(length);
     for (int n = 0; n < length; ++n)
-        noise[n] = peak > 0.0 ? static_cast<float>(picked[n] / peak) : 0.0f;
-    return noise;
+        result[n] = peak > 0.0 ? static_cast<float>(shape[n] / peak) : 0.0f;
+    return result;
 }
 
 // Adds one plucked string to out from sample `start` on. The loop filter averages two
@@ -89,8 +88,8 @@ void addString(std::vector<float>& out, int start, double frequency, int sampleR
         return;
     const int primed = delay + 2;
     line.assign(std::max(count, primed), 0.0f);
-    const std::vector<float> noise = pluckNoise(primed, period, seed);
-    std::copy(noise.begin(), noise.end(), line.begin());
+    const std::vector<float> pluck = pluckShape(primed, seed);
+    std::copy(pluck.begin(), pluck.end(), line.begin());
     for (int n = primed; n < count; ++n) {
         const float* back = &line[n - delay];
         line[n] = loss * (tap0 * back[0] + tap1 * back[-1] + tap2 * back[-2]);
