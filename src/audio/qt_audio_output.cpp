@@ -85,8 +85,16 @@ public:
         }
         m_buffer.setData(data);
         m_buffer.open(QIODevice::ReadOnly);
+        // The whole strum is handed over at the start: a sound of a few seconds fits the
+        // server's buffer, and nothing then depends on the sink being fed in time.
+        m_sink->setBufferSize(data.size());
         m_sink->start(&m_buffer);
         return m_sink->error() == QAudio::NoError;
+    }
+
+    long long framesTaken() const override
+    {
+        return m_buffer.isOpen() ? m_buffer.pos() / m_format.bytesPerFrame() : 0;
     }
 
 private:

@@ -15,6 +15,8 @@ public:
     // Starts mono samples in -1..1, cutting off the sound still playing; false when the
     // device refuses them.
     virtual bool play(const std::vector<float>& samples) = 0;
+    // Frames of the current sound the device has taken so far.
+    virtual long long framesTaken() const = 0;
 };
 
 // The module's one entry point: a new output on the default device, or null when the

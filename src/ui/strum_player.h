@@ -29,6 +29,8 @@ public:
     bool play(const chords::Frets& frets);
     bool hasTriedDevice() const { return m_tried; }
     bool hasDevice() const { return m_output != nullptr; }
+    // The output once the first strum has found a device, else null.
+    const AudioOutput* output() const { return m_output.get(); }
 
 private:
     std::unique_ptr<AudioOutput> loadModuleOutput() const;
