@@ -2,6 +2,7 @@
 // device.
 
 #include "app/form1.h"
+#include "chords/chord_catalogue.h"
 #include "chords/strum_controller.h"
 #include "chords/strum_synth.h"
 #include "chords/voicing_table.h"
@@ -76,6 +77,7 @@ class TestStrum : public QObject
     Q_OBJECT
 private slots:
     void initTestCase();
+    void everyPictureCanBeStrummed();
     void strumSoundsTheVoicing_data();
     void strumSoundsTheVoicing();
     void strumWithoutDevice_data();
@@ -87,6 +89,20 @@ void TestStrum::initTestCase()
     initTestEnvironment();
     // Whatever this machine has, the program finds no sound server and so no device.
     qputenv("PULSE_SERVER", "unix:/nonexistent/corvalto-test");
+}
+
+// The pictures the chooser shows and the voicings the program plays come from one table.
+void TestStrum::everyPictureCanBeStrummed()
+{
+    const QStringList pictures = chords::allPictureFiles();
+    QCOMPARE(pictures.size(), 145);
+    QCOMPARE(int(chords::voicingTable().size()), 145);
+    for (const QString& picture : pictures) {
+        const chords::Voicing* voicing = chords::voicingForPicture(picture.toStdString());
+        QVERIFY2(voicing, qPrintable(picture));
+        QCOMPARE(QString::fromStdString(chords::pictureName(*voicing)), picture);
+    }
+    QVERIFY(!chords::voicingForPicture("virmoskc.jpg"));
 }
 
 void TestStrum::strumSoundsTheVoicing_data()
