@@ -13,6 +13,7 @@ ccache
 qt6-base-dev
 qt6-base-dev-tools
 libqt6opengl6-dev
+qt6-multimedia-dev
 qt6-translations-l10n
 qt6-image-formats-plugins
 libgl-dev

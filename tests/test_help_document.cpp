@@ -16,6 +16,7 @@
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QSet>
+#include <QShortcut>
 #include <QStringDecoder>
 #include <QTextDocumentFragment>
 #include <QToolButton>
@@ -93,6 +94,8 @@ private slots:
         }
         for (QAction* a : f->PopupMenu1->actions())
             texts << a->text();
+        for (QShortcut* s : f->findChildren<QShortcut*>())
+            texts << s->key().toString(QKeySequence::PortableText);
         for (QToolButton* b : f->findChildren<QToolButton*>())
             texts << b->toolTip();
         for (QAbstractButton* b : f->findChildren<QAbstractButton*>())

@@ -7,9 +7,9 @@
 
 #include "chord_diagram.h"
 #include "chord_naming.h"
+#include "chords/voicing_table.h"
 #include "gif_writer.h"
 #include "shape.h"
-#include "voicing_table.h"
 
 #include <cstdio>
 #include <exception>
@@ -23,6 +23,8 @@ namespace {
 
 // One row per picture, tab-separated, with a header line:
 // picture, root, type, position (first or second), frets and fingers from low MI to high mi.
+using chords::voicingTable;
+
 std::string shapeTableRow(const Voicing& voicing, const Shape& shape)
 {
     return pictureName(voicing) + '\t' + rootLabel(voicing.root) + '\t' + typeLabel(voicing.type) +

@@ -8,6 +8,7 @@
 #include "chordlist/list_controller.h"
 #include "chords/chord_catalogue.h"
 #include "chords/chooser_controller.h"
+#include "chords/strum_controller.h"
 #include "documents/document_controller.h"
 #include "documents/form5.h"
 #include "htmlpage/page_controller.h"
@@ -132,6 +133,7 @@ Form1::Form1(AppContext& ctx, QWidget* parent)
     m_listController = new ListController(*this);
     m_documents = new DocumentController(*this);
     m_page = new PageController(*this);
+    m_strum = new StrumController(*this);
     connectShellCommands();
     // Ctrl+A opens a list and Ctrl+S saves it even from the title field, which
     // would otherwise select its text or take the key for itself.

@@ -12,6 +12,7 @@ class ChooserController;
 class DocumentController;
 class ListController;
 class PageController;
+class StrumController;
 class PictureView;
 class RadioButton;
 class RadioGroup;
@@ -51,6 +52,7 @@ public:
     ListController& listController() { return *m_listController; }
     DocumentController& documents() { return *m_documents; }
     PageController& page() { return *m_page; }
+    StrumController& strum() { return *m_strum; }
 
     // Shared steps that show the document state.
     void markModified();
@@ -168,4 +170,5 @@ private:
     ListController* m_listController = nullptr;
     DocumentController* m_documents = nullptr;
     PageController* m_page = nullptr;
+    StrumController* m_strum = nullptr;
 };

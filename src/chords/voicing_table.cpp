@@ -1,4 +1,9 @@
-#include "voicing_table.h"
+#include "chords/voicing_table.h"
+
+#include <array>
+#include <map>
+
+namespace chords {
 
 // Frets run from the low MI string to the high mi string: "x" is a muted string, "0" an
 // open one. Fingers: 1 index to 4 little, "-" for a string with no finger on it; the same
@@ -185,3 +190,53 @@ const std::vector<Voicing>& voicingTable()
     };
     return table;
 }
+
+namespace {
+
+const std::array<const char*, 12> kRootStems = {"do",         "do_diesis", "re",        "re_diesis",
+                                                "mi",         "fa",        "fa_diesis", "sol",
+                                                "sol_diesis", "la",        "la_diesis", "si"};
+
+// The seventh chord is the one type whose part has no underscore after a plain root.
+const std::array<const char*, 12> kTypeParts = {"",   "_4",  "_5piu", "_6",   "7",     "_7piu",
+                                                "_9", "_11", "",      "_min", "_min6", "_min7"};
+
+const std::array<const char*, 3> kDiminishedPictures = {"uno", "due", "tre"};
+
+bool isSharpRoot(int root)
+{
+    return root == 1 || root == 3 || root == 6 || root == 8 || root == 10;
+}
+
+} // namespace
+
+std::string pictureName(const Voicing& voicing)
+{
+    std::string stem;
+    if (voicing.type == ChordType::Diminished) {
+        // The four roots a minor third apart spell the same chord and share its picture.
+        stem = kDiminishedPictures.at(voicing.root % 3);
+    } else {
+        stem = kRootStems.at(voicing.root);
+        if (voicing.type == ChordType::Seventh && isSharpRoot(voicing.root))
+            stem += "_";
+        stem += kTypeParts.at(static_cast<int>(voicing.type));
+    }
+    if (voicing.secondPosition)
+        stem += "_sec";
+    return stem + ".gif";
+}
+
+const Voicing* voicingForPicture(std::string_view name)
+{
+    static const std::map<std::string, const Voicing*, std::less<>> byPicture = [] {
+        std::map<std::string, const Voicing*, std::less<>> index;
+        for (const Voicing& voicing : voicingTable())
+            index.emplace(pictureName(voicing), &voicing);
+        return index;
+    }();
+    const auto found = byPicture.find(name);
+    return found == byPicture.end() ? nullptr : found->second;
+}
+
+} // namespace chords

@@ -1,0 +1,84 @@
+#include "chords/strum_controller.h"
+
+#include "app/form1.h"
+#include "chords/strum_synth.h"
+#include "chords/voicing_table.h"
+#include "ui/guard.h"
+#include "ui/picture_view.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QFrame>
+#include <QHelpEvent>
+#include <QKeySequence>
+#include <QMouseEvent>
+#include <QShortcut>
+#include <QToolTip>
+
+namespace {
+
+const QString ListenHint = QStringLiteral("Clic sulla figura o %1 per ascoltare l'accordo");
+
+// Beside the executable in the program folder; under lib/corvalto when installed; in the
+// program folder for programs run from elsewhere (tests, benchmarks).
+QStringList moduleFolders(const QString& programDir)
+{
+    const QString appDir = QCoreApplication::applicationDirPath();
+    return {appDir, appDir + QStringLiteral("/../lib/corvalto"), programDir};
+}
+
+} // namespace
+
+StrumController::StrumController(Form1& form)
+    : QObject(&form), m_form(form), m_player(moduleFolders(form.programDir()))
+{
+    m_form.gif->installEventFilter(this);
+    m_form.Shape1->installEventFilter(this);
+    auto* shortcut = new QShortcut(QKeySequence(QString::fromLatin1(Shortcut)), &m_form);
+    shortcut->setObjectName(QStringLiteral("strumShortcut"));
+    connect(shortcut, &QShortcut::activated, this, &StrumController::strum);
+}
+
+void StrumController::strum()
+{
+    guarded(m_form.context(), &m_form, [this] {
+        const QString picture = pictureShown();
+        const chords::Voicing* voicing = chords::voicingForPicture(picture.toStdString());
+        if (!voicing)
+            return;
+        emit strummed(picture);
+        m_player.play(chords::fretsOf(*voicing));
+    });
+}
+
+QString StrumController::pictureShown() const
+{
+    return m_form.gif->hasPicture() ? QFileInfo(m_form.gif->fileName()).fileName() : QString();
+}
+
+// A press strums at once, as a pick does; the hint of the picture and its frame gains a
+// line on how to hear the chord while there is one to hear.
+bool StrumController::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+            strum();
+        break;
+    case QEvent::ToolTip: {
+        auto* widget = static_cast<QWidget*>(watched);
+        if (widget->toolTip().isEmpty() || !chords::voicingForPicture(pictureShown().toStdString()))
+            break;
+        const QString shortcut =
+            QKeySequence(QString::fromLatin1(Shortcut)).toString(QKeySequence::NativeText);
+        QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(),
+                           widget->toolTip() + QLatin1Char('\n') + ListenHint.arg(shortcut),
+                           widget);
+        return true;
+    }
+    default:
+        break;
+    }
+    return QObject::eventFilter(watched, event);
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "ui/strum_player.h"
+
+#include <QObject>
+
+class Form1;
+class QEvent;
+
+// Hearing the chord on display: a click on the fingering picture or its white frame, or
+// the shortcut, strums the voicing of the picture shown (first or second position, or
+// the picture of the list entry clicked). With no picture shown nothing sounds.
+class StrumController : public QObject
+{
+    Q_OBJECT
+public:
+    static inline const char* const Shortcut = "Ctrl+R";
+
+    explicit StrumController(Form1& form);
+
+    // Strums the chord on display, if there is one.
+    void strum();
+    StrumPlayer& player() { return m_player; }
+
+signals:
+    // The bare picture file name of the chord strummed, whether a device plays it or not.
+    void strummed(const QString& picture);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QString pictureShown() const;
+
+    Form1& m_form;
+    StrumPlayer m_player;
+};
