@@ -318,6 +318,13 @@ void TestScreenSaverRender::escRestoresPointerAndFolder()
     start(t);
     QVERIFY(f->DXTimer->isEnabled());
     QVERIFY(measure(frames(t, 1), QRect(280, 200, 80, 80)).lit > 80 * 80 / 2);
+    // A surface lost while the display runs (its context can no longer be made
+    // current): Esc still ends it, and the next start builds everything afresh.
+    f->DXDraw->surfaceWindow()->destroy();
+    QTest::keyClick(f, Qt::Key_Escape);
+    QVERIFY(!f->DXDraw->isInitialized());
+    start(t);
+    QVERIFY(measure(frames(t, 1), QRect(280, 200, 80, 80)).lit > 80 * 80 / 2);
     QTest::keyClick(f, Qt::Key_Escape);
     QVERIFY(!QGuiApplication::overrideCursor());
 }
