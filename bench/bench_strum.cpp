@@ -1,10 +1,10 @@
 #include "bench.h"
 
 #include "app/form1.h"
+#include "chords/audio_output.h"
 #include "chords/strum_controller.h"
 #include "chords/strum_synth.h"
 #include "chords/voicing_table.h"
-#include "ui/audio_output.h"
 #include "ui/picture_view.h"
 #include "ui/radio_group.h"
 

@@ -1,7 +1,7 @@
 // The audio module: plays through Qt Multimedia's QAudioSink on the default output.
 // Loaded by the program at the first strum, never at start-up.
 
-#include "ui/audio_output.h"
+#include "chords/audio_output.h"
 
 #include <QAudioDevice>
 #include <QAudioFormat>

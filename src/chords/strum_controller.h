@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/strum_player.h"
+#include "chords/strum_player.h"
 
 #include <QObject>
 

@@ -1,6 +1,6 @@
-#include "ui/strum_player.h"
+#include "chords/strum_player.h"
 
-#include "ui/audio_output.h"
+#include "chords/audio_output.h"
 
 #include <QLibrary>
 

@@ -14,6 +14,8 @@ class AudioOutput;
 // without a device or without the module plays nothing and says nothing.
 class StrumPlayer
 {
+    Q_DISABLE_COPY_MOVE(StrumPlayer)
+
 public:
     using OutputFactory = std::function<std::unique_ptr<AudioOutput>()>;
 
