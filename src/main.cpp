@@ -2,6 +2,7 @@
 #include "app/corvalto_app.h"
 #include "app/form1.h"
 #include "app/program_layout.h"
+#include "screensaver/mesh_reader.h"
 #include "ui/first_paint_probe.h"
 #include "ui/real_prompts.h"
 
@@ -66,7 +67,8 @@ int main(int argc, char* argv[])
     ctx.prompts = &prompts;
     ctx.programDir = layout.resourceDir();
     ctx.configFile = layout.configFile();
-    ctx.dataDir = layout.dataDir();
+    ctx.moduleDirs = layout.moduleDirs();
+    MeshReader::setFolders(layout.moduleDirs());
 
     CorvaltoApp corvalto(ctx);
     // For the start-up benchmark only: reports the first paint of the main window

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <random>
@@ -42,9 +43,9 @@ struct AppContext
     QString programDir;
     // config.ini with its full path; empty means config.ini in programDir.
     QString configFile;
-    // The folder holding liste/ and riff/, made the working directory again
-    // when the screen saver ends; empty means programDir.
-    QString dataDir;
+    // Where the modules loaded when first needed (screen saver meshes, sound)
+    // are looked for, first match wins; programDir comes after them.
+    QStringList moduleDirs;
     // The application title (task-bar text); it scrolls and captions error reports.
     QString applicationTitle = InitialTitle;
     // Gives the seed of the random generator at start-up; defaults to the time of
@@ -66,7 +67,6 @@ struct AppContext
     {
         return configFile.isEmpty() ? programDir + QStringLiteral("config.ini") : configFile;
     }
-    QString dataFolder() const { return dataDir.isEmpty() ? programDir : dataDir; }
 
     // A uniformly distributed integer in 0..max from the program's one generator.
     int draw(int max)

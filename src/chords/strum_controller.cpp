@@ -6,7 +6,6 @@
 #include "ui/guard.h"
 #include "ui/picture_view.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QFrame>
 #include <QHelpEvent>
@@ -19,18 +18,16 @@ namespace {
 
 const QString ListenHint = QStringLiteral("Clic sulla figura o %1 per ascoltare l'accordo");
 
-// Beside the executable in the program folder; under lib/corvalto when installed; in the
-// program folder for programs run from elsewhere (tests, benchmarks).
-QStringList moduleFolders(const QString& programDir)
+// The program folder comes last, for programs run from elsewhere (tests, benchmarks).
+QStringList moduleFolders(const AppContext& ctx)
 {
-    const QString appDir = QCoreApplication::applicationDirPath();
-    return {appDir, appDir + QStringLiteral("/../lib/corvalto"), programDir};
+    return ctx.moduleDirs + QStringList{ctx.programDir};
 }
 
 } // namespace
 
 StrumController::StrumController(Form1& form)
-    : QObject(&form), m_form(form), m_player(moduleFolders(form.programDir()))
+    : QObject(&form), m_form(form), m_player(moduleFolders(form.context()))
 {
     m_form.gif->installEventFilter(this);
     m_form.Shape1->installEventFilter(this);

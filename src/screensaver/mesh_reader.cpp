@@ -1,6 +1,7 @@
 #include "screensaver/mesh_reader.h"
 
 #include "app/errors.h"
+#include "app/program_layout.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -35,8 +36,7 @@ QStringList MeshReader::folders()
 {
     if (!state().folders.isEmpty())
         return state().folders;
-    const QString exe = QCoreApplication::applicationDirPath();
-    return {exe, QDir::cleanPath(exe + QStringLiteral("/../lib/corvalto"))};
+    return ProgramLayout::detect(QCoreApplication::applicationDirPath()).moduleDirs();
 }
 
 void MeshReader::setFolders(const QStringList& folders)
