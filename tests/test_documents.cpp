@@ -4,6 +4,7 @@
 #include "documents/document_controller.h"
 #include "documents/form5.h"
 #include "riff/form8.h"
+#include "support/crafted_files.h"
 #include "support/test_app.h"
 #include "ui/picture_view.h"
 #include "ui/radio_group.h"
@@ -837,10 +838,30 @@ void TestDocuments::failedSaveKeepsPreviousFile()
 
 void TestDocuments::badFileLeavesDocumentAsItWas_data()
 {
-    QTest::addColumn<QString>("content"); // a reference file, or "" for a missing file
+    // A reference file, a kind of makeCraftedFile, "many lines" or "long count".
+    QTest::addColumn<QString>("content");
     QTest::addColumn<QString>("message");
-    QTest::newRow("missing file") << ""
+    QTest::newRow("missing file") << "missing"
                                   << "Cannot open file %1.";
+    // None of these may block or run memory away.
+    QTest::newRow("named pipe") << "fifo"
+                                << "Cannot open file %1.";
+    QTest::newRow("folder") << "folder"
+                            << "Cannot open file %1.";
+    QTest::newRow("device") << "device"
+                            << "Cannot open file %1.";
+    QTest::newRow("50 MiB") << "50 MiB"
+                            << QStringLiteral("Il file %1 è troppo grande: Corvalto legge file di "
+                                              "questo tipo fino a 16 MB. Il file non è stato "
+                                              "aperto.");
+    QTest::newRow("a million empty lines")
+        << "many lines"
+        << QStringLiteral("Il file %1 ha troppe righe: Corvalto legge file di questo tipo fino a "
+                          "1048576 righe. Il file non è stato aperto.");
+    // The message quotes only the start of a long line.
+    QTest::newRow("long count line")
+        << "long count"
+        << "'" + QString(60, QLatin1Char('7')) + "...' is not a valid integer value.";
     QTest::newRow("count not a number") << "bad_count.qvl"
                                         << "'tre' is not a valid integer value.";
     QTest::newRow("negative count")
@@ -862,8 +883,14 @@ void TestDocuments::badFileLeavesDocumentAsItWas()
     const QString good = t.folder->file("liste/canzone.qvl");
     writeBytes(good, reference("canzone.qvl"));
     const QString bad = t.folder->file("liste/rotta.qvl");
-    if (!content.isEmpty())
+    if (content.endsWith(QLatin1String(".qvl")))
         writeBytes(bad, reference(content));
+    else if (content == QLatin1String("many lines"))
+        writeBytes(bad, "Titolo\r\n0\r\n" + QByteArray(1024 * 1024, '\n'));
+    else if (content == QLatin1String("long count"))
+        writeBytes(bad, "Titolo\r\n" + QByteArray(100000, '7') + "x\r\n");
+    else
+        QVERIFY(makeCraftedFile(bad, content));
     t.folder->writeConfig({good, bad});
     f->recentFiles().load({good, bad});
     f->refreshRecentCaptions();

@@ -148,6 +148,15 @@ void TestTitleInfo::wrappingFollowsTheShownArea()
     // Lines read back from a list file come out as they were saved.
     f->setInformationLines(before);
     QCOMPARE(f->informationLines(), before);
+
+    // A paragraph far longer than what is laid out at a time, with tabs, a run
+    // of blanks and unbroken words, comes out as the area shows it.
+    const QString paragraph = QString(300, QLatin1Char(' ')) + words(3000) + unbroken.repeated(60) +
+                              words(900).replace(QLatin1Char(' '), QLatin1Char('\t')) + words(40);
+    f->Memo1->setPlainText(paragraph);
+    const QStringList lines = f->informationLines();
+    QCOMPARE(lines, shownLines(f->Memo1));
+    QCOMPARE(lines.join(QString()), paragraph);
 }
 
 void TestTitleInfo::textChangeSetsModifiedOnly_data()

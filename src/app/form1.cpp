@@ -438,7 +438,8 @@ void Form1::runStartup()
     Edit2->setEnabled(false);
     m_document.currentListFile = document::newListName();
 
-    m_recentFiles.load(textfile::readLines(m_ctx.programDir + QStringLiteral("config.ini")));
+    m_recentFiles.load(textfile::readLines(m_ctx.programDir + QStringLiteral("config.ini"),
+                                           filereader::ConfigBytes, filereader::ConfigBytes));
     refreshRecentCaptions();
 
     const unsigned seed = m_ctx.seedSource

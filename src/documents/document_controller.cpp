@@ -8,6 +8,7 @@
 #include "documents/form5.h"
 #include "documents/list_file.h"
 #include "riff/form8.h"
+#include "ui/code_page_text_edit.h"
 #include "ui/guard.h"
 #include "ui/picture_view.h"
 #include "ui/prompts.h"
@@ -22,6 +23,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QProgressBar>
+#include <QTextDocument>
 #include <QToolButton>
 
 namespace {
@@ -187,7 +189,14 @@ ListFile DocumentController::currentList() const
 
 void DocumentController::writeListFile(const QString& path)
 {
-    m_form.listFileBuffer() = currentList().lines();
+    // A text far beyond what a list file holds is refused before it is laid out.
+    const Form5* form5 = m_form.context().windows.form5;
+    if (form5 && form5->Memo1->document()->characterCount() > filereader::ListFileBytes)
+        throw CorvaltoError(ListFile::tooLargeToSaveMessage());
+    QStringList lines = currentList().lines();
+    if (!ListFile::fitsReadLimits(lines))
+        throw CorvaltoError(ListFile::tooLargeToSaveMessage());
+    m_form.listFileBuffer() = std::move(lines);
     textfile::writeLines(path, m_form.listFileBuffer());
 }
 

@@ -26,6 +26,52 @@ const QString NewListSuffix = QStringLiteral(".list");
 // Tab stops every eight columns of the fixed-width font.
 constexpr int TabColumns = 8;
 
+// Laying a paragraph out whole costs time quadratic in the length of its
+// longest unbroken run of text (the search for a word boundary starts again on
+// every line: a 1 MB line took a minute). A long paragraph is therefore laid out
+// a window of text at a time: where a line ends depends only on the text from
+// its start, so every line of a window but its last is final. A window that
+// holds a single line (a long run of blanks) is doubled until it holds two.
+// The toolkit also ends a line inside a run of blanks where its own runs of
+// 4096 characters meet, which windows do not reproduce, so paragraphs of
+// ordinary length are laid out whole, exactly as the text area shows them.
+void appendDisplayedLines(QStringList& lines, const QString& text, const QFont& font,
+                          const QTextOption& option, qreal width)
+{
+    constexpr qsizetype FirstWindow = 4096;
+    constexpr qsizetype LaidOutWhole = 16 * 1024;
+    qsizetype start = 0;
+    qsizetype window = text.size() <= LaidOutWhole ? LaidOutWhole : FirstWindow;
+    for (;;) {
+        const bool whole = text.size() - start <= window;
+        const QString part = text.mid(start, whole ? -1 : window);
+        QTextLayout layout(part, font);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        QList<std::pair<int, int>> found;
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(width);
+            found.append({line.textStart(), line.textLength()});
+        }
+        layout.endLayout();
+        if (whole) {
+            for (const auto& [at, length] : found)
+                lines.append(part.mid(at, length));
+            if (found.isEmpty())
+                lines.append(QString());
+            return;
+        }
+        if (found.size() < 2) {
+            window *= 2;
+            continue;
+        }
+        for (qsizetype i = 0; i + 1 < found.size(); ++i)
+            lines.append(part.mid(found[i].first, found[i].second));
+        start += found.constLast().first;
+        window = FirstWindow;
+    }
+}
+
 } // namespace
 
 Form5::Form5(AppContext& ctx, QWidget* parent)
@@ -91,21 +137,9 @@ QStringList Form5::informationLines() const
     // The same width and options the text area lays its blocks out with.
     const qreal width = Memo1->viewport()->width() - 2 * doc->documentMargin();
     QStringList lines;
-    for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
-        const QString text = block.text();
-        QTextLayout layout(text, doc->defaultFont());
-        layout.setTextOption(doc->defaultTextOption());
-        layout.beginLayout();
-        int count = 0;
-        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-            line.setLineWidth(width);
-            lines.append(text.mid(line.textStart(), line.textLength()));
-            ++count;
-        }
-        layout.endLayout();
-        if (count == 0)
-            lines.append(QString());
-    }
+    for (QTextBlock block = doc->begin(); block.isValid(); block = block.next())
+        appendDisplayedLines(lines, block.text(), doc->defaultFont(), doc->defaultTextOption(),
+                             width);
     if (!lines.isEmpty() && lines.constLast().isEmpty())
         lines.removeLast();
     return lines;

@@ -2,6 +2,7 @@
 
 #include "app/author.h"
 #include "app/document_state.h"
+#include "chords/chord_catalogue.h"
 
 #include <QUrl>
 
@@ -72,8 +73,10 @@ QStringList buildPage(const PageInput& input)
         const QString& entry = input.entries.at(i);
         const QString picture = input.pictures.value(i);
         if (!picture.isEmpty()) {
-            page.append(QStringLiteral("<img src=\"") + link(QStringLiteral("imm/") + picture) +
-                        QStringLiteral("\">"));
+            // Any other name shows the chord name without a picture.
+            if (chords::isBarePictureName(picture))
+                page.append(QStringLiteral("<img src=\"") + link(QStringLiteral("imm/") + picture) +
+                            QStringLiteral("\">"));
             group.append(entry);
         } else {
             group.append(entry);

@@ -1,6 +1,9 @@
 #include "screensaver/mesh_builder.h"
 
+#include "app/file_reader.h"
+
 #include <QFile>
+#include <QFileInfo>
 
 #include <assimp/Importer.hpp>
 #include <assimp/material.h>
@@ -48,7 +51,8 @@ bool MeshBuilder::load(const QString& path)
     m_indices.clear();
     m_groups.clear();
     ++m_revision;
-    if (!QFile::exists(path))
+    // Only a regular file within the mesh limit is handed to the reader.
+    if (!filereader::isRegularFile(path) || QFileInfo(path).size() > filereader::MeshBytes)
         return false;
 
     // The ".x" reader turns the file's left-handed data into right-handed

@@ -1,0 +1,58 @@
+#include "bench.h"
+
+#include "app/form1.h"
+#include "chordlist/chord_list_model.h"
+#include "documents/document_controller.h"
+#include "documents/form5.h"
+#include "ui/code_page_text_edit.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <iostream>
+
+namespace {
+
+// Saving a list whose information text is one long line, through the real save
+// command: the line is laid out into the lines the information window shows,
+// and the file written. The time grows linearly with the length of the line.
+void informationBench()
+{
+    bench::Program program;
+    AppContext& ctx = program.ctx;
+    Form1* f = ctx.windows.form1;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Lunga.qvl"));
+    f->list().appendLine(QStringLiteral("DO Maggiore"));
+    f->list().setPicture(0, QStringLiteral("do.gif"));
+    f->document().currentListFile = path;
+    f->document().listHasFile = true;
+
+    const QString sentence = QStringLiteral("Capo al II tasto, arpeggio lento sul ritornello. ");
+    for (const qsizetype megabytes : {1, 10}) {
+        QString line;
+        line.reserve(megabytes * 1000 * 1000 + sentence.size());
+        while (line.size() < megabytes * 1000 * 1000)
+            line += sentence;
+        line.truncate(megabytes * 1000 * 1000);
+        ctx.windows.form5->Memo1->setPlainText(line);
+
+        std::vector<double> saves;
+        for (int i = 0; i < 3; ++i) {
+            QElapsedTimer timer;
+            timer.start();
+            f->documents().saveList();
+            saves.push_back(bench::msSince(timer));
+        }
+        std::cout << "save list with a " << megabytes << " MB information line: median "
+                  << bench::median(saves) << " ms (target well under 1000 ms), file "
+                  << QFileInfo(path).size() << " bytes, errors reported "
+                  << program.prompts.texts(QStringLiteral("error")).size() << std::endl;
+    }
+}
+
+} // namespace
+
+CORVALTO_BENCH("information", informationBench);
