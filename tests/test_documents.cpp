@@ -6,6 +6,7 @@
 #include "riff/form8.h"
 #include "support/crafted_files.h"
 #include "support/test_app.h"
+#include "ui/code_page_text_edit.h"
 #include "ui/picture_view.h"
 #include "ui/radio_group.h"
 
@@ -779,6 +780,8 @@ void TestDocuments::failedSaveKeepsPreviousFile_data()
     QTest::newRow("disk full while writing") << "disk full";
     QTest::newRow("read-only folder") << "read-only";
     QTest::newRow("folder removed") << "removed";
+    // Refused before anything is laid out or written.
+    QTest::newRow("information too long") << "information";
 }
 
 void TestDocuments::failedSaveKeepsPreviousFile()
@@ -814,12 +817,20 @@ void TestDocuments::failedSaveKeepsPreviousFile()
         }
         if (failure == "removed")
             QDir(folder).removeRecursively();
+        if (failure == "information")
+            t.w().form5->Memo1->setPlainText(QString("capo ").repeated(210000));
         f->Salva1->trigger();
     }
     QFile::setPermissions(folder,
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 
-    QCOMPARE(t.prompts.texts("error"), QStringList{"Cannot create file " + path + "."});
+    const QString expected =
+        failure == "information"
+            ? QStringLiteral("Le informazioni aggiuntive sono troppo lunghe per salvare la lista: "
+                             "ne può contenere al massimo 1048576 caratteri. Accorciarle e "
+                             "riprovare.")
+            : "Cannot create file " + path + ".";
+    QCOMPARE(t.prompts.texts("error"), QStringList{expected});
     QVERIFY(f->document().listModified);
     QCOMPARE(f->windowTitle(), modifiedCaption);
     QCOMPARE(f->Image2->fileName(), t.folder->file("imm/virmoskbn.jpg"));
@@ -831,6 +842,7 @@ void TestDocuments::failedSaveKeepsPreviousFile()
 
     // Once the cause is gone the same command saves.
     QDir().mkpath(folder);
+    t.w().form5->clearInformation();
     f->Salva1->trigger();
     QCOMPARE(textfile::readLines(path).value(1), QStringLiteral("4"));
     QVERIFY(!f->document().listModified);

@@ -149,8 +149,8 @@ void TestTitleInfo::wrappingFollowsTheShownArea()
     f->setInformationLines(before);
     QCOMPARE(f->informationLines(), before);
 
-    // A paragraph far longer than what is laid out at a time, with tabs, a run
-    // of blanks and unbroken words, comes out as the area shows it.
+    // A paragraph with an unbroken run far longer than what is laid out at a
+    // time, tabs and a run of blanks comes out as the area shows it.
     const QString paragraph = QString(300, QLatin1Char(' ')) + words(3000) + unbroken.repeated(60) +
                               words(900).replace(QLatin1Char(' '), QLatin1Char('\t')) + words(40);
     f->Memo1->setPlainText(paragraph);

@@ -189,10 +189,11 @@ ListFile DocumentController::currentList() const
 
 void DocumentController::writeListFile(const QString& path)
 {
-    // A text far beyond what a list file holds is refused before it is laid out.
+    // Refused before it is laid out, and before the buffer changes.
     const Form5* form5 = m_form.context().windows.form5;
-    if (form5 && form5->Memo1->document()->characterCount() > filereader::ListFileBytes)
-        throw CorvaltoError(ListFile::tooLargeToSaveMessage());
+    if (form5 &&
+        form5->Memo1->document()->characterCount() - 1 > ListFile::MaxInformationCharacters)
+        throw CorvaltoError(ListFile::informationTooLongMessage());
     QStringList lines = currentList().lines();
     if (!ListFile::fitsReadLimits(lines))
         throw CorvaltoError(ListFile::tooLargeToSaveMessage());

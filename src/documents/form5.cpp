@@ -26,22 +26,36 @@ const QString NewListSuffix = QStringLiteral(".list");
 // Tab stops every eight columns of the fixed-width font.
 constexpr int TabColumns = 8;
 
+// The longest run of characters other than blanks.
+qsizetype longestUnbrokenRun(const QString& text)
+{
+    qsizetype longest = 0;
+    qsizetype run = 0;
+    for (QChar c : text) {
+        run = c.isSpace() ? 0 : run + 1;
+        longest = qMax(longest, run);
+    }
+    return longest;
+}
+
 // Laying a paragraph out whole costs time quadratic in the length of its
 // longest unbroken run of text (the search for a word boundary starts again on
-// every line: a 1 MB line took a minute). A long paragraph is therefore laid out
-// a window of text at a time: where a line ends depends only on the text from
-// its start, so every line of a window but its last is final. A window that
-// holds a single line (a long run of blanks) is doubled until it holds two.
-// The toolkit also ends a line inside a run of blanks where its own runs of
-// 4096 characters meet, which windows do not reproduce, so paragraphs of
-// ordinary length are laid out whole, exactly as the text area shows them.
+// every line: a 1 MB run took a minute), and linear otherwise. A paragraph with
+// a long unbroken run is therefore laid out a window of text at a time: where a
+// line ends depends only on the text from its start, so every line of a window
+// but its last is final. A window that holds a single line (a long run of
+// blanks) is doubled until it holds two. The toolkit also ends a line inside a
+// run of blanks where its own runs of 4096 characters meet, which windows do
+// not reproduce, so every other paragraph is laid out whole, exactly as the
+// text area shows it.
 void appendDisplayedLines(QStringList& lines, const QString& text, const QFont& font,
                           const QTextOption& option, qreal width)
 {
-    constexpr qsizetype FirstWindow = 4096;
-    constexpr qsizetype LaidOutWhole = 16 * 1024;
+    constexpr qsizetype FirstWindow = 1024;
+    constexpr qsizetype LongRun = 512;
+    const bool windowed = longestUnbrokenRun(text) > LongRun;
     qsizetype start = 0;
-    qsizetype window = text.size() <= LaidOutWhole ? LaidOutWhole : FirstWindow;
+    qsizetype window = windowed ? FirstWindow : text.size();
     for (;;) {
         const bool whole = text.size() - start <= window;
         const QString part = text.mid(start, whole ? -1 : window);

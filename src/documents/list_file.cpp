@@ -28,6 +28,13 @@ bool ListFile::fitsReadLimits(const QStringList& lines)
     return bytes <= filereader::ListFileBytes;
 }
 
+QString ListFile::informationTooLongMessage()
+{
+    return QStringLiteral("Le informazioni aggiuntive sono troppo lunghe per salvare la lista: "
+                          "ne può contenere al massimo %1 caratteri. Accorciarle e riprovare.")
+        .arg(MaxInformationCharacters);
+}
+
 QString ListFile::tooLargeToSaveMessage()
 {
     return QStringLiteral("La lista è troppo grande per essere salvata: un file lista contiene al "
