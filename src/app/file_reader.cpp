@@ -49,9 +49,8 @@ QByteArray readAll(const QString& path, qint64 maxBytes)
     // type is then checked on what was opened, not on the name.
     const Descriptor file{
         ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY)};
-    struct stat info
-    {
-    };
+    using FileStatus = struct stat;
+    FileStatus info{};
     if (path.isEmpty() || file.fd < 0 || ::fstat(file.fd, &info) != 0 || !S_ISREG(info.st_mode))
         throw CorvaltoError::cannotOpen(path);
     if (info.st_size > maxBytes)

@@ -73,7 +73,8 @@ QStringList buildPage(const PageInput& input)
         const QString& entry = input.entries.at(i);
         const QString picture = input.pictures.value(i);
         if (!picture.isEmpty()) {
-            // Any other name shows the chord name without a picture.
+            // A name that is no bare file name is not linked: the chord shows
+            // without a picture.
             if (chords::isBarePictureName(picture))
                 page.append(QStringLiteral("<img src=\"") + link(QStringLiteral("imm/") + picture) +
                             QStringLiteral("\">"));

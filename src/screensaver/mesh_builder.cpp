@@ -2,7 +2,6 @@
 
 #include "app/file_reader.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 #include <assimp/Importer.hpp>
