@@ -4,6 +4,7 @@
 #include "app/program_layout.h"
 #include "screensaver/mesh_reader.h"
 #include "ui/first_paint_probe.h"
+#include "ui/guarded_application.h"
 #include "ui/real_prompts.h"
 
 #include <QApplication>
@@ -39,7 +40,7 @@ int main(int argc, char* argv[])
     if (answeredWithoutWindows(argc, argv))
         return 0;
 
-    QApplication app(argc, argv);
+    GuardedApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("corvalto"));
     QCoreApplication::setApplicationVersion(QStringLiteral("3.0"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.virmosk.Corvalto"));
@@ -69,6 +70,7 @@ int main(int argc, char* argv[])
     ctx.configFile = layout.configFile();
     ctx.moduleDirs = layout.moduleDirs();
     MeshReader::setFolders(layout.moduleDirs());
+    app.setContext(&ctx);
 
     CorvaltoApp corvalto(ctx);
     // For the start-up benchmark only: reports the first paint of the main window
@@ -78,5 +80,7 @@ int main(int argc, char* argv[])
     if (!line.listPath.isEmpty())
         QTimer::singleShot(0, &corvalto,
                            [&corvalto, &line] { corvalto.openListFile(line.listPath); });
-    return app.exec();
+    const int status = app.exec();
+    app.setContext(nullptr);
+    return status;
 }

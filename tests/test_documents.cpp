@@ -4,7 +4,9 @@
 #include "documents/document_controller.h"
 #include "documents/form5.h"
 #include "riff/form8.h"
+#include "support/crafted_files.h"
 #include "support/test_app.h"
+#include "ui/code_page_text_edit.h"
 #include "ui/picture_view.h"
 #include "ui/radio_group.h"
 
@@ -791,6 +793,8 @@ void TestDocuments::failedSaveKeepsPreviousFile_data()
     QTest::newRow("disk full while writing") << "disk full";
     QTest::newRow("read-only folder") << "read-only";
     QTest::newRow("folder removed") << "removed";
+    // Refused before anything is laid out or written.
+    QTest::newRow("information too long") << "information";
 }
 
 void TestDocuments::failedSaveKeepsPreviousFile()
@@ -826,12 +830,20 @@ void TestDocuments::failedSaveKeepsPreviousFile()
         }
         if (failure == "removed")
             QDir(folder).removeRecursively();
+        if (failure == "information")
+            t.w().form5->Memo1->setPlainText(QString("capo ").repeated(210000));
         f->Salva1->trigger();
     }
     QFile::setPermissions(folder,
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 
-    QCOMPARE(t.prompts.texts("error"), QStringList{"Cannot create file " + path + "."});
+    const QString expected =
+        failure == "information"
+            ? QStringLiteral("Le informazioni aggiuntive sono troppo lunghe per salvare la lista: "
+                             "ne può contenere al massimo 1048576 caratteri. Accorciarle e "
+                             "riprovare.")
+            : "Cannot create file " + path + ".";
+    QCOMPARE(t.prompts.texts("error"), QStringList{expected});
     QVERIFY(f->document().listModified);
     QCOMPARE(f->windowTitle(), modifiedCaption);
     QCOMPARE(f->Image2->fileName(), t.folder->file("imm/virmoskbn.jpg"));
@@ -843,6 +855,7 @@ void TestDocuments::failedSaveKeepsPreviousFile()
 
     // Once the cause is gone the same command saves.
     QDir().mkpath(folder);
+    t.w().form5->clearInformation();
     f->Salva1->trigger();
     QCOMPARE(textfile::readLines(path).value(1), QStringLiteral("4"));
     QVERIFY(!f->document().listModified);
@@ -850,10 +863,30 @@ void TestDocuments::failedSaveKeepsPreviousFile()
 
 void TestDocuments::badFileLeavesDocumentAsItWas_data()
 {
-    QTest::addColumn<QString>("content"); // a reference file, or "" for a missing file
+    // A reference file, a kind of makeCraftedFile, "many lines" or "long count".
+    QTest::addColumn<QString>("content");
     QTest::addColumn<QString>("message");
-    QTest::newRow("missing file") << ""
+    QTest::newRow("missing file") << "missing"
                                   << "Cannot open file %1.";
+    // None of these may block or run memory away.
+    QTest::newRow("named pipe") << "fifo"
+                                << "Cannot open file %1.";
+    QTest::newRow("folder") << "folder"
+                            << "Cannot open file %1.";
+    QTest::newRow("device") << "device"
+                            << "Cannot open file %1.";
+    QTest::newRow("50 MiB") << "50 MiB"
+                            << QStringLiteral("Il file %1 è troppo grande: Corvalto legge file di "
+                                              "questo tipo fino a 16 MB. Il file non è stato "
+                                              "aperto.");
+    QTest::newRow("a million empty lines")
+        << "many lines"
+        << QStringLiteral("Il file %1 ha troppe righe: Corvalto legge file di questo tipo fino a "
+                          "1048576 righe. Il file non è stato aperto.");
+    // The message quotes only the start of a long line.
+    QTest::newRow("long count line")
+        << "long count"
+        << "'" + QString(60, QLatin1Char('7')) + "...' is not a valid integer value.";
     QTest::newRow("count not a number") << "bad_count.qvl"
                                         << "'tre' is not a valid integer value.";
     QTest::newRow("negative count")
@@ -875,8 +908,14 @@ void TestDocuments::badFileLeavesDocumentAsItWas()
     const QString good = t.folder->file("liste/canzone.qvl");
     writeBytes(good, reference("canzone.qvl"));
     const QString bad = t.folder->file("liste/rotta.qvl");
-    if (!content.isEmpty())
+    if (content.endsWith(QLatin1String(".qvl")))
         writeBytes(bad, reference(content));
+    else if (content == QLatin1String("many lines"))
+        writeBytes(bad, "Titolo\r\n0\r\n" + QByteArray(1024 * 1024, '\n'));
+    else if (content == QLatin1String("long count"))
+        writeBytes(bad, "Titolo\r\n" + QByteArray(100000, '7') + "x\r\n");
+    else
+        QVERIFY(makeCraftedFile(bad, content));
     t.folder->writeConfig({good, bad});
     f->recentFiles().load({good, bad});
     f->refreshRecentCaptions();

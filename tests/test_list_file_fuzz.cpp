@@ -1,18 +1,26 @@
 // Generated and mutated list files through the reader: every file is either read
 // into a consistent list or refused with a clean error, and a refused file leaves
-// the open list exactly as it was. Deterministic (fixed seeds), fast enough to run
+// the open list exactly as it was; read lists are selected entry by entry and
+// paged through the real window. Deterministic (fixed seeds), fast enough to run
 // under the sanitizers on every test run.
 #include "app/errors.h"
 #include "app/form1.h"
 #include "app/text_file.h"
 #include "chordlist/chord_list_model.h"
+#include "chords/chord_catalogue.h"
 #include "documents/document_controller.h"
 #include "documents/form5.h"
 #include "documents/list_file.h"
+#include "htmlpage/form3.h"
+#include "support/main_window_driver.h"
 #include "support/test_app.h"
+#include "ui/browser_view.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
 #include <QTest>
 
 #include <climits>
@@ -229,6 +237,7 @@ private slots:
     void mutatedFilesReadOrRefused();
     void randomBytesReadOrRefused();
     void mutatedFilesThroughOpen();
+    void generatedListsSelectedAndPaged();
 };
 
 void TestListFileFuzz::generatedListsRoundTrip()
@@ -338,6 +347,64 @@ void TestListFileFuzz::mutatedFilesThroughOpen()
     }
     QCOMPARE(t.prompts.texts("error"), QStringList());
     QVERIFY(refused > 0);
+}
+
+void TestListFileFuzz::generatedListsSelectedAndPaged()
+{
+    const auto t = driver::startShown();
+    Form1* f = t->w().form1;
+    static const QStringList crafted{"../../../../../../../../../dev/zero",
+                                     "../../../../etc/hostname",
+                                     "/etc/hostname",
+                                     "..\\do.gif",
+                                     "do.gif\t",
+                                     ".",
+                                     ""};
+    const QString path = t->folder->file("liste/giro.qvl");
+    Rng rng(5);
+    for (int i = 0; i < 12; ++i) {
+        ListFile list = randomList(rng);
+        // Enough entries to meet every kind of name, few enough to click them all.
+        list.entries = list.entries.mid(0, 40);
+        list.pictures = list.pictures.mid(0, 40);
+        for (QString& picture : list.pictures) {
+            if (chance(rng, 30))
+                picture = crafted.at(uniform(rng, 0, int(crafted.size()) - 1));
+        }
+        {
+            QFile out(path);
+            QVERIFY(out.open(QIODevice::WriteOnly));
+            out.write(textfile::encodeLines(list.lines()));
+        }
+        f->documents().loadListFile(path);
+        f->ListBox1->clearSelection();
+        t->prompts.clear();
+
+        QStringList expected;
+        int linked = 0;
+        for (int row = 0; row < list.entries.size(); ++row) {
+            driver::clickRow(f, row);
+            const QString picture = list.pictures.at(row);
+            const QString file = t->folder->file("imm/" + picture);
+            const bool bare = chords::isBarePictureName(picture);
+            linked += bare;
+            // The report ends the message with a full stop unless it has one.
+            if (list.entries.at(row) != "-" && !(bare && QFileInfo(file).isFile()))
+                expected.append("Cannot open file " + file + (file.endsWith('.') ? "" : "."));
+        }
+        QCOMPARE(t->prompts.texts("error"), expected);
+        if (list.entries.isEmpty())
+            continue;
+
+        t->prompts.clear();
+        QTest::mouseClick(f->Button5, Qt::LeftButton);
+        QCOMPARE(t->prompts.texts("error"), QStringList());
+        QFile page(path + ".html");
+        QVERIFY(page.open(QIODevice::ReadOnly));
+        QCOMPARE(page.readAll().count("<img "), linked);
+        QVERIFY(!t->w().form3->WebBrowser1->showsError());
+        t->w().form3->close();
+    }
 }
 
 QTEST_MAIN(TestListFileFuzz)

@@ -7,6 +7,8 @@
 #include "htmlpage/form3.h"
 #include "htmlpage/page_builder.h"
 #include "htmlpage/page_controller.h"
+#include "support/crafted_files.h"
+#include "support/main_window_driver.h"
 #include "support/test_app.h"
 #include "ui/browser_view.h"
 
@@ -97,7 +99,7 @@ QMap<QString, bool> picturesShown(BrowserView* view)
             const QString name = f.toImageFormat().name();
             const QVariant data =
                 view->document()->resource(QTextDocument::ImageResource, QUrl(name));
-            shown.insert(QUrl(name).fileName(), data.isValid() && !data.isNull());
+            shown.insert(QUrl(name).fileName(), !qvariant_cast<QImage>(data).isNull());
         }
     }
     return shown;
@@ -128,6 +130,8 @@ private slots:
     void titleAndInformationRegenerate();
     void showsEveryPictureAndTextAsTyped();
     void linksOpenInDesktopBrowser();
+    void craftedPictureNames_data();
+    void craftedPictureNames();
 };
 
 void TestPreview::preconditions_data()
@@ -486,6 +490,99 @@ void TestPreview::linksOpenInDesktopBrowser()
              QStringList{QStringLiteral("https://virmosk.example.org/corvalto")});
     QCOMPARE(view->path(), page);
     QVERIFY(view->toPlainText().contains(QStringLiteral("DO Maggiore")));
+}
+
+void TestPreview::craftedPictureNames_data()
+{
+    QTest::addColumn<QString>("picture"); // the picture line of the list's second entry
+    // What lies at imm/<picture>: a kind of makeCraftedFile, or "" for what is there.
+    QTest::addColumn<QString>("kind");
+    // Reported when the entry is selected, %1 the picture's path; "" for nothing.
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<bool>("linked"); // whether the page links the picture
+    const QString cannotOpen = QStringLiteral("Cannot open file %1.");
+    QTest::newRow("bare name") << "la_min.gif"
+                               << ""
+                               << "" << true;
+    QTest::newRow("up to /dev/zero") << "../../../../../../../../../dev/zero"
+                                     << "" << cannotOpen << false;
+    QTest::newRow("up to /etc/hostname") << "../../../../../../../../../etc/hostname"
+                                         << "" << cannotOpen << false;
+    QTest::newRow("absolute path") << "/etc/hostname"
+                                   << "" << cannotOpen << false;
+    QTest::newRow("backslash") << "..\\la_min.gif"
+                               << "" << cannotOpen << false;
+    QTest::newRow("control character") << "la_min.gif\x01"
+                                       << "" << cannotOpen << false;
+    // Bare names of files that are no pictures to read.
+    QTest::newRow("folder") << "cartella"
+                            << "folder" << cannotOpen << true;
+    QTest::newRow("named pipe") << "tubo.gif"
+                                << "fifo" << cannotOpen << true;
+    QTest::newRow("device") << "zero.gif"
+                            << "device" << cannotOpen << true;
+    QTest::newRow("50 MiB") << "grande.gif"
+                            << "50 MiB"
+                            << QStringLiteral("Il file %1 è troppo grande: Corvalto legge file di "
+                                              "questo tipo fino a 4 MB. Il file non è stato "
+                                              "aperto.")
+                            << true;
+    QTest::newRow("huge dimensions")
+        << "enorme.gif"
+        << "huge gif"
+        << QStringLiteral("L'immagine %1 è troppo grande (65500 × 65500 pixel): Corvalto mostra "
+                          "immagini fino a 8192 × 8192 pixel.")
+        << true;
+}
+
+// A list file from elsewhere, opened, each entry selected, its page made and the
+// list saved again: nothing blocks or runs memory away, a name that is more than
+// a bare file name is never opened nor linked, and every name is written back.
+void TestPreview::craftedPictureNames()
+{
+    QFETCH(QString, picture);
+    QFETCH(QString, kind);
+    QFETCH(QString, message);
+    QFETCH(bool, linked);
+    const auto t = driver::startShown(driver::Pictures::Own);
+    Form1* form = t->w().form1;
+    const QString picturePath = t->folder->file(QStringLiteral("imm/") + picture);
+    if (!kind.isEmpty())
+        QVERIFY(makeCraftedFile(picturePath, kind));
+    const QString list = t->folder->file(QStringLiteral("liste/Prova.qvl"));
+    const QByteArray bytes = textfile::encodeLines(
+        {QStringLiteral("Prova"), QStringLiteral("3"), QStringLiteral("DO Maggiore"),
+         QStringLiteral("LA Minore"), QStringLiteral("-"), QStringLiteral("do.gif"), picture,
+         QString(), QStringLiteral("Nota")});
+    QFile out(list);
+    QVERIFY(out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size());
+    out.close();
+    t->prompts.chooseFile(list);
+    form->Aprilista1->trigger();
+    QCOMPARE(t->prompts.texts(QStringLiteral("error")), QStringList());
+
+    for (int row = 0; row < 3; ++row)
+        driver::clickRow(form, row);
+    const QStringList expected =
+        message.isEmpty() ? QStringList() : QStringList{message.arg(picturePath)};
+    QCOMPARE(t->prompts.texts(QStringLiteral("error")), expected);
+    QCOMPARE(form->Panel1->text(), QStringLiteral("Spazio Vuoto"));
+
+    t->prompts.clear();
+    QTest::mouseClick(form->Button5, Qt::LeftButton);
+    QCOMPARE(t->prompts.texts(QStringLiteral("error")), QStringList());
+    const QByteArray page = fileBytes(list + QStringLiteral(".html"));
+    QCOMPARE(page.count("<img "), linked ? 2 : 1);
+    BrowserView* view = t->w().form3->WebBrowser1;
+    QVERIFY(!view->showsError());
+    QVERIFY(view->toPlainText().contains(QStringLiteral("- DO Maggiore - LA Minore -")));
+    const QMap<QString, bool> shown = picturesShown(view);
+    QVERIFY(shown.value(QStringLiteral("do.gif")));
+    QCOMPARE(shown.value(picture), message.isEmpty());
+
+    form->Salva1->trigger();
+    QCOMPARE(t->prompts.texts(QStringLiteral("error")), QStringList());
+    QCOMPARE(fileBytes(list), bytes);
 }
 
 QTEST_MAIN(TestPreview)

@@ -8,6 +8,7 @@
 #include "riff/form8.h"
 #include "screensaver/form6.h"
 #include "screensaver/form7.h"
+#include "support/crafted_files.h"
 #include "support/test_app.h"
 #include "ui/picture_view.h"
 #include "ui/radio_button.h"
@@ -143,9 +144,11 @@ private slots:
     void shellCommands();
     void commandKeys_data();
     void commandKeys();
-    void configMissing();
+    void configUnreadable_data();
+    void configUnreadable();
     void configWithFiveLines();
-    void bannerMissing();
+    void bannerUnreadable_data();
+    void bannerUnreadable();
 };
 
 void TestStartup::windowsAtStart()
@@ -489,14 +492,38 @@ void TestStartup::commandKeys()
     QVERIFY(!f->Edit1->hasSelectedText());
 }
 
-void TestStartup::configMissing()
+void TestStartup::configUnreadable_data()
 {
-    TestApp t(TestProgramFolder::Imm::Linked, false, seedFor(true, true));
+    QTest::addColumn<QString>("kind"); // see makeCraftedFile, or "long line"
+    QTest::addColumn<QString>("message");
+    const QString cannotOpen = QStringLiteral("Cannot open file %1.");
+    QTest::newRow("missing") << "missing" << cannotOpen;
+    // A named pipe must not block the start: the window appears.
+    QTest::newRow("named pipe") << "fifo" << cannotOpen;
+    QTest::newRow("folder") << "folder" << cannotOpen;
+    QTest::newRow("device") << "device" << cannotOpen;
+    QTest::newRow("long line") << "long line"
+                               << QStringLiteral("Il file %1 è troppo grande: Corvalto legge file "
+                                                 "di questo tipo fino a 64 KB. Il file non è "
+                                                 "stato aperto.");
+}
+
+void TestStartup::configUnreadable()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, message);
+    auto folder = std::make_shared<TestProgramFolder>(TestProgramFolder::Imm::Linked, false);
+    const QString config = folder->file("config.ini");
+    if (kind == QLatin1String("long line"))
+        folder->writeConfig({QString(64 * 1024, QLatin1Char('/'))});
+    else
+        QVERIFY(makeCraftedFile(config, kind));
+    TestApp t(folder, seedFor(true, true));
     Form1* f = t.w().form1;
     const auto& calls = t.prompts.calls();
     QCOMPARE(calls.size(), 1);
     QCOMPARE(calls.first().kind, QStringLiteral("error"));
-    QCOMPARE(calls.first().text, QStringLiteral("Cannot open file ") + t.folder->file("config.ini") + ".");
+    QCOMPARE(calls.first().text, message.arg(config));
     QCOMPARE(calls.first().caption, QStringLiteral("Corvalto 3.0"));
     for (int k = 1; k <= 3; ++k)
         QCOMPARE(f->recentCaption(k), QStringLiteral("-"));
@@ -520,15 +547,37 @@ void TestStartup::configWithFiveLines()
     QCOMPARE(f->recentFiles().count(), 3);
 }
 
-void TestStartup::bannerMissing()
+void TestStartup::bannerUnreadable_data()
 {
+    QTest::addColumn<QString>("kind"); // see makeCraftedFile
+    QTest::addColumn<QString>("message");
+    const QString cannotOpen = QStringLiteral("Cannot open file %1.");
+    QTest::newRow("missing") << "missing" << cannotOpen;
+    QTest::newRow("named pipe") << "fifo" << cannotOpen;
+    QTest::newRow("device") << "device" << cannotOpen;
+    QTest::newRow("50 MiB") << "50 MiB"
+                            << QStringLiteral("Il file %1 è troppo grande: Corvalto legge file di "
+                                              "questo tipo fino a 4 MB. Il file non è stato "
+                                              "aperto.");
+    // The header alone would ask for 12.8 GB.
+    QTest::newRow("huge dimensions")
+        << "huge jpeg"
+        << QStringLiteral("L'immagine %1 è troppo grande (65500 × 65500 pixel): Corvalto mostra "
+                          "immagini fino a 8192 × 8192 pixel.");
+}
+
+void TestStartup::bannerUnreadable()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, message);
     auto folder = std::make_shared<TestProgramFolder>(TestProgramFolder::Imm::Copied);
-    folder->removeFile(QStringLiteral("imm/virmoskc.jpg"));
+    const QString banner = folder->file(QStringLiteral("imm/virmoskc.jpg"));
+    QVERIFY(makeCraftedFile(banner, kind));
     folder->writeConfig({"/a/Uno.qvl"});
     TestApp t(folder, seedFor(true, true));
     Form1* f = t.w().form1;
     const QStringList errors = t.prompts.texts(QStringLiteral("error"));
-    QCOMPARE(errors, QStringList{QStringLiteral("Cannot open file ") + folder->file("imm/virmoskc.jpg") + "."});
+    QCOMPARE(errors, QStringList{message.arg(banner)});
     // Every step after the banner is skipped.
     QVERIFY(f->document().currentListFile.isEmpty());
     QVERIFY(f->Edit2->isEnabled());

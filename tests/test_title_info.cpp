@@ -156,6 +156,15 @@ void TestTitleInfo::wrappingFollowsTheShownArea()
     // Lines read back from a list file come out as they were saved.
     f->setInformationLines(before);
     QCOMPARE(f->informationLines(), before);
+
+    // A paragraph with an unbroken run far longer than what is laid out at a
+    // time, tabs and a run of blanks comes out as the area shows it.
+    const QString paragraph = QString(300, QLatin1Char(' ')) + words(3000) + unbroken.repeated(60) +
+                              words(900).replace(QLatin1Char(' '), QLatin1Char('\t')) + words(40);
+    f->Memo1->setPlainText(paragraph);
+    const QStringList lines = f->informationLines();
+    QCOMPARE(lines, shownLines(f->Memo1));
+    QCOMPARE(lines.join(QString()), paragraph);
 }
 
 void TestTitleInfo::textChangeSetsModifiedOnly_data()

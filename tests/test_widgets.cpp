@@ -1,9 +1,11 @@
 #include "app/errors.h"
 #include "support/test_app.h"
+#include "ui/guarded_application.h"
 #include "ui/picture_view.h"
 #include "ui/radio_button.h"
 #include "ui/radio_group.h"
 #include "ui/real_prompts.h"
+#include "ui/scripted_prompts.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -14,6 +16,26 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+
+#include <new>
+
+namespace {
+
+// Throws from its event handler, as a handler entered without the guard would.
+class Thrower : public QObject
+{
+protected:
+    bool event(QEvent* event) override
+    {
+        if (event->type() == QEvent::User)
+            throw CorvaltoError(QStringLiteral("Errore di prova"));
+        if (event->type() == QEvent::Type(QEvent::User + 1))
+            throw std::bad_alloc();
+        return QObject::event(event);
+    }
+};
+
+} // namespace
 
 class TestWidgets : public QObject
 {
@@ -28,6 +50,7 @@ private slots:
     void pictureView();
     void fileDialogModes_data();
     void fileDialogModes();
+    void exceptionsStopAtTheEventLoop();
 };
 
 namespace {
@@ -237,5 +260,33 @@ void TestWidgets::fileDialogModes()
     QCOMPARE(seen, mode);
 }
 
-QTEST_MAIN(TestWidgets)
+
+// An exception that escapes a handler is reported like any other error, and
+// the events after it are delivered.
+void TestWidgets::exceptionsStopAtTheEventLoop()
+{
+    auto* app = static_cast<GuardedApplication*>(qApp);
+    ScriptedPrompts prompts;
+    AppContext ctx;
+    ctx.prompts = &prompts;
+    app->setContext(&ctx);
+    Thrower thrower;
+    QCoreApplication::postEvent(&thrower, new QEvent(QEvent::User));
+    QCoreApplication::postEvent(&thrower, new QEvent(QEvent::Type(QEvent::User + 1)));
+    QCoreApplication::sendPostedEvents(&thrower);
+    app->setContext(nullptr);
+    QCOMPARE(prompts.texts(QStringLiteral("error")),
+             (QStringList{QStringLiteral("Errore di prova."), QStringLiteral("std::bad_alloc.")}));
+    QCOMPARE(prompts.calls().first().caption, QStringLiteral("Corvalto 3.0"));
+}
+
+// The program's own application object, so that its last guard is tested too.
+int main(int argc, char* argv[])
+{
+    GuardedApplication app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    TestWidgets test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "test_widgets.moc"

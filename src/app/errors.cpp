@@ -1,5 +1,7 @@
 #include "app/errors.h"
 
+#include "app/file_reader.h"
+
 CorvaltoError::CorvaltoError(const QString& message)
     : std::runtime_error(message.toStdString()), m_message(message)
 {
@@ -7,15 +9,18 @@ CorvaltoError::CorvaltoError(const QString& message)
 
 CorvaltoError CorvaltoError::cannotOpen(const QString& path)
 {
-    return CorvaltoError(QStringLiteral("Cannot open file %1").arg(path));
+    return CorvaltoError(
+        QStringLiteral("Cannot open file %1").arg(filereader::shortened(path, 260)));
 }
 
 CorvaltoError CorvaltoError::cannotCreate(const QString& path)
 {
-    return CorvaltoError(QStringLiteral("Cannot create file %1").arg(path));
+    return CorvaltoError(
+        QStringLiteral("Cannot create file %1").arg(filereader::shortened(path, 260)));
 }
 
 CorvaltoError CorvaltoError::notAnInteger(const QString& text)
 {
-    return CorvaltoError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+    return CorvaltoError(
+        QStringLiteral("'%1' is not a valid integer value").arg(filereader::shortened(text)));
 }

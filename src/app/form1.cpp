@@ -493,7 +493,8 @@ void Form1::runStartup()
     Edit2->setEnabled(false);
     m_document.currentListFile = document::newListName();
 
-    m_recentFiles.load(textfile::readLines(m_ctx.configPath()));
+    m_recentFiles.load(textfile::readLines(m_ctx.configPath(), filereader::ConfigBytes,
+                                           filereader::ConfigBytes));
     refreshRecentCaptions();
 
     const unsigned seed = m_ctx.seedSource

@@ -141,12 +141,13 @@ QByteArray encodeLines(const QStringList& lines)
     return bytes;
 }
 
-QStringList readLines(const QString& path)
+QStringList readLines(const QString& path, qint64 maxBytes, qsizetype maxLines)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw CorvaltoError::cannotOpen(path);
-    return decodeLines(file.readAll());
+    const QByteArray bytes = filereader::readAll(path, maxBytes);
+    // Counted before decoding: each line costs far more as text than as bytes.
+    if (filereader::countLines(bytes) > maxLines)
+        throw CorvaltoError(filereader::tooManyLinesMessage(path, maxLines));
+    return decodeLines(bytes);
 }
 
 void writeLines(const QString& path, const QStringList& lines)

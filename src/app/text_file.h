@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/file_reader.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -27,8 +29,11 @@ QChar firstUnencodable(const QString& text);
 // The same over several lines.
 QChar firstUnencodable(const QStringList& lines);
 
-// Reads a whole file. Throws CorvaltoError "Cannot open file <path>".
-QStringList readLines(const QString& path);
+// Reads a whole regular file of at most maxBytes bytes and maxLines lines.
+// Throws CorvaltoError "Cannot open file <path>" or the message of the limit
+// passed (see filereader).
+QStringList readLines(const QString& path, qint64 maxBytes = filereader::ListFileBytes,
+                      qsizetype maxLines = filereader::ListFileLines);
 
 // Writes a whole file atomically through a temporary file: a failed write leaves
 // the previous file intact. Throws CorvaltoError "Cannot create file <path>", or

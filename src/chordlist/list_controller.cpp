@@ -193,7 +193,7 @@ void ListController::select(int row)
         m_form.gif->clearPicture();
     } else {
         m_form.Panel1->setText(line);
-        m_form.gif->load(chords::picturePath(m_form.programDir(), picture));
+        m_form.gif->load(chords::openablePicturePath(m_form.programDir(), picture));
     }
     m_form.note->setItemIndex(-1);
     m_form.toni->setItemIndex(-1);

@@ -68,7 +68,7 @@ void ChooserController::selectionClick(Group group)
             group == Group::Note ? chords::Source::NoteGroup : chords::Source::TypeGroup;
         m_form.Panel1->setText(chords::chordName(root, type, source));
         list.setPendingPicture(chords::chordPicture(root, type));
-        m_form.gif->load(chords::picturePath(m_form.programDir(), list.pendingPicture()));
+        m_form.gif->load(chords::openablePicturePath(m_form.programDir(), list.pendingPicture()));
     }
     const QString caption = m_form.Panel1->text();
     if (chords::secondPosition(caption)) {
@@ -147,5 +147,5 @@ void ChooserController::showPendingPicture()
         m_form.gif->clearPicture();
         return;
     }
-    m_form.gif->load(chords::picturePath(m_form.programDir(), pending));
+    m_form.gif->load(chords::openablePicturePath(m_form.programDir(), pending));
 }

@@ -1,5 +1,7 @@
 #include "chords/chord_catalogue.h"
 
+#include "app/errors.h"
+
 #include <array>
 
 namespace chords {
@@ -146,6 +148,25 @@ QStringList typeLabels()
 QString picturePath(const QString& programDir, const QString& fileName)
 {
     return programDir + QStringLiteral("imm/") + fileName;
+}
+
+bool isBarePictureName(const QString& fileName)
+{
+    if (fileName.isEmpty() || fileName.contains(QStringLiteral("..")))
+        return false;
+    for (QChar c : fileName) {
+        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c.category() == QChar::Other_Control)
+            return false;
+    }
+    return true;
+}
+
+QString openablePicturePath(const QString& programDir, const QString& fileName)
+{
+    const QString path = picturePath(programDir, fileName);
+    if (!isBarePictureName(fileName))
+        throw CorvaltoError::cannotOpen(path);
+    return path;
 }
 
 QStringList allPictureFiles()

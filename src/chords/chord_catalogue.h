@@ -33,6 +33,14 @@ QStringList typeLabels();
 // programDir ends with "/"; the picture lies in its imm folder.
 QString picturePath(const QString& programDir, const QString& fileName);
 
+// A bare file name: no "/" or "\", no "..", no control character. Only such
+// picture names are ever opened or linked; any other name a list file holds is
+// kept and written back unchanged, but taken for a picture that cannot be opened.
+bool isBarePictureName(const QString& fileName);
+// picturePath of a bare name; for any other name throws "Cannot open file
+// <path>", as for a missing picture.
+QString openablePicturePath(const QString& programDir, const QString& fileName);
+
 // Every picture file the catalogue names: 135 first positions and 10 second ones.
 QStringList allPictureFiles();
 

@@ -9,6 +9,7 @@
 #include "documents/form5.h"
 #include "documents/list_file.h"
 #include "riff/form8.h"
+#include "ui/code_page_text_edit.h"
 #include "ui/guard.h"
 #include "ui/picture_view.h"
 #include "ui/prompts.h"
@@ -23,6 +24,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QProgressBar>
+#include <QTextDocument>
 #include <QToolButton>
 
 #include <exception>
@@ -189,7 +191,15 @@ ListFile DocumentController::currentList() const
 
 void DocumentController::writeListFile(const QString& path)
 {
-    m_form.listFileBuffer() = currentList().lines();
+    // Refused before it is laid out, and before the buffer changes.
+    const Form5* form5 = m_form.context().windows.form5;
+    if (form5 &&
+        form5->Memo1->document()->characterCount() - 1 > ListFile::MaxInformationCharacters)
+        throw CorvaltoError(ListFile::informationTooLongMessage());
+    QStringList lines = currentList().lines();
+    if (!ListFile::fitsReadLimits(lines))
+        throw CorvaltoError(ListFile::tooLargeToSaveMessage());
+    m_form.listFileBuffer() = std::move(lines);
     textfile::writeLines(path, m_form.listFileBuffer());
 }
 

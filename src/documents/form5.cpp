@@ -27,6 +27,66 @@ const QString NewListSuffix = QStringLiteral(".list");
 // Tab stops every eight columns of the fixed-width font.
 constexpr int TabColumns = 8;
 
+// The longest run of characters other than blanks.
+qsizetype longestUnbrokenRun(const QString& text)
+{
+    qsizetype longest = 0;
+    qsizetype run = 0;
+    for (QChar c : text) {
+        run = c.isSpace() ? 0 : run + 1;
+        longest = qMax(longest, run);
+    }
+    return longest;
+}
+
+// Laying a paragraph out whole costs time quadratic in the length of its
+// longest unbroken run of text (the search for a word boundary starts again on
+// every line: a 1 MB run took a minute), and linear otherwise. A paragraph with
+// a long unbroken run is therefore laid out a window of text at a time: where a
+// line ends depends only on the text from its start, so every line of a window
+// but its last is final. A window that holds a single line (a long run of
+// blanks) is doubled until it holds two. The toolkit also ends a line inside a
+// run of blanks where its own runs of 4096 characters meet, which windows do
+// not reproduce, so every other paragraph is laid out whole, exactly as the
+// text area shows it.
+void appendDisplayedLines(QStringList& lines, const QString& text, const QFont& font,
+                          const QTextOption& option, qreal width)
+{
+    constexpr qsizetype FirstWindow = 1024;
+    constexpr qsizetype LongRun = 512;
+    const bool windowed = longestUnbrokenRun(text) > LongRun;
+    qsizetype start = 0;
+    qsizetype window = windowed ? FirstWindow : text.size();
+    for (;;) {
+        const bool whole = text.size() - start <= window;
+        const QString part = text.mid(start, whole ? -1 : window);
+        QTextLayout layout(part, font);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        QList<std::pair<int, int>> found;
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(width);
+            found.append({line.textStart(), line.textLength()});
+        }
+        layout.endLayout();
+        if (whole) {
+            for (const auto& [at, length] : found)
+                lines.append(part.mid(at, length));
+            if (found.isEmpty())
+                lines.append(QString());
+            return;
+        }
+        if (found.size() < 2) {
+            window *= 2;
+            continue;
+        }
+        for (qsizetype i = 0; i + 1 < found.size(); ++i)
+            lines.append(part.mid(found[i].first, found[i].second));
+        start += found.constLast().first;
+        window = FirstWindow;
+    }
+}
+
 } // namespace
 
 Form5::Form5(AppContext& ctx, QWidget* parent)
@@ -106,21 +166,9 @@ QStringList Form5::informationLines() const
     // The same width and options the text area lays its blocks out with.
     const qreal width = Memo1->viewport()->width() - 2 * doc->documentMargin();
     QStringList lines;
-    for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
-        const QString text = block.text();
-        QTextLayout layout(text, doc->defaultFont());
-        layout.setTextOption(doc->defaultTextOption());
-        layout.beginLayout();
-        int count = 0;
-        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-            line.setLineWidth(width);
-            lines.append(text.mid(line.textStart(), line.textLength()));
-            ++count;
-        }
-        layout.endLayout();
-        if (count == 0)
-            lines.append(QString());
-    }
+    for (QTextBlock block = doc->begin(); block.isValid(); block = block.next())
+        appendDisplayedLines(lines, block.text(), doc->defaultFont(), doc->defaultTextOption(),
+                             width);
     if (!lines.isEmpty() && lines.constLast().isEmpty())
         lines.removeLast();
     return lines;

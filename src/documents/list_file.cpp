@@ -1,6 +1,7 @@
 #include "documents/list_file.h"
 
 #include "app/errors.h"
+#include "app/file_reader.h"
 
 QStringList ListFile::lines() const
 {
@@ -14,6 +15,33 @@ QStringList ListFile::lines() const
         out.append(pictures.value(k));
     out.append(information);
     return out;
+}
+
+bool ListFile::fitsReadLimits(const QStringList& lines)
+{
+    if (lines.size() > filereader::ListFileLines)
+        return false;
+    // One byte per character and CR LF after every line.
+    qint64 bytes = 0;
+    for (const QString& line : lines)
+        bytes += line.size() + 2;
+    return bytes <= filereader::ListFileBytes;
+}
+
+QString ListFile::informationTooLongMessage()
+{
+    return QStringLiteral("Le informazioni aggiuntive sono troppo lunghe per salvare la lista: "
+                          "ne può contenere al massimo %1 caratteri. Accorciarle e riprovare.")
+        .arg(MaxInformationCharacters);
+}
+
+QString ListFile::tooLargeToSaveMessage()
+{
+    return QStringLiteral("La lista è troppo grande per essere salvata: un file lista contiene al "
+                          "massimo %1 MB e %2 righe. Accorciare le informazioni aggiuntive e "
+                          "riprovare.")
+        .arg(filereader::ListFileBytes / filereader::MiB)
+        .arg(filereader::ListFileLines);
 }
 
 int ListFile::parseCount(const QString& text)

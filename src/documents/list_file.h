@@ -24,6 +24,18 @@ struct ListFile
     // The lines of the file; the count line is the number of entries.
     QStringList lines() const;
 
+    // The longest additional information a list is saved with: it is laid out
+    // into displayed lines on every save, which takes a fraction of a second
+    // at this length.
+    static constexpr qsizetype MaxInformationCharacters = 1024 * 1024;
+    static QString informationTooLongMessage();
+
+    // True when lines fit the limits every list file is read with, so that a
+    // list is never saved into a file that could not be opened again.
+    static bool fitsReadLimits(const QStringList& lines);
+    // The Italian message for a list beyond them.
+    static QString tooLargeToSaveMessage();
+
     // Checks the lines completely before anything is taken from them. A line asked
     // for past the end reads as the empty string, so a file that stops early gives
     // empty entries and pictures. Throws CorvaltoError when line 2 is no integer or

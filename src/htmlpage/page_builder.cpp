@@ -3,6 +3,7 @@
 #include "app/author.h"
 #include "app/document_state.h"
 #include "app/text_file.h"
+#include "chords/chord_catalogue.h"
 
 #include <QUrl>
 
@@ -88,8 +89,11 @@ QStringList buildPage(const PageInput& input)
         const QString& entry = input.entries.at(i);
         const QString picture = input.pictures.value(i);
         if (!picture.isEmpty()) {
-            page.append(QStringLiteral("<img src=\"") + link(QStringLiteral("imm/") + picture) +
-                        QStringLiteral("\">"));
+            // A name that is no bare file name is not linked: the chord shows
+            // without a picture.
+            if (chords::isBarePictureName(picture))
+                page.append(QStringLiteral("<img src=\"") + link(QStringLiteral("imm/") + picture) +
+                            QStringLiteral("\">"));
             group.append(entry);
         } else {
             group.append(entry);

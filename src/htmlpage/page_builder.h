@@ -27,7 +27,9 @@ struct PageInput
 // The page lines, ready for the text codec. Every text that comes from the list
 // (title, chord names, information lines, file name) is HTML-escaped, so that a
 // list file from someone else cannot inject markup or scripts; pictures and the
-// style sheet are linked as file URLs, valid for any program folder.
+// style sheet are linked as file URLs, valid for any program folder. A picture
+// name that is no bare file name (chords::isBarePictureName) is not linked: the
+// chord shows its name without a picture.
 QStringList buildPage(const PageInput& input);
 
 // The page of a list file lies beside it: "<list file>.html".

@@ -1,8 +1,9 @@
 #include "screensaver/mesh_builder.h"
 
+#include "app/file_reader.h"
 #include "screensaver/mesh_reader.h"
 
-#include <QFile>
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -12,7 +13,8 @@ bool MeshBuilder::load(const QString& path)
     m_indices.clear();
     m_groups.clear();
     ++m_revision;
-    if (!QFile::exists(path))
+    // Only a regular file within the mesh limit is handed to the reader.
+    if (!filereader::isRegularFile(path) || QFileInfo(path).size() > filereader::MeshBytes)
         return false;
 
     MeshData data;

@@ -1,10 +1,14 @@
 #include "ui/browser_view.h"
 
+#include "app/errors.h"
+#include "app/file_reader.h"
 #include "app/text_file.h"
+#include "ui/jpeg_reader.h"
 #include "ui/prompts.h"
 
-#include <QFile>
+#include <QBuffer>
 #include <QFileInfo>
+#include <QImageReader>
 #include <QRegularExpression>
 #include <QTextDocument>
 #include <QUrl>
@@ -21,16 +25,16 @@ void BrowserView::navigate(const QString& path)
 {
     m_path = path;
     const QFileInfo info(path);
-    QFile probe(path);
-    if (!info.isFile() || !probe.open(QIODevice::ReadOnly)) {
+    try {
+        filereader::readAll(path, filereader::PageBytes);
+    } catch (const CorvaltoError& e) {
         m_showsError = true;
         setHtml(QStringLiteral("<html><body><h3>Impossibile visualizzare la pagina</h3>"
                                "<p>Il file non esiste o non si può leggere:</p><p><tt>%1</tt></p>"
-                               "</body></html>")
-                    .arg(path.toHtmlEscaped()));
+                               "<p>%2</p></body></html>")
+                    .arg(path.toHtmlEscaped(), e.message().toHtmlEscaped()));
         return;
     }
-    probe.close();
     m_showsError = false;
     // Forget the pictures of the previous load so that they are read again too.
     document()->clear();
@@ -43,12 +47,30 @@ void BrowserView::navigate(const QString& path)
 
 QVariant BrowserView::loadResource(int type, const QUrl& name)
 {
-    // Pages are text in the program's code page, whatever their meta tag says.
-    if (type == QTextDocument::HtmlResource && name.isLocalFile()) {
-        QFile file(name.toLocalFile());
-        if (!file.open(QIODevice::ReadOnly))
-            return {};
-        QString html = textfile::decodeLines(file.readAll()).join(QLatin1Char('\n'));
+    // Called from inside the toolkit's machinery: nothing may escape from here,
+    // a resource that cannot be read is simply missing from the page.
+    QVariant resource;
+    try {
+        resource = readResource(type, source().resolved(name));
+    } catch (const std::exception&) {
+    }
+    // An empty value, never none: for none the document would open the file itself.
+    if (!resource.isValid())
+        resource = type == QTextDocument::ImageResource ? QVariant(QImage()) : QVariant(QString());
+    return resource;
+}
+
+QVariant BrowserView::readResource(int type, const QUrl& url)
+{
+    // Only local regular files are read, each up to the limit of its kind.
+    if (!url.isLocalFile())
+        return {};
+    const QString path = url.toLocalFile();
+    switch (type) {
+    case QTextDocument::HtmlResource: {
+        // Pages are text in the program's code page, whatever their meta tag says.
+        const QByteArray bytes = filereader::readAll(path, filereader::PageBytes);
+        QString html = textfile::decodeLines(bytes).join(QLatin1Char('\n'));
         // The toolkit's HTML reader takes an unclosed <link> for a container and
         // hides everything after it; a link element never has content.
         static const QRegularExpression link(QStringLiteral("<link\\b([^>]*[^/>])?\\s*>"),
@@ -56,7 +78,22 @@ QVariant BrowserView::loadResource(int type, const QUrl& name)
         html.replace(link, QStringLiteral("<link\\1/>"));
         return html;
     }
-    return QTextBrowser::loadResource(type, name);
+    case QTextDocument::StyleSheetResource:
+        return textfile::decodeLines(filereader::readAll(path, filereader::PictureBytes))
+            .join(QLatin1Char('\n'));
+    case QTextDocument::ImageResource: {
+        QBuffer data;
+        data.setData(filereader::readAll(path, filereader::PictureBytes));
+        data.open(QIODevice::ReadOnly);
+        QImageReader reader(&data);
+        const QSize size = reader.size();
+        if (size.isValid() && !isPictureSizeAllowed(size))
+            return {};
+        return reader.read();
+    }
+    default:
+        return {};
+    }
 }
 
 void BrowserView::followLink(const QUrl& url)

@@ -7,7 +7,8 @@ class Prompts;
 
 // The embedded web-browser view: shows a local HTML file with its local
 // pictures and style sheet, reloads it from disk on request, runs no scripts,
-// and hands every link that leaves the page to the desktop's browser.
+// and hands every link that leaves the page to the desktop's browser. It reads
+// local regular files only, each up to the limit of its kind (filereader).
 class BrowserView : public QTextBrowser
 {
     Q_OBJECT
@@ -25,6 +26,7 @@ public:
     QVariant loadResource(int type, const QUrl& name) override;
 
 private:
+    QVariant readResource(int type, const QUrl& url);
     void followLink(const QUrl& url);
 
     Prompts& m_prompts;

@@ -1,5 +1,6 @@
 #include "ui/jpeg_reader.h"
 
+#include <climits>
 #include <csetjmp>
 #include <cstdio>
 
@@ -25,7 +26,24 @@ void onMessage(j_common_ptr) {}
 
 } // namespace
 
-QImage decodeJpeg(const QByteArray& bytes, QString* error)
+bool isPictureSizeAllowed(QSize size)
+{
+    return size.width() > 0 && size.height() > 0 && size.width() <= MaxPictureSide &&
+           size.height() <= MaxPictureSide &&
+           qint64(size.width()) * size.height() <= MaxPicturePixels;
+}
+
+QString pictureTooLargeMessage(const QString& path, QSize size)
+{
+    return QStringLiteral("L'immagine %1 è troppo grande (%2 × %3 pixel): Corvalto mostra "
+                          "immagini fino a %4 × %4 pixel.")
+        .arg(path)
+        .arg(size.width())
+        .arg(size.height())
+        .arg(MaxPictureSide);
+}
+
+QImage decodeJpeg(const QByteArray& bytes, QString* error, QSize* tooLarge)
 {
     jpeg_decompress_struct info{};
     ErrorManager err{};
@@ -45,11 +63,28 @@ QImage decodeJpeg(const QByteArray& bytes, QString* error)
     jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(bytes.constData()),
                  static_cast<unsigned long>(bytes.size()));
     jpeg_read_header(&info, TRUE);
+    const QSize declared(int(qMin<JDIMENSION>(info.image_width, INT_MAX)),
+                         int(qMin<JDIMENSION>(info.image_height, INT_MAX)));
+    if (!isPictureSizeAllowed(declared)) {
+        jpeg_destroy_decompress(&info);
+        if (tooLarge)
+            *tooLarge = declared;
+        if (error)
+            *error = pictureTooLargeMessage(QString(), declared);
+        return {};
+    }
     info.out_color_space = JCS_RGB;
     jpeg_start_decompress(&info);
 
     image = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height),
                    QImage::Format_RGB888);
+    // A failed allocation gives a null image, never rows to write into.
+    if (image.isNull()) {
+        jpeg_destroy_decompress(&info);
+        if (error)
+            *error = QStringLiteral("Memoria insufficiente per l'immagine.");
+        return {};
+    }
     while (info.output_scanline < info.output_height) {
         JSAMPROW row = image.scanLine(static_cast<int>(info.output_scanline));
         jpeg_read_scanlines(&info, &row, 1);

@@ -1,15 +1,16 @@
 #include "ui/picture_view.h"
 
 #include "app/errors.h"
+#include "app/file_reader.h"
 #include "ui/jpeg_reader.h"
 
 #include <QBuffer>
-#include <QFile>
-#include <QFileInfo>
 #include <QImageReader>
 #include <QMouseEvent>
 #include <QMovie>
 #include <QPixmap>
+
+#include <memory>
 
 PictureView::PictureView(QWidget* parent) : QLabel(parent)
 {
@@ -18,14 +19,14 @@ PictureView::PictureView(QWidget* parent) : QLabel(parent)
 
 void PictureView::load(const QString& path)
 {
-    QFile file(path);
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
-        throw CorvaltoError::cannotOpen(path);
-    const QByteArray bytes = file.readAll();
+    const QByteArray bytes = filereader::readAll(path, filereader::PictureBytes);
 
     if (bytes.startsWith("\xFF\xD8")) {
         QString error;
-        const QImage image = decodeJpeg(bytes, &error);
+        QSize tooLarge;
+        const QImage image = decodeJpeg(bytes, &error, &tooLarge);
+        if (tooLarge.isValid())
+            throw CorvaltoError(pictureTooLargeMessage(path, tooLarge));
         if (image.isNull())
             throw CorvaltoError(error);
         clearPicture();
@@ -35,18 +36,30 @@ void PictureView::load(const QString& path)
         return;
     }
 
-    QBuffer probe;
-    probe.setData(bytes);
-    QImageReader reader(&probe);
+    auto data = std::make_unique<QBuffer>();
+    data->setData(bytes);
+    data->open(QIODevice::ReadOnly);
+    QImageReader reader(data.get());
     if (!reader.canRead())
         throw CorvaltoError(reader.errorString());
+    // A reader that cannot tell the size leaves the bound to the toolkit's own
+    // allocation limit.
+    const QSize size = reader.size();
+    if (size.isValid() && !isPictureSizeAllowed(size))
+        throw CorvaltoError(pictureTooLargeMessage(path, size));
     const QImage first = reader.read();
     if (first.isNull())
         throw CorvaltoError(reader.errorString());
+    const bool animated = reader.supportsAnimation() && reader.imageCount() > 1;
 
     clearPicture();
-    if (reader.supportsAnimation() && reader.imageCount() > 1) {
-        m_movie = new QMovie(path, QByteArray(), this);
+    if (animated) {
+        // The movie plays from the bytes already read and checked, not from the
+        // path, which may have changed since.
+        data->seek(0);
+        m_movieData = data.release();
+        m_movieData->setParent(this);
+        m_movie = new QMovie(m_movieData, QByteArray(), this);
         setMovie(m_movie);
         m_movie->start();
     } else {
@@ -64,6 +77,8 @@ void PictureView::clearPicture()
         delete m_movie;
         m_movie = nullptr;
     }
+    delete m_movieData;
+    m_movieData = nullptr;
     clear();
     m_fileName.clear();
     emit pictureChanged();

@@ -3,12 +3,14 @@
 #include <QLabel>
 #include <QString>
 
+class QBuffer;
 class QMovie;
 
 // Shows a GIF picture (animated ones play) or a JPEG picture at its natural size
 // from the top-left corner; never resized to its picture. A file that cannot be
-// opened throws "Cannot open file <path>"; a file that is no readable picture
-// throws the reader's own error, and the view keeps its previous picture.
+// opened or is no regular file throws "Cannot open file <path>"; a file beyond
+// the picture limits (filereader::PictureBytes, MaxPictureSide) or no readable
+// picture throws its own message, and the view keeps its previous picture.
 class PictureView : public QLabel
 {
     Q_OBJECT
@@ -31,5 +33,6 @@ protected:
 
 private:
     QMovie* m_movie = nullptr;
+    QBuffer* m_movieData = nullptr;
     QString m_fileName;
 };
