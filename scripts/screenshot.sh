@@ -2,12 +2,14 @@
 # Makes the README's picture of the main window (docs/screenshot.png) under a
 # private Xvfb display, from a copy of the Release program folder (make build)
 # with an example list opened from the command line, so the user's own
-# config.ini is not touched. Needs xvfb-run, xwininfo and ImageMagick.
+# config.ini is not touched; a click on one of its entries shows that chord's
+# fingering. Needs xvfb-run, xwininfo, xdotool and ImageMagick.
 set -eu
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 PROGRAM="$ROOT/build/release/corvalto"
 OUT="${1:-$ROOT/docs/screenshot.png}"
 [ -x "$PROGRAM/corvalto" ] || { echo "run 'make build' first" >&2; exit 1; }
+command -v xdotool >/dev/null || { echo "needs xdotool (apt-get install xdotool)" >&2; exit 1; }
 
 # A fixed folder, since its path shows in the status bar.
 WORK=/tmp/corvalto
@@ -35,6 +37,9 @@ for _ in $(seq 1 100); do
     sleep 0.2
 done
 sleep 2
+# The second entry of the list, "LA Minore": its name and fingering are shown.
+xdotool mousemove --window "$id" 420 134 click 1
+sleep 1
 import -window "$id" "$1/shot.png"
 kill "$pid"
 INNER
