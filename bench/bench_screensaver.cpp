@@ -24,7 +24,9 @@
 #include <dlfcn.h>
 #include <map>
 #include <string>
+#include <tuple>
 #include <cstdlib>
+#include <ctime>
 #include <iostream>
 
 // Allocation count of the main thread: the C allocator is wrapped so that
@@ -124,6 +126,9 @@ struct Run
 {
     double fps = 0;
     double allocationsPerFrame = 0;
+    // Processor time of the whole program per frame, the renderer's drawing
+    // threads included: steadier than frame rates on a shared machine.
+    double cpuMsPerFrame = 0;
     // Allocations per frame by the library that called the allocator.
     std::string byLibrary;
 };
@@ -174,6 +179,8 @@ Run measure(Frame&& frame, double budgetMs)
     long allocations = 0;
     long frames = 0;
     resetCallers();
+    timespec cpuStart{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &cpuStart);
     for (int sample = 0; sample < 3; ++sample) {
         QElapsedTimer timer;
         timer.start();
@@ -188,7 +195,12 @@ Run measure(Frame&& frame, double budgetMs)
         samples.push_back(n * 1e9 / double(timer.nsecsElapsed()));
         QApplication::processEvents();
     }
-    return {bench::median(samples), double(allocations) / double(frames), callersPerFrame(frames)};
+    timespec cpuEnd{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &cpuEnd);
+    const double cpuMs =
+        (cpuEnd.tv_sec - cpuStart.tv_sec) * 1e3 + (cpuEnd.tv_nsec - cpuStart.tv_nsec) / 1e6;
+    return {bench::median(samples), double(allocations) / double(frames), cpuMs / double(frames),
+            callersPerFrame(frames)};
 }
 
 // The floor: a window of the same size and format as the display's, cleared
@@ -375,9 +387,10 @@ void screenSaverBench()
             const double ratio = r.fps > 0 ? layer.fps / r.fps : 0.0;
             worstFps = std::min(worstFps, r.fps);
             worstRatio = std::max(worstRatio, ratio);
-            std::printf("%dx1080 %dx%dx%d: layer floor %.0f fps, renderer %.0f fps, "
-                        "floor/renderer %.2fx\n",
-                        screen.width(), mode.width, mode.height, bits, layer.fps, r.fps, ratio);
+            std::printf("%dx1080 %dx%dx%d: layer floor %.0f fps (%.1f ms processor time/frame), "
+                        "renderer %.0f fps (%.1f ms), floor/renderer %.2fx\n",
+                        screen.width(), mode.width, mode.height, bits, layer.fps,
+                        layer.cpuMsPerFrame, r.fps, r.cpuMsPerFrame, ratio);
         }
         std::fflush(stdout);
     }
@@ -396,3 +409,28 @@ void screenSaverBench()
 } // namespace
 
 CORVALTO_BENCH("screensaver", screenSaverBench);
+
+namespace {
+
+// A quick look at the present path alone: the layer's floor for the smallest
+// and largest modes on a 1920x1080 screen, and one renderer row.
+void presentBench()
+{
+    const QSize screen(1920, 1080);
+    const Run window = floorRun(screen.width(), screen.height(), 1500);
+    std::printf("%dx1080 window floor %.0f fps\n", screen.width(), window.fps);
+    for (const auto& [w, h, bits] : {std::tuple{640, 480, 16}, std::tuple{640, 480, 32},
+                                     std::tuple{1600, 1200, 16}, std::tuple{1600, 1200, 32}}) {
+        const Run layer = layerFloorRun(w, h, bits, 1500, screen);
+        std::printf("%dx1080 %dx%dx%d: layer floor %.0f fps, %.2f ms processor time/frame\n",
+                    screen.width(), w, h, bits, layer.fps, layer.cpuMsPerFrame);
+    }
+    const Run r = saverRun({1, 0, "bit16", false, screen}, 1500, nullptr);
+    std::printf("%dx1080 640x480x16 Tubi renderer %.0f fps, %.2f ms processor time/frame\n",
+                screen.width(), r.fps, r.cpuMsPerFrame);
+    std::fflush(stdout);
+}
+
+} // namespace
+
+CORVALTO_BENCH("present: the display layer's floor on 1920x1080", presentBench);
