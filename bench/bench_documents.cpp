@@ -3,7 +3,7 @@
 #include "app/app_context.h"
 #include "app/corvalto_app.h"
 #include "app/form1.h"
-#include "app/text_file.h"
+#include "core/text_file.h"
 #include "chordlist/chord_list_model.h"
 #include "documents/document_controller.h"
 #include "documents/form5.h"

@@ -1,7 +1,7 @@
 #include "app/command_line.h"
 #include "app/corvalto_app.h"
 #include "app/form1.h"
-#include "app/program_layout.h"
+#include "core/program_layout.h"
 #include "screensaver/mesh_reader.h"
 #include "ui/first_paint_probe.h"
 #include "ui/guarded_application.h"

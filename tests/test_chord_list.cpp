@@ -1,5 +1,5 @@
 #include "app/form1.h"
-#include "app/text_file.h"
+#include "core/text_file.h"
 #include "chordlist/chord_list_model.h"
 #include "support/main_window_driver.h"
 #include "ui/picture_view.h"

@@ -1,5 +1,5 @@
 // The HTML page of a chord list, compared byte for byte with reference pages.
-#include "app/text_file.h"
+#include "core/text_file.h"
 #include "htmlpage/page_builder.h"
 
 #include <QFile>

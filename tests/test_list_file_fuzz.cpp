@@ -3,9 +3,9 @@
 // the open list exactly as it was; read lists are selected entry by entry and
 // paged through the real window. Deterministic (fixed seeds), fast enough to run
 // under the sanitizers on every test run.
-#include "app/errors.h"
+#include "core/errors.h"
 #include "app/form1.h"
-#include "app/text_file.h"
+#include "core/text_file.h"
 #include "chordlist/chord_list_model.h"
 #include "chords/chord_catalogue.h"
 #include "documents/document_controller.h"

@@ -1,5 +1,5 @@
 #include "app/command_line.h"
-#include "app/program_layout.h"
+#include "core/program_layout.h"
 
 #include <QDir>
 #include <QFile>

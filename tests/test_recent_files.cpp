@@ -1,5 +1,5 @@
 #include "app/form1.h"
-#include "app/text_file.h"
+#include "core/text_file.h"
 #include "chordlist/chord_list_model.h"
 #include "documents/recent_files.h"
 #include "support/test_app.h"

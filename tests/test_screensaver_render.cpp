@@ -1,6 +1,6 @@
 // The screen saver display: real frames rendered with OpenGL and read back,
 // the text overlay, the lights, the spin, Esc, and the display's failures.
-#include "app/errors.h"
+#include "core/errors.h"
 #include "screensaver/form6.h"
 #include "screensaver/form7.h"
 #include "screensaver/frame.h"

@@ -1,6 +1,6 @@
 // The retained-mode scene: frames, camera and viewport conventions, the meshes
 // of the program folder, the frame-rate rule.
-#include "app/errors.h"
+#include "core/errors.h"
 #include "screensaver/frame.h"
 #include "screensaver/mesh_builder.h"
 #include "screensaver/mesh_reader.h"

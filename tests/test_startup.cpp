@@ -1,4 +1,4 @@
-#include "app/colour_theme.h"
+#include "core/colour_theme.h"
 #include "app/form1.h"
 #include "app/form2.h"
 #include "chordlist/chord_list_model.h"

@@ -1,5 +1,5 @@
-#include "app/errors.h"
-#include "app/text_file.h"
+#include "core/errors.h"
+#include "core/text_file.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "app/errors.h"
+#include "core/errors.h"
 #include "support/test_app.h"
 #include "ui/guarded_application.h"
 #include "ui/picture_view.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/app_context.h"
-#include "app/document_state.h"
+#include "core/document_state.h"
 #include "documents/recent_files.h"
 
 #include <QMainWindow>

@@ -7,7 +7,7 @@
 #include "ui/credits_panel.h"
 #include "ui/guard.h"
 #include "ui/picture_view.h"
-#include "ui/prompts.h"
+#include "core/prompts.h"
 #include "ui/window_placement.h"
 
 #include <QFrame>

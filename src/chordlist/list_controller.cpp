@@ -7,7 +7,7 @@
 #include "chords/chord_catalogue.h"
 #include "ui/guard.h"
 #include "ui/picture_view.h"
-#include "ui/prompts.h"
+#include "core/prompts.h"
 #include "ui/radio_button.h"
 #include "ui/radio_group.h"
 

@@ -1,6 +1,6 @@
 #include "chords/chord_catalogue.h"
 
-#include "app/errors.h"
+#include "core/errors.h"
 
 #include <array>
 

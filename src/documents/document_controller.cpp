@@ -1,8 +1,8 @@
 #include "documents/document_controller.h"
 
-#include "app/document_state.h"
+#include "core/document_state.h"
 #include "app/form1.h"
-#include "app/text_file.h"
+#include "core/text_file.h"
 #include "chordlist/chord_list_model.h"
 #include "chordlist/list_controller.h"
 #include "chords/chord_catalogue.h"
@@ -12,7 +12,7 @@
 #include "ui/code_page_text_edit.h"
 #include "ui/guard.h"
 #include "ui/picture_view.h"
-#include "ui/prompts.h"
+#include "core/prompts.h"
 #include "ui/radio_group.h"
 
 #include <QAction>

@@ -4,7 +4,7 @@
 #include "htmlpage/page_controller.h"
 #include "ui/code_page_validator.h"
 #include "ui/guard.h"
-#include "ui/prompts.h"
+#include "core/prompts.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>

@@ -6,7 +6,7 @@
 #include "ui/code_page_text_edit.h"
 #include "ui/code_page_validator.h"
 #include "ui/guard.h"
-#include "ui/prompts.h"
+#include "core/prompts.h"
 
 #include <QCoreApplication>
 #include <QFontMetricsF>

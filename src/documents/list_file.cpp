@@ -1,7 +1,7 @@
 #include "documents/list_file.h"
 
-#include "app/errors.h"
-#include "app/file_reader.h"
+#include "core/errors.h"
+#include "core/file_reader.h"
 
 QStringList ListFile::lines() const
 {

@@ -1,6 +1,6 @@
 #include "documents/recent_files.h"
 
-#include "app/text_file.h"
+#include "core/text_file.h"
 
 #include <QUrl>
 

@@ -1,6 +1,6 @@
 #include "htmlpage/form3.h"
 
-#include "app/document_state.h"
+#include "core/document_state.h"
 #include "app/form1.h"
 #include "documents/form4.h"
 #include "htmlpage/page_builder.h"
@@ -8,7 +8,7 @@
 #include "ui/browser_view.h"
 #include "ui/caption_fit.h"
 #include "ui/guard.h"
-#include "ui/prompts.h"
+#include "core/prompts.h"
 #include "ui/window_placement.h"
 
 #include <QCloseEvent>

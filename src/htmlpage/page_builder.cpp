@@ -1,8 +1,8 @@
 #include "htmlpage/page_builder.h"
 
 #include "app/author.h"
-#include "app/document_state.h"
-#include "app/text_file.h"
+#include "core/document_state.h"
+#include "core/text_file.h"
 #include "chords/chord_catalogue.h"
 
 #include <QUrl>

@@ -1,8 +1,8 @@
 #include "htmlpage/page_controller.h"
 
-#include "app/document_state.h"
+#include "core/document_state.h"
 #include "app/form1.h"
-#include "app/text_file.h"
+#include "core/text_file.h"
 #include "chordlist/chord_list_model.h"
 #include "documents/document_controller.h"
 #include "documents/form4.h"
@@ -11,7 +11,7 @@
 #include "htmlpage/page_builder.h"
 #include "ui/browser_view.h"
 #include "ui/guard.h"
-#include "ui/prompts.h"
+#include "core/prompts.h"
 
 #include <QKeySequence>
 #include <QLabel>

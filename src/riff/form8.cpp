@@ -4,7 +4,7 @@
 #include "riff/riff_file.h"
 #include "ui/code_page_validator.h"
 #include "ui/guard.h"
-#include "ui/prompts.h"
+#include "core/prompts.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #include "riff/riff_file.h"
 
-#include "app/document_state.h"
-#include "app/text_file.h"
+#include "core/document_state.h"
+#include "core/text_file.h"
 
 namespace rifffile {
 

@@ -1,6 +1,6 @@
 #include "screensaver/form7.h"
 
-#include "app/errors.h"
+#include "core/errors.h"
 #include "screensaver/form6.h"
 #include "screensaver/saver_choices.h"
 #include "screensaver/scene.h"

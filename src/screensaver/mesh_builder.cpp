@@ -1,6 +1,6 @@
 #include "screensaver/mesh_builder.h"
 
-#include "app/file_reader.h"
+#include "core/file_reader.h"
 #include "screensaver/mesh_reader.h"
 
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #include "screensaver/mesh_reader.h"
 
-#include "app/errors.h"
-#include "app/program_layout.h"
+#include "core/errors.h"
+#include "core/program_layout.h"
 
 #include <QCoreApplication>
 #include <QDir>

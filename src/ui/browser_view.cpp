@@ -1,10 +1,10 @@
 #include "ui/browser_view.h"
 
-#include "app/errors.h"
-#include "app/file_reader.h"
-#include "app/text_file.h"
+#include "core/errors.h"
+#include "core/file_reader.h"
+#include "core/text_file.h"
 #include "ui/jpeg_reader.h"
-#include "ui/prompts.h"
+#include "core/prompts.h"
 
 #include <QBuffer>
 #include <QFileInfo>

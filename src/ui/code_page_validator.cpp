@@ -1,6 +1,6 @@
 #include "ui/code_page_validator.h"
 
-#include "app/text_file.h"
+#include "core/text_file.h"
 
 #include <QStringView>
 

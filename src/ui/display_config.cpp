@@ -1,6 +1,6 @@
 #include "ui/display_config.h"
 
-#include "app/errors.h"
+#include "core/errors.h"
 
 void DisplayConfig::setBitCount(int bits)
 {

@@ -1,6 +1,6 @@
 #include "ui/display_layer.h"
 
-#include "app/errors.h"
+#include "core/errors.h"
 #include "screensaver/scene.h"
 #include "screensaver/viewport.h"
 #include "ui/display_window.h"

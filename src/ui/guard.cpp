@@ -1,6 +1,6 @@
 #include "ui/guard.h"
 
-#include "ui/prompts.h"
+#include "core/prompts.h"
 
 void reportError(AppContext& ctx, QWidget* owner, const QString& message)
 {

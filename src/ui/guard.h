@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/app_context.h"
-#include "app/errors.h"
+#include "core/errors.h"
 
 #include <QString>
 

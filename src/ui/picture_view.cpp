@@ -1,7 +1,7 @@
 #include "ui/picture_view.h"
 
-#include "app/errors.h"
-#include "app/file_reader.h"
+#include "core/errors.h"
+#include "core/file_reader.h"
 #include "ui/jpeg_reader.h"
 
 #include <QBuffer>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/prompts.h"
+#include "core/prompts.h"
 
 class RealPrompts : public Prompts
 {

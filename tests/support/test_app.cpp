@@ -1,6 +1,6 @@
 #include "support/test_app.h"
 
-#include "app/text_file.h"
+#include "core/text_file.h"
 #include "screensaver/mesh_reader.h"
 
 #include <QApplication>

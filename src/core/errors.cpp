@@ -1,6 +1,6 @@
-#include "app/errors.h"
+#include "core/errors.h"
 
-#include "app/file_reader.h"
+#include "core/file_reader.h"
 
 CorvaltoError::CorvaltoError(const QString& message)
     : std::runtime_error(message.toStdString()), m_message(message)

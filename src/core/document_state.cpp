@@ -1,4 +1,4 @@
-#include "app/document_state.h"
+#include "core/document_state.h"
 
 namespace document {
 

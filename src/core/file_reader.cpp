@@ -1,6 +1,6 @@
-#include "app/file_reader.h"
+#include "core/file_reader.h"
 
-#include "app/errors.h"
+#include "core/errors.h"
 
 #include <QFile>
 #include <QFileInfo>

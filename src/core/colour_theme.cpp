@@ -1,4 +1,4 @@
-#include "app/colour_theme.h"
+#include "core/colour_theme.h"
 
 ColourTheme ColourTheme::fromDraws(int a, int b)
 {

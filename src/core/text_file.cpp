@@ -1,6 +1,6 @@
-#include "app/text_file.h"
+#include "core/text_file.h"
 
-#include "app/errors.h"
+#include "core/errors.h"
 
 #include <QFile>
 #include <QHash>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/file_reader.h"
+#include "core/file_reader.h"
 
 #include <QByteArray>
 #include <QString>

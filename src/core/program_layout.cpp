@@ -1,4 +1,4 @@
-#include "app/program_layout.h"
+#include "core/program_layout.h"
 
 #include <QDir>
 #include <QFile>
