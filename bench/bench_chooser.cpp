@@ -6,7 +6,7 @@
 #include "chordlist/chord_list_model.h"
 #include "ui/picture_view.h"
 #include "ui/radio_group.h"
-#include "ui/scripted_prompts.h"
+#include "support/scripted_prompts.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -8,7 +8,7 @@
 #include "documents/document_controller.h"
 #include "documents/form5.h"
 #include "documents/list_file.h"
-#include "ui/scripted_prompts.h"
+#include "support/scripted_prompts.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -7,7 +7,7 @@
 #include "chords/chord_catalogue.h"
 #include "htmlpage/form3.h"
 #include "ui/browser_view.h"
-#include "ui/scripted_prompts.h"
+#include "support/scripted_prompts.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -8,7 +8,7 @@
 #include "ui/display_layer.h"
 #include "ui/display_timer.h"
 #include "ui/display_window.h"
-#include "ui/scripted_prompts.h"
+#include "support/scripted_prompts.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -5,7 +5,7 @@
 #include "ui/radio_button.h"
 #include "ui/radio_group.h"
 #include "ui/real_prompts.h"
-#include "ui/scripted_prompts.h"
+#include "support/scripted_prompts.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -2,7 +2,7 @@
 
 #include "app/app_context.h"
 #include "app/corvalto_app.h"
-#include "ui/scripted_prompts.h"
+#include "support/scripted_prompts.h"
 
 #include <QString>
 #include <QTemporaryDir>

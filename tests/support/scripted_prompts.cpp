@@ -1,4 +1,4 @@
-#include "ui/scripted_prompts.h"
+#include "support/scripted_prompts.h"
 
 void ScriptedPrompts::information(QWidget*, const QString& text)
 {
