@@ -142,8 +142,8 @@ Form1::Form1(AppContext& ctx, QWidget* parent)
         commandKeys += a->shortcuts();
     new ShortcutPriority(this, commandKeys);
 
-    connect(Edit1, &QLineEdit::textChanged, this,
-            [this](const QString& text) { guarded(m_ctx, this, [&] { titleChanged(text); }); });
+    connectGuarded(Edit1, &QLineEdit::textChanged, this, m_ctx, this,
+                   [this](const QString& text) { titleChanged(text); });
     connect(Timer1, &QTimer::timeout, this, &Form1::titleTick);
 
     guarded(m_ctx, this, [this] { runStartup(); });
@@ -455,9 +455,7 @@ void Form1::createMenus()
 void Form1::connectShellCommands()
 {
     auto bind = [this](QAction* a, void (Form1::*handler)()) {
-        connect(a, &QAction::triggered, this, [this, handler] {
-            guarded(m_ctx, this, [&] { (this->*handler)(); });
-        });
+        connectGuarded(a, &QAction::triggered, this, m_ctx, this, [this, handler] { (this->*handler)(); });
     };
     connect(Esci1, &QAction::triggered, this, &QWidget::close);
     connect(Esci2, &QAction::triggered, this, &QWidget::close);
@@ -466,24 +464,18 @@ void Form1::connectShellCommands()
     bind(Informazionilistaaggiuntive1, &Form1::showAdditionalInformation);
     bind(Informazionilistaaggiuntive2, &Form1::showAdditionalInformation);
     connect(RxSpeedButton5, &QToolButton::clicked, Informazionilistaaggiuntive1, &QAction::trigger);
-    connect(Image2, &PictureView::clickedPicture, this,
-            [this] { guarded(m_ctx, this, [this] { openWebLink(); }); });
-    connect(BitBtn2, &QPushButton::clicked, this,
-            [this] { guarded(m_ctx, this, [this] { showRiffEditor(); }); });
-    connect(BitBtn1, &QPushButton::clicked, this, [this] {
-        guarded(m_ctx, this, [this] {
-            if (m_ctx.windows.form6)
-                m_ctx.windows.form6->openSettings();
-        });
+    connectGuarded(Image2, &PictureView::clickedPicture, this, m_ctx, this, [this] { openWebLink(); });
+    connectGuarded(BitBtn2, &QPushButton::clicked, this, m_ctx, this, [this] { showRiffEditor(); });
+    connectGuarded(BitBtn1, &QPushButton::clicked, this, m_ctx, this, [this] {
+        if (m_ctx.windows.form6)
+            m_ctx.windows.form6->openSettings();
     });
     auto about = [this] {
-        guarded(m_ctx, this, [this] {
-            if (m_ctx.windows.form2)
-                m_ctx.windows.form2->aboutCommand();
-        });
+        if (m_ctx.windows.form2)
+            m_ctx.windows.form2->aboutCommand();
     };
-    connect(Info1, &QAction::triggered, this, about);
-    connect(RxSpeedButton7, &QToolButton::clicked, this, about);
+    connectGuarded(Info1, &QAction::triggered, this, m_ctx, this, about);
+    connectGuarded(RxSpeedButton7, &QToolButton::clicked, this, m_ctx, this, about);
 }
 
 void Form1::runStartup()

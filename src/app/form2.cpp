@@ -91,9 +91,8 @@ Form2::Form2(AppContext& ctx, QWidget* parent) : QWidget(parent, Qt::Window), m_
     setAutoFillBackground(true);
     createControls();
 
-    connect(SecretPanel1, &CreditsPanel::clicked, this, [this] {
-        guarded(m_ctx, this, [this] { m_ctx.prompts->openUrl(author::webPage()); });
-    });
+    connectGuarded(SecretPanel1, &CreditsPanel::clicked, this, m_ctx, this,
+                   [this] { m_ctx.prompts->openUrl(author::webPage()); });
     connect(Button1, &QPushButton::clicked, this, &QWidget::close);
     SecretPanel1->setActive(true);
 }

@@ -37,8 +37,8 @@ ListController::ListController(Form1& form) : QObject(&form), m_form(form), m_li
 {
     AppContext& ctx = m_form.context();
     auto bind = [this, &ctx](QPushButton* button, void (ListController::*handler)()) {
-        connect(button, &QPushButton::clicked, this,
-                [this, &ctx, handler] { guarded(ctx, &m_form, [&] { (this->*handler)(); }); });
+        connectGuarded(button, &QPushButton::clicked, this, ctx, &m_form,
+                       [this, handler] { (this->*handler)(); });
     };
     bind(m_form.Button1, &ListController::add);
     bind(m_form.Button4, &ListController::insert);

@@ -28,8 +28,7 @@ ChooserController::ChooserController(Form1& form) : QObject(&form), m_form(form)
 {
     AppContext& ctx = m_form.context();
     auto bind = [this, &ctx](auto* sender, auto signal, void (ChooserController::*handler)()) {
-        connect(sender, signal, this,
-                [this, &ctx, handler] { guarded(ctx, &m_form, [&] { (this->*handler)(); }); });
+        connectGuarded(sender, signal, this, ctx, &m_form, [this, handler] { (this->*handler)(); });
     };
     bind(m_form.note, &RadioGroup::clicked, &ChooserController::noteClick);
     bind(m_form.toni, &RadioGroup::clicked, &ChooserController::toniClick);

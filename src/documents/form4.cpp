@@ -47,8 +47,7 @@ Form4::Form4(AppContext& ctx, QWidget* parent)
             m_ctx.prompts->information(this, CodePageValidator::refusedMessage(character));
         },
         Qt::QueuedConnection);
-    connect(Button1, &QPushButton::clicked, this,
-            [this] { guarded(m_ctx, this, [this] { confirmTitle(); }); });
+    connectGuarded(Button1, &QPushButton::clicked, this, m_ctx, this, [this] { confirmTitle(); });
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());

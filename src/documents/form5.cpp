@@ -128,12 +128,10 @@ Form5::Form5(AppContext& ctx, QWidget* parent)
 
     connect(Memo1, &QPlainTextEdit::textChanged, this, &Form5::textChanged);
     connect(Memo1, &CodePageTextEdit::refused, this, &Form5::refuseCharacter, Qt::QueuedConnection);
-    connect(Button4, &QPushButton::clicked, this,
-            [this] { guarded(m_ctx, this, [this] { fileNameLine(); }); });
-    connect(Button3, &QPushButton::clicked, this,
-            [this] { guarded(m_ctx, this, [this] { replaceText(QString()); }); });
-    connect(Button1, &QPushButton::clicked, this,
-            [this] { guarded(m_ctx, this, [this] { closeWindow(); }); });
+    connectGuarded(Button4, &QPushButton::clicked, this, m_ctx, this, [this] { fileNameLine(); });
+    connectGuarded(Button3, &QPushButton::clicked, this, m_ctx, this,
+                   [this] { replaceText(QString()); });
+    connectGuarded(Button1, &QPushButton::clicked, this, m_ctx, this, [this] { closeWindow(); });
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());

@@ -102,8 +102,8 @@ void Form3::createControls()
 void Form3::connectHandlers()
 {
     auto bind = [this](QPushButton* b, void (Form3::*handler)()) {
-        connect(b, &QPushButton::clicked, this,
-                [this, handler] { guarded(m_ctx, this, [&] { (this->*handler)(); }); });
+        connectGuarded(b, &QPushButton::clicked, this, m_ctx, this,
+                       [this, handler] { (this->*handler)(); });
     };
     bind(Button1, &Form3::openInBrowser);
     connect(Button2, &QPushButton::clicked, this, &QWidget::close);

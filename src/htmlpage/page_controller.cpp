@@ -33,13 +33,13 @@ const QString TitleQuestion =
 
 PageController::PageController(Form1& form) : QObject(&form), m_form(form)
 {
-    auto run = [this] { guarded(m_form.context(), &m_form, [this] { generatePage(); }); };
-    connect(m_form.Button5, &QPushButton::clicked, this, run);
+    auto run = [this] { generatePage(); };
+    connectGuarded(m_form.Button5, &QPushButton::clicked, this, m_form.context(), &m_form, run);
     // Button5 is the main window's cancel button: Esc anywhere in it runs the command.
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), &m_form);
     escape->setObjectName(QStringLiteral("EscapeShortcut"));
     escape->setContext(Qt::WindowShortcut);
-    connect(escape, &QShortcut::activated, this, run);
+    connectGuarded(escape, &QShortcut::activated, this, m_form.context(), &m_form, run);
 }
 
 void PageController::generatePage()

@@ -188,8 +188,8 @@ void Form8::createCommands()
 void Form8::connectCommands()
 {
     auto bind = [this](QPushButton* button, auto handler) {
-        connect(button, &QPushButton::clicked, this,
-                [this, handler] { guarded(m_ctx, this, [&] { (this->*handler)(); }); });
+        connectGuarded(button, &QPushButton::clicked, this, m_ctx, this,
+                       [this, handler] { (this->*handler)(); });
     };
     bind(Button4, &Form8::addScheme);
     bind(Button12, &Form8::clearGrid);
@@ -199,8 +199,8 @@ void Form8::connectCommands()
     bind(Button11, &Form8::clearAll);
     connect(Button1, &QPushButton::clicked, this, &QWidget::hide);
     for (int r = 0; r < rowClearButtons.size(); ++r) {
-        connect(rowClearButtons.at(r), &QPushButton::clicked, this,
-                [this, r] { guarded(m_ctx, this, [&] { clearRow(r + 1); }); });
+        connectGuarded(rowClearButtons.at(r), &QPushButton::clicked, this, m_ctx, this,
+                       [this, r] { clearRow(r + 1); });
     }
 }
 

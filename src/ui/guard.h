@@ -3,9 +3,11 @@
 #include "app/app_context.h"
 #include "core/errors.h"
 
+#include <QObject>
 #include <QString>
 
 #include <exception>
+#include <type_traits>
 #include <utility>
 
 class QWidget;
@@ -29,4 +31,22 @@ bool guarded(AppContext& ctx, QWidget* owner, Handler&& handler)
         reportError(ctx, owner, QString::fromLocal8Bit(e.what()));
     }
     return false;
+}
+
+// Connects a signal to a handler entered through the guard. The handler takes the
+// signal's arguments or none; `receiver` bounds the connection's life, `owner`
+// is the window errors are reported over.
+template <typename Sender, typename Signal, typename Handler>
+QMetaObject::Connection connectGuarded(Sender* sender, Signal signal, QObject* receiver,
+                                       AppContext& ctx, QWidget* owner, Handler handler)
+{
+    return QObject::connect(sender, signal, receiver,
+                            [&ctx, owner, handler = std::move(handler)](const auto&... args) {
+                                guarded(ctx, owner, [&] {
+                                    if constexpr (std::is_invocable_v<const Handler&, decltype(args)...>)
+                                        handler(args...);
+                                    else
+                                        handler();
+                                });
+                            });
 }
