@@ -1,5 +1,6 @@
 #include "app/form1.h"
 
+#include "core/texts.h"
 #include "app/author.h"
 #include "core/colour_theme.h"
 #include "app/form2.h"
@@ -159,7 +160,7 @@ void Form1::createControls(QWidget* client)
 {
     createToolBar(client);
 
-    Panel1 = named(new QLabel(QStringLiteral("Scegli"), client), "Panel1");
+    Panel1 = named(new QLabel(texts::NothingChosen, client), "Panel1");
     Panel1->setGeometry(0, 28, 624, 33);
     Panel1->setAlignment(Qt::AlignCenter);
     Panel1->setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -182,12 +183,12 @@ void Form1::createControls(QWidget* client)
         new QPushButton(toolIcon(ToolIcon::RiffEditor), QStringLiteral("Riff Editor"), Panel1),
         "BitBtn2");
     BitBtn2->setGeometry(4, 6, 113, 17);
-    BitBtn2->setToolTip(QStringLiteral("Virmosk Riff Editor 1.0"));
+    BitBtn2->setToolTip(texts::RiffEditorTitle);
     BitBtn1 = named(
         new QPushButton(toolIcon(ToolIcon::ScreenSaver), QStringLiteral("Screen Saver"), Panel1),
         "BitBtn1");
     BitBtn1->setGeometry(503, 6, 113, 17);
-    BitBtn1->setToolTip(QStringLiteral("Virmosk Screen Saver 1.0 Finale"));
+    BitBtn1->setToolTip(texts::ScreenSaverTitle);
     for (QPushButton* b : {BitBtn1, BitBtn2}) {
         b->setIconSize(QSize(12, 12));
         b->setFont(compactFont());
@@ -209,9 +210,9 @@ void Form1::createControls(QWidget* client)
     setHint(Image2, QStringLiteral("***Virmosk*** Sito Internet: ") + author::webPage() +
                         QStringLiteral(" E-mail : ") + author::email());
 
-    Edit1 = named(new QLineEdit(QStringLiteral("Titolo lista"), client), "Edit1");
+    Edit1 = named(new QLineEdit(texts::ListTitle, client), "Edit1");
     Edit1->setGeometry(343, 69, 179, 21);
-    setHint(Edit1, QStringLiteral("Titolo lista"));
+    setHint(Edit1, texts::ListTitle);
     auto* titleValidator = new CodePageValidator(Edit1);
     Edit1->setValidator(titleValidator);
     connect(
@@ -257,7 +258,7 @@ void Form1::createControls(QWidget* client)
     Button3->setToolTip(QStringLiteral("Svuota la lista"));
     Button5 = named(new QPushButton(QStringLiteral("Pagina Html"), Panel3), "Button5");
     Button5->setGeometry(8, 55, 89, 17);
-    Button5->setToolTip(QStringLiteral("Pagina anteprima lista (Html)"));
+    Button5->setToolTip(texts::PagePreview);
 
     Panel2 = named(new QFrame(client), "Panel2");
     Panel2->setGeometry(216, 272, 121, 81);
@@ -288,7 +289,7 @@ void Form1::createControls(QWidget* client)
 
     GroupBox1 = named(new QGroupBox(QStringLiteral("Altro"), client), "GroupBox1");
     GroupBox1->setGeometry(104, 360, 233, 57);
-    spazio = named(new RadioButton(QStringLiteral("Spazio Vuoto"), GroupBox1), "spazio");
+    spazio = named(new RadioButton(texts::Blank, GroupBox1), "spazio");
     spazio->setGeometry(8, 24, 113, 17);
     spazio->setToolTip(QStringLiteral("Attiva uno spazio vuoto"));
     americana = named(new QCheckBox(QStringLiteral("Notazione Americana"), GroupBox1), "americana");
@@ -300,8 +301,8 @@ void Form1::createControls(QWidget* client)
 
     StatusBar1 = named(new QWidget(client), "StatusBar1");
     StatusBar1->setGeometry(0, 417, 624, 19);
-    setHint(StatusBar1, QStringLiteral("Nome file lista"));
-    StatusPanel0 = named(new QLabel(QStringLiteral("Nuova lista"), StatusBar1), "StatusPanel0");
+    setHint(StatusBar1, texts::ListFileName);
+    StatusPanel0 = named(new QLabel(texts::NewList, StatusBar1), "StatusPanel0");
     StatusPanel0->setGeometry(0, 2, 524, 17);
     StatusPanel0->setAlignment(Qt::AlignCenter);
     StatusPanel0->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -350,16 +351,16 @@ void Form1::createToolBar(QWidget* client)
 
     // A separator before the first button and after the first, third and sixth;
     // a divider line after the fourth and after the fifth.
-    RxSpeedButton1 = button("RxSpeedButton1", ToolIcon::NewList, QStringLiteral("Nuova lista"), 8);
+    RxSpeedButton1 = button("RxSpeedButton1", ToolIcon::NewList, texts::NewList, 8);
     RxSpeedButton3 =
-        button("RxSpeedButton3", ToolIcon::OpenList, QStringLiteral("Apri lista..."), 39);
+        button("RxSpeedButton3", ToolIcon::OpenList, texts::OpenList, 39);
     freccia = button("freccia", ToolIcon::RecentFiles, QStringLiteral("File recenti..."), 62, 15);
     freccia->setIconSize(QSize(9, 9));
     RxSpeedButton4 =
-        button("RxSpeedButton4", ToolIcon::SaveList, QStringLiteral("Salva lista con nome..."), 85);
+        button("RxSpeedButton4", ToolIcon::SaveList, texts::SaveListAs, 85);
     divider(111);
     RxSpeedButton5 = button("RxSpeedButton5", ToolIcon::ListInformation,
-                            QStringLiteral("Informazioni lista aggiuntive"), 116);
+                            texts::ListInformation, 116);
     divider(142);
     RxSpeedButton6 = button("RxSpeedButton6", ToolIcon::Help, QStringLiteral("Guida"), 147);
     RxSpeedButton7 = button("RxSpeedButton7", ToolIcon::About, QStringLiteral("About"), 178);

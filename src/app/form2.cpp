@@ -1,5 +1,6 @@
 #include "app/form2.h"
 
+#include "core/texts.h"
 #include "app/author.h"
 #include "app/form1.h"
 #include "chordlist/list_controller.h"
@@ -159,7 +160,7 @@ void Form2::createControls()
     Image1 = named(new QLabel(this), "Image1");
     Image1->setGeometry(264, 413, 100, 28);
 
-    Button1 = named(new QPushButton(QStringLiteral("Chiudi"), this), "Button1");
+    Button1 = named(new QPushButton(texts::Close, this), "Button1");
     Button1->setGeometry(144, 416, 75, 25);
     Button1->setFocusPolicy(Qt::ClickFocus);
 }

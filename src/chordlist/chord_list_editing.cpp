@@ -1,12 +1,13 @@
 #include "chordlist/chord_list_editing.h"
 
+#include "core/texts.h"
 #include "chordlist/chord_list_model.h"
 
 namespace listediting {
 
 QString entryLine(const QString& caption)
 {
-    return caption == BlankCaption ? ChordListModel::BlankLine : caption;
+    return caption == texts::Blank ? ChordListModel::BlankLine : caption;
 }
 
 QString appendedPicture(const ChordListModel& list, const QString& line, const QString& caption)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/texts.h"
+
 #include <QString>
 
 class ChordListModel;
@@ -8,9 +10,6 @@ class ChordListModel;
 // picture name. All comparisons are exact and case-sensitive; list lines store
 // a blank as "-", while the name panel shows it as "Spazio Vuoto".
 namespace listediting {
-
-inline const QString NothingChosen = QStringLiteral("Scegli");
-inline const QString BlankCaption = QStringLiteral("Spazio Vuoto");
 
 // The line stored for the chord on display: "-" for the blank, else the caption.
 QString entryLine(const QString& caption);

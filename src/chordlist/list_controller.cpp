@@ -1,5 +1,6 @@
 #include "chordlist/list_controller.h"
 
+#include "core/texts.h"
 #include "app/form1.h"
 #include "chordlist/chord_list_editing.h"
 #include "chordlist/chord_list_model.h"
@@ -83,11 +84,11 @@ void ListController::add()
         return;
     }
     const QString caption = m_form.Panel1->text();
-    if (caption == listediting::NothingChosen) {
+    if (caption == texts::NothingChosen) {
         inform(ChooseChordFirst);
         return;
     }
-    if (caption == listediting::BlankCaption) {
+    if (caption == texts::Blank) {
         // The blank caption with only one group selected is a chord half chosen.
         if (m_form.note->itemIndex() >= 0) {
             inform(ChooseTypeFirst);
@@ -118,7 +119,7 @@ void ListController::insert()
         return;
     }
     const QString caption = m_form.Panel1->text();
-    if (caption == listediting::NothingChosen)
+    if (caption == texts::NothingChosen)
         return;
     const QString line = listediting::entryLine(caption);
     list.insertEntry(k, line, listediting::insertedPicture(list, k, line, caption));
@@ -189,7 +190,7 @@ void ListController::select(int row)
     const QString picture = list.picture(row);
     list.setPendingPicture(picture);
     if (line == ChordListModel::BlankLine) {
-        m_form.Panel1->setText(listediting::BlankCaption);
+        m_form.Panel1->setText(texts::Blank);
         m_form.gif->clearPicture();
     } else {
         m_form.Panel1->setText(line);

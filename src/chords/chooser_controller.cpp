@@ -1,5 +1,6 @@
 #include "chords/chooser_controller.h"
 
+#include "core/texts.h"
 #include "app/form1.h"
 #include "chordlist/chord_list_editing.h"
 #include "chordlist/chord_list_model.h"
@@ -74,7 +75,7 @@ void ChooserController::selectionClick(Group group)
         untickSecondPosition();
         m_form.secpos->show();
     }
-    if (caption != listediting::NothingChosen) {
+    if (caption != texts::NothingChosen) {
         const QString hint = FingeringHint + caption;
         m_form.gif->setToolTip(hint);
         m_form.Shape1->setToolTip(hint);
@@ -99,7 +100,7 @@ void ChooserController::spazioClick()
     m_form.gif->clearPicture();
     m_form.note->setItemIndex(-1);
     m_form.toni->setItemIndex(-1);
-    m_form.Panel1->setText(listediting::BlankCaption);
+    m_form.Panel1->setText(texts::Blank);
     m_form.list().setPendingPicture(QString());
 }
 

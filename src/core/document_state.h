@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/texts.h"
+
 #include <QString>
 
 // The chord list as a document. CurrentListFile stays empty until the start-up
@@ -14,7 +16,7 @@ struct DocumentState
 
 namespace document {
 
-inline const QString newListName() { return QStringLiteral("Nuova lista"); }
+inline const QString newListName() { return texts::NewList; }
 inline const QString captionPrefix() { return QStringLiteral("Corvalto 3.0 by Virmosk - "); }
 
 // The text after the last "/" of a path (the whole text when it has none).

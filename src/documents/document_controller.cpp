@@ -1,5 +1,6 @@
 #include "documents/document_controller.h"
 
+#include "core/texts.h"
 #include "core/document_state.h"
 #include "app/form1.h"
 #include "core/text_file.h"
@@ -34,9 +35,6 @@ namespace {
 const QString ListFolder = QStringLiteral("liste");
 const QString UnsavedQuestion = QStringLiteral("Lista non salvata. Salvarla ora?");
 const QString EmptyListNotice = QStringLiteral("Lista Vuota! Salvataggio annullato.");
-const QString NewTitle = QStringLiteral("Titolo lista");
-const QString NothingChosen = QStringLiteral("Scegli");
-const QString BlankChosen = QStringLiteral("Spazio Vuoto");
 
 } // namespace
 
@@ -136,7 +134,7 @@ void DocumentController::saveListAs()
 {
     if (refuseEmptyList())
         return;
-    saveUnderNewName(QStringLiteral("Salva lista con nome..."));
+    saveUnderNewName(texts::SaveListAs);
 }
 
 QString DocumentController::withListExtension(const QString& chosen)
@@ -208,7 +206,7 @@ void DocumentController::openList()
     if (!settleUnsavedChanges())
         return;
     Prompts::FileDialog dialog;
-    dialog.title = QStringLiteral("Apri lista...");
+    dialog.title = texts::OpenList;
     dialog.filter = ListFile::DialogFilter;
     dialog.startFolder = ListFolder;
     dialog.overwritePrompt = false;
@@ -255,7 +253,7 @@ void DocumentController::showRecentFiles()
 QString DocumentController::pictureOnDisplay() const
 {
     const QString caption = m_form.Panel1->text();
-    if (caption == NothingChosen || caption == BlankChosen)
+    if (caption == texts::NothingChosen || caption == texts::Blank)
         return {};
     const int root = m_form.note->itemIndex();
     const int type = m_form.toni->itemIndex();
@@ -310,7 +308,7 @@ void DocumentController::newList()
     ChordListModel& list = f.list();
     DocumentState& doc = f.document();
 
-    f.Edit1->setText(NewTitle);
+    f.Edit1->setText(texts::ListTitle);
     f.Image2->load(f.programDir() + QStringLiteral("imm/virmoskc.jpg"));
     list.clearLines();
     f.setWindowTitle(document::cleanCaption(document::newListName()));
@@ -327,7 +325,7 @@ void DocumentController::newList()
 
     f.note->setItemIndex(-1);
     f.toni->setItemIndex(-1);
-    f.Panel1->setText(NothingChosen);
+    f.Panel1->setText(texts::NothingChosen);
     // Unticking runs the second-position handler when the box was ticked.
     f.secpos->setChecked(false);
     f.secpos->hide();

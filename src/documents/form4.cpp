@@ -1,5 +1,6 @@
 #include "documents/form4.h"
 
+#include "core/texts.h"
 #include "app/form1.h"
 #include "htmlpage/page_controller.h"
 #include "ui/code_page_validator.h"
@@ -19,7 +20,7 @@ Form4::Form4(AppContext& ctx, QWidget* parent)
       m_ctx(ctx)
 {
     setObjectName(QStringLiteral("Form4"));
-    setWindowTitle(QStringLiteral("Titolo lista"));
+    setWindowTitle(texts::ListTitle);
     setFixedSize(201, 78);
 
     Label1 = new QLabel(QStringLiteral("Titolo:"), this);
@@ -30,7 +31,7 @@ Form4::Form4(AppContext& ctx, QWidget* parent)
     Edit1 = new QLineEdit(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setGeometry(8, 22, 185, 21);
-    Edit1->setAccessibleName(QStringLiteral("Titolo lista"));
+    Edit1->setAccessibleName(texts::ListTitle);
     Label1->setBuddy(Edit1);
     auto* validator = new CodePageValidator(Edit1);
     Edit1->setValidator(validator);

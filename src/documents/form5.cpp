@@ -1,5 +1,6 @@
 #include "documents/form5.h"
 
+#include "core/texts.h"
 #include "app/form1.h"
 #include "htmlpage/form3.h"
 #include "htmlpage/page_controller.h"
@@ -95,12 +96,12 @@ Form5::Form5(AppContext& ctx, QWidget* parent)
       m_ctx(ctx)
 {
     setObjectName(QStringLiteral("Form5"));
-    setWindowTitle(QStringLiteral("Informazioni lista aggiuntive"));
+    setWindowTitle(texts::ListInformation);
     setFixedSize(395, 225);
 
     Memo1 = new CodePageTextEdit(this);
     Memo1->setObjectName(QStringLiteral("Memo1"));
-    Memo1->setAccessibleName(QStringLiteral("Informazioni lista aggiuntive"));
+    Memo1->setAccessibleName(texts::ListInformation);
     QFont fixed(QStringLiteral("Fixedsys"));
     fixed.setStyleHint(QFont::Monospace);
     fixed.setFixedPitch(true);
@@ -114,7 +115,7 @@ Form5::Form5(AppContext& ctx, QWidget* parent)
     Memo1->setTabChangesFocus(false);
     Memo1->setGeometry(0, 0, 395, 185);
 
-    Button4 = new QPushButton(QStringLiteral("Nome file lista"), this);
+    Button4 = new QPushButton(texts::ListFileName, this);
     Button4->setObjectName(QStringLiteral("Button4"));
     // Wide enough for its caption in the substitute font.
     Button4->setGeometry(8, 192, 95, 25);
@@ -122,7 +123,7 @@ Form5::Form5(AppContext& ctx, QWidget* parent)
     Button3 = new QPushButton(QStringLiteral("Cancella"), this);
     Button3->setObjectName(QStringLiteral("Button3"));
     Button3->setGeometry(160, 192, 75, 25);
-    Button1 = new QPushButton(QStringLiteral("Chiudi"), this);
+    Button1 = new QPushButton(texts::Close, this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(312, 192, 75, 25);
 

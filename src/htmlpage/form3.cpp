@@ -1,5 +1,6 @@
 #include "htmlpage/form3.h"
 
+#include "core/texts.h"
 #include "core/document_state.h"
 #include "app/form1.h"
 #include "documents/form4.h"
@@ -30,7 +31,7 @@ template <typename W> W* named(W* w, const char* name)
 Form3::Form3(AppContext& ctx, QWidget* parent) : QWidget(parent, Qt::Window), m_ctx(ctx)
 {
     setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QStringLiteral("Pagina anteprima lista (Html)"));
+    setWindowTitle(texts::PagePreview);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFixedSize(617, 531);
@@ -54,10 +55,10 @@ void Form3::createControls()
         return b;
     };
     Button3 =
-        button("Button3", QStringLiteral("Informazioni lista aggiuntive"), {8, 408, 145, 17}, this);
+        button("Button3", texts::ListInformation, {8, 408, 145, 17}, this);
     Button4 = button("Button4", QStringLiteral("Modifica titolo"), {160, 408, 145, 17}, this);
-    Button5 = button("Button5", QStringLiteral("Cartella riff"), {312, 408, 145, 17}, this);
-    Button2 = button("Button2", QStringLiteral("Chiudi"), {464, 408, 145, 17}, this);
+    Button5 = button("Button5", texts::RiffFolder, {312, 408, 145, 17}, this);
+    Button2 = button("Button2", texts::Close, {464, 408, 145, 17}, this);
 
     Label1 = named(
         new QLabel(QStringLiteral("File html creato nella directory\ndella lista salvata"), this),

@@ -1,5 +1,6 @@
 #include "htmlpage/page_controller.h"
 
+#include "core/texts.h"
 #include "core/document_state.h"
 #include "app/form1.h"
 #include "core/text_file.h"
@@ -21,7 +22,6 @@
 
 namespace {
 
-const QString DefaultTitle = QStringLiteral("Titolo lista");
 const QString EmptyListMessage = QStringLiteral("Lista Vuota.");
 const QString SaveFirstMessage =
     QStringLiteral("Occorre salvare la lista almeno un volta per poter visualizzare la Pagina "
@@ -58,7 +58,7 @@ void PageController::generatePage()
         m_form.documents().saveListAs();
         return;
     }
-    if (m_form.Edit1->text() == DefaultTitle &&
+    if (m_form.Edit1->text() == texts::ListTitle &&
         ctx.prompts->question(&m_form, TitleQuestion, false) == Prompts::Answer::Yes) {
         // The title dialog runs this command again when the user confirms a title.
         if (Form4* form4 = ctx.windows.form4) {

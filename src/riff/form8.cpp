@@ -1,5 +1,6 @@
 #include "riff/form8.h"
 
+#include "core/texts.h"
 #include "app/form1.h"
 #include "riff/riff_file.h"
 #include "ui/code_page_validator.h"
@@ -61,7 +62,7 @@ Form8::Form8(AppContext& ctx, QWidget* parent)
       m_ctx(ctx)
 {
     setObjectName(QStringLiteral("Form8"));
-    setWindowTitle(QStringLiteral("Virmosk Riff Editor 1.0"));
+    setWindowTitle(texts::RiffEditorTitle);
     setFixedSize(449, 526);
 
     createGrid();
@@ -177,11 +178,11 @@ void Form8::createCommands()
 
     Button2 = commandButton(QStringLiteral("Salva"), "Button2", this);
     Button2->setGeometry(10, 499, 100, 23);
-    Button3 = commandButton(QStringLiteral("Cartella riff"), "Button3", this);
+    Button3 = commandButton(texts::RiffFolder, "Button3", this);
     Button3->setGeometry(120, 499, 100, 23);
     Button11 = commandButton(QStringLiteral("Cancella tutto"), "Button11", this);
     Button11->setGeometry(230, 499, 100, 23);
-    Button1 = commandButton(QStringLiteral("Chiudi"), "Button1", this);
+    Button1 = commandButton(texts::Close, "Button1", this);
     Button1->setGeometry(340, 499, 100, 23);
 }
 

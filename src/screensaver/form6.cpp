@@ -1,5 +1,6 @@
 #include "screensaver/form6.h"
 
+#include "core/texts.h"
 #include "app/author.h"
 #include "screensaver/form7.h"
 #include "screensaver/mesh_reader.h"
@@ -54,7 +55,7 @@ Form6::Form6(AppContext& ctx, QWidget* parent)
       m_ctx(ctx)
 {
     setObjectName(QStringLiteral("Form6"));
-    setWindowTitle(QStringLiteral("Virmosk Screen Saver 1.0 Finale"));
+    setWindowTitle(texts::ScreenSaverTitle);
     setFixedSize(369, 276);
 
     PageControl2 = new QTabWidget(this);
@@ -185,7 +186,7 @@ QWidget* Form6::createDirect3DTab()
     Button1 = new QPushButton(QStringLiteral("Attiva"), page);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(98, 214, 75, 24);
-    Button2 = new QPushButton(QStringLiteral("Chiudi"), page);
+    Button2 = new QPushButton(texts::Close, page);
     Button2->setObjectName(QStringLiteral("Button2"));
     Button2->setGeometry(189, 214, 75, 24);
     return page;
@@ -269,7 +270,7 @@ QWidget* Form6::createInfoTab()
                        "programma principale; \"Virmosk Screen Saver 2.0\" e successivi\n"
                        "verranno pubblicati separatamente sul sito \n") +
         author::webPage());
-    Button3 = new QPushButton(QStringLiteral("Chiudi"), page);
+    Button3 = new QPushButton(texts::Close, page);
     Button3->setObjectName(QStringLiteral("Button3"));
     Button3->setGeometry(144, 214, 75, 24);
     // The Direct3D page has a "Chiudi" of its own.
