@@ -4,9 +4,9 @@
 #include "app/corvalto_app.h"
 #include "app/form1.h"
 #include "chordlist/chord_list_model.h"
+#include "support/scripted_prompts.h"
 #include "ui/picture_view.h"
 #include "ui/radio_group.h"
-#include "support/scripted_prompts.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -6,8 +6,8 @@
 #include "chordlist/chord_list_model.h"
 #include "chords/chord_catalogue.h"
 #include "htmlpage/form3.h"
-#include "ui/browser_view.h"
 #include "support/scripted_prompts.h"
+#include "ui/browser_view.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,6 +1,6 @@
 #include "app/form1.h"
-#include "core/text_file.h"
 #include "chordlist/chord_list_model.h"
+#include "core/text_file.h"
 #include "support/main_window_driver.h"
 #include "ui/picture_view.h"
 #include "ui/radio_button.h"

@@ -3,11 +3,11 @@
 // the open list exactly as it was; read lists are selected entry by entry and
 // paged through the real window. Deterministic (fixed seeds), fast enough to run
 // under the sanitizers on every test run.
-#include "core/errors.h"
 #include "app/form1.h"
-#include "core/text_file.h"
 #include "chordlist/chord_list_model.h"
 #include "chords/chord_catalogue.h"
+#include "core/errors.h"
+#include "core/text_file.h"
 #include "documents/document_controller.h"
 #include "documents/form5.h"
 #include "documents/list_file.h"

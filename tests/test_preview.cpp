@@ -1,7 +1,7 @@
 // "Pagina Html" on the real main window, and the preview window it shows.
 #include "app/form1.h"
-#include "core/text_file.h"
 #include "chordlist/chord_list_model.h"
+#include "core/text_file.h"
 #include "documents/form4.h"
 #include "documents/form5.h"
 #include "htmlpage/form3.h"

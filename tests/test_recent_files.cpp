@@ -1,6 +1,6 @@
 #include "app/form1.h"
-#include "core/text_file.h"
 #include "chordlist/chord_list_model.h"
+#include "core/text_file.h"
 #include "documents/recent_files.h"
 #include "support/test_app.h"
 

@@ -1,14 +1,14 @@
 #include "app/form2.h"
 
-#include "core/texts.h"
 #include "app/author.h"
 #include "app/form1.h"
 #include "chordlist/list_controller.h"
+#include "core/prompts.h"
+#include "core/texts.h"
 #include "ui/caption_fit.h"
 #include "ui/credits_panel.h"
 #include "ui/guard.h"
 #include "ui/picture_view.h"
-#include "core/prompts.h"
 #include "ui/window_placement.h"
 
 #include <QFrame>

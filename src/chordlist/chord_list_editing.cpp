@@ -1,7 +1,7 @@
 #include "chordlist/chord_list_editing.h"
 
-#include "core/texts.h"
 #include "chordlist/chord_list_model.h"
+#include "core/texts.h"
 
 namespace listediting {
 

@@ -1,14 +1,14 @@
 #include "chordlist/list_controller.h"
 
-#include "core/texts.h"
 #include "app/form1.h"
 #include "chordlist/chord_list_editing.h"
 #include "chordlist/chord_list_model.h"
 #include "chords/chooser_controller.h"
 #include "chords/chord_catalogue.h"
+#include "core/prompts.h"
+#include "core/texts.h"
 #include "ui/guard.h"
 #include "ui/picture_view.h"
-#include "core/prompts.h"
 #include "ui/radio_button.h"
 #include "ui/radio_group.h"
 

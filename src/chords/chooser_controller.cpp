@@ -1,10 +1,10 @@
 #include "chords/chooser_controller.h"
 
-#include "core/texts.h"
 #include "app/form1.h"
 #include "chordlist/chord_list_editing.h"
 #include "chordlist/chord_list_model.h"
 #include "chords/chord_catalogue.h"
+#include "core/texts.h"
 #include "ui/guard.h"
 #include "ui/picture_view.h"
 #include "ui/radio_button.h"

@@ -1,19 +1,19 @@
 #include "documents/document_controller.h"
 
-#include "core/texts.h"
-#include "core/document_state.h"
 #include "app/form1.h"
-#include "core/text_file.h"
 #include "chordlist/chord_list_model.h"
 #include "chordlist/list_controller.h"
 #include "chords/chord_catalogue.h"
+#include "core/document_state.h"
+#include "core/prompts.h"
+#include "core/text_file.h"
+#include "core/texts.h"
 #include "documents/form5.h"
 #include "documents/list_file.h"
 #include "riff/form8.h"
 #include "ui/code_page_text_edit.h"
 #include "ui/guard.h"
 #include "ui/picture_view.h"
-#include "core/prompts.h"
 #include "ui/radio_group.h"
 
 #include <QAction>

@@ -1,11 +1,11 @@
 #include "documents/form4.h"
 
-#include "core/texts.h"
 #include "app/form1.h"
+#include "core/prompts.h"
+#include "core/texts.h"
 #include "htmlpage/page_controller.h"
 #include "ui/code_page_validator.h"
 #include "ui/guard.h"
-#include "core/prompts.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>

@@ -1,13 +1,13 @@
 #include "documents/form5.h"
 
-#include "core/texts.h"
 #include "app/form1.h"
+#include "core/prompts.h"
+#include "core/texts.h"
 #include "htmlpage/form3.h"
 #include "htmlpage/page_controller.h"
 #include "ui/code_page_text_edit.h"
 #include "ui/code_page_validator.h"
 #include "ui/guard.h"
-#include "core/prompts.h"
 
 #include <QCoreApplication>
 #include <QFontMetricsF>

@@ -1,15 +1,15 @@
 #include "htmlpage/form3.h"
 
-#include "core/texts.h"
-#include "core/document_state.h"
 #include "app/form1.h"
+#include "core/document_state.h"
+#include "core/prompts.h"
+#include "core/texts.h"
 #include "documents/form4.h"
 #include "htmlpage/page_builder.h"
 #include "htmlpage/page_controller.h"
 #include "ui/browser_view.h"
 #include "ui/caption_fit.h"
 #include "ui/guard.h"
-#include "core/prompts.h"
 #include "ui/window_placement.h"
 
 #include <QCloseEvent>

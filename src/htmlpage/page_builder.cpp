@@ -1,9 +1,9 @@
 #include "htmlpage/page_builder.h"
 
 #include "app/author.h"
+#include "chords/chord_catalogue.h"
 #include "core/document_state.h"
 #include "core/text_file.h"
-#include "chords/chord_catalogue.h"
 
 #include <QUrl>
 

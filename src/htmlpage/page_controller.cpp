@@ -1,10 +1,11 @@
 #include "htmlpage/page_controller.h"
 
-#include "core/texts.h"
-#include "core/document_state.h"
 #include "app/form1.h"
-#include "core/text_file.h"
 #include "chordlist/chord_list_model.h"
+#include "core/document_state.h"
+#include "core/prompts.h"
+#include "core/text_file.h"
+#include "core/texts.h"
 #include "documents/document_controller.h"
 #include "documents/form4.h"
 #include "documents/form5.h"
@@ -12,7 +13,6 @@
 #include "htmlpage/page_builder.h"
 #include "ui/browser_view.h"
 #include "ui/guard.h"
-#include "core/prompts.h"
 
 #include <QKeySequence>
 #include <QLabel>

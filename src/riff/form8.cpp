@@ -1,11 +1,11 @@
 #include "riff/form8.h"
 
-#include "core/texts.h"
 #include "app/form1.h"
+#include "core/prompts.h"
+#include "core/texts.h"
 #include "riff/riff_file.h"
 #include "ui/code_page_validator.h"
 #include "ui/guard.h"
-#include "core/prompts.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #include "screensaver/form6.h"
 
-#include "core/texts.h"
 #include "app/author.h"
+#include "core/texts.h"
 #include "screensaver/form7.h"
 #include "screensaver/mesh_reader.h"
 #include "ui/display_layer.h"

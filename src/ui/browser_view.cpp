@@ -2,9 +2,9 @@
 
 #include "core/errors.h"
 #include "core/file_reader.h"
+#include "core/prompts.h"
 #include "core/text_file.h"
 #include "ui/jpeg_reader.h"
-#include "core/prompts.h"
 
 #include <QBuffer>
 #include <QFileInfo>
