@@ -47,8 +47,8 @@ void DocumentController::connectCommands()
 {
     Form1& f = m_form;
     auto bind = [this](QAction* action, void (DocumentController::*command)()) {
-        connect(action, &QAction::triggered, this,
-                [this, command] { run([this, command] { (this->*command)(); }); });
+        connectGuarded(action, &QAction::triggered, this, m_form.context(), &m_form,
+                       [this, command] { (this->*command)(); });
     };
     bind(f.Nuovalista1, &DocumentController::newList);
     bind(f.Nuovalista2, &DocumentController::newList);
@@ -63,8 +63,8 @@ void DocumentController::connectCommands()
 
     // The tool button hinted "Salva lista con nome..." saves in place.
     auto button = [this](QToolButton* b, void (DocumentController::*command)()) {
-        connect(b, &QToolButton::clicked, this,
-                [this, command] { run([this, command] { (this->*command)(); }); });
+        connectGuarded(b, &QToolButton::clicked, this, m_form.context(), &m_form,
+                       [this, command] { (this->*command)(); });
     };
     button(f.RxSpeedButton1, &DocumentController::newList);
     button(f.RxSpeedButton3, &DocumentController::openList);
@@ -72,14 +72,9 @@ void DocumentController::connectCommands()
 
     const QList<QAction*> recent{f.file11, f.file21, f.file31};
     for (int k = 1; k <= 3; ++k) {
-        connect(recent[k - 1], &QAction::triggered, this,
-                [this, k] { run([this, k] { openRecent(k); }); });
+        connectGuarded(recent[k - 1], &QAction::triggered, this, m_form.context(), &m_form,
+                       [this, k] { openRecent(k); });
     }
-}
-
-void DocumentController::run(const std::function<void()>& command)
-{
-    guarded(m_form.context(), &m_form, command);
 }
 
 bool DocumentController::settleUnsavedChanges()

@@ -48,7 +48,6 @@ public:
 
 private:
     void connectCommands();
-    void run(const std::function<void()>& command);
     bool refuseEmptyList();
     void saveUnderNewName(const QString& dialogTitle);
     ListFile currentList() const;
