@@ -5,10 +5,10 @@
 #include "screensaver/form6.h"
 #include "screensaver/form7.h"
 #include "screensaver/saver_choices.h"
+#include "support/scripted_prompts.h"
 #include "ui/display_layer.h"
 #include "ui/display_timer.h"
 #include "ui/display_window.h"
-#include "support/scripted_prompts.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #include "app/form1.h"
-#include "core/text_file.h"
 #include "chordlist/chord_list_model.h"
+#include "core/text_file.h"
 #include "documents/document_controller.h"
 #include "documents/form5.h"
 #include "riff/form8.h"

@@ -1,7 +1,7 @@
-#include "core/colour_theme.h"
 #include "app/form1.h"
 #include "app/form2.h"
 #include "chordlist/chord_list_model.h"
+#include "core/colour_theme.h"
 #include "documents/form4.h"
 #include "documents/form5.h"
 #include "htmlpage/form3.h"

@@ -1,11 +1,11 @@
 #include "core/errors.h"
+#include "support/scripted_prompts.h"
 #include "support/test_app.h"
 #include "ui/guarded_application.h"
 #include "ui/picture_view.h"
 #include "ui/radio_button.h"
 #include "ui/radio_group.h"
 #include "ui/real_prompts.h"
-#include "support/scripted_prompts.h"
 
 #include <QAccessible>
 #include <QApplication>
