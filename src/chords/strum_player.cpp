@@ -1,8 +1,7 @@
 #include "chords/strum_player.h"
 
 #include "chords/audio_output.h"
-
-#include <QLibrary>
+#include "core/module_symbol.h"
 
 StrumPlayer::StrumPlayer(QStringList moduleFolders) : m_moduleFolders(std::move(moduleFolders))
 {
@@ -29,16 +28,11 @@ bool StrumPlayer::play(const chords::Frets& frets)
     return m_output->play(chords::renderStrum(frets, m_output->sampleRate()).samples);
 }
 
-// The module stays loaded for the rest of the run: the output's code lives in it.
 std::unique_ptr<AudioOutput> StrumPlayer::loadModuleOutput() const
 {
-    for (const QString& folder : m_moduleFolders) {
-        QLibrary module(folder + QStringLiteral("/corvalto-audio"));
-        if (!module.load())
-            continue;
-        const auto create =
-            reinterpret_cast<CreateAudioOutput>(module.resolve(CORVALTO_AUDIO_ENTRY));
-        return std::unique_ptr<AudioOutput>(create ? create() : nullptr);
-    }
-    return nullptr;
+    const ModuleSymbol create = resolveModuleSymbol(
+        m_moduleFolders, QStringLiteral("libcorvalto-audio.so"), CORVALTO_AUDIO_ENTRY);
+    if (!create.function)
+        return nullptr;
+    return std::unique_ptr<AudioOutput>(reinterpret_cast<CreateAudioOutput>(create.function)());
 }

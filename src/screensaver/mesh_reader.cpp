@@ -1,13 +1,11 @@
 #include "screensaver/mesh_reader.h"
 
 #include "core/errors.h"
+#include "core/module_symbol.h"
 #include "core/program_layout.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QLibrary>
 
 namespace {
 
@@ -54,25 +52,11 @@ void MeshReader::load()
 {
     if (isLoaded())
         return;
-    QString missing;
-    QString broken;
-    for (const QString& folder : folders()) {
-        const QString path = QDir(folder).absoluteFilePath(moduleFileName());
-        if (!QFileInfo(path).isFile()) {
-            if (missing.isEmpty())
-                missing = path;
-            continue;
-        }
-        // Never unloaded: the importer's code stays mapped until the program ends.
-        QLibrary library(path);
-        if (auto f = reinterpret_cast<ReadMesh>(library.resolve("corvalto_read_mesh_v1"))) {
-            state().readMesh = f;
-            return;
-        }
-        if (broken.isEmpty())
-            broken = path;
-    }
-    throw CorvaltoError::cannotOpen(broken.isEmpty() ? missing : broken);
+    const ModuleSymbol reader =
+        resolveModuleSymbol(folders(), moduleFileName(), "corvalto_read_mesh_v1");
+    if (!reader.function)
+        throw CorvaltoError::cannotOpen(reader.failedPath);
+    state().readMesh = reinterpret_cast<ReadMesh>(reader.function);
 }
 
 bool MeshReader::read(const QString& path, MeshData& out)
