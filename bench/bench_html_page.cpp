@@ -1,6 +1,6 @@
 #include "bench.h"
 
-#include "app/app_context.h"
+#include "core/app_context.h"
 #include "app/corvalto_app.h"
 #include "app/form1.h"
 #include "chordlist/chord_list_model.h"

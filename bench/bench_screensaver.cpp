@@ -1,6 +1,6 @@
 #include "bench.h"
 
-#include "app/app_context.h"
+#include "core/app_context.h"
 #include "app/corvalto_app.h"
 #include "screensaver/form6.h"
 #include "screensaver/form7.h"

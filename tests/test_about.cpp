@@ -1,5 +1,5 @@
 // The About window and the About command of the main window.
-#include "app/author.h"
+#include "core/author.h"
 #include "app/form1.h"
 #include "app/form2.h"
 #include "chordlist/chord_list_model.h"

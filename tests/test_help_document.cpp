@@ -1,4 +1,4 @@
-#include "app/author.h"
+#include "core/author.h"
 #include "app/form1.h"
 #include "app/form2.h"
 #include "documents/form4.h"

@@ -1,6 +1,6 @@
 #include "app/form1.h"
 
-#include "app/author.h"
+#include "core/author.h"
 #include "app/form2.h"
 #include "chordlist/chord_list_model.h"
 #include "chordlist/list_controller.h"

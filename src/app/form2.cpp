@@ -1,6 +1,6 @@
 #include "app/form2.h"
 
-#include "app/author.h"
+#include "core/author.h"
 #include "app/form1.h"
 #include "chordlist/list_controller.h"
 #include "core/prompts.h"

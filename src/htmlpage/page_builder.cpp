@@ -1,6 +1,6 @@
 #include "htmlpage/page_builder.h"
 
-#include "app/author.h"
+#include "core/author.h"
 #include "chords/chord_catalogue.h"
 #include "core/document_state.h"
 #include "core/text_file.h"

@@ -1,6 +1,6 @@
 #include "screensaver/form6.h"
 
-#include "app/author.h"
+#include "core/author.h"
 #include "core/texts.h"
 #include "screensaver/form7.h"
 #include "screensaver/mesh_reader.h"

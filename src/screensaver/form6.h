@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/app_context.h"
+#include "core/app_context.h"
 #include "screensaver/saver_choices.h"
 #include "screensaver/screen_saver_settings.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/app_context.h"
+#include "core/app_context.h"
 #include "app/corvalto_app.h"
 #include "support/scripted_prompts.h"
 
