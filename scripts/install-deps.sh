@@ -36,6 +36,8 @@ appstream
 shared-mime-info
 dpkg-dev
 file
+python3
+clang-format
 "
 
 # --list prints the package names, one a line, for the build's own checks.
