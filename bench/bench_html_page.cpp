@@ -46,7 +46,7 @@ void htmlPageBench()
         QElapsedTimer timer;
         timer.start();
         f->Button5->click();
-        ctx.windows.form3->WebBrowser1->grab();
+        ctx.windows.form3->findChild<BrowserView*>(QStringLiteral("WebBrowser1"))->grab();
         runs.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
         ctx.windows.form3->close();
         QApplication::processEvents();

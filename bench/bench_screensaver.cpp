@@ -290,36 +290,38 @@ Run saverRun(const SaverSetup& setup, double budgetMs, int* idleRate)
     AppContext& ctx = program.ctx;
     Form6* f6 = ctx.windows.form6;
     Form7* f7 = ctx.windows.form7;
-    f6->ogg->setCurrentIndex(setup.object);
-    f6->ris->setCurrentIndex(setup.resolution);
+    auto* display = f7->findChild<DisplayLayer*>(QStringLiteral("DXDraw"));
+    auto* timer = f7->findChild<DisplayTimer*>(QStringLiteral("DXTimer"));
+    f6->findChild<QComboBox*>(QStringLiteral("ogg"))->setCurrentIndex(setup.object);
+    f6->findChild<QComboBox*>(QStringLiteral("ris"))->setCurrentIndex(setup.resolution);
     f6->findChild<QRadioButton*>(QLatin1String(setup.bitButton))->setChecked(true);
     // Windowed, the display is exactly the mode's size, like the floor.
-    f7->DXDraw->config().setOption(DisplayConfig::doFullScreen, setup.fullScreen);
+    display->config().setOption(DisplayConfig::doFullScreen, setup.fullScreen);
     f6->Button1Click();
     QElapsedTimer wait;
     wait.start();
-    while (!f7->DXDraw->canDraw() && wait.elapsed() < 5000)
+    while (!display->canDraw() && wait.elapsed() < 5000)
         QApplication::processEvents();
-    if (!f7->DXDraw->canDraw()) {
+    if (!display->canDraw()) {
         std::cout << "display did not start: " << program.prompts.texts(QStringLiteral("error")).join(' ').toStdString()
                   << std::endl;
         return {};
     }
     // The timer is the program's; here the frame step is driven directly.
-    f7->DXTimer->setEnabled(false);
-    presentOn(f7, f7->DXDraw->surfaceWindow(), setup.screen);
+    timer->setEnabled(false);
+    presentOn(f7, display->surfaceWindow(), setup.screen);
     const Run r = measure([&] { f7->DXTimerTimer(1); }, budgetMs);
 
     if (idleRate) {
         // The same display driven by its own idle timer, as the user sees it.
         f7->activateWindow();
-        f7->DXTimer->setActiveOnly(false);
-        f7->DXTimer->setEnabled(true);
+        timer->setActiveOnly(false);
+        timer->setEnabled(true);
         QElapsedTimer run;
         run.start();
         while (run.elapsed() < 2200)
             QApplication::processEvents();
-        *idleRate = f7->DXTimer->frameRate();
+        *idleRate = timer->frameRate();
     }
     f7->FormKeyDown(Qt::Key_Escape);
     return r;

@@ -1,10 +1,11 @@
 // The About window and the About command of the main window.
-#include "core/author.h"
 #include "app/form1.h"
 #include "app/form2.h"
 #include "chordlist/chord_list_model.h"
+#include "core/author.h"
 #include "support/main_window_driver.h"
 #include "support/test_app.h"
+#include "support/window_driver.h"
 #include "ui/credits_panel.h"
 #include "ui/picture_view.h"
 
@@ -16,6 +17,8 @@
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
+
+using driver::control;
 
 class TestAbout : public QObject
 {
@@ -82,7 +85,7 @@ void TestAbout::twoCommandsGiveOneWindow()
     Form2* about = t.w().form2;
 
     form->Info1->trigger();
-    QMovie* first = about->WebBrowser1->movie();
+    QMovie* first = control<PictureView>(about, "WebBrowser1")->movie();
     QVERIFY(first);
     QCOMPARE(first->frameCount(), 80);
     QCOMPARE(first->currentImage().size(), QSize(353, 265));
@@ -97,7 +100,7 @@ void TestAbout::twoCommandsGiveOneWindow()
     QCOMPARE(shown, 1);
     QCOMPARE(about->pos(), place);
     // The animation starts again from its first frame.
-    QMovie* second = about->WebBrowser1->movie();
+    QMovie* second = control<PictureView>(about, "WebBrowser1")->movie();
     QVERIFY(second);
     QVERIFY(second->currentFrameNumber() <= 1);
 }
@@ -105,7 +108,7 @@ void TestAbout::twoCommandsGiveOneWindow()
 void TestAbout::creditsScrollAndWrap()
 {
     TestApp t;
-    CreditsPanel* credits = t.w().form2->SecretPanel1;
+    CreditsPanel* credits = control<CreditsPanel>(t.w().form2, "SecretPanel1");
     QCOMPARE(credits->lines(),
              QStringList({QStringLiteral("Corvalto by Virmosk   --- Versione 3.0 ---"), QString(),
                           QStringLiteral("Sito internet : ") + author::webPage(), QString(),
@@ -137,7 +140,7 @@ void TestAbout::creditsClickOpensWebPage()
     TestApp t;
     t.w().form1->Info1->trigger();
     t.prompts.clear();
-    CreditsPanel* credits = t.w().form2->SecretPanel1;
+    CreditsPanel* credits = control<CreditsPanel>(t.w().form2, "SecretPanel1");
 
     QTest::mouseClick(credits, Qt::LeftButton, {}, QPoint(5, 5));
     QTest::mouseClick(credits, Qt::LeftButton, {},
@@ -156,7 +159,7 @@ void TestAbout::closeHides()
     form->Info1->trigger();
     Form2* about = t.w().form2;
 
-    QTest::mouseClick(about->Button1, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(about, "Button1"), Qt::LeftButton);
 
     QVERIFY(!about->isVisible());
     QVERIFY(form->isVisible());

@@ -14,6 +14,7 @@
 #include "htmlpage/form3.h"
 #include "support/main_window_driver.h"
 #include "support/test_app.h"
+#include "support/window_driver.h"
 #include "ui/browser_view.h"
 
 #include <QFile>
@@ -25,6 +26,8 @@
 
 #include <climits>
 #include <random>
+
+using driver::control;
 
 namespace {
 
@@ -402,7 +405,7 @@ void TestListFileFuzz::generatedListsSelectedAndPaged()
         QFile page(path + ".html");
         QVERIFY(page.open(QIODevice::ReadOnly));
         QCOMPARE(page.readAll().count("<img "), linked);
-        QVERIFY(!t->w().form3->WebBrowser1->showsError());
+        QVERIFY(!control<BrowserView>(t->w().form3, "WebBrowser1")->showsError());
         t->w().form3->close();
     }
 }

@@ -10,6 +10,7 @@
 #include "support/crafted_files.h"
 #include "support/main_window_driver.h"
 #include "support/test_app.h"
+#include "support/window_driver.h"
 #include "ui/browser_view.h"
 
 #include <QDir>
@@ -21,6 +22,8 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFragment>
+
+using driver::control;
 
 namespace {
 
@@ -242,7 +245,7 @@ void TestPreview::writesPageBesideList()
          t.folder->path()});
     QCOMPARE(fileBytes(page), textfile::encodeLines(expected));
     QCOMPARE(t.w().form3->pageLines(), expected);
-    QCOMPARE(t.w().form3->WebBrowser1->path(), page);
+    QCOMPARE(control<BrowserView>(t.w().form3, "WebBrowser1")->path(), page);
     QVERIFY(t.w().form3->isVisible());
     QVERIFY(!form->isVisible());
 
@@ -291,11 +294,11 @@ void TestPreview::modifiedLabel()
     QTest::mouseClick(form->Button5, Qt::LeftButton);
 
     Form3* preview = t.w().form3;
-    QCOMPARE(preview->modificata->isVisible(), modified);
-    QCOMPARE(preview->modificata->text(), QStringLiteral("*Lista modificata"));
+    QCOMPARE(control<QLabel>(preview, "modificata")->isVisible(), modified);
+    QCOMPARE(control<QLabel>(preview, "modificata")->text(), QStringLiteral("*Lista modificata"));
     // The label keeps the state of the last generation.
     form->document().listModified = !modified;
-    QCOMPARE(preview->modificata->isVisible(), modified);
+    QCOMPARE(control<QLabel>(preview, "modificata")->isVisible(), modified);
 }
 
 void TestPreview::failedWrite()
@@ -337,7 +340,7 @@ void TestPreview::closingBringsMainWindowBack()
     QVERIFY(preview->isVisible());
 
     if (byButton)
-        QTest::mouseClick(preview->Button2, Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(preview, "Button2"), Qt::LeftButton);
     else
         preview->close();
 
@@ -353,13 +356,16 @@ void TestPreview::refreshReadsFromDisk()
     const QString page = savedList(t) + QStringLiteral(".html");
     QTest::mouseClick(form->Button5, Qt::LeftButton);
     Form3* preview = t.w().form3;
-    QVERIFY(preview->WebBrowser1->toPlainText().contains(QStringLiteral("DO Maggiore")));
+    QVERIFY(control<BrowserView>(preview, "WebBrowser1")
+                ->toPlainText()
+                .contains(QStringLiteral("DO Maggiore")));
 
     textfile::writeLines(page, {QStringLiteral("<html><body>Pagina cambiata</body></html>")});
     form->Edit1->setText(QStringLiteral("Titolo nuovo"));
-    QTest::mouseClick(preview->Button6, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(preview, "Button6"), Qt::LeftButton);
 
-    QCOMPARE(preview->WebBrowser1->toPlainText().trimmed(), QStringLiteral("Pagina cambiata"));
+    QCOMPARE(control<BrowserView>(preview, "WebBrowser1")->toPlainText().trimmed(),
+             QStringLiteral("Pagina cambiata"));
     QCOMPARE(fileBytes(page), QByteArray("<html><body>Pagina cambiata</body></html>\r\n"));
 }
 
@@ -371,22 +377,23 @@ void TestPreview::refreshAfterDeleteRegeneratesNothing()
     const QString page = savedList(t) + QStringLiteral(".html");
     QTest::mouseClick(form->Button5, Qt::LeftButton);
     Form3* preview = t.w().form3;
-    QVERIFY(!preview->WebBrowser1->showsError());
+    QVERIFY(!control<BrowserView>(preview, "WebBrowser1")->showsError());
     QVERIFY(QFile::remove(page));
 
-    QTest::mouseClick(preview->Button6, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(preview, "Button6"), Qt::LeftButton);
 
     QVERIFY(!QFile::exists(page));
-    QVERIFY(preview->WebBrowser1->showsError());
-    QVERIFY(preview->WebBrowser1->toPlainText().contains(page));
+    QVERIFY(control<BrowserView>(preview, "WebBrowser1")->showsError());
+    QVERIFY(control<BrowserView>(preview, "WebBrowser1")->toPlainText().contains(page));
     QVERIFY(t.prompts.calls().isEmpty());
     QVERIFY(preview->isVisible());
 
     // The page back on disk: the next "Aggiorna" shows it again.
     textfile::writeLines(page, {QStringLiteral("<html><body>Di nuovo qui</body></html>")});
-    QTest::mouseClick(preview->Button6, Qt::LeftButton);
-    QVERIFY(!preview->WebBrowser1->showsError());
-    QCOMPARE(preview->WebBrowser1->toPlainText().trimmed(), QStringLiteral("Di nuovo qui"));
+    QTest::mouseClick(control<QPushButton>(preview, "Button6"), Qt::LeftButton);
+    QVERIFY(!control<BrowserView>(preview, "WebBrowser1")->showsError());
+    QCOMPARE(control<BrowserView>(preview, "WebBrowser1")->toPlainText().trimmed(),
+             QStringLiteral("Di nuovo qui"));
 }
 
 void TestPreview::buttonsOfPreview()
@@ -398,15 +405,15 @@ void TestPreview::buttonsOfPreview()
     QTest::mouseClick(form->Button5, Qt::LeftButton);
     Form3* preview = t.w().form3;
 
-    QTest::mouseClick(preview->Button1, Qt::LeftButton);
-    QTest::mouseClick(preview->Button5, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(preview, "Button1"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(preview, "Button5"), Qt::LeftButton);
     QCOMPARE(t.prompts.texts(QStringLiteral("document")),
              QStringList{list + QStringLiteral(".html")});
     QCOMPARE(t.prompts.texts(QStringLiteral("folder")), QStringList{QStringLiteral("riff")});
 
-    QTest::mouseClick(preview->Button4, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(preview, "Button4"), Qt::LeftButton);
     QVERIFY(t.w().form4->isVisible());
-    QTest::mouseClick(preview->Button3, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(preview, "Button3"), Qt::LeftButton);
     QVERIFY(t.w().form5->isVisible());
     // Neither takes the preview's place.
     QVERIFY(preview->isVisible());
@@ -421,21 +428,21 @@ void TestPreview::titleAndInformationRegenerate()
     const QString page = savedList(t) + QStringLiteral(".html");
     QTest::mouseClick(form->Button5, Qt::LeftButton);
     Form3* preview = t.w().form3;
-    BrowserView* view = preview->WebBrowser1;
+    BrowserView* view = control<BrowserView>(preview, "WebBrowser1");
 
     // "Modifica titolo", a title typed and confirmed: the new heading in file and view.
-    QTest::mouseClick(preview->Button4, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(preview, "Button4"), Qt::LeftButton);
     Form4* titleDialog = t.w().form4;
     QVERIFY(titleDialog->isVisible());
-    titleDialog->Edit1->setText(QStringLiteral("Ballata <in DO>"));
-    QTest::mouseClick(titleDialog->Button1, Qt::LeftButton);
+    control<QLineEdit>(titleDialog, "Edit1")->setText(QStringLiteral("Ballata <in DO>"));
+    QTest::mouseClick(control<QPushButton>(titleDialog, "Button1"), Qt::LeftButton);
     QVERIFY(!titleDialog->isVisible());
     QCOMPARE(form->Edit1->text(), QStringLiteral("Ballata <in DO>"));
     QVERIFY(fileBytes(page).contains(">Ballata &lt;in DO&gt;</font>"));
     QVERIFY(view->toPlainText().startsWith(QStringLiteral("Ballata <in DO>")));
 
     // The information window's "Chiudi" with the preview shown: the new lines on the page.
-    QTest::mouseClick(preview->Button3, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(preview, "Button3"), Qt::LeftButton);
     Form5* information = t.w().form5;
     QVERIFY(information->isVisible());
     information->setInformationLines({QStringLiteral("Capo al II tasto & arpeggio")});
@@ -464,7 +471,7 @@ void TestPreview::showsEveryPictureAndTextAsTyped()
 
     QTest::mouseClick(form->Button5, Qt::LeftButton);
 
-    BrowserView* view = t.w().form3->WebBrowser1;
+    BrowserView* view = control<BrowserView>(t.w().form3, "WebBrowser1");
     const QMap<QString, bool> shown = picturesShown(view);
     QCOMPARE(shown.size(), 11); // distinct pictures of the twelve chords
     for (auto it = shown.cbegin(); it != shown.cend(); ++it)
@@ -481,7 +488,7 @@ void TestPreview::linksOpenInDesktopBrowser()
     form->show();
     savedList(t);
     QTest::mouseClick(form->Button5, Qt::LeftButton);
-    BrowserView* view = t.w().form3->WebBrowser1;
+    BrowserView* view = control<BrowserView>(t.w().form3, "WebBrowser1");
     const QString page = view->path();
 
     emit view->anchorClicked(QUrl(QStringLiteral("https://virmosk.example.org/corvalto")));
@@ -573,7 +580,7 @@ void TestPreview::craftedPictureNames()
     QCOMPARE(t->prompts.texts(QStringLiteral("error")), QStringList());
     const QByteArray page = fileBytes(list + QStringLiteral(".html"));
     QCOMPARE(page.count("<img "), linked ? 2 : 1);
-    BrowserView* view = t->w().form3->WebBrowser1;
+    BrowserView* view = control<BrowserView>(t->w().form3, "WebBrowser1");
     QVERIFY(!view->showsError());
     QVERIFY(view->toPlainText().contains(QStringLiteral("- DO Maggiore - LA Minore -")));
     const QMap<QString, bool> shown = picturesShown(view);

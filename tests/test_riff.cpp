@@ -2,6 +2,7 @@
 #include "riff/form8.h"
 #include "riff/tablature.h"
 #include "support/test_app.h"
+#include "support/window_driver.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,6 +11,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+
+using driver::control;
 
 namespace {
 
@@ -149,17 +152,17 @@ void TestRiff::schemeText()
     QVERIFY(e.form->schemeText().isEmpty());
     for (QChar c : commands) {
         if (c == 'a')
-            e.click(e.form->Button4);
+            e.click(control<QPushButton>(e.form, "Button4"));
         else if (c == 'u')
-            e.click(e.form->Button13);
+            e.click(control<QPushButton>(e.form, "Button13"));
         else if (c == 't')
-            e.click(e.form->Button11);
+            e.click(control<QPushButton>(e.form, "Button11"));
         else
-            QTest::mouseClick(e.form->ame, Qt::LeftButton, {},
-                              QPoint(6, e.form->ame->height() / 2));
+            QTest::mouseClick(control<QRadioButton>(e.form, "ame"), Qt::LeftButton, {},
+                              QPoint(6, control<QRadioButton>(e.form, "ame")->height() / 2));
     }
     QCOMPARE(e.form->schemeText(), lines);
-    QCOMPARE(e.form->Memo1->toPlainText(), lines.join('\n'));
+    QCOMPARE(control<QPlainTextEdit>(e.form, "Memo1")->toPlainText(), lines.join('\n'));
 }
 
 void TestRiff::emptiedCells()
@@ -168,7 +171,7 @@ void TestRiff::emptiedCells()
     e.setCell(1, 3, "03");
     e.setCell(2, 5, "");
     e.setCell(4, 2, "");
-    e.click(e.form->Button4);
+    e.click(control<QPushButton>(e.form, "Button4"));
     // Row 2 counts an empty cell as unplayed; row 4 keeps it empty.
     QCOMPARE(e.form->cell(2, 5)->text(), QStringLiteral("--"));
     QCOMPARE(e.form->cell(4, 2)->text(), QString());
@@ -205,19 +208,19 @@ void TestRiff::gridEditing()
 
     for (int r = 1; r <= 6; ++r)
         e.setCell(r, r, QString::number(r));
-    e.click(e.form->rowClearButtons.at(2)); // row 3
+    e.click(control<QPushButton>(e.form, "Button7")); // row 3
     QCOMPARE(e.form->cell(3, 3)->text(), QStringLiteral("--"));
     QCOMPARE(e.form->cell(4, 4)->text(), QStringLiteral("4"));
 
     // Closing keeps the grid for the next opening.
-    e.click(e.form->Button1);
+    e.click(control<QPushButton>(e.form, "Button1"));
     QVERIFY(!e.form->isVisible());
     e.app.w().form1->showRiffEditor();
     QCOMPARE(e.form->cell(4, 4)->text(), QStringLiteral("4"));
 
-    e.click(e.form->Button12);
-    for (QLineEdit* c : e.form->cells)
-        QCOMPARE(c->text(), QStringLiteral("--"));
+    e.click(control<QPushButton>(e.form, "Button12"));
+    for (int i = 0; i < 48; ++i)
+        QCOMPARE(e.form->cell(i / 8 + 1, i % 8 + 1)->text(), QStringLiteral("--"));
 }
 
 void TestRiff::tabOrder_data()
@@ -232,8 +235,9 @@ void TestRiff::tabOrder()
     QFETCH(bool, american);
     Editor e;
     if (american)
-        e.form->ame->setChecked(true);
-    QWidget* notation = american ? static_cast<QWidget*>(e.form->ame) : e.form->ita;
+        control<QRadioButton>(e.form, "ame")->setChecked(true);
+    QWidget* notation = american ? static_cast<QWidget*>(control<QRadioButton>(e.form, "ame"))
+                                 : control<QRadioButton>(e.form, "ita");
     e.form->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(e.form));
     e.form->cell(1, 1)->setFocus();
@@ -244,10 +248,10 @@ void TestRiff::tabOrder()
         visited.append(QApplication::focusWidget());
     }
     for (int n = 2; n <= 48; ++n)
-        QCOMPARE(visited.at(n - 2), e.form->cells.at(n - 1));
+        QCOMPARE(visited.at(n - 2), e.form->cell((n - 1) / 8 + 1, (n - 1) % 8 + 1));
     // Only the selected notation button is a tab stop; the command buttons are none.
     QCOMPARE(visited.at(47), notation);
-    QCOMPARE(visited.at(48), static_cast<QWidget*>(e.form->Memo1));
+    QCOMPARE(visited.at(48), static_cast<QWidget*>(control<QPlainTextEdit>(e.form, "Memo1")));
     QCOMPARE(visited.at(49), e.form->cell(1, 1));
 }
 
@@ -283,14 +287,14 @@ void TestRiff::save()
     Editor e;
     e.setCell(1, 3, "03");
     for (int i = 0; i < schemes; ++i)
-        e.click(e.form->Button4);
+        e.click(control<QPushButton>(e.form, "Button4"));
     e.app.w().form1->Edit1->setText(QStringLiteral("Canzone"));
     const QStringList before = e.form->schemeText();
     if (typed.isEmpty())
         e.app.prompts.cancelDialog();
     else
         e.app.prompts.chooseFile(e.riffFile(typed));
-    e.click(e.form->Button2);
+    e.click(control<QPushButton>(e.form, "Button2"));
 
     QCOMPARE(e.app.prompts.calls().size(), 1);
     const Prompts::FileDialog dialog = e.app.prompts.calls().first().dialog;
@@ -309,7 +313,7 @@ void TestRiff::save()
     }
     // The header lines go into the file only.
     QCOMPARE(e.form->schemeText(), before);
-    QCOMPARE(e.form->Memo1->toPlainText(), before.join('\n'));
+    QCOMPARE(control<QPlainTextEdit>(e.form, "Memo1")->toPlainText(), before.join('\n'));
 }
 
 void TestRiff::saveOverAppendedName()
@@ -317,7 +321,7 @@ void TestRiff::saveOverAppendedName()
     // The dialog confirmed "abc"; the file written is "abc.txt", which already
     // exists, so it is replaced only when the user agrees.
     Editor e;
-    e.click(e.form->Button4);
+    e.click(control<QPushButton>(e.form, "Button4"));
     QFile old(e.riffFile("abc.txt"));
     QVERIFY(old.open(QIODevice::WriteOnly));
     old.write("old\r\n");
@@ -325,7 +329,7 @@ void TestRiff::saveOverAppendedName()
     for (Prompts::Answer answer : {Prompts::Answer::No, Prompts::Answer::Yes}) {
         e.app.prompts.chooseFile(e.riffFile("abc"));
         e.app.prompts.answer(answer);
-        e.click(e.form->Button2);
+        e.click(control<QPushButton>(e.form, "Button2"));
     }
     QCOMPARE(e.app.prompts.texts("question").size(), 2);
     QVERIFY(e.app.prompts.texts("question").first().contains(e.riffFile("abc.txt")));
@@ -348,11 +352,11 @@ void TestRiff::refusedSave()
     QFETCH(QString, typed);
     QFETCH(QString, error);
     Editor e;
-    e.click(e.form->Button4);
+    e.click(control<QPushButton>(e.form, "Button4"));
     const QStringList before = e.form->schemeText();
     QVERIFY(QDir().mkpath(e.riffFile("abc.txt")));
     e.app.prompts.chooseFile(e.riffFile(typed));
-    e.click(e.form->Button2);
+    e.click(control<QPushButton>(e.form, "Button2"));
     const QList<ScriptedPrompts::Call> calls = e.app.prompts.calls();
     QCOMPARE(calls.size(), 2);
     QCOMPARE(calls.last().kind, QStringLiteral("error"));
@@ -361,7 +365,7 @@ void TestRiff::refusedSave()
     QCOMPARE(calls.last().caption, e.app.ctx.applicationTitle);
     QVERIFY(QDir(e.app.folder->file("riff")).entryList(QDir::Files).isEmpty());
     QCOMPARE(e.form->schemeText(), before);
-    QCOMPARE(e.form->Memo1->toPlainText(), before.join('\n'));
+    QCOMPARE(control<QPlainTextEdit>(e.form, "Memo1")->toPlainText(), before.join('\n'));
 }
 
 void TestRiff::missingRiffFolder()
@@ -370,22 +374,22 @@ void TestRiff::missingRiffFolder()
     QVERIFY(QDir(e.app.folder->file("riff")).removeRecursively());
 
     // "Cartella riff" neither creates the folder nor reports anything.
-    e.click(e.form->Button3);
+    e.click(control<QPushButton>(e.form, "Button3"));
     QVERIFY(e.app.prompts.calls().isEmpty());
     QVERIFY(!QFileInfo::exists(e.app.folder->file("riff")));
 
     // Saving still works; the file goes where the user chose, here the
     // working directory.
-    e.click(e.form->Button4);
+    e.click(control<QPushButton>(e.form, "Button4"));
     e.app.prompts.chooseFile(e.app.folder->file("abc"));
-    e.click(e.form->Button2);
+    e.click(control<QPushButton>(e.form, "Button2"));
     QCOMPARE(fileBytes(e.app.folder->file("abc.txt")), referenceBytes("abc-untouched.txt"));
     QVERIFY(!QFileInfo::exists(e.app.folder->file("riff")));
 
     // With the folder there, the command opens it.
     QVERIFY(QDir(e.app.folder->path()).mkdir("riff"));
     e.app.prompts.clear();
-    e.click(e.form->Button3);
+    e.click(control<QPushButton>(e.form, "Button3"));
     QCOMPARE(e.app.prompts.texts("folder"), QStringList{QStringLiteral("riff")});
 }
 

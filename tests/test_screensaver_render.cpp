@@ -5,6 +5,7 @@
 #include "screensaver/form7.h"
 #include "screensaver/frame.h"
 #include "support/test_app.h"
+#include "support/window_driver.h"
 #include "ui/display_layer.h"
 #include "ui/display_timer.h"
 #include "ui/display_window.h"
@@ -20,6 +21,8 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QTest>
+
+using driver::control;
 
 namespace {
 
@@ -101,23 +104,23 @@ private:
 void TestScreenSaverRender::start(TestApp& t, int object)
 {
     Form6* f = t.w().form6;
-    f->ogg->setCurrentIndex(object);
-    QTest::mouseClick(f->Button1, Qt::LeftButton);
-    QTRY_VERIFY(t.w().form7->DXDraw->canDraw());
+    control<QComboBox>(f, "ogg")->setCurrentIndex(object);
+    QTest::mouseClick(control<QPushButton>(f, "Button1"), Qt::LeftButton);
+    QTRY_VERIFY(control<DisplayLayer>(t.w().form7, "DXDraw")->canDraw());
 }
 
 QImage TestScreenSaverRender::frames(TestApp& t, int n)
 {
     for (int i = 0; i < n; ++i)
         t.w().form7->DXTimerTimer(1);
-    return t.w().form7->DXDraw->grabSurface();
+    return control<DisplayLayer>(t.w().form7, "DXDraw")->grabSurface();
 }
 
 void TestScreenSaverRender::frameShowsObjectAndOverlay()
 {
     TestApp t;
     start(t);
-    DisplayLayer* d = t.w().form7->DXDraw;
+    DisplayLayer* d = control<DisplayLayer>(t.w().form7, "DXDraw");
     QVERIFY(t.prompts.texts(QStringLiteral("error")).filter(QStringLiteral("Display")).isEmpty());
     QCOMPARE(t.w().form7->geometry(), t.w().form7->screen()->geometry());
     QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::BlankCursor);
@@ -182,11 +185,11 @@ void TestScreenSaverRender::overlayColumnFollowsResolutionItem()
     start(t);
     // The column is read from the settings window at the moment of drawing.
     if (item >= 0)
-        t.w().form6->ris->setCurrentIndex(item);
+        control<QComboBox>(t.w().form6, "ris")->setCurrentIndex(item);
     else
-        t.w().form6->ris->setEditText(QStringLiteral("2048x1536"));
+        control<QComboBox>(t.w().form6, "ris")->setEditText(QStringLiteral("2048x1536"));
     frames(t, 1);
-    const DisplayCanvas& canvas = t.w().form7->DXDraw->canvas();
+    const DisplayCanvas& canvas = control<DisplayLayer>(t.w().form7, "DXDraw")->canvas();
     QCOMPARE(canvas.text(0).x, column);
     QCOMPARE(canvas.text(1).x, column);
     QCOMPARE(canvas.text(2).x, 3);
@@ -210,7 +213,7 @@ void TestScreenSaverRender::depths()
     QTest::mouseClick(t.w().form6->findChild<QRadioButton*>(button), Qt::LeftButton);
     start(t);
     const QImage image = frames(t, 2);
-    QCOMPARE(t.w().form7->DXDraw->canvas().text(0).text, text);
+    QCOMPARE(control<DisplayLayer>(t.w().form7, "DXDraw")->canvas().text(0).text, text);
     QVERIFY(measure(image, QRect(280, 200, 80, 80)).lit > 80 * 80 / 2);
 }
 
@@ -218,8 +221,8 @@ void TestScreenSaverRender::redObjectLightMakesObjectRed()
 {
     TestApp t;
     Form6* f = t.w().form6;
-    QTest::mouseClick(f->lucdefin, Qt::LeftButton);
-    f->lucrUpDown->setPosition(10);
+    QTest::mouseClick(control<QRadioButton>(f, "lucdefin"), Qt::LeftButton);
+    control<UpDown>(f, "lucrUpDown")->setPosition(10);
     start(t);
     const Brightness b = measure(frames(t, 2), QRect(200, 120, 240, 240));
     QVERIFY(b.lit > 5000);
@@ -228,7 +231,7 @@ void TestScreenSaverRender::redObjectLightMakesObjectRed()
 
     // Under the normal white light the same object is grey-white.
     QTest::keyClick(t.w().form7, Qt::Key_Escape);
-    QTest::mouseClick(f->lucnorm, Qt::LeftButton);
+    QTest::mouseClick(control<QRadioButton>(f, "lucnorm"), Qt::LeftButton);
     start(t);
     const Brightness w = measure(frames(t, 2), QRect(200, 120, 240, 240));
     QVERIFY(w.green > 0.6 * w.red && w.blue > 0.6 * w.red);
@@ -237,7 +240,7 @@ void TestScreenSaverRender::redObjectLightMakesObjectRed()
 void TestScreenSaverRender::rotationChangesPicture()
 {
     TestApp t;
-    t.w().form6->UpDown1->setPosition(10);
+    control<UpDown>(t.w().form6, "UpDown1")->setPosition(10);
     start(t);
     Frame* mesh = t.w().form7->meshFrame();
     const QImage first = frames(t, 1);
@@ -256,11 +259,12 @@ void TestScreenSaverRender::rotationChangesPicture()
 void TestScreenSaverRender::zBufferOffStillRenders()
 {
     TestApp t;
-    t.w().form6->zbuffer->setChecked(false);
+    control<QCheckBox>(t.w().form6, "zbuffer")->setChecked(false);
     start(t);
     const QImage image = frames(t, 2);
     QVERIFY(measure(image, QRect(280, 200, 80, 80)).lit > 80 * 80 / 2);
-    QCOMPARE(t.w().form7->DXDraw->canvas().text(1).text, QStringLiteral("Z-Buffer: Off"));
+    QCOMPARE(control<DisplayLayer>(t.w().form7, "DXDraw")->canvas().text(1).text,
+             QStringLiteral("Z-Buffer: Off"));
     QVERIFY(whitePixels(image, QRect(459, 15, 181, 19)) > 20);
 }
 
@@ -273,7 +277,7 @@ void TestScreenSaverRender::missingMeshRendersBackgroundAndOverlay()
     const QImage image = frames(t, 2);
     // Not reported, and nothing drawn but the texts.
     QVERIFY(t.prompts.texts(QStringLiteral("error")).filter(QStringLiteral("primitive")).isEmpty());
-    const QRect texts = t.w().form7->DXDraw->canvas().textArea();
+    const QRect texts = control<DisplayLayer>(t.w().form7, "DXDraw")->canvas().textArea();
     QVERIFY(!texts.isEmpty());
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
@@ -299,13 +303,13 @@ void TestScreenSaverRender::escRestoresPointerAndFolder()
 
     // Keys other than Esc are ignored, wherever they arrive.
     QTest::keyClick(f, Qt::Key_Space);
-    QTest::keyClick(f->DXDraw->surfaceWindow(), Qt::Key_A);
-    QVERIFY(f->isVisible() && f->DXDraw->isInitialized());
+    QTest::keyClick(control<DisplayLayer>(f, "DXDraw")->surfaceWindow(), Qt::Key_A);
+    QVERIFY(f->isVisible() && control<DisplayLayer>(f, "DXDraw")->isInitialized());
 
-    QTest::keyClick(f->DXDraw->surfaceWindow(), Qt::Key_Escape);
+    QTest::keyClick(control<DisplayLayer>(f, "DXDraw")->surfaceWindow(), Qt::Key_Escape);
     QVERIFY(!f->isVisible());
-    QVERIFY(!f->DXDraw->isInitialized());
-    QVERIFY(!f->DXTimer->isEnabled());
+    QVERIFY(!control<DisplayLayer>(f, "DXDraw")->isInitialized());
+    QVERIFY(!control<DisplayTimer>(f, "DXTimer")->isEnabled());
     QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::CrossCursor);
     QGuiApplication::restoreOverrideCursor();
     QVERIFY(!QGuiApplication::overrideCursor());
@@ -316,13 +320,13 @@ void TestScreenSaverRender::escRestoresPointerAndFolder()
 
     // A second start builds a new scene from the settings in force.
     start(t);
-    QVERIFY(f->DXTimer->isEnabled());
+    QVERIFY(control<DisplayTimer>(f, "DXTimer")->isEnabled());
     QVERIFY(measure(frames(t, 1), QRect(280, 200, 80, 80)).lit > 80 * 80 / 2);
     // A surface lost while the display runs (its context can no longer be made
     // current): Esc still ends it, and the next start builds everything afresh.
-    f->DXDraw->surfaceWindow()->destroy();
+    control<DisplayLayer>(f, "DXDraw")->surfaceWindow()->destroy();
     QTest::keyClick(f, Qt::Key_Escape);
-    QVERIFY(!f->DXDraw->isInitialized());
+    QVERIFY(!control<DisplayLayer>(f, "DXDraw")->isInitialized());
     start(t);
     QVERIFY(measure(frames(t, 1), QRect(280, 200, 80, 80)).lit > 80 * 80 / 2);
     QTest::keyClick(f, Qt::Key_Escape);
@@ -335,11 +339,11 @@ void TestScreenSaverRender::meshFolderThatCannotBeEntered()
     QVERIFY(QDir(folder->file(QStringLiteral("imm"))).removeRecursively());
     TestApp t(folder);
     Form7* f = t.w().form7;
-    QTest::mouseClick(t.w().form6->Button1, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(t.w().form6, "Button1"), Qt::LeftButton);
     // Reported; the scene stops before its mesh and the timer never starts.
     QCOMPARE(t.prompts.texts(QStringLiteral("error")).filter(QStringLiteral("folder")).size(), 1);
-    QVERIFY(f->DXDraw->isInitialized());
-    QVERIFY(!f->DXTimer->isEnabled());
+    QVERIFY(control<DisplayLayer>(f, "DXDraw")->isInitialized());
+    QVERIFY(!control<DisplayTimer>(f, "DXTimer")->isEnabled());
     QVERIFY(f->meshFrame()->visuals().empty());
     QTest::keyClick(f, Qt::Key_Escape);
     QVERIFY(!f->isVisible());
@@ -352,18 +356,19 @@ void TestScreenSaverRender::timerDrivesFrames()
     TestApp t;
     start(t);
     Form7* f = t.w().form7;
-    QVERIFY(f->DXTimer->isEnabled());
-    QVERIFY(f->DXTimer->activeOnly());
+    QVERIFY(control<DisplayTimer>(f, "DXTimer")->isEnabled());
+    QVERIFY(control<DisplayTimer>(f, "DXTimer")->activeOnly());
     // Test programs share one display, so another may hold the focus: tick
     // whether or not this application is the active one.
-    f->DXTimer->setActiveOnly(false);
+    control<DisplayTimer>(f, "DXTimer")->setActiveOnly(false);
     // Frames come from the idle loop alone, and after a second the rate shows.
-    QTRY_COMPARE(f->DXDraw->canvas().textCount(), 4);
-    QTRY_VERIFY_WITH_TIMEOUT(f->DXTimer->frameRate() > 0, 5000);
-    QTRY_COMPARE_WITH_TIMEOUT(f->DXDraw->canvas().text(2).text,
-                              QStringLiteral("FPS: %1").arg(f->DXTimer->frameRate()), 3000);
+    QTRY_COMPARE(control<DisplayLayer>(f, "DXDraw")->canvas().textCount(), 4);
+    QTRY_VERIFY_WITH_TIMEOUT(control<DisplayTimer>(f, "DXTimer")->frameRate() > 0, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(
+        control<DisplayLayer>(f, "DXDraw")->canvas().text(2).text,
+        QStringLiteral("FPS: %1").arg(control<DisplayTimer>(f, "DXTimer")->frameRate()), 3000);
     QTest::keyClick(f, Qt::Key_Escape);
-    QVERIFY(!f->DXTimer->isEnabled());
+    QVERIFY(!control<DisplayTimer>(f, "DXTimer")->isEnabled());
 }
 
 void TestScreenSaverRender::bitCounts_data()
@@ -400,22 +405,22 @@ void TestScreenSaverRender::modeFailureLeavesEscWorking()
 {
     TestApp t;
     Form7* f = t.w().form7;
-    DisplayConfig& config = f->DXDraw->config();
+    DisplayConfig& config = control<DisplayLayer>(f, "DXDraw")->config();
     config.setWidth(40000);
     config.setHeight(30000);
     // Typed text selects no resolution item, so the size above stays.
-    t.w().form6->ris->setEditText(QStringLiteral("40000x30000"));
-    QTest::mouseClick(t.w().form6->Button1, Qt::LeftButton);
+    control<QComboBox>(t.w().form6, "ris")->setEditText(QStringLiteral("40000x30000"));
+    QTest::mouseClick(control<QPushButton>(t.w().form6, "Button1"), Qt::LeftButton);
     QCOMPARE(t.prompts.texts(QStringLiteral("error")).filter(QStringLiteral("Display")),
              QStringList{QStringLiteral("Display mode cannot be changed (40000x30000 16bit).")});
     // The window stays with the pointer hidden, no scene and no ticks.
     QVERIFY(f->isVisible());
     QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::BlankCursor);
-    QVERIFY(!f->DXDraw->isInitialized());
-    QVERIFY(!f->DXDraw->canDraw());
-    QVERIFY(!f->DXTimer->isEnabled());
+    QVERIFY(!control<DisplayLayer>(f, "DXDraw")->isInitialized());
+    QVERIFY(!control<DisplayLayer>(f, "DXDraw")->canDraw());
+    QVERIFY(!control<DisplayTimer>(f, "DXTimer")->isEnabled());
     f->DXTimerTimer(1);
-    QCOMPARE(f->DXDraw->canvas().textCount(), 0);
+    QCOMPARE(control<DisplayLayer>(f, "DXDraw")->canvas().textCount(), 0);
 
     QTest::keyClick(f, Qt::Key_Escape);
     QVERIFY(!f->isVisible());

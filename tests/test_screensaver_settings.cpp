@@ -4,6 +4,7 @@
 #include "screensaver/form7.h"
 #include "screensaver/mesh_reader.h"
 #include "support/test_app.h"
+#include "support/window_driver.h"
 #include "ui/display_layer.h"
 #include "ui/up_down.h"
 
@@ -20,14 +21,16 @@
 
 #include <random>
 
+using driver::control;
+
 namespace {
 
 // Presses "Attiva", checks the display came up, and ends it with Esc.
 void runOnce(TestApp& t)
 {
-    QTest::mouseClick(t.w().form6->Button1, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(t.w().form6, "Button1"), Qt::LeftButton);
     QVERIFY(t.w().form7->isVisible());
-    QVERIFY(t.w().form7->DXDraw->isInitialized());
+    QVERIFY(control<DisplayLayer>(t.w().form7, "DXDraw")->isInitialized());
     QTest::keyClick(t.w().form7, Qt::Key_Escape);
     QVERIFY(!t.w().form7->isVisible());
 }
@@ -89,7 +92,7 @@ void TestScreenSaverSettings::moduleLoadedOnFirstStart()
     // Without the module "Attiva" reports it and starts nothing.
     QTemporaryDir empty;
     MeshReader::setFolders({empty.path(), empty.filePath(QStringLiteral("lib"))});
-    QTest::mouseClick(t.w().form6->Button1, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(t.w().form6, "Button1"), Qt::LeftButton);
     QCOMPARE(
         t.prompts.texts(QStringLiteral("error")),
         QStringList{
@@ -110,20 +113,24 @@ void TestScreenSaverSettings::initialState()
     Form6* f = t.w().form6;
     QCOMPARE(f->windowTitle(), QStringLiteral("Virmosk Screen Saver 1.0 Finale"));
     QCOMPARE(f->size(), QSize(369, 276));
-    QCOMPARE(f->ogg->currentText(), QStringLiteral("Virmosk (luci proprie)"));
-    QCOMPARE(f->ris->currentText(), QStringLiteral("640x480"));
-    QCOMPARE(f->ris->count(), 6);
-    QVERIFY(f->bit16->isChecked());
-    QCOMPARE(t.w().form7->DXDraw->config().bitCount(), 16);
-    QVERIFY(f->zbuffer->isChecked());
-    QCOMPARE(f->Edit1->text(), QStringLiteral("1"));
-    QVERIFY(f->lucnorm->isChecked() && f->ambnorm->isChecked());
-    for (QLineEdit* e : {f->elucr, f->elucg, f->elucb, f->eambr, f->eambg, f->eambb}) {
+    QCOMPARE(control<QComboBox>(f, "ogg")->currentText(), QStringLiteral("Virmosk (luci proprie)"));
+    QCOMPARE(control<QComboBox>(f, "ris")->currentText(), QStringLiteral("640x480"));
+    QCOMPARE(control<QComboBox>(f, "ris")->count(), 6);
+    QVERIFY(control<QRadioButton>(f, "bit16")->isChecked());
+    QCOMPARE(control<DisplayLayer>(t.w().form7, "DXDraw")->config().bitCount(), 16);
+    QVERIFY(control<QCheckBox>(f, "zbuffer")->isChecked());
+    QCOMPARE(control<QLineEdit>(f, "Edit1")->text(), QStringLiteral("1"));
+    QVERIFY(control<QRadioButton>(f, "lucnorm")->isChecked() &&
+            control<QRadioButton>(f, "ambnorm")->isChecked());
+    for (QLineEdit* e : {control<QLineEdit>(f, "elucr"), control<QLineEdit>(f, "elucg"),
+                         control<QLineEdit>(f, "elucb"), control<QLineEdit>(f, "eambr"),
+                         control<QLineEdit>(f, "eambg"), control<QLineEdit>(f, "eambb")}) {
         QVERIFY(!e->isEnabled());
         QCOMPARE(e->text(), QStringLiteral("1"));
     }
-    for (UpDown* u : {f->lucrUpDown, f->lucgUpDown, f->lucbUpDown, f->ambrUpDown, f->ambgUpDown,
-                      f->ambbUpDown})
+    for (UpDown* u : {control<UpDown>(f, "lucrUpDown"), control<UpDown>(f, "lucgUpDown"),
+                      control<UpDown>(f, "lucbUpDown"), control<UpDown>(f, "ambrUpDown"),
+                      control<UpDown>(f, "ambgUpDown"), control<UpDown>(f, "ambbUpDown")})
         QVERIFY(!u->isEnabled());
     // Nothing is set before the first start.
     QVERIFY(f->settings().meshFile.isEmpty());
@@ -153,7 +160,7 @@ void TestScreenSaverSettings::objects()
     QFETCH(double, cz);
     TestApp t;
     Form6* f = t.w().form6;
-    f->ogg->setCurrentIndex(item);
+    control<QComboBox>(f, "ogg")->setCurrentIndex(item);
     runOnce(t);
     const ScreenSaverSettings& s = f->settings();
     QCOMPARE(s.meshFile, meshFile);
@@ -171,9 +178,9 @@ void TestScreenSaverSettings::typedObjectKeepsPrevious()
 {
     TestApp t;
     Form6* f = t.w().form6;
-    f->ogg->setCurrentIndex(1);
+    control<QComboBox>(f, "ogg")->setCurrentIndex(1);
     runOnce(t);
-    f->ogg->setEditText(QStringLiteral("Teiera"));
+    control<QComboBox>(f, "ogg")->setEditText(QStringLiteral("Teiera"));
     QCOMPARE(f->objectItem(), -1);
     runOnce(t);
     QCOMPARE(f->settings().meshFile, QStringLiteral("imm/tubi.x"));
@@ -202,16 +209,16 @@ void TestScreenSaverSettings::resolutions()
     QFETCH(int, height);
     TestApp t;
     Form6* f = t.w().form6;
-    f->ogg->setCurrentIndex(2);
-    const int item = f->ris->findText(choice);
+    control<QComboBox>(f, "ogg")->setCurrentIndex(2);
+    const int item = control<QComboBox>(f, "ris")->findText(choice);
     if (item >= 0)
-        f->ris->setCurrentIndex(item);
+        control<QComboBox>(f, "ris")->setCurrentIndex(item);
     else
-        f->ris->setEditText(choice);
+        control<QComboBox>(f, "ris")->setEditText(choice);
     QCOMPARE(f->resolutionItem(), item);
 
-    QTest::mouseClick(f->Button1, Qt::LeftButton);
-    DisplayLayer* d = t.w().form7->DXDraw;
+    QTest::mouseClick(control<QPushButton>(f, "Button1"), Qt::LeftButton);
+    DisplayLayer* d = control<DisplayLayer>(t.w().form7, "DXDraw");
     QCOMPARE(d->config().width(), width);
     QCOMPARE(d->config().height(), height);
     QCOMPARE(d->surfaceWidth(), width);
@@ -223,13 +230,13 @@ void TestScreenSaverSettings::depthButtonsSetDisplayAtOnce()
 {
     TestApp t;
     Form6* f = t.w().form6;
-    DisplayConfig& config = t.w().form7->DXDraw->config();
-    QTest::mouseClick(f->bit32, Qt::LeftButton);
+    DisplayConfig& config = control<DisplayLayer>(t.w().form7, "DXDraw")->config();
+    QTest::mouseClick(control<QRadioButton>(f, "bit32"), Qt::LeftButton);
     QCOMPARE(config.bitCount(), 32);
-    QVERIFY(!f->bit16->isChecked());
-    QTest::mouseClick(f->bit24, Qt::LeftButton);
+    QVERIFY(!control<QRadioButton>(f, "bit16")->isChecked());
+    QTest::mouseClick(control<QRadioButton>(f, "bit24"), Qt::LeftButton);
     QCOMPARE(config.bitCount(), 24);
-    QTest::mouseClick(f->bit16, Qt::LeftButton);
+    QTest::mouseClick(control<QRadioButton>(f, "bit16"), Qt::LeftButton);
     QCOMPARE(config.bitCount(), 16);
 }
 
@@ -237,11 +244,11 @@ void TestScreenSaverSettings::zBufferOption()
 {
     TestApp t;
     Form6* f = t.w().form6;
-    f->ogg->setCurrentIndex(2);
-    const DisplayConfig& config = t.w().form7->DXDraw->config();
+    control<QComboBox>(f, "ogg")->setCurrentIndex(2);
+    const DisplayConfig& config = control<DisplayLayer>(t.w().form7, "DXDraw")->config();
     runOnce(t);
     QVERIFY(config.hasOption(DisplayConfig::doZBuffer));
-    f->zbuffer->setChecked(false);
+    control<QCheckBox>(f, "zbuffer")->setChecked(false);
     runOnce(t);
     QVERIFY(!config.hasOption(DisplayConfig::doZBuffer));
     // The other options stay as they were.
@@ -270,7 +277,7 @@ void TestScreenSaverSettings::lights()
     QFETCH(double, b);
     TestApp t;
     Form6* f = t.w().form6;
-    f->ogg->setCurrentIndex(2);
+    control<QComboBox>(f, "ogg")->setCurrentIndex(2);
     for (const QString& prefix : {QStringLiteral("luc"), QStringLiteral("amb")}) {
         QTest::mouseClick(f->findChild<QRadioButton*>(prefix + mode), Qt::LeftButton);
         const char* letters[] = {"r", "g", "b"};
@@ -291,9 +298,9 @@ void TestScreenSaverSettings::randomLightsDrawSixTenths()
 {
     TestApp t;
     Form6* f = t.w().form6;
-    f->ogg->setCurrentIndex(2);
-    QTest::mouseClick(f->luccas, Qt::LeftButton);
-    QTest::mouseClick(f->ambcas, Qt::LeftButton);
+    control<QComboBox>(f, "ogg")->setCurrentIndex(2);
+    QTest::mouseClick(control<QRadioButton>(f, "luccas"), Qt::LeftButton);
+    QTest::mouseClick(control<QRadioButton>(f, "ambcas"), Qt::LeftButton);
     for (int run = 0; run < 3; ++run) {
         // Red, green, blue of the object light, then of the ambient light, each
         // a tenth of a draw from the program's one generator.
@@ -331,11 +338,11 @@ void TestScreenSaverSettings::speed()
     QFETCH(double, radians);
     TestApp t;
     Form6* f = t.w().form6;
-    f->ogg->setCurrentIndex(2);
+    control<QComboBox>(f, "ogg")->setCurrentIndex(2);
     for (int i = 0; i < clicksUp; ++i)
-        QTest::mouseClick(f->UpDown1->upButton(), Qt::LeftButton);
-    QCOMPARE(f->Edit1->text(), shown);
-    QVERIFY(f->Edit1->isReadOnly());
+        QTest::mouseClick(control<UpDown>(f, "UpDown1")->upButton(), Qt::LeftButton);
+    QCOMPARE(control<QLineEdit>(f, "Edit1")->text(), shown);
+    QVERIFY(control<QLineEdit>(f, "Edit1")->isReadOnly());
     runOnce(t);
     QCOMPARE(f->settings().rotationSpeed, radians);
 }
@@ -392,20 +399,20 @@ void TestScreenSaverSettings::openingReadsDesktop()
     QFETCH(int, bits);
     TestApp t;
     Form6* f = t.w().form6;
-    f->ris->setCurrentIndex(3);
-    QTest::mouseClick(f->bit24, Qt::LeftButton);
-    f->PageControl1->setCurrentIndex(1);
-    f->PageControl2->setCurrentIndex(1);
+    control<QComboBox>(f, "ris")->setCurrentIndex(3);
+    QTest::mouseClick(control<QRadioButton>(f, "bit24"), Qt::LeftButton);
+    control<QTabWidget>(f, "PageControl1")->setCurrentIndex(1);
+    control<QTabWidget>(f, "PageControl2")->setCurrentIndex(1);
     f->setDesktopMetricsSource([=] { return Form6::DesktopMetrics{width, depth}; });
 
     f->openSettings();
     QVERIFY(f->isVisible());
-    QCOMPARE(f->ris->currentText(), resolution);
-    QCOMPARE(t.w().form7->DXDraw->config().bitCount(), bits);
+    QCOMPARE(control<QComboBox>(f, "ris")->currentText(), resolution);
+    QCOMPARE(control<DisplayLayer>(t.w().form7, "DXDraw")->config().bitCount(), bits);
     QCOMPARE(f->findChild<QRadioButton*>(QStringLiteral("bit%1").arg(bits))->isChecked(), true);
     // The lights show their first tab; the outer tabs keep theirs.
-    QCOMPARE(f->PageControl1->currentIndex(), 0);
-    QCOMPARE(f->PageControl2->currentIndex(), 1);
+    QCOMPARE(control<QTabWidget>(f, "PageControl1")->currentIndex(), 0);
+    QCOMPARE(control<QTabWidget>(f, "PageControl2")->currentIndex(), 1);
 }
 
 void TestScreenSaverSettings::closeKeepsSettings()
@@ -413,20 +420,20 @@ void TestScreenSaverSettings::closeKeepsSettings()
     TestApp t;
     Form6* f = t.w().form6;
     f->setDesktopMetricsSource([] { return Form6::DesktopMetrics{}; });
-    f->ogg->setCurrentIndex(2);
-    QTest::mouseClick(f->bit32, Qt::LeftButton);
-    f->UpDown1->setPosition(7);
+    control<QComboBox>(f, "ogg")->setCurrentIndex(2);
+    QTest::mouseClick(control<QRadioButton>(f, "bit32"), Qt::LeftButton);
+    control<UpDown>(f, "UpDown1")->setPosition(7);
     f->openSettings();
     runOnce(t);
-    QTest::mouseClick(f->Button2, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(f, "Button2"), Qt::LeftButton);
     QVERIFY(!f->isVisible());
     f->openSettings();
-    f->PageControl2->setCurrentIndex(1);
-    QTest::mouseClick(f->Button3, Qt::LeftButton);
+    control<QTabWidget>(f, "PageControl2")->setCurrentIndex(1);
+    QTest::mouseClick(control<QPushButton>(f, "Button3"), Qt::LeftButton);
     QVERIFY(!f->isVisible());
-    QCOMPARE(f->ogg->currentIndex(), 2);
-    QVERIFY(f->bit32->isChecked());
-    QCOMPARE(f->Edit1->text(), QStringLiteral("7"));
+    QCOMPARE(control<QComboBox>(f, "ogg")->currentIndex(), 2);
+    QVERIFY(control<QRadioButton>(f, "bit32")->isChecked());
+    QCOMPARE(control<QLineEdit>(f, "Edit1")->text(), QStringLiteral("7"));
     QCOMPARE(f->settings().meshFile, QStringLiteral("imm/primitive.x"));
     QCOMPARE(f->settings().rotationSpeed, 0.07);
 }

@@ -10,6 +10,7 @@
 #include "screensaver/form7.h"
 #include "support/crafted_files.h"
 #include "support/test_app.h"
+#include "support/window_driver.h"
 #include "ui/picture_view.h"
 #include "ui/radio_button.h"
 #include "ui/radio_group.h"
@@ -36,6 +37,8 @@
 #include <random>
 
 #include <xcb/xcb.h>
+
+using driver::control;
 
 namespace {
 
@@ -219,10 +222,11 @@ void TestStartup::accessibleWindows()
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
 
     if (form == w.form6) {
-        QAccessibleInterface* speed = QAccessible::queryAccessibleInterface(w.form6->UpDown1);
+        QAccessibleInterface* speed =
+            QAccessible::queryAccessibleInterface(control<UpDown>(w.form6, "UpDown1"));
         QCOMPARE(speed->role(), QAccessible::SpinBox);
         speed->valueInterface()->setCurrentValue(7);
-        QCOMPARE(w.form6->Edit1->text(), QStringLiteral("7"));
+        QCOMPARE(control<QLineEdit>(w.form6, "Edit1")->text(), QStringLiteral("7"));
     }
     if (form == w.form1) {
         // The chord name panel reads its caption; its hint describes it.

@@ -5,6 +5,7 @@
 #include "htmlpage/form3.h"
 #include "riff/form8.h"
 #include "support/test_app.h"
+#include "support/window_driver.h"
 #include "ui/code_page_text_edit.h"
 #include "ui/picture_view.h"
 
@@ -18,6 +19,8 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextLayout>
+
+using driver::control;
 
 namespace {
 
@@ -294,10 +297,10 @@ void TestTitleInfo::refusedCharacters()
 
     Form4* title = t.w().form4;
     title->showWindow();
-    QTest::keyClicks(title->Edit1, "Blues ");
-    typeText(title->Edit1, QStringLiteral("\u2605"));
-    typeText(title->Edit1, QStringLiteral("\u00e0"));
-    QCOMPARE(title->Edit1->text(), QStringLiteral("Blues \u00e0"));
+    QTest::keyClicks(control<QLineEdit>(title, "Edit1"), "Blues ");
+    typeText(control<QLineEdit>(title, "Edit1"), QStringLiteral("\u2605"));
+    typeText(control<QLineEdit>(title, "Edit1"), QStringLiteral("\u00e0"));
+    QCOMPARE(control<QLineEdit>(title, "Edit1")->text(), QStringLiteral("Blues \u00e0"));
     QTRY_COMPARE(t.prompts.texts("information").size(), 3);
     QVERIFY(t.prompts.texts("information").last().contains(QStringLiteral("U+2605")));
 }
@@ -351,7 +354,7 @@ void TestTitleInfo::lineBreaksPasted()
     QFETCH(bool, refused);
     TestApp t;
     QLineEdit* edit = field == "title"    ? t.w().form1->Edit1
-                      : field == "dialog" ? t.w().form4->Edit1
+                      : field == "dialog" ? control<QLineEdit>(t.w().form4, "Edit1")
                                           : t.w().form8->cell(1, 1);
     edit->setText(before);
     edit->setCursorPosition(cursor);
@@ -381,17 +384,17 @@ void TestTitleInfo::titleConfirmed()
     Form1* main = t.w().form1;
     Form4* f = t.w().form4;
     f->showWindow();
-    QTest::keyClicks(f->Edit1, typed);
+    QTest::keyClicks(control<QLineEdit>(f, "Edit1"), typed);
     KeySpy windowSpy;
     f->installEventFilter(&windowSpy);
-    QSignalSpy fieldReturn(f->Edit1, &QLineEdit::returnPressed);
+    QSignalSpy fieldReturn(control<QLineEdit>(f, "Edit1"), &QLineEdit::returnPressed);
     if (key != 0) {
-        QTest::keyClick(f->Edit1, Qt::Key(key));
+        QTest::keyClick(control<QLineEdit>(f, "Edit1"), Qt::Key(key));
         // The key reached neither the field nor the window.
         QCOMPARE(fieldReturn.count(), 0);
         QCOMPARE(windowSpy.presses, 0);
     } else {
-        QTest::mouseClick(f->Button1, Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(f, "Button1"), Qt::LeftButton);
     }
     QCOMPARE(main->Edit1->text(), typed);
     QVERIFY(!f->isVisible());
@@ -401,7 +404,7 @@ void TestTitleInfo::titleConfirmed()
     // The field keeps what the user typed from one showing to the next.
     main->Edit1->setText(QStringLiteral("Altro titolo"));
     f->showWindow();
-    QCOMPARE(f->Edit1->text(), typed);
+    QCOMPARE(control<QLineEdit>(f, "Edit1")->text(), typed);
 }
 
 QTEST_MAIN(TestTitleInfo)

@@ -2,10 +2,13 @@
 
 #include "app/form1.h"
 #include "app/form2.h"
+#include "chordlist/list_controller.h"
+#include "core/document_state.h"
 #include "documents/document_controller.h"
 #include "documents/form4.h"
 #include "documents/form5.h"
 #include "htmlpage/form3.h"
+#include "htmlpage/page_controller.h"
 #include "riff/form8.h"
 #include "screensaver/form6.h"
 #include "screensaver/form7.h"
@@ -16,6 +19,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QLineEdit>
 
 CorvaltoApp::CorvaltoApp(AppContext& ctx, QObject* parent) : QObject(parent), m_ctx(ctx)
 {
@@ -33,6 +37,43 @@ CorvaltoApp::CorvaltoApp(AppContext& ctx, QObject* parent) : QObject(parent), m_
     w.form7 = new Form7(m_ctx);
     w.form8 = new Form8(m_ctx);
     connect(w.form1, &Form1::mainWindowClosed, qApp, &QApplication::quit, Qt::QueuedConnection);
+    connectWindows();
+}
+
+void CorvaltoApp::connectWindows()
+{
+    Windows& w = m_ctx.windows;
+    Form1* form1 = w.form1;
+
+    // Until the user selects an entry again, remove and insert are refused; the
+    // counter keeps showing the old position.
+    connect(w.form2, &Form2::opening, form1,
+            [form1] { form1->listController().forgetSelection(); });
+
+    w.form3->setPageSource({[form1] { return form1->document().currentListFile; },
+                            [form1] { return form1->page().pageFolder(); }});
+    connectGuarded(w.form3, &Form3::informationRequested, form1, m_ctx, w.form3,
+                   [form1] { form1->showAdditionalInformation(); });
+    Form4* form4 = w.form4;
+    connectGuarded(w.form3, &Form3::titleRequested, form4, m_ctx, w.form3,
+                   [form4] { form4->bringForward(); });
+    connect(w.form3, &Form3::closing, form1, &QWidget::show);
+
+    // Setting the main window's field runs its title-change test; the page is
+    // made again under the new title.
+    form4->setTitleHandler([form1](const QString& title) {
+        form1->Edit1->setText(title);
+        form1->page().generatePage();
+    });
+
+    Form7* form7 = w.form7;
+    connect(w.form6, &Form6::depthChosen, form7, &Form7::setDepth);
+    connectGuarded(w.form6, &Form6::startRequested, form7, m_ctx, w.form6,
+                   [form7](const ScreenSaverStart& start) { form7->start(start); });
+    Form6* form6 = w.form6;
+    form7->setResolutionItemSource([form6] { return form6->resolutionItem(); });
+
+    w.form8->setListTitleSource([form1] { return form1->Edit1->text(); });
 }
 
 CorvaltoApp::~CorvaltoApp()

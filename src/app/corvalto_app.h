@@ -29,5 +29,8 @@ public:
     static QIcon icon();
 
 private:
+    // What one window asks of another goes through here.
+    void connectWindows();
+
     AppContext& m_ctx;
 };

@@ -1,8 +1,6 @@
 #include "app/form2.h"
 
 #include "core/author.h"
-#include "app/form1.h"
-#include "chordlist/list_controller.h"
 #include "core/prompts.h"
 #include "core/texts.h"
 #include "ui/caption_fit.h"
@@ -10,10 +8,8 @@
 #include "ui/guard.h"
 #include "ui/picture_view.h"
 #include "ui/window_placement.h"
+#include "ui_form2.h"
 
-#include <QFrame>
-#include <QLabel>
-#include <QLineEdit>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -21,12 +17,6 @@
 #include <QPushButton>
 
 namespace {
-
-template <typename W> W* named(W* w, const char* name)
-{
-    w->setObjectName(QString::fromLatin1(name));
-    return w;
-}
 
 QFont badgeFont(const QString& family, int pixels, bool italic)
 {
@@ -77,7 +67,8 @@ QPixmap badgePicture()
 
 } // namespace
 
-Form2::Form2(AppContext& ctx, QWidget* parent) : QWidget(parent, Qt::Window), m_ctx(ctx)
+Form2::Form2(AppContext& ctx, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_ctx(ctx), m_ui(std::make_unique<Ui::Form2>())
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("About"));
@@ -92,82 +83,45 @@ Form2::Form2(AppContext& ctx, QWidget* parent) : QWidget(parent, Qt::Window), m_
     setAutoFillBackground(true);
     createControls();
 
-    connectGuarded(SecretPanel1, &CreditsPanel::clicked, this, m_ctx, this,
+    connectGuarded(m_ui->SecretPanel1, &CreditsPanel::clicked, this, m_ctx, this,
                    [this] { m_ctx.prompts->openUrl(author::webPage()); });
-    connect(Button1, &QPushButton::clicked, this, &QWidget::close);
-    SecretPanel1->setActive(true);
+    connect(m_ui->Button1, &QPushButton::clicked, this, &QWidget::close);
+    m_ui->SecretPanel1->setActive(true);
 }
+
+Form2::~Form2() = default;
 
 void Form2::createControls()
 {
-    Bevel1 = named(new QFrame(this), "Bevel1");
-    Bevel1->setGeometry(8, 7, 355, 267);
-    Bevel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-
-    WebBrowser1 = named(new PictureView(this), "WebBrowser1");
-    WebBrowser1->setGeometry(9, 8, 353, 265);
-    WebBrowser1->setAccessibleName(QStringLiteral("Animazione"));
-
+    m_ui->setupUi(this);
     // The centred labels span the window; the four on the last line end where the
     // next one starts.
-    auto label = [this](const char* name, const QString& text, int left, int top, int width,
-                        bool centred, bool heading) {
-        auto* l = named(new QLabel(text, this), name);
-        if (heading) {
-            QFont f = l->font();
-            f.setBold(true);
-            f.setUnderline(true);
-            l->setFont(f);
-        }
-        fitCaption(l, text, width);
-        l->setGeometry(left, top, width, 16);
-        l->setAlignment((centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
-        return l;
-    };
-    Label1 =
-        label("Label1", QStringLiteral("Requisiti minimi di sistema:"), 8, 280, 353, true, true);
-    Label2 = label("Label2",
-                   QStringLiteral("Windows 9x/Me*, Directx 8.0a*, Macromedia Flash Player 5.0*"), 8,
-                   296, 353, true, false);
-    Label4 = label(
-        "Label4",
-        QStringLiteral("Microsoft Internet Explorer 6*, monitor e scheda video che supportino"), 8,
-        312, 353, true, false);
-    Label10 = label("Label10",
-                    QStringLiteral("una risoluzione di almeno 1024x768dpi. *versione consigliata."),
-                    8, 328, 353, true, false);
-    Label6 = label("Label6", QStringLiteral("Ultima modifica:"), 40, 344, 94, false, true);
-    Label7 = label("Label7", QStringLiteral("26/10/2001"), 136, 344, 70, false, false);
-    Label8 = label("Label8", QStringLiteral("N° liste contenute:"), 208, 344, 110, false, true);
-    Label9 = label("Label9", QStringLiteral("5"), 320, 344, 40, false, false);
+    for (QLabel* heading : {m_ui->Label1, m_ui->Label6, m_ui->Label8}) {
+        QFont f = heading->font();
+        f.setBold(true);
+        f.setUnderline(true);
+        heading->setFont(f);
+    }
+    for (QLabel* l : {m_ui->Label1, m_ui->Label2, m_ui->Label4, m_ui->Label10, m_ui->Label6,
+                      m_ui->Label7, m_ui->Label8, m_ui->Label9})
+        fitCaption(l, l->text(), l->width());
 
-    SecretPanel1 = named(new CreditsPanel(this), "SecretPanel1");
-    SecretPanel1->setGeometry(8, 368, 353, 41);
-    SecretPanel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    SecretPanel1->setCursor(Qt::PointingHandCursor);
-    SecretPanel1->setToolTip(QStringLiteral("Clicca per entrare nel sito..."));
-    SecretPanel1->setAccessibleName(SecretPanel1->toolTip());
-    QPalette panel = SecretPanel1->palette();
+    CreditsPanel* credits = m_ui->SecretPanel1;
+    QPalette panel = credits->palette();
     panel.setColor(QPalette::Window, QColor(219, 210, 217));
-    SecretPanel1->setPalette(panel);
-    SecretPanel1->setAutoFillBackground(true);
-    SecretPanel1->setLines({QStringLiteral("Corvalto by Virmosk   --- Versione 3.0 ---"), QString(),
-                            QStringLiteral("Sito internet : ") + author::webPage(), QString(),
-                            QStringLiteral("E-mail : ") + author::email()});
-    fitCaption(SecretPanel1, SecretPanel1->lines().join(QLatin1Char('\n')), SecretPanel1->width(),
-               6);
+    credits->setPalette(panel);
+    credits->setAutoFillBackground(true);
+    credits->setLines({QStringLiteral("Corvalto by Virmosk   --- Versione 3.0 ---"), QString(),
+                       QStringLiteral("Sito internet : ") + author::webPage(), QString(),
+                       QStringLiteral("E-mail : ") + author::email()});
+    fitCaption(credits, credits->lines().join(QLatin1Char('\n')), credits->width(), 6);
 
-    Image1 = named(new QLabel(this), "Image1");
-    Image1->setGeometry(264, 413, 100, 28);
-
-    Button1 = named(new QPushButton(texts::Close, this), "Button1");
-    Button1->setGeometry(144, 416, 75, 25);
-    Button1->setFocusPolicy(Qt::ClickFocus);
+    m_ui->Button1->setText(texts::Close);
 }
 
 void Form2::finishForShowing()
 {
-    Image1->setPixmap(badgePicture());
+    m_ui->Image1->setPixmap(badgePicture());
     m_finished = true;
 }
 
@@ -180,13 +134,10 @@ void Form2::showEvent(QShowEvent* event)
 
 void Form2::aboutCommand()
 {
-    Form1* form1 = m_ctx.windows.form1;
-    // Until the user selects an entry again, remove and insert are refused; the
-    // counter keeps showing the old position.
-    form1->listController().forgetSelection();
+    emit opening();
 
     loadAnimation();
-    SecretPanel1->setActive(true);
+    m_ui->SecretPanel1->setActive(true);
 
     if (!m_placed) {
         centreOnScreen(this);
@@ -200,8 +151,8 @@ void Form2::loadAnimation()
 {
     // A missing animation leaves the view empty; the window works otherwise.
     try {
-        WebBrowser1->load(m_ctx.programDir + QStringLiteral("imm/about.gif"));
+        m_ui->WebBrowser1->load(m_ctx.programDir + QStringLiteral("imm/about.gif"));
     } catch (const CorvaltoError&) {
-        WebBrowser1->clearPicture();
+        m_ui->WebBrowser1->clearPicture();
     }
 }

@@ -5,11 +5,12 @@
 #include <QStringList>
 #include <QWidget>
 
-class BrowserView;
-class QGroupBox;
-class QLabel;
-class QPlainTextEdit;
-class QPushButton;
+#include <functional>
+#include <memory>
+
+namespace Ui {
+class Form3;
+}
 
 // The HTML preview window: shows the page of the chord list and offers what a
 // user wants next (print it in the desktop's browser, change the title or the
@@ -19,27 +20,37 @@ class Form3 : public QWidget
 {
     Q_OBJECT
 public:
+    // Where the page comes from: the current list file (without the page's
+    // ".html") and the folder the page was written to, read when a command
+    // needs them.
+    struct PageSource
+    {
+        std::function<QString()> listFile = [] { return QString(); };
+        std::function<QString()> pageFolder = [] { return QString(); };
+    };
+
     explicit Form3(AppContext& ctx, QWidget* parent = nullptr);
+    ~Form3() override;
+
+    void setPageSource(PageSource source);
 
     // Shows the window centred on its first showing; a window already shown
     // stays where it is.
     void showPreview();
+    // The "*Lista modificata" notice: the page shows a list not yet saved.
+    void showListModified(bool modified);
+    // Loads the page file afresh into the view.
+    void showPage(const QString& path);
     // The lines of the page being built; kept in the hidden Memo1.
     void setPageLines(const QStringList& lines);
     QStringList pageLines() const;
 
-    BrowserView* WebBrowser1 = nullptr;
-    QPushButton* Button3 = nullptr;
-    QPushButton* Button4 = nullptr;
-    QPushButton* Button5 = nullptr;
-    QPushButton* Button2 = nullptr;
-    QLabel* Label1 = nullptr;
-    QPushButton* Button1 = nullptr;
-    QLabel* modificata = nullptr;
-    QGroupBox* GroupBox1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QPushButton* Button6 = nullptr;
-    QPlainTextEdit* Memo1 = nullptr;
+signals:
+    // "Informazioni lista" and "Modifica titolo".
+    void informationRequested();
+    void titleRequested();
+    // The window is closing; the main window comes back before it goes.
+    void closing();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -48,11 +59,11 @@ private:
     void createControls();
     void connectHandlers();
     void openInBrowser();
-    void showInformation();
-    void showTitleDialog();
     void openRiffFolder();
     void reloadPage();
 
     AppContext& m_ctx;
+    std::unique_ptr<Ui::Form3> m_ui;
+    PageSource m_source;
     bool m_placed = false;
 };

@@ -71,7 +71,7 @@ void PageController::generatePage()
 
     Form3* preview = ctx.windows.form3;
     // The page shows the list in memory, which may differ from the saved file.
-    preview->modificata->setVisible(doc.listModified);
+    preview->showListModified(doc.listModified);
     preview->showPreview();
     m_form.hide();
 
@@ -90,5 +90,5 @@ void PageController::generatePage()
     m_pageFolder = document::directoryPart(doc.currentListFile);
     const QString path = htmlpage::pagePath(m_pageFolder, doc.currentListFile);
     textfile::writeLines(path, page);
-    preview->WebBrowser1->navigate(path);
+    preview->showPage(path);
 }

@@ -1,22 +1,16 @@
 #include "riff/form8.h"
 
-#include "app/form1.h"
 #include "core/prompts.h"
 #include "core/texts.h"
 #include "riff/riff_file.h"
 #include "ui/code_page_validator.h"
 #include "ui/guard.h"
+#include "ui_form8.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QGroupBox>
 #include <QGuiApplication>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMouseEvent>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
 
@@ -24,16 +18,6 @@ namespace {
 
 // The folder riff files are proposed in, relative to the working directory.
 const QString RiffFolder = QStringLiteral("riff");
-
-// Grid geometry inside the group box, in pixels.
-constexpr int CellLeft = 37;
-constexpr int CellTop = 40;
-constexpr int CellWidth = 25;
-constexpr int CellHeight = 21;
-constexpr int ColumnPitch = 48;
-constexpr int RowPitch = 40;
-constexpr int LineLeft = 17;
-constexpr int LineWidth = 20;
 
 QFont fixedFont()
 {
@@ -44,27 +28,19 @@ QFont fixedFont()
     return f;
 }
 
-QPushButton* commandButton(const QString& text, const char* name, QWidget* parent)
-{
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    // Tab moves through the cells, the notation and the scheme text only.
-    b->setFocusPolicy(Qt::ClickFocus);
-    return b;
-}
-
 } // namespace
 
 Form8::Form8(AppContext& ctx, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                           Qt::WindowStaysOnTopHint),
-      m_ctx(ctx)
+      m_ctx(ctx), m_ui(std::make_unique<Ui::Form8>())
 {
     setObjectName(QStringLiteral("Form8"));
     setWindowTitle(texts::RiffEditorTitle);
     setFixedSize(449, 526);
 
+    m_ui->setupUi(this);
     createGrid();
     createCommands();
     connectCommands();
@@ -75,18 +51,15 @@ Form8::Form8(AppContext& ctx, QWidget* parent)
         move(screen->availableGeometry().center() - rect().center());
 }
 
+Form8::~Form8() = default;
+
+void Form8::setListTitleSource(std::function<QString()> source)
+{
+    m_listTitle = std::move(source);
+}
+
 void Form8::createGrid()
 {
-    GroupBox1 = new QGroupBox(QStringLiteral("Schema"), this);
-    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-    GroupBox1->setGeometry(0, 0, 449, 289);
-
-    Label55 =
-        new QLabel(QStringLiteral("Clicca 2 volte sulla casella per inserire i valori"), GroupBox1);
-    Label55->setObjectName(QStringLiteral("Label55"));
-    Label55->setGeometry(8, 18, 433, 15);
-    Label55->setAlignment(Qt::AlignCenter);
-
     auto* validator = new CodePageValidator(this);
     connect(
         validator, &CodePageValidator::refused, this,
@@ -95,27 +68,19 @@ void Form8::createGrid()
         },
         Qt::QueuedConnection);
 
+    // The dashes between the cells draw the strings.
     QFont lineFont = font();
     lineFont.setPixelSize(53);
     lineFont.setWeight(QFont::ExtraLight);
+    for (int i = 1; i <= tablature::Strings * (tablature::Steps + 1); ++i) {
+        auto* dash = findChild<QLabel*>(QStringLiteral("Label%1").arg(i));
+        dash->setFont(lineFont);
+        dash->setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
     const QStringList names = tablature::stringNames(tablature::Notation::Italian);
     for (int r = 0; r < tablature::Strings; ++r) {
-        const int y = CellTop + RowPitch * r;
-        for (int k = 0; k <= tablature::Steps; ++k) {
-            auto* dash = new QLabel(QStringLiteral("-"), GroupBox1);
-            dash->setObjectName(QStringLiteral("Label%1").arg(stringLines.size() + 1));
-            dash->setFont(lineFont);
-            dash->setAlignment(Qt::AlignCenter);
-            dash->setGeometry(LineLeft + ColumnPitch * k, y - 22, LineWidth, CellHeight + 40);
-            dash->setAttribute(Qt::WA_TransparentForMouseEvents);
-            stringLines.append(dash);
-        }
         for (int c = 0; c < tablature::Steps; ++c) {
-            auto* edit = new QLineEdit(GroupBox1);
-            edit->setObjectName(QStringLiteral("Edit%1").arg(cells.size() + 1));
-            edit->setGeometry(CellLeft + ColumnPitch * c, y, CellWidth, CellHeight);
-            edit->setMaxLength(2);
-            edit->setAlignment(Qt::AlignCenter);
+            auto* edit = findChild<QLineEdit*>(QStringLiteral("Edit%1").arg(m_cells.size() + 1));
             edit->setTextMargins(0, 0, 0, 0);
             edit->setValidator(validator);
             edit->setAccessibleName(QStringLiteral("Corda %1 (%2), passo %3")
@@ -123,67 +88,34 @@ void Form8::createGrid()
                                         .arg(names.at(r).trimmed())
                                         .arg(c + 1));
             edit->installEventFilter(this);
-            cells.append(edit);
+            m_cells.append(edit);
         }
-        // The dashes lie under the cells they join.
-        for (int c = 0; c < tablature::Steps; ++c)
-            cells.at(r * tablature::Steps + c)->raise();
-
-        auto* clear =
-            commandButton(QStringLiteral("X"),
-                          QStringLiteral("Button%1").arg(5 + r).toLatin1().constData(), GroupBox1);
-        clear->setGeometry(LineLeft + ColumnPitch * tablature::Steps + LineWidth + 3, y, 21,
-                           CellHeight);
-        clear->setToolTip(QStringLiteral("Cancella la riga"));
         // Six buttons read "X": screen readers tell them apart by their string.
+        auto* clear = findChild<QPushButton*>(QStringLiteral("Button%1").arg(5 + r));
         clear->setAccessibleName(
             QStringLiteral("Cancella corda %1 (%2)").arg(r + 1).arg(names.at(r).trimmed()));
-        rowClearButtons.append(clear);
+        connectGuarded(clear, &QPushButton::clicked, this, m_ctx, this,
+                       [this, r] { clearRow(r + 1); });
     }
-
-    // Under the grid: the grid commands, "Aggiungi" in the middle.
-    Button12 = commandButton(QStringLiteral("Cancella schema"), "Button12", GroupBox1);
-    Button12->setGeometry(82, 264, 100, 22);
-    Button4 = commandButton(QStringLiteral("Aggiungi"), "Button4", GroupBox1);
-    Button4->setGeometry(187, 264, 75, 22);
-    Button13 = commandButton(QStringLiteral("Cancella ultimo"), "Button13", GroupBox1);
-    Button13->setGeometry(267, 264, 100, 22);
 }
 
 void Form8::createCommands()
 {
-    ita = new QRadioButton(QStringLiteral("Notazione italiana"), this);
-    ita->setObjectName(QStringLiteral("ita"));
-    // Its caption stands to the left of the button.
-    ita->setLayoutDirection(Qt::RightToLeft);
+    // Tab moves through the cells, the notation and the scheme text only; the
+    // caption of "Notazione italiana" stands to the left of its button.
+    QRadioButton* ita = m_ui->ita;
+    QRadioButton* ame = m_ui->ame;
     ita->setGeometry(8, 293, ita->sizeHint().width(), 21);
-    ita->setChecked(true);
-    ame = new QRadioButton(QStringLiteral("Notazione americana"), this);
-    ame->setObjectName(QStringLiteral("ame"));
     ame->setGeometry(449 - 8 - ame->sizeHint().width(), 293, ame->sizeHint().width(), 21);
 
-    Memo1 = new QPlainTextEdit(this);
-    Memo1->setObjectName(QStringLiteral("Memo1"));
-    Memo1->setAccessibleName(QStringLiteral("Schemi riff"));
-    Memo1->setGeometry(0, 319, 449, 177);
-    Memo1->setReadOnly(true);
-    Memo1->setFocusPolicy(Qt::StrongFocus);
-    Memo1->setTabChangesFocus(true);
-    Memo1->setFont(fixedFont());
-    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    QTextOption centred = Memo1->document()->defaultTextOption();
+    QPlainTextEdit* memo = m_ui->Memo1;
+    memo->setFont(fixedFont());
+    QTextOption centred = memo->document()->defaultTextOption();
     centred.setAlignment(Qt::AlignHCenter);
-    Memo1->document()->setDefaultTextOption(centred);
+    memo->document()->setDefaultTextOption(centred);
 
-    Button2 = commandButton(QStringLiteral("Salva"), "Button2", this);
-    Button2->setGeometry(10, 499, 100, 23);
-    Button3 = commandButton(texts::RiffFolder, "Button3", this);
-    Button3->setGeometry(120, 499, 100, 23);
-    Button11 = commandButton(QStringLiteral("Cancella tutto"), "Button11", this);
-    Button11->setGeometry(230, 499, 100, 23);
-    Button1 = commandButton(texts::Close, "Button1", this);
-    Button1->setGeometry(340, 499, 100, 23);
+    m_ui->Button3->setText(texts::RiffFolder);
+    m_ui->Button1->setText(texts::Close);
 }
 
 void Form8::connectCommands()
@@ -192,32 +124,30 @@ void Form8::connectCommands()
         connectGuarded(button, &QPushButton::clicked, this, m_ctx, this,
                        [this, handler] { (this->*handler)(); });
     };
-    bind(Button4, &Form8::addScheme);
-    bind(Button12, &Form8::clearGrid);
-    bind(Button13, &Form8::removeLastScheme);
-    bind(Button2, &Form8::save);
-    bind(Button3, &Form8::openRiffFolder);
-    bind(Button11, &Form8::clearAll);
-    connect(Button1, &QPushButton::clicked, this, &QWidget::hide);
-    for (int r = 0; r < rowClearButtons.size(); ++r) {
-        connectGuarded(rowClearButtons.at(r), &QPushButton::clicked, this, m_ctx, this,
-                       [this, r] { clearRow(r + 1); });
-    }
+    bind(m_ui->Button4, &Form8::addScheme);
+    bind(m_ui->Button12, &Form8::clearGrid);
+    bind(m_ui->Button13, &Form8::removeLastScheme);
+    bind(m_ui->Button2, &Form8::save);
+    bind(m_ui->Button3, &Form8::openRiffFolder);
+    bind(m_ui->Button11, &Form8::clearAll);
+    connect(m_ui->Button1, &QPushButton::clicked, this, &QWidget::hide);
 }
 
 void Form8::setTabOrder()
 {
+    QRadioButton* ita = m_ui->ita;
+    QRadioButton* ame = m_ui->ame;
     QWidget* previous = nullptr;
-    for (QLineEdit* edit : cells) {
+    for (QLineEdit* edit : m_cells) {
         if (previous)
             QWidget::setTabOrder(previous, edit);
         previous = edit;
     }
     QWidget::setTabOrder(previous, ita);
     QWidget::setTabOrder(ita, ame);
-    QWidget::setTabOrder(ame, Memo1);
+    QWidget::setTabOrder(ame, m_ui->Memo1);
     // Of the two notation buttons only the selected one is a tab stop.
-    auto followSelection = [this] {
+    auto followSelection = [ita, ame] {
         ita->setFocusPolicy(ita->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
         ame->setFocusPolicy(ame->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
     };
@@ -227,14 +157,14 @@ void Form8::setTabOrder()
 
 QLineEdit* Form8::cell(int row, int column) const
 {
-    return cells.at((row - 1) * tablature::Steps + (column - 1));
+    return m_cells.at((row - 1) * tablature::Steps + (column - 1));
 }
 
 bool Form8::eventFilter(QObject* watched, QEvent* event)
 {
     // A double-click selects the whole cell, so that what is typed replaces it.
     if (event->type() == QEvent::MouseButtonDblClick) {
-        if (auto* edit = qobject_cast<QLineEdit*>(watched); edit && cells.contains(edit)) {
+        if (auto* edit = qobject_cast<QLineEdit*>(watched); edit && m_cells.contains(edit)) {
             edit->setFocus(Qt::MouseFocusReason);
             edit->selectAll();
             return true;
@@ -258,7 +188,7 @@ void Form8::showWindow()
 void Form8::addScheme()
 {
     const tablature::Notation notation =
-        ame->isChecked() ? tablature::Notation::American : tablature::Notation::Italian;
+        m_ui->ame->isChecked() ? tablature::Notation::American : tablature::Notation::Italian;
     // Empty cells of the two highest strings count as unplayed steps; the other
     // strings keep theirs empty.
     for (int r = 1; r <= 2; ++r) {
@@ -302,7 +232,7 @@ void Form8::save()
     dialog.title = QStringLiteral("Salva riff...");
     dialog.filter = QStringLiteral("File di Testo (*.txt)|*.txt");
     dialog.startFolder = RiffFolder;
-    dialog.proposedName = m_ctx.windows.form1->Edit1->text() + QStringLiteral(" - riff.txt");
+    dialog.proposedName = m_listTitle() + QStringLiteral(" - riff.txt");
     dialog.overwritePrompt = true;
     const std::optional<QString> chosen = m_ctx.prompts->saveFileName(this, dialog);
     if (!chosen)
@@ -329,6 +259,7 @@ void Form8::openRiffFolder()
 
 void Form8::showScheme()
 {
-    Memo1->setPlainText(m_scheme.lines().join(QLatin1Char('\n')));
-    Memo1->verticalScrollBar()->setValue(Memo1->verticalScrollBar()->maximum());
+    QPlainTextEdit* memo = m_ui->Memo1;
+    memo->setPlainText(m_scheme.lines().join(QLatin1Char('\n')));
+    memo->verticalScrollBar()->setValue(memo->verticalScrollBar()->maximum());
 }

@@ -8,12 +8,14 @@
 #include <QStringList>
 #include <QWidget>
 
-class QGroupBox;
-class QLabel;
+#include <functional>
+#include <memory>
+
 class QLineEdit;
-class QPlainTextEdit;
-class QPushButton;
-class QRadioButton;
+
+namespace Ui {
+class Form8;
+}
 
 // The riff editor: a tablature grid of six strings by eight steps, and the
 // schemes collected from it, which can be saved as a text file.
@@ -22,6 +24,10 @@ class Form8 : public QWidget
     Q_OBJECT
 public:
     explicit Form8(AppContext& ctx, QWidget* parent = nullptr);
+    ~Form8() override;
+
+    // The list title, read when "Salva" proposes a file name.
+    void setListTitleSource(std::function<QString()> source);
 
     // "Cancella tutto": every cell back to "--" and the scheme text emptied.
     void clearAll();
@@ -31,22 +37,6 @@ public:
     // is Edit<8(r-1)+c>.
     QLineEdit* cell(int row, int column) const;
     const QStringList& schemeText() const { return m_scheme.lines(); }
-
-    QGroupBox* GroupBox1 = nullptr;
-    QLabel* Label55 = nullptr;
-    QList<QLineEdit*> cells;             // Edit1..Edit48
-    QList<QLabel*> stringLines;          // Label1..Label54
-    QList<QPushButton*> rowClearButtons; // Button5..Button10, rows 1..6
-    QPushButton* Button4 = nullptr;
-    QRadioButton* ita = nullptr;
-    QPushButton* Button12 = nullptr;
-    QPushButton* Button13 = nullptr;
-    QRadioButton* ame = nullptr;
-    QPlainTextEdit* Memo1 = nullptr;
-    QPushButton* Button2 = nullptr;
-    QPushButton* Button3 = nullptr;
-    QPushButton* Button11 = nullptr;
-    QPushButton* Button1 = nullptr;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -66,5 +56,8 @@ private:
     void showScheme();
 
     AppContext& m_ctx;
+    std::unique_ptr<Ui::Form8> m_ui;
+    QList<QLineEdit*> m_cells; // Edit1..Edit48, row by row
+    std::function<QString()> m_listTitle = [] { return QString(); };
     RiffScheme m_scheme;
 };

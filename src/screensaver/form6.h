@@ -8,16 +8,15 @@
 
 #include <functional>
 
-class DisplayLayer;
-class QCheckBox;
-class QComboBox;
-class QGroupBox;
-class QLabel;
+#include <memory>
+
 class QLineEdit;
-class QPushButton;
 class QRadioButton;
-class QTabWidget;
 class UpDown;
+
+namespace Ui {
+class Form6;
+}
 
 // The screen saver settings window: the object, the display mode, the rotation
 // speed and the two light colours, and the command that starts the display.
@@ -33,6 +32,7 @@ public:
     };
 
     explicit Form6(AppContext& ctx, QWidget* parent = nullptr);
+    ~Form6() override;
 
     // The main window's "Screen Saver" button.
     void openSettings();
@@ -50,40 +50,11 @@ public:
     void Button1Click();
     void Button2Click();
 
-    // Controls, named as the rest of the program and the tests know them.
-    QTabWidget* PageControl2 = nullptr;
-    QGroupBox* GroupBox1 = nullptr;
-    QComboBox* ogg = nullptr;
-    QComboBox* ris = nullptr;
-    QRadioButton* bit16 = nullptr;
-    QRadioButton* bit24 = nullptr;
-    QRadioButton* bit32 = nullptr;
-    QCheckBox* zbuffer = nullptr;
-    QLineEdit* Edit1 = nullptr;
-    UpDown* UpDown1 = nullptr;
-    QTabWidget* PageControl1 = nullptr;
-    QLineEdit* elucr = nullptr;
-    QLineEdit* elucg = nullptr;
-    QLineEdit* elucb = nullptr;
-    UpDown* lucrUpDown = nullptr;
-    UpDown* lucgUpDown = nullptr;
-    UpDown* lucbUpDown = nullptr;
-    QRadioButton* lucdefin = nullptr;
-    QRadioButton* luccas = nullptr;
-    QRadioButton* lucnorm = nullptr;
-    QLineEdit* eambr = nullptr;
-    QLineEdit* eambg = nullptr;
-    QLineEdit* eambb = nullptr;
-    UpDown* ambrUpDown = nullptr;
-    UpDown* ambgUpDown = nullptr;
-    UpDown* ambbUpDown = nullptr;
-    QRadioButton* ambdefin = nullptr;
-    QRadioButton* ambcas = nullptr;
-    QRadioButton* ambnorm = nullptr;
-    QPushButton* Button1 = nullptr;
-    QPushButton* Button2 = nullptr;
-    QPushButton* Button3 = nullptr;
-    QLabel* InfoLabel = nullptr;
+signals:
+    // A colour depth button was selected, in bits per pixel.
+    void depthChosen(int bits);
+    // "Attiva": the settings are made; the display should start with them.
+    void startRequested(const ScreenSaverStart& start);
 
 private:
     struct LightControls
@@ -95,18 +66,15 @@ private:
         QRadioButton* normal;
     };
 
-    QWidget* createDirect3DTab();
-    QWidget* createLightTab(const QString& caption, const QString& prefix, LightControls& c,
-                            const QString& lights);
-    QWidget* createInfoTab();
+    void createControls();
     void FormCreate();
     void enableLightFields(const LightControls& c, bool enabled);
     ScreenSaverSettings::Colour lightFrom(const LightControls& c, double normalLevel);
     void setBitCount(int bits);
-    DisplayLayer* display() const;
     DesktopMetrics desktopMetrics() const;
 
     AppContext& m_ctx;
+    std::unique_ptr<Ui::Form6> m_ui;
     ScreenSaverSettings m_settings;
     LightControls m_objectLight{};
     LightControls m_ambientLight{};

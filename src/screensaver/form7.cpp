@@ -1,7 +1,6 @@
 #include "screensaver/form7.h"
 
 #include "core/errors.h"
-#include "screensaver/form6.h"
 #include "screensaver/saver_choices.h"
 #include "screensaver/scene.h"
 #include "screensaver/viewport.h"
@@ -10,6 +9,7 @@
 #include "ui/display_window.h"
 #include "ui/guard.h"
 #include "ui/override_pointer.h"
+#include "ui_form7.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -17,7 +17,6 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -29,18 +28,16 @@ const QString RenderingSoftware = QStringLiteral("Rendering: Software");
 } // namespace
 
 Form7::Form7(AppContext& ctx, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      m_ctx(ctx)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), m_ctx(ctx),
+      m_ui(std::make_unique<Ui::Form7>())
 {
     setObjectName(QStringLiteral("Form7"));
     setWindowTitle(QStringLiteral("Form7"));
-    resize(320, 240);
+    m_ui->setupUi(this);
 
-    DXDraw = new DisplayLayer(this);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(DXDraw);
+    DXDraw = m_ui->DXDraw;
     DXTimer = new DisplayTimer(this);
+    DXTimer->setObjectName(QStringLiteral("DXTimer"));
     DXTimer->setInterval(0);
 
     // The form sees every key before the display does.
@@ -75,11 +72,34 @@ void Form7::showWindow()
     activateWindow();
 }
 
+void Form7::start(const ScreenSaverStart& start)
+{
+    const int res = start.resolutionItem;
+    if (res >= 0) {
+        DXDraw->config().setWidth(saver::resolutionChoices()[res].width);
+        DXDraw->config().setHeight(saver::resolutionChoices()[res].height);
+    }
+    DXDraw->config().setOption(DisplayConfig::doZBuffer, start.zBuffer);
+    m_settings = start.settings;
+    showWindow();
+    overridepointer::set(Qt::BlankCursor);
+    DXDraw->initialize();
+}
+
+void Form7::setDepth(int bits)
+{
+    DXDraw->config().setBitCount(bits);
+}
+
+void Form7::setResolutionItemSource(std::function<int()> source)
+{
+    m_resolutionItem = std::move(source);
+}
+
 void Form7::DXDrawInitialize()
 {
     guarded(m_ctx, this, [this] {
-        static const ScreenSaverSettings none;
-        const ScreenSaverSettings& s = m_ctx.windows.form6 ? m_ctx.windows.form6->settings() : none;
+        const ScreenSaverSettings& s = m_settings;
         Scene* scene = DXDraw->scene();
         Frame* root = DXDraw->sceneRoot();
 
@@ -159,8 +179,7 @@ void Form7::DXTimerTimer(int)
     DXDraw->render();
 
     updateOverlayTexts();
-    const int column =
-        saver::overlayColumn(m_ctx.windows.form6 ? m_ctx.windows.form6->resolutionItem() : -1);
+    const int column = saver::overlayColumn(m_resolutionItem());
     DisplayCanvas& canvas = DXDraw->canvas();
     canvas.setTransparentBackground(true);
     canvas.setFontColour(QColor(255, 255, 255));

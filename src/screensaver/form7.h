@@ -1,13 +1,21 @@
 #pragma once
 
 #include "core/app_context.h"
+#include "screensaver/screen_saver_settings.h"
 
 #include <QString>
 #include <QWidget>
 
+#include <functional>
+#include <memory>
+
 class DisplayLayer;
 class DisplayTimer;
 class Frame;
+
+namespace Ui {
+class Form7;
+}
 
 // The screen saver display: a borderless window filled by the display control,
 // showing the chosen mesh spinning under the two lights of the settings, with
@@ -21,6 +29,14 @@ public:
 
     // Shows the window centred, on top and with the keyboard.
     void showWindow();
+    // Sizes the display for the start's resolution item, shows the window with
+    // the pointer hidden and builds the scene from the start's settings.
+    void start(const ScreenSaverStart& start);
+    // The colour depth the display asks for, in bits per pixel.
+    void setDepth(int bits);
+    // The settings window's resolution item (-1 for none), read at every frame:
+    // it places the two texts on the right.
+    void setResolutionItemSource(std::function<int()> source);
 
     // The mesh file of the running (or last) display, from scene construction on.
     QString meshPath() const { return m_meshPath; }
@@ -34,9 +50,6 @@ public:
     void DXDrawFinalize();
     void FormKeyDown(int key);
 
-    DisplayLayer* DXDraw = nullptr;
-    DisplayTimer* DXTimer = nullptr;
-
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -46,6 +59,11 @@ private:
     void updateOverlayTexts();
 
     AppContext& m_ctx;
+    std::unique_ptr<Ui::Form7> m_ui;
+    DisplayLayer* DXDraw = nullptr;
+    DisplayTimer* DXTimer = nullptr;
+    ScreenSaverSettings m_settings;
+    std::function<int()> m_resolutionItem = [] { return -1; };
     QString m_meshPath;
     // The working directory before the display made the mesh folder current;
     // empty while the display has not changed it.

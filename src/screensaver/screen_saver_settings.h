@@ -30,3 +30,13 @@ struct ScreenSaverSettings
     // Radians the object turns per display tick.
     double rotationSpeed = 0.0;
 };
+
+// What starting the display asks of it: the settings, the resolution item of
+// the settings window (-1 when its text names no item: the display keeps its
+// size) and the Z-buffer choice.
+struct ScreenSaverStart
+{
+    ScreenSaverSettings settings;
+    int resolutionItem = -1;
+    bool zBuffer = true;
+};

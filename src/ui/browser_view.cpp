@@ -13,8 +13,7 @@
 #include <QTextDocument>
 #include <QUrl>
 
-BrowserView::BrowserView(Prompts& prompts, QWidget* parent)
-    : QTextBrowser(parent), m_prompts(prompts)
+BrowserView::BrowserView(QWidget* parent) : QTextBrowser(parent)
 {
     setOpenLinks(false);
     setOpenExternalLinks(false);
@@ -103,5 +102,6 @@ void BrowserView::followLink(const QUrl& url)
         scrollToAnchor(url.fragment());
         return;
     }
-    m_prompts.openUrl(url.toString());
+    if (m_prompts)
+        m_prompts->openUrl(url.toString());
 }

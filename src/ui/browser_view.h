@@ -13,7 +13,10 @@ class BrowserView : public QTextBrowser
 {
     Q_OBJECT
 public:
-    explicit BrowserView(Prompts& prompts, QWidget* parent = nullptr);
+    explicit BrowserView(QWidget* parent = nullptr);
+
+    // Where links that leave the page go; until it is set they go nowhere.
+    void setPrompts(Prompts* prompts) { m_prompts = prompts; }
 
     // Loads the file afresh, also when it is the page on display. A file that
     // cannot be read shows an error page naming it.
@@ -29,7 +32,7 @@ private:
     QVariant readResource(int type, const QUrl& url);
     void followLink(const QUrl& url);
 
-    Prompts& m_prompts;
+    Prompts* m_prompts = nullptr;
     QString m_path;
     bool m_showsError = false;
 };

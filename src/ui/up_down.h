@@ -12,6 +12,8 @@ class UpDown : public QWidget
     Q_OBJECT
 public:
     UpDown(int minimum, int maximum, int position, QWidget* parent = nullptr);
+    // Steps 1 to 10, from 1: the range of every setting the program offers.
+    explicit UpDown(QWidget* parent = nullptr) : UpDown(1, 10, 1, parent) {}
 
     // The field that shows the position; it is made read-only.
     void setAssociate(QLineEdit* edit);
