@@ -1,10 +1,11 @@
 #include "bench.h"
 
-#include "core/app_context.h"
 #include "app/corvalto_app.h"
+#include "core/app_context.h"
 #include "screensaver/form6.h"
 #include "screensaver/form7.h"
 #include "screensaver/saver_choices.h"
+#include "screensaver/saver_scene.h"
 #include "support/scripted_prompts.h"
 #include "ui/display_layer.h"
 #include "ui/display_timer.h"
@@ -251,6 +252,7 @@ void presentOn(QWidget* top, DisplayWindow* surface, const QSize& screen)
 Run layerFloorRun(int width, int height, int bits, double budgetMs, QSize screen = {})
 {
     DisplayLayer layer;
+    layer.setScene(std::make_unique<SaverScene>());
     layer.config().setWidth(width);
     layer.config().setHeight(height);
     layer.config().setBitCount(bits);

@@ -2,6 +2,7 @@
 
 #include "core/errors.h"
 #include "screensaver/saver_choices.h"
+#include "screensaver/saver_scene.h"
 #include "screensaver/scene.h"
 #include "screensaver/viewport.h"
 #include "ui/display_layer.h"
@@ -36,6 +37,9 @@ Form7::Form7(AppContext& ctx, QWidget* parent)
     m_ui->setupUi(this);
 
     DXDraw = m_ui->DXDraw;
+    auto scene = std::make_unique<SaverScene>();
+    m_scene = scene.get();
+    DXDraw->setScene(std::move(scene));
     DXTimer = new DisplayTimer(this);
     DXTimer->setObjectName(QStringLiteral("DXTimer"));
     DXTimer->setInterval(0);
@@ -100,8 +104,8 @@ void Form7::DXDrawInitialize()
 {
     guarded(m_ctx, this, [this] {
         const ScreenSaverSettings& s = m_settings;
-        Scene* scene = DXDraw->scene();
-        Frame* root = DXDraw->sceneRoot();
+        Scene* scene = m_scene->scene();
+        Frame* root = m_scene->root();
 
         m_lightFrame = scene->createFrame(root);
         m_meshFrame = scene->createFrame(root);
@@ -113,7 +117,7 @@ void Form7::DXDrawInitialize()
         // The light frame keeps its default orientation: the light shines along +z.
         m_lightFrame->setPosition({2.0f, 0.0f, 22.0f});
 
-        Frame* camera = DXDraw->camera();
+        Frame* camera = m_scene->camera();
         camera->setPosition({float(s.cameraPosition.x), float(s.cameraPosition.y),
                              float(s.cameraPosition.z)});
         camera->setOrientation({0.35f, -0.65f, 1.0f}, {-0.15f, 1.0f, 0.5f});
@@ -143,7 +147,7 @@ void Form7::DXDrawInitialize()
 
 void Form7::DXDrawInitializeSurface()
 {
-    RenderDevice* device = DXDraw->device();
+    RenderDevice* device = m_scene->device();
     if (DXDraw->nowOptions().testFlag(DisplayConfig::doHardware))
         device->textureQuality = RenderDevice::TextureQuality::Linear;
     device->renderMode = RenderDevice::BlendedTransparency | RenderDevice::SortedTransparency;
@@ -173,9 +177,9 @@ void Form7::DXTimerTimer(int)
         return;
     const int w = DXDraw->surfaceWidth();
     const int h = DXDraw->surfaceHeight();
-    DXDraw->viewport()->forceUpdate(0, 0, w, h);
+    m_scene->viewport()->forceUpdate(0, 0, w, h);
     // The turn per tick is fixed: more frames a second spin the object faster.
-    DXDraw->scene()->move(1.0f);
+    m_scene->scene()->move(1.0f);
     DXDraw->render();
 
     updateOverlayTexts();

@@ -12,6 +12,7 @@
 class DisplayLayer;
 class DisplayTimer;
 class Frame;
+class SaverScene;
 
 namespace Ui {
 class Form7;
@@ -62,6 +63,8 @@ private:
     std::unique_ptr<Ui::Form7> m_ui;
     DisplayLayer* DXDraw = nullptr;
     DisplayTimer* DXTimer = nullptr;
+    // Owned by DXDraw.
+    SaverScene* m_scene = nullptr;
     ScreenSaverSettings m_settings;
     std::function<int()> m_resolutionItem = [] { return -1; };
     QString m_meshPath;

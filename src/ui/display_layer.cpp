@@ -1,8 +1,6 @@
 #include "ui/display_layer.h"
 
 #include "core/errors.h"
-#include "screensaver/scene.h"
-#include "screensaver/viewport.h"
 #include "ui/display_window.h"
 
 #include <QGuiApplication>
@@ -29,9 +27,10 @@ DisplayLayer::~DisplayLayer()
     releaseAll();
 }
 
-Frame* DisplayLayer::sceneRoot() const
+void DisplayLayer::setScene(std::unique_ptr<DisplayScene> scene)
 {
-    return m_scene ? m_scene->root() : nullptr;
+    finalize();
+    m_scene = std::move(scene);
 }
 
 bool DisplayLayer::isSoftwareRenderer(const QString& rendererName)
@@ -113,7 +112,7 @@ void DisplayLayer::initialize()
     if (!m_target.create(gl, es, m_config.width(), m_config.height(), m_config.bitCount(),
                          m_config.hasOption(DisplayConfig::doZBuffer)))
         fail(modeError);
-    if (!m_renderer.create(gl, es) ||
+    if ((m_scene && !m_scene->createGraphics(gl, es)) ||
         !m_canvas.create(gl, es, m_target.width(), m_target.height(), [this] {
             if (!makeCurrent())
                 return false;
@@ -128,20 +127,17 @@ void DisplayLayer::initialize()
     const bool hardware = !isSoftwareRenderer(m_rendererName);
     if (!hardware)
         m_nowOptions.setFlag(DisplayConfig::doHardware, false);
-    m_device = RenderDevice();
-    m_device.hardware = hardware && m_nowOptions.testFlag(DisplayConfig::doHardware);
-
-    m_scene = std::make_unique<Scene>();
-    m_camera = m_scene->createFrame(m_scene->root());
-    m_viewport = std::make_unique<Viewport>(m_camera, 0, 0, m_target.width(), m_target.height());
+    if (m_scene)
+        m_scene->begin(m_target.width(), m_target.height(),
+                       hardware && m_nowOptions.testFlag(DisplayConfig::doHardware));
     m_initialized = true;
 
     emit initialized();
     emit surfaceInitialized();
     // The scene is built: everything it needs for drawing is made now rather
     // than on the first frame.
-    if (m_initialized && makeCurrent())
-        m_renderer.prepare(*m_scene->root());
+    if (m_initialized && m_scene && makeCurrent())
+        m_scene->prepare();
 }
 
 void DisplayLayer::finalize()
@@ -161,18 +157,19 @@ void DisplayLayer::releaseAll()
     m_initialized = false;
     if (m_context && makeCurrent()) {
         m_canvas.destroy();
-        m_renderer.destroy();
+        if (m_scene)
+            m_scene->destroyGraphics();
         m_target.destroy();
         m_context->doneCurrent();
     } else {
         // The context is lost with everything in it; only the pointers to it go.
         m_canvas.abandon();
-        m_renderer.abandon();
+        if (m_scene)
+            m_scene->abandonGraphics();
         m_target.abandon();
     }
-    m_viewport.reset();
-    m_camera = nullptr;
-    m_scene.reset();
+    if (m_scene)
+        m_scene->end();
     m_context.reset();
 }
 
@@ -186,7 +183,8 @@ void DisplayLayer::render()
     if (!m_initialized || !makeCurrent())
         return;
     m_target.bind();
-    m_renderer.render(*m_scene->root(), *m_viewport, m_device, m_target.hasDepthBuffer());
+    if (m_scene)
+        m_scene->draw(m_target.hasDepthBuffer());
 }
 
 void DisplayLayer::flip()

@@ -1,9 +1,8 @@
 #pragma once
 
-#include "screensaver/render_device.h"
 #include "ui/display_canvas.h"
 #include "ui/display_config.h"
-#include "ui/display_renderer.h"
+#include "ui/display_scene.h"
 #include "ui/display_target.h"
 
 #include <QImage>
@@ -12,13 +11,10 @@
 #include <memory>
 
 class DisplayWindow;
-class Frame;
 class QOpenGLContext;
-class Scene;
-class Viewport;
 
 // The display control: it takes over the screen with a full-screen window and
-// draws a retained-mode scene through OpenGL. The scene is drawn into an
+// draws a scene through OpenGL. The scene is drawn into an
 // off-screen target of the configured size and depth and, when flipped, scaled
 // onto the window keeping its aspect ratio. The desktop's own mode is never
 // changed.
@@ -32,9 +28,13 @@ public:
     DisplayConfig& config() { return m_config; }
     const DisplayConfig& config() const { return m_config; }
 
+    // What the display draws, from the next initialisation on; an initialised
+    // display is finalised first. Without a scene nothing is drawn.
+    void setScene(std::unique_ptr<DisplayScene> scene);
+
     // Finalises any earlier initialisation, takes over the screen (or, without
     // doFullScreen, sizes the window to the mode), creates the device, the
-    // target and the scene with its camera and viewport, then emits
+    // target and begins the scene, then emits
     // initialized() and surfaceInitialized(). Throws CorvaltoError "3D device not
     // found" when there is no usable OpenGL device and "Display mode cannot be
     // changed (WxH Bbit)" when no target of that mode can be made.
@@ -53,13 +53,6 @@ public:
     // The options in force: doHardware is dropped on a software device.
     DisplayConfig::Options nowOptions() const { return m_nowOptions; }
     QString rendererName() const { return m_rendererName; }
-
-    // The retained-mode objects, from initialisation to finalisation.
-    Scene* scene() const { return m_scene.get(); }
-    Frame* sceneRoot() const;
-    Frame* camera() const { return m_camera; }
-    Viewport* viewport() const { return m_viewport.get(); }
-    RenderDevice* device() { return &m_device; }
 
     // Clears the viewport and draws the scene into the back buffer.
     void render();
@@ -92,12 +85,8 @@ private:
     QWidget* m_container;
     std::unique_ptr<QOpenGLContext> m_context;
     DisplayTarget m_target;
-    DisplayRenderer m_renderer;
     DisplayCanvas m_canvas;
-    RenderDevice m_device;
-    std::unique_ptr<Scene> m_scene;
-    Frame* m_camera = nullptr;
-    std::unique_ptr<Viewport> m_viewport;
+    std::unique_ptr<DisplayScene> m_scene;
     QString m_rendererName;
     bool m_initialized = false;
 };

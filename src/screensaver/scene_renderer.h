@@ -19,7 +19,7 @@ struct RenderDevice;
 // specular highlight and its own emissive colour; back faces culled, clockwise
 // faces in front. Meshes are copied into graphics memory once and again only
 // when they change, so drawing a prepared scene allocates nothing.
-class DisplayRenderer
+class SceneRenderer
 {
 public:
     static constexpr int MaxDirectionalLights = 8;

@@ -1,4 +1,4 @@
-#include "ui/display_renderer.h"
+#include "screensaver/scene_renderer.h"
 
 #include "screensaver/frame.h"
 #include "screensaver/light.h"
@@ -66,7 +66,7 @@ QByteArray withHeader(const char* source, bool openGLES, int lights)
 
 } // namespace
 
-bool DisplayRenderer::create(QOpenGLExtraFunctions* gl, bool openGLES)
+bool SceneRenderer::create(QOpenGLExtraFunctions* gl, bool openGLES)
 {
     destroy();
     m_gl = gl;
@@ -76,7 +76,7 @@ bool DisplayRenderer::create(QOpenGLExtraFunctions* gl, bool openGLES)
     return programFor(1) != nullptr;
 }
 
-DisplayRenderer::Program* DisplayRenderer::programFor(int lightCount)
+SceneRenderer::Program* SceneRenderer::programFor(int lightCount)
 {
     Program& p = m_programs[lightCount];
     if (p.program)
@@ -104,13 +104,13 @@ DisplayRenderer::Program* DisplayRenderer::programFor(int lightCount)
     return &p;
 }
 
-void DisplayRenderer::abandon()
+void SceneRenderer::abandon()
 {
     m_gl = nullptr;
     destroy();
 }
 
-void DisplayRenderer::destroy()
+void SceneRenderer::destroy()
 {
     if (m_gl) {
         for (GpuMesh& g : m_meshes) {
@@ -125,7 +125,7 @@ void DisplayRenderer::destroy()
     m_gl = nullptr;
 }
 
-void DisplayRenderer::prepare(const Frame& root)
+void SceneRenderer::prepare(const Frame& root)
 {
     if (!m_gl)
         return;
@@ -135,7 +135,7 @@ void DisplayRenderer::prepare(const Frame& root)
     uploadVisuals(root);
 }
 
-void DisplayRenderer::uploadVisuals(const Frame& frame)
+void SceneRenderer::uploadVisuals(const Frame& frame)
 {
     for (const MeshBuilder* mesh : frame.visuals()) {
         if (!mesh->isEmpty())
@@ -145,8 +145,8 @@ void DisplayRenderer::uploadVisuals(const Frame& frame)
         uploadVisuals(*child);
 }
 
-void DisplayRenderer::render(const Frame& root, const Viewport& viewport,
-                             const RenderDevice& device, bool depthBuffer)
+void SceneRenderer::render(const Frame& root, const Viewport& viewport, const RenderDevice& device,
+                           bool depthBuffer)
 {
     QOpenGLExtraFunctions* gl = m_gl;
     gl->glDisable(GL_SCISSOR_TEST);
@@ -174,8 +174,7 @@ void DisplayRenderer::render(const Frame& root, const Viewport& viewport,
     p.program->bind();
     const Matrix4 viewProjection = viewport.viewTransform() * viewport.projection();
     gl->glUniformMatrix4fv(p.viewProjection, 1, GL_FALSE, viewProjection.data());
-    const Vector3 eye =
-        viewport.camera() ? viewport.camera()->worldTransform().row(3) : Vector3{};
+    const Vector3 eye = viewport.camera() ? viewport.camera()->worldTransform().row(3) : Vector3{};
     gl->glUniform3f(p.eye, eye.x, eye.y, eye.z);
     gl->glUniform3fv(p.ambient, 1, lights.ambient);
     if (lights.count > 0) {
@@ -207,8 +206,8 @@ void DisplayRenderer::render(const Frame& root, const Viewport& viewport,
     gl->glDisable(GL_DEPTH_TEST);
 }
 
-void DisplayRenderer::gatherLights(const Frame& frame, const Matrix4& parentWorld,
-                                   Lights& lights) const
+void SceneRenderer::gatherLights(const Frame& frame, const Matrix4& parentWorld,
+                                 Lights& lights) const
 {
     const Matrix4 world = frame.transform() * parentWorld;
     for (const Light* light : frame.lights()) {
@@ -233,8 +232,8 @@ void DisplayRenderer::gatherLights(const Frame& frame, const Matrix4& parentWorl
         gatherLights(*child, world, lights);
 }
 
-void DisplayRenderer::drawVisuals(const Frame& frame, const Matrix4& parentWorld,
-                                  bool transparentPass)
+void SceneRenderer::drawVisuals(const Frame& frame, const Matrix4& parentWorld,
+                                bool transparentPass)
 {
     QOpenGLExtraFunctions* gl = m_gl;
     const Program& p = *m_current;
@@ -247,12 +246,12 @@ void DisplayRenderer::drawVisuals(const Frame& frame, const Matrix4& parentWorld
         const GpuMesh& g = upload(*mesh);
         gl->glBindBuffer(GL_ARRAY_BUFFER, g.vertexBuffer);
         gl->glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, g.indexBuffer);
-        gl->glVertexAttribPointer(p.position, 3, GL_FLOAT, GL_FALSE, sizeof(MeshBuilder::Vertex),
-                                  reinterpret_cast<const void*>(
-                                      offsetof(MeshBuilder::Vertex, position)));
-        gl->glVertexAttribPointer(p.normal, 3, GL_FLOAT, GL_FALSE, sizeof(MeshBuilder::Vertex),
-                                  reinterpret_cast<const void*>(
-                                      offsetof(MeshBuilder::Vertex, normal)));
+        gl->glVertexAttribPointer(
+            p.position, 3, GL_FLOAT, GL_FALSE, sizeof(MeshBuilder::Vertex),
+            reinterpret_cast<const void*>(offsetof(MeshBuilder::Vertex, position)));
+        gl->glVertexAttribPointer(
+            p.normal, 3, GL_FLOAT, GL_FALSE, sizeof(MeshBuilder::Vertex),
+            reinterpret_cast<const void*>(offsetof(MeshBuilder::Vertex, normal)));
         for (const MeshBuilder::Group& group : mesh->groups()) {
             const MeshMaterial& m = group.material;
             const bool transparent = m_blending && m.isTransparent();
@@ -263,15 +262,15 @@ void DisplayRenderer::drawVisuals(const Frame& frame, const Matrix4& parentWorld
             gl->glUniform3fv(p.emissive, 1, m.emissive);
             gl->glUniform1f(p.power, m.power);
             gl->glDrawElements(GL_TRIANGLES, group.indexCount, GL_UNSIGNED_INT,
-                               reinterpret_cast<const void*>(
-                                   std::size_t(group.firstIndex) * sizeof(std::uint32_t)));
+                               reinterpret_cast<const void*>(std::size_t(group.firstIndex) *
+                                                             sizeof(std::uint32_t)));
         }
     }
     for (const Frame* child : frame.children())
         drawVisuals(*child, world, transparentPass);
 }
 
-DisplayRenderer::GpuMesh& DisplayRenderer::upload(const MeshBuilder& mesh)
+SceneRenderer::GpuMesh& SceneRenderer::upload(const MeshBuilder& mesh)
 {
     GpuMesh* g = nullptr;
     for (GpuMesh& candidate : m_meshes) {
