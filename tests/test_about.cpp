@@ -18,8 +18,6 @@
 #include <QTest>
 #include <QToolButton>
 
-using driver::control;
-
 class TestAbout : public QObject
 {
     Q_OBJECT
@@ -159,7 +157,7 @@ void TestAbout::closeHides()
     form->Info1->trigger();
     Form2* about = t.w().form2;
 
-    QTest::mouseClick(control<QPushButton>(about, "Button1"), Qt::LeftButton);
+    driver::click(about, "Button1");
 
     QVERIFY(!about->isVisible());
     QVERIFY(form->isVisible());

@@ -27,8 +27,6 @@
 #include <climits>
 #include <random>
 
-using driver::control;
-
 namespace {
 
 using Rng = std::mt19937;

@@ -23,8 +23,6 @@
 #include <QTextDocument>
 #include <QTextFragment>
 
-using driver::control;
-
 namespace {
 
 const QString NotSavedMessage = QStringLiteral("Occorre salvare la lista almeno un volta per poter "
@@ -340,7 +338,7 @@ void TestPreview::closingBringsMainWindowBack()
     QVERIFY(preview->isVisible());
 
     if (byButton)
-        QTest::mouseClick(control<QPushButton>(preview, "Button2"), Qt::LeftButton);
+        driver::click(preview, "Button2");
     else
         preview->close();
 
@@ -356,16 +354,14 @@ void TestPreview::refreshReadsFromDisk()
     const QString page = savedList(t) + QStringLiteral(".html");
     QTest::mouseClick(form->Button5, Qt::LeftButton);
     Form3* preview = t.w().form3;
-    QVERIFY(control<BrowserView>(preview, "WebBrowser1")
-                ->toPlainText()
-                .contains(QStringLiteral("DO Maggiore")));
+    BrowserView* view = control<BrowserView>(preview, "WebBrowser1");
+    QVERIFY(view->toPlainText().contains(QStringLiteral("DO Maggiore")));
 
     textfile::writeLines(page, {QStringLiteral("<html><body>Pagina cambiata</body></html>")});
     form->Edit1->setText(QStringLiteral("Titolo nuovo"));
-    QTest::mouseClick(control<QPushButton>(preview, "Button6"), Qt::LeftButton);
+    driver::click(preview, "Button6");
 
-    QCOMPARE(control<BrowserView>(preview, "WebBrowser1")->toPlainText().trimmed(),
-             QStringLiteral("Pagina cambiata"));
+    QCOMPARE(view->toPlainText().trimmed(), QStringLiteral("Pagina cambiata"));
     QCOMPARE(fileBytes(page), QByteArray("<html><body>Pagina cambiata</body></html>\r\n"));
 }
 
@@ -377,23 +373,23 @@ void TestPreview::refreshAfterDeleteRegeneratesNothing()
     const QString page = savedList(t) + QStringLiteral(".html");
     QTest::mouseClick(form->Button5, Qt::LeftButton);
     Form3* preview = t.w().form3;
-    QVERIFY(!control<BrowserView>(preview, "WebBrowser1")->showsError());
+    BrowserView* view = control<BrowserView>(preview, "WebBrowser1");
+    QVERIFY(!view->showsError());
     QVERIFY(QFile::remove(page));
 
-    QTest::mouseClick(control<QPushButton>(preview, "Button6"), Qt::LeftButton);
+    driver::click(preview, "Button6");
 
     QVERIFY(!QFile::exists(page));
-    QVERIFY(control<BrowserView>(preview, "WebBrowser1")->showsError());
-    QVERIFY(control<BrowserView>(preview, "WebBrowser1")->toPlainText().contains(page));
+    QVERIFY(view->showsError());
+    QVERIFY(view->toPlainText().contains(page));
     QVERIFY(t.prompts.calls().isEmpty());
     QVERIFY(preview->isVisible());
 
     // The page back on disk: the next "Aggiorna" shows it again.
     textfile::writeLines(page, {QStringLiteral("<html><body>Di nuovo qui</body></html>")});
-    QTest::mouseClick(control<QPushButton>(preview, "Button6"), Qt::LeftButton);
-    QVERIFY(!control<BrowserView>(preview, "WebBrowser1")->showsError());
-    QCOMPARE(control<BrowserView>(preview, "WebBrowser1")->toPlainText().trimmed(),
-             QStringLiteral("Di nuovo qui"));
+    driver::click(preview, "Button6");
+    QVERIFY(!view->showsError());
+    QCOMPARE(view->toPlainText().trimmed(), QStringLiteral("Di nuovo qui"));
 }
 
 void TestPreview::buttonsOfPreview()
@@ -405,15 +401,15 @@ void TestPreview::buttonsOfPreview()
     QTest::mouseClick(form->Button5, Qt::LeftButton);
     Form3* preview = t.w().form3;
 
-    QTest::mouseClick(control<QPushButton>(preview, "Button1"), Qt::LeftButton);
-    QTest::mouseClick(control<QPushButton>(preview, "Button5"), Qt::LeftButton);
+    driver::click(preview, "Button1");
+    driver::click(preview, "Button5");
     QCOMPARE(t.prompts.texts(QStringLiteral("document")),
              QStringList{list + QStringLiteral(".html")});
     QCOMPARE(t.prompts.texts(QStringLiteral("folder")), QStringList{QStringLiteral("riff")});
 
-    QTest::mouseClick(control<QPushButton>(preview, "Button4"), Qt::LeftButton);
+    driver::click(preview, "Button4");
     QVERIFY(t.w().form4->isVisible());
-    QTest::mouseClick(control<QPushButton>(preview, "Button3"), Qt::LeftButton);
+    driver::click(preview, "Button3");
     QVERIFY(t.w().form5->isVisible());
     // Neither takes the preview's place.
     QVERIFY(preview->isVisible());
@@ -431,18 +427,18 @@ void TestPreview::titleAndInformationRegenerate()
     BrowserView* view = control<BrowserView>(preview, "WebBrowser1");
 
     // "Modifica titolo", a title typed and confirmed: the new heading in file and view.
-    QTest::mouseClick(control<QPushButton>(preview, "Button4"), Qt::LeftButton);
+    driver::click(preview, "Button4");
     Form4* titleDialog = t.w().form4;
     QVERIFY(titleDialog->isVisible());
     control<QLineEdit>(titleDialog, "Edit1")->setText(QStringLiteral("Ballata <in DO>"));
-    QTest::mouseClick(control<QPushButton>(titleDialog, "Button1"), Qt::LeftButton);
+    driver::click(titleDialog, "Button1");
     QVERIFY(!titleDialog->isVisible());
     QCOMPARE(form->Edit1->text(), QStringLiteral("Ballata <in DO>"));
     QVERIFY(fileBytes(page).contains(">Ballata &lt;in DO&gt;</font>"));
     QVERIFY(view->toPlainText().startsWith(QStringLiteral("Ballata <in DO>")));
 
     // The information window's "Chiudi" with the preview shown: the new lines on the page.
-    QTest::mouseClick(control<QPushButton>(preview, "Button3"), Qt::LeftButton);
+    driver::click(preview, "Button3");
     Form5* information = t.w().form5;
     QVERIFY(information->isVisible());
     information->setInformationLines({QStringLiteral("Capo al II tasto & arpeggio")});

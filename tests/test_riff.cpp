@@ -12,8 +12,6 @@
 #include <QRadioButton>
 #include <QTest>
 
-using driver::control;
-
 namespace {
 
 const QString Dashes34 = QString(34, QLatin1Char('-'));
@@ -63,7 +61,7 @@ struct Editor
         app.prompts.clear();
         form->showWindow();
     }
-    void click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+    void click(const char* name) { driver::click(form, QLatin1String(name)); }
     void setCell(int row, int column, const QString& text)
     {
         QLineEdit* cell = form->cell(row, column);
@@ -152,11 +150,11 @@ void TestRiff::schemeText()
     QVERIFY(e.form->schemeText().isEmpty());
     for (QChar c : commands) {
         if (c == 'a')
-            e.click(control<QPushButton>(e.form, "Button4"));
+            e.click("Button4");
         else if (c == 'u')
-            e.click(control<QPushButton>(e.form, "Button13"));
+            e.click("Button13");
         else if (c == 't')
-            e.click(control<QPushButton>(e.form, "Button11"));
+            e.click("Button11");
         else
             QTest::mouseClick(control<QRadioButton>(e.form, "ame"), Qt::LeftButton, {},
                               QPoint(6, control<QRadioButton>(e.form, "ame")->height() / 2));
@@ -171,7 +169,7 @@ void TestRiff::emptiedCells()
     e.setCell(1, 3, "03");
     e.setCell(2, 5, "");
     e.setCell(4, 2, "");
-    e.click(control<QPushButton>(e.form, "Button4"));
+    e.click("Button4");
     // Row 2 counts an empty cell as unplayed; row 4 keeps it empty.
     QCOMPARE(e.form->cell(2, 5)->text(), QStringLiteral("--"));
     QCOMPARE(e.form->cell(4, 2)->text(), QString());
@@ -208,17 +206,17 @@ void TestRiff::gridEditing()
 
     for (int r = 1; r <= 6; ++r)
         e.setCell(r, r, QString::number(r));
-    e.click(control<QPushButton>(e.form, "Button7")); // row 3
+    e.click("Button7"); // row 3
     QCOMPARE(e.form->cell(3, 3)->text(), QStringLiteral("--"));
     QCOMPARE(e.form->cell(4, 4)->text(), QStringLiteral("4"));
 
     // Closing keeps the grid for the next opening.
-    e.click(control<QPushButton>(e.form, "Button1"));
+    e.click("Button1");
     QVERIFY(!e.form->isVisible());
     e.app.w().form1->showRiffEditor();
     QCOMPARE(e.form->cell(4, 4)->text(), QStringLiteral("4"));
 
-    e.click(control<QPushButton>(e.form, "Button12"));
+    e.click("Button12");
     for (int i = 0; i < 48; ++i)
         QCOMPARE(e.form->cell(i / 8 + 1, i % 8 + 1)->text(), QStringLiteral("--"));
 }
@@ -236,8 +234,7 @@ void TestRiff::tabOrder()
     Editor e;
     if (american)
         control<QRadioButton>(e.form, "ame")->setChecked(true);
-    QWidget* notation = american ? static_cast<QWidget*>(control<QRadioButton>(e.form, "ame"))
-                                 : control<QRadioButton>(e.form, "ita");
+    QWidget* notation = control<QWidget>(e.form, american ? "ame" : "ita");
     e.form->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(e.form));
     e.form->cell(1, 1)->setFocus();
@@ -251,7 +248,7 @@ void TestRiff::tabOrder()
         QCOMPARE(visited.at(n - 2), e.form->cell((n - 1) / 8 + 1, (n - 1) % 8 + 1));
     // Only the selected notation button is a tab stop; the command buttons are none.
     QCOMPARE(visited.at(47), notation);
-    QCOMPARE(visited.at(48), static_cast<QWidget*>(control<QPlainTextEdit>(e.form, "Memo1")));
+    QCOMPARE(visited.at(48), control<QWidget>(e.form, "Memo1"));
     QCOMPARE(visited.at(49), e.form->cell(1, 1));
 }
 
@@ -287,14 +284,14 @@ void TestRiff::save()
     Editor e;
     e.setCell(1, 3, "03");
     for (int i = 0; i < schemes; ++i)
-        e.click(control<QPushButton>(e.form, "Button4"));
+        e.click("Button4");
     e.app.w().form1->Edit1->setText(QStringLiteral("Canzone"));
     const QStringList before = e.form->schemeText();
     if (typed.isEmpty())
         e.app.prompts.cancelDialog();
     else
         e.app.prompts.chooseFile(e.riffFile(typed));
-    e.click(control<QPushButton>(e.form, "Button2"));
+    e.click("Button2");
 
     QCOMPARE(e.app.prompts.calls().size(), 1);
     const Prompts::FileDialog dialog = e.app.prompts.calls().first().dialog;
@@ -321,7 +318,7 @@ void TestRiff::saveOverAppendedName()
     // The dialog confirmed "abc"; the file written is "abc.txt", which already
     // exists, so it is replaced only when the user agrees.
     Editor e;
-    e.click(control<QPushButton>(e.form, "Button4"));
+    e.click("Button4");
     QFile old(e.riffFile("abc.txt"));
     QVERIFY(old.open(QIODevice::WriteOnly));
     old.write("old\r\n");
@@ -329,7 +326,7 @@ void TestRiff::saveOverAppendedName()
     for (Prompts::Answer answer : {Prompts::Answer::No, Prompts::Answer::Yes}) {
         e.app.prompts.chooseFile(e.riffFile("abc"));
         e.app.prompts.answer(answer);
-        e.click(control<QPushButton>(e.form, "Button2"));
+        e.click("Button2");
     }
     QCOMPARE(e.app.prompts.texts("question").size(), 2);
     QVERIFY(e.app.prompts.texts("question").first().contains(e.riffFile("abc.txt")));
@@ -352,11 +349,11 @@ void TestRiff::refusedSave()
     QFETCH(QString, typed);
     QFETCH(QString, error);
     Editor e;
-    e.click(control<QPushButton>(e.form, "Button4"));
+    e.click("Button4");
     const QStringList before = e.form->schemeText();
     QVERIFY(QDir().mkpath(e.riffFile("abc.txt")));
     e.app.prompts.chooseFile(e.riffFile(typed));
-    e.click(control<QPushButton>(e.form, "Button2"));
+    e.click("Button2");
     const QList<ScriptedPrompts::Call> calls = e.app.prompts.calls();
     QCOMPARE(calls.size(), 2);
     QCOMPARE(calls.last().kind, QStringLiteral("error"));
@@ -374,22 +371,22 @@ void TestRiff::missingRiffFolder()
     QVERIFY(QDir(e.app.folder->file("riff")).removeRecursively());
 
     // "Cartella riff" neither creates the folder nor reports anything.
-    e.click(control<QPushButton>(e.form, "Button3"));
+    e.click("Button3");
     QVERIFY(e.app.prompts.calls().isEmpty());
     QVERIFY(!QFileInfo::exists(e.app.folder->file("riff")));
 
     // Saving still works; the file goes where the user chose, here the
     // working directory.
-    e.click(control<QPushButton>(e.form, "Button4"));
+    e.click("Button4");
     e.app.prompts.chooseFile(e.app.folder->file("abc"));
-    e.click(control<QPushButton>(e.form, "Button2"));
+    e.click("Button2");
     QCOMPARE(fileBytes(e.app.folder->file("abc.txt")), referenceBytes("abc-untouched.txt"));
     QVERIFY(!QFileInfo::exists(e.app.folder->file("riff")));
 
     // With the folder there, the command opens it.
     QVERIFY(QDir(e.app.folder->path()).mkdir("riff"));
     e.app.prompts.clear();
-    e.click(control<QPushButton>(e.form, "Button3"));
+    e.click("Button3");
     QCOMPARE(e.app.prompts.texts("folder"), QStringList{QStringLiteral("riff")});
 }
 

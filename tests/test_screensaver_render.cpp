@@ -22,8 +22,6 @@
 #include <QScreen>
 #include <QTest>
 
-using driver::control;
-
 namespace {
 
 struct Brightness
@@ -105,7 +103,7 @@ void TestScreenSaverRender::start(TestApp& t, int object)
 {
     Form6* f = t.w().form6;
     control<QComboBox>(f, "ogg")->setCurrentIndex(object);
-    QTest::mouseClick(control<QPushButton>(f, "Button1"), Qt::LeftButton);
+    driver::click(f, "Button1");
     QTRY_VERIFY(control<DisplayLayer>(t.w().form7, "DXDraw")->canDraw());
 }
 
@@ -210,7 +208,7 @@ void TestScreenSaverRender::depths()
     QFETCH(QString, button);
     QFETCH(QString, text);
     TestApp t;
-    QTest::mouseClick(t.w().form6->findChild<QRadioButton*>(button), Qt::LeftButton);
+    driver::click(t.w().form6, button);
     start(t);
     const QImage image = frames(t, 2);
     QCOMPARE(control<DisplayLayer>(t.w().form7, "DXDraw")->canvas().text(0).text, text);
@@ -221,7 +219,7 @@ void TestScreenSaverRender::redObjectLightMakesObjectRed()
 {
     TestApp t;
     Form6* f = t.w().form6;
-    QTest::mouseClick(control<QRadioButton>(f, "lucdefin"), Qt::LeftButton);
+    driver::click(f, "lucdefin");
     control<UpDown>(f, "lucrUpDown")->setPosition(10);
     start(t);
     const Brightness b = measure(frames(t, 2), QRect(200, 120, 240, 240));
@@ -231,7 +229,7 @@ void TestScreenSaverRender::redObjectLightMakesObjectRed()
 
     // Under the normal white light the same object is grey-white.
     QTest::keyClick(t.w().form7, Qt::Key_Escape);
-    QTest::mouseClick(control<QRadioButton>(f, "lucnorm"), Qt::LeftButton);
+    driver::click(f, "lucnorm");
     start(t);
     const Brightness w = measure(frames(t, 2), QRect(200, 120, 240, 240));
     QVERIFY(w.green > 0.6 * w.red && w.blue > 0.6 * w.red);
@@ -339,7 +337,7 @@ void TestScreenSaverRender::meshFolderThatCannotBeEntered()
     QVERIFY(QDir(folder->file(QStringLiteral("imm"))).removeRecursively());
     TestApp t(folder);
     Form7* f = t.w().form7;
-    QTest::mouseClick(control<QPushButton>(t.w().form6, "Button1"), Qt::LeftButton);
+    driver::click(t.w().form6, "Button1");
     // Reported; the scene stops before its mesh and the timer never starts.
     QCOMPARE(t.prompts.texts(QStringLiteral("error")).filter(QStringLiteral("folder")).size(), 1);
     QVERIFY(control<DisplayLayer>(f, "DXDraw")->isInitialized());
@@ -410,7 +408,7 @@ void TestScreenSaverRender::modeFailureLeavesEscWorking()
     config.setHeight(30000);
     // Typed text selects no resolution item, so the size above stays.
     control<QComboBox>(t.w().form6, "ris")->setEditText(QStringLiteral("40000x30000"));
-    QTest::mouseClick(control<QPushButton>(t.w().form6, "Button1"), Qt::LeftButton);
+    driver::click(t.w().form6, "Button1");
     QCOMPARE(t.prompts.texts(QStringLiteral("error")).filter(QStringLiteral("Display")),
              QStringList{QStringLiteral("Display mode cannot be changed (40000x30000 16bit).")});
     // The window stays with the pointer hidden, no scene and no ticks.

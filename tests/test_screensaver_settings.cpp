@@ -21,14 +21,12 @@
 
 #include <random>
 
-using driver::control;
-
 namespace {
 
 // Presses "Attiva", checks the display came up, and ends it with Esc.
 void runOnce(TestApp& t)
 {
-    QTest::mouseClick(control<QPushButton>(t.w().form6, "Button1"), Qt::LeftButton);
+    driver::click(t.w().form6, "Button1");
     QVERIFY(t.w().form7->isVisible());
     QVERIFY(control<DisplayLayer>(t.w().form7, "DXDraw")->isInitialized());
     QTest::keyClick(t.w().form7, Qt::Key_Escape);
@@ -92,7 +90,7 @@ void TestScreenSaverSettings::moduleLoadedOnFirstStart()
     // Without the module "Attiva" reports it and starts nothing.
     QTemporaryDir empty;
     MeshReader::setFolders({empty.path(), empty.filePath(QStringLiteral("lib"))});
-    QTest::mouseClick(control<QPushButton>(t.w().form6, "Button1"), Qt::LeftButton);
+    driver::click(t.w().form6, "Button1");
     QCOMPARE(
         t.prompts.texts(QStringLiteral("error")),
         QStringList{
@@ -120,18 +118,13 @@ void TestScreenSaverSettings::initialState()
     QCOMPARE(control<DisplayLayer>(t.w().form7, "DXDraw")->config().bitCount(), 16);
     QVERIFY(control<QCheckBox>(f, "zbuffer")->isChecked());
     QCOMPARE(control<QLineEdit>(f, "Edit1")->text(), QStringLiteral("1"));
-    QVERIFY(control<QRadioButton>(f, "lucnorm")->isChecked() &&
-            control<QRadioButton>(f, "ambnorm")->isChecked());
-    for (QLineEdit* e : {control<QLineEdit>(f, "elucr"), control<QLineEdit>(f, "elucg"),
-                         control<QLineEdit>(f, "elucb"), control<QLineEdit>(f, "eambr"),
-                         control<QLineEdit>(f, "eambg"), control<QLineEdit>(f, "eambb")}) {
-        QVERIFY(!e->isEnabled());
-        QCOMPARE(e->text(), QStringLiteral("1"));
+    QVERIFY(control<QRadioButton>(f, "lucnorm")->isChecked());
+    QVERIFY(control<QRadioButton>(f, "ambnorm")->isChecked());
+    for (const QString c : {"lucr", "lucg", "lucb", "ambr", "ambg", "ambb"}) {
+        QVERIFY(!control<QLineEdit>(f, "e" + c)->isEnabled());
+        QCOMPARE(control<QLineEdit>(f, "e" + c)->text(), QStringLiteral("1"));
+        QVERIFY(!control<UpDown>(f, c + "UpDown")->isEnabled());
     }
-    for (UpDown* u : {control<UpDown>(f, "lucrUpDown"), control<UpDown>(f, "lucgUpDown"),
-                      control<UpDown>(f, "lucbUpDown"), control<UpDown>(f, "ambrUpDown"),
-                      control<UpDown>(f, "ambgUpDown"), control<UpDown>(f, "ambbUpDown")})
-        QVERIFY(!u->isEnabled());
     // Nothing is set before the first start.
     QVERIFY(f->settings().meshFile.isEmpty());
     QCOMPARE(f->settings().rotationSpeed, 0.0);
@@ -217,7 +210,7 @@ void TestScreenSaverSettings::resolutions()
         control<QComboBox>(f, "ris")->setEditText(choice);
     QCOMPARE(f->resolutionItem(), item);
 
-    QTest::mouseClick(control<QPushButton>(f, "Button1"), Qt::LeftButton);
+    driver::click(f, "Button1");
     DisplayLayer* d = control<DisplayLayer>(t.w().form7, "DXDraw");
     QCOMPARE(d->config().width(), width);
     QCOMPARE(d->config().height(), height);
@@ -231,12 +224,12 @@ void TestScreenSaverSettings::depthButtonsSetDisplayAtOnce()
     TestApp t;
     Form6* f = t.w().form6;
     DisplayConfig& config = control<DisplayLayer>(t.w().form7, "DXDraw")->config();
-    QTest::mouseClick(control<QRadioButton>(f, "bit32"), Qt::LeftButton);
+    driver::click(f, "bit32");
     QCOMPARE(config.bitCount(), 32);
     QVERIFY(!control<QRadioButton>(f, "bit16")->isChecked());
-    QTest::mouseClick(control<QRadioButton>(f, "bit24"), Qt::LeftButton);
+    driver::click(f, "bit24");
     QCOMPARE(config.bitCount(), 24);
-    QTest::mouseClick(control<QRadioButton>(f, "bit16"), Qt::LeftButton);
+    driver::click(f, "bit16");
     QCOMPARE(config.bitCount(), 16);
 }
 
@@ -279,11 +272,9 @@ void TestScreenSaverSettings::lights()
     Form6* f = t.w().form6;
     control<QComboBox>(f, "ogg")->setCurrentIndex(2);
     for (const QString& prefix : {QStringLiteral("luc"), QStringLiteral("amb")}) {
-        QTest::mouseClick(f->findChild<QRadioButton*>(prefix + mode), Qt::LeftButton);
-        const char* letters[] = {"r", "g", "b"};
+        driver::click(f, prefix + mode);
         for (int i = 0; i < 3; ++i)
-            f->findChild<UpDown*>(prefix + QLatin1String(letters[i]) + QStringLiteral("UpDown"))
-                ->setPosition(fields[i]);
+            control<UpDown>(f, prefix + "rgb"[i] + "UpDown")->setPosition(fields[i]);
     }
     runOnce(t);
     // "Normali" is 0.9 for the object light and 0.1 for the ambient light.
@@ -299,8 +290,8 @@ void TestScreenSaverSettings::randomLightsDrawSixTenths()
     TestApp t;
     Form6* f = t.w().form6;
     control<QComboBox>(f, "ogg")->setCurrentIndex(2);
-    QTest::mouseClick(control<QRadioButton>(f, "luccas"), Qt::LeftButton);
-    QTest::mouseClick(control<QRadioButton>(f, "ambcas"), Qt::LeftButton);
+    driver::click(f, "luccas");
+    driver::click(f, "ambcas");
     for (int run = 0; run < 3; ++run) {
         // Red, green, blue of the object light, then of the ambient light, each
         // a tenth of a draw from the program's one generator.
@@ -363,18 +354,18 @@ void TestScreenSaverSettings::definiteEnablesFields()
     auto fieldsEnabled = [&](const QString& p) {
         int enabled = 0;
         for (const char* c : {"r", "g", "b"}) {
-            enabled += f->findChild<QLineEdit*>(QStringLiteral("e") + p + QLatin1String(c))->isEnabled();
-            enabled += f->findChild<UpDown*>(p + QLatin1String(c) + QStringLiteral("UpDown"))->isEnabled();
+            enabled += control<QLineEdit>(f, "e" + p + c)->isEnabled();
+            enabled += control<UpDown>(f, p + c + "UpDown")->isEnabled();
         }
         return enabled;
     };
-    QTest::mouseClick(f->findChild<QRadioButton*>(prefix + QStringLiteral("defin")), Qt::LeftButton);
+    driver::click(f, prefix + QStringLiteral("defin"));
     QCOMPARE(fieldsEnabled(prefix), 6);
     QCOMPARE(fieldsEnabled(other), 0);
-    QTest::mouseClick(f->findChild<QRadioButton*>(prefix + QStringLiteral("cas")), Qt::LeftButton);
+    driver::click(f, prefix + QStringLiteral("cas"));
     QCOMPARE(fieldsEnabled(prefix), 0);
-    QTest::mouseClick(f->findChild<QRadioButton*>(prefix + QStringLiteral("defin")), Qt::LeftButton);
-    QTest::mouseClick(f->findChild<QRadioButton*>(prefix + QStringLiteral("norm")), Qt::LeftButton);
+    driver::click(f, prefix + QStringLiteral("defin"));
+    driver::click(f, prefix + QStringLiteral("norm"));
     QCOMPARE(fieldsEnabled(prefix), 0);
 }
 
@@ -400,7 +391,7 @@ void TestScreenSaverSettings::openingReadsDesktop()
     TestApp t;
     Form6* f = t.w().form6;
     control<QComboBox>(f, "ris")->setCurrentIndex(3);
-    QTest::mouseClick(control<QRadioButton>(f, "bit24"), Qt::LeftButton);
+    driver::click(f, "bit24");
     control<QTabWidget>(f, "PageControl1")->setCurrentIndex(1);
     control<QTabWidget>(f, "PageControl2")->setCurrentIndex(1);
     f->setDesktopMetricsSource([=] { return Form6::DesktopMetrics{width, depth}; });
@@ -409,7 +400,7 @@ void TestScreenSaverSettings::openingReadsDesktop()
     QVERIFY(f->isVisible());
     QCOMPARE(control<QComboBox>(f, "ris")->currentText(), resolution);
     QCOMPARE(control<DisplayLayer>(t.w().form7, "DXDraw")->config().bitCount(), bits);
-    QCOMPARE(f->findChild<QRadioButton*>(QStringLiteral("bit%1").arg(bits))->isChecked(), true);
+    QCOMPARE(control<QRadioButton>(f, QStringLiteral("bit%1").arg(bits))->isChecked(), true);
     // The lights show their first tab; the outer tabs keep theirs.
     QCOMPARE(control<QTabWidget>(f, "PageControl1")->currentIndex(), 0);
     QCOMPARE(control<QTabWidget>(f, "PageControl2")->currentIndex(), 1);
@@ -421,15 +412,15 @@ void TestScreenSaverSettings::closeKeepsSettings()
     Form6* f = t.w().form6;
     f->setDesktopMetricsSource([] { return Form6::DesktopMetrics{}; });
     control<QComboBox>(f, "ogg")->setCurrentIndex(2);
-    QTest::mouseClick(control<QRadioButton>(f, "bit32"), Qt::LeftButton);
+    driver::click(f, "bit32");
     control<UpDown>(f, "UpDown1")->setPosition(7);
     f->openSettings();
     runOnce(t);
-    QTest::mouseClick(control<QPushButton>(f, "Button2"), Qt::LeftButton);
+    driver::click(f, "Button2");
     QVERIFY(!f->isVisible());
     f->openSettings();
     control<QTabWidget>(f, "PageControl2")->setCurrentIndex(1);
-    QTest::mouseClick(control<QPushButton>(f, "Button3"), Qt::LeftButton);
+    driver::click(f, "Button3");
     QVERIFY(!f->isVisible());
     QCOMPARE(control<QComboBox>(f, "ogg")->currentIndex(), 2);
     QVERIFY(control<QRadioButton>(f, "bit32")->isChecked());

@@ -38,8 +38,6 @@
 
 #include <xcb/xcb.h>
 
-using driver::control;
-
 namespace {
 
 const QString Caption = QStringLiteral("Corvalto 3.0 by Virmosk - ");

@@ -20,8 +20,6 @@
 #include <QTextBlock>
 #include <QTextLayout>
 
-using driver::control;
-
 namespace {
 
 const QString Caption = QStringLiteral("Corvalto 3.0 by Virmosk - ");
@@ -394,7 +392,7 @@ void TestTitleInfo::titleConfirmed()
         QCOMPARE(fieldReturn.count(), 0);
         QCOMPARE(windowSpy.presses, 0);
     } else {
-        QTest::mouseClick(control<QPushButton>(f, "Button1"), Qt::LeftButton);
+        driver::click(f, "Button1");
     }
     QCOMPARE(main->Edit1->text(), typed);
     QVERIFY(!f->isVisible());

@@ -8,20 +8,23 @@
 namespace driver {
 
 // The named child of window; fails the running test when there is none.
-template <class T> T* control(const QObject* window, const char* objectName)
+template <class T> T* control(const QObject* window, const QString& objectName)
 {
-    T* child = window->findChild<T*>(QLatin1String(objectName));
+    T* child = window->findChild<T*>(objectName);
     if (!child)
-        QTest::qFail(qPrintable(QStringLiteral("no control %1 in %2")
-                                    .arg(QLatin1String(objectName), window->objectName())),
-                     __FILE__, __LINE__);
+        QTest::qFail(
+            qPrintable(QStringLiteral("no control %1 in %2").arg(objectName, window->objectName())),
+            __FILE__, __LINE__);
     return child;
 }
 
 // A left click on the named control.
-inline void click(const QObject* window, const char* objectName)
+inline void click(const QObject* window, const QString& objectName)
 {
     QTest::mouseClick(control<QWidget>(window, objectName), Qt::LeftButton);
 }
 
 } // namespace driver
+
+// Tests name it unqualified.
+using driver::control;
