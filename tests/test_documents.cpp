@@ -6,6 +6,7 @@
 #include "riff/form8.h"
 #include "support/crafted_files.h"
 #include "support/test_app.h"
+#include "support/window_driver.h"
 #include "ui/code_page_text_edit.h"
 #include "ui/picture_view.h"
 #include "ui/radio_group.h"
@@ -580,7 +581,7 @@ void TestDocuments::newListResets()
     f->gif->setToolTip("Posizione delle dita per l'accordo RE Maggiore");
     f->secpos->show();
     t.w().form5->setInformationLines({"Capo al II tasto"});
-    t.w().form8->cell(1, 1)->setText("3");
+    control<QLineEdit>(t.w().form8, "Edit1")->setText("3");
     const QStringList recent = f->recentFiles().entries();
     const QByteArray config = bytesOf(t.folder->file("config.ini"));
     const QStringList buffer = f->listFileBuffer();
@@ -612,7 +613,7 @@ void TestDocuments::newListResets()
     QVERIFY(!f->Edit2->isEnabled());
     QCOMPARE(f->Edit3->text(), QStringLiteral("0"));
     QCOMPARE(t.w().form5->informationLines(), QStringList());
-    QCOMPARE(t.w().form8->cell(1, 1)->text(), QStringLiteral("--"));
+    QCOMPARE(control<QLineEdit>(t.w().form8, "Edit1")->text(), QStringLiteral("--"));
     const DocumentState& doc = f->document();
     QCOMPARE(doc.currentListFile, QStringLiteral("Nuova lista"));
     QVERIFY(!doc.listHasFile);

@@ -62,9 +62,14 @@ struct Editor
         form->showWindow();
     }
     void click(const char* name) { driver::click(form, QLatin1String(name)); }
+    // Row r, column c is Edit<8(r-1)+c>.
+    QLineEdit* cell(int r, int c)
+    {
+        return control<QLineEdit>(form, "Edit" + QString::number(8 * r - 8 + c));
+    }
     void setCell(int row, int column, const QString& text)
     {
-        QLineEdit* cell = form->cell(row, column);
+        QLineEdit* cell = this->cell(row, column);
         cell->selectAll();
         QTest::keyClick(cell, Qt::Key_Delete);
         QTest::keyClicks(cell, text);
@@ -171,20 +176,20 @@ void TestRiff::emptiedCells()
     e.setCell(4, 2, "");
     e.click("Button4");
     // Row 2 counts an empty cell as unplayed; row 4 keeps it empty.
-    QCOMPARE(e.form->cell(2, 5)->text(), QStringLiteral("--"));
-    QCOMPARE(e.form->cell(4, 2)->text(), QString());
+    QCOMPARE(e.cell(2, 5)->text(), QStringLiteral("--"));
+    QCOMPARE(e.cell(4, 2)->text(), QString());
     const QStringList lines = e.form->schemeText();
     QCOMPARE(lines.at(0), QStringLiteral(" mi|----------03----------------------"));
     QCOMPARE(lines.at(1), " si|" + Dashes34);
     QCOMPARE(lines.at(3), " re|" + QString(32, QLatin1Char('-')));
     // The grid is not cleared by adding it.
-    QCOMPARE(e.form->cell(1, 3)->text(), QStringLiteral("03"));
+    QCOMPARE(e.cell(1, 3)->text(), QStringLiteral("03"));
 }
 
 void TestRiff::gridEditing()
 {
     Editor e;
-    QLineEdit* cell = e.form->cell(1, 1);
+    QLineEdit* cell = e.cell(1, 1);
     // Two characters at most: typing into a full cell changes nothing.
     QTest::keyClicks(cell, "7");
     QCOMPARE(cell->text(), QStringLiteral("--"));
@@ -195,7 +200,7 @@ void TestRiff::gridEditing()
     QCOMPARE(cell->text(), QStringLiteral("12"));
 
     // A character the riff file cannot hold is refused where it is typed.
-    QLineEdit* other = e.form->cell(5, 4);
+    QLineEdit* other = e.cell(5, 4);
     other->clear();
     typeText(other, QStringLiteral("\u2192"));
     QCOMPARE(other->text(), QString());
@@ -207,18 +212,18 @@ void TestRiff::gridEditing()
     for (int r = 1; r <= 6; ++r)
         e.setCell(r, r, QString::number(r));
     e.click("Button7"); // row 3
-    QCOMPARE(e.form->cell(3, 3)->text(), QStringLiteral("--"));
-    QCOMPARE(e.form->cell(4, 4)->text(), QStringLiteral("4"));
+    QCOMPARE(e.cell(3, 3)->text(), QStringLiteral("--"));
+    QCOMPARE(e.cell(4, 4)->text(), QStringLiteral("4"));
 
     // Closing keeps the grid for the next opening.
     e.click("Button1");
     QVERIFY(!e.form->isVisible());
     e.app.w().form1->showRiffEditor();
-    QCOMPARE(e.form->cell(4, 4)->text(), QStringLiteral("4"));
+    QCOMPARE(e.cell(4, 4)->text(), QStringLiteral("4"));
 
     e.click("Button12");
     for (int i = 0; i < 48; ++i)
-        QCOMPARE(e.form->cell(i / 8 + 1, i % 8 + 1)->text(), QStringLiteral("--"));
+        QCOMPARE(e.cell(i / 8 + 1, i % 8 + 1)->text(), QStringLiteral("--"));
 }
 
 void TestRiff::tabOrder_data()
@@ -237,19 +242,19 @@ void TestRiff::tabOrder()
     QWidget* notation = control<QWidget>(e.form, american ? "ame" : "ita");
     e.form->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(e.form));
-    e.form->cell(1, 1)->setFocus();
-    QTRY_COMPARE(QApplication::focusWidget(), e.form->cell(1, 1));
+    e.cell(1, 1)->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), e.cell(1, 1));
     QList<QWidget*> visited;
     for (int i = 0; i < 50; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         visited.append(QApplication::focusWidget());
     }
     for (int n = 2; n <= 48; ++n)
-        QCOMPARE(visited.at(n - 2), e.form->cell((n - 1) / 8 + 1, (n - 1) % 8 + 1));
+        QCOMPARE(visited.at(n - 2), e.cell((n - 1) / 8 + 1, (n - 1) % 8 + 1));
     // Only the selected notation button is a tab stop; the command buttons are none.
     QCOMPARE(visited.at(47), notation);
     QCOMPARE(visited.at(48), control<QWidget>(e.form, "Memo1"));
-    QCOMPARE(visited.at(49), e.form->cell(1, 1));
+    QCOMPARE(visited.at(49), e.cell(1, 1));
 }
 
 void TestRiff::save_data()

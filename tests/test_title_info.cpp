@@ -353,7 +353,7 @@ void TestTitleInfo::lineBreaksPasted()
     TestApp t;
     QLineEdit* edit = field == "title"    ? t.w().form1->Edit1
                       : field == "dialog" ? control<QLineEdit>(t.w().form4, "Edit1")
-                                          : t.w().form8->cell(1, 1);
+                                          : control<QLineEdit>(t.w().form8, "Edit1");
     edit->setText(before);
     edit->setCursorPosition(cursor);
     t.prompts.clear();

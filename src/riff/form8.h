@@ -33,15 +33,15 @@ public:
     void clearAll();
     void showWindow();
 
-    // Row and column count from 1, as the cells are numbered: row r, column c
-    // is Edit<8(r-1)+c>.
-    QLineEdit* cell(int row, int column) const;
     const QStringList& schemeText() const { return m_scheme.lines(); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Row and column count from 1, as the cells are numbered: row r, column c
+    // is Edit<8(r-1)+c>.
+    QLineEdit* cell(int row, int column) const;
     void createGrid();
     void createCommands();
     void connectCommands();
