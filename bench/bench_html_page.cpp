@@ -38,8 +38,8 @@ void htmlPageBench()
                               picture);
     }
     f->Edit1->setText(QStringLiteral("Lista piena"));
-    f->document().currentListFile = listFolder.filePath(QStringLiteral("Piena.qvl"));
-    f->document().listHasFile = true;
+    f->listDocument().setCurrentListFile(listFolder.filePath(QStringLiteral("Piena.qvl")));
+    f->listDocument().setHasFile(true);
 
     std::vector<double> runs;
     for (int run = 0; run < 10; ++run) {

@@ -30,8 +30,8 @@ void informationBench()
     const QString path = dir.filePath(QStringLiteral("Lunga.qvl"));
     f->list().appendLine(QStringLiteral("DO Maggiore"));
     f->list().setPicture(0, QStringLiteral("do.gif"));
-    f->document().currentListFile = path;
-    f->document().listHasFile = true;
+    f->listDocument().setCurrentListFile(path);
+    f->listDocument().setHasFile(true);
 
     struct Case
     {

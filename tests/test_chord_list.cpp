@@ -342,7 +342,7 @@ void TestChordList::addMarksModified()
     QVERIFY(!f->list().entrySelected());
 
     // Clear neither marks nor unmarks.
-    f->document().currentListFile = QStringLiteral("/tmp/liste/Canzone.qvl");
+    f->listDocument().setCurrentListFile(QStringLiteral("/tmp/liste/Canzone.qvl"));
     f->markClean(f->document().currentListFile);
     clickButton(f->Button3);
     QCOMPARE(f->windowTitle(), Caption + "Canzone.qvl");
@@ -552,7 +552,7 @@ void TestChordList::clearOpenedList()
     auto t = startShown();
     Form1* f = t->w().form1;
     f->list().replaceAll({"LA Minore"}, {"la_min.gif"});
-    f->document().listFromFile = true;
+    f->listDocument().setFromFile(true);
     f->showEntryCount();
     clickRow(f, 0);
     clickButton(f->Button2);

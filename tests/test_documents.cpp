@@ -1,5 +1,6 @@
 #include "app/form1.h"
 #include "chordlist/chord_list_model.h"
+#include "chords/chooser_controller.h"
 #include "core/text_file.h"
 #include "documents/document_controller.h"
 #include "documents/form5.h"
@@ -452,7 +453,7 @@ void TestDocuments::openListLoads()
     f->list().setEntrySelected(true);
     f->Edit2->setEnabled(true);
     f->Edit2->setText("3");
-    f->document().listModified = false;
+    f->listDocument().setModified(false);
 
     const QString path = t.folder->file("liste/" + reference);
     writeBytes(path, ::reference(reference));
@@ -687,7 +688,7 @@ void TestDocuments::unsavedChangesQuestion()
         f->refreshRecentCaptions();
     }
     if (!modified)
-        f->document().listModified = false;
+        f->listDocument().setModified(false);
     if (writeFails)
         QDir(t.folder->file("liste/sub")).removeRecursively();
     const QStringList linesBefore = f->list().lines();
@@ -1127,9 +1128,8 @@ void TestDocuments::pendingPictureAfterLoad()
         f->secpos->show();
         f->secpos->setChecked(true);
     }
-    f->Panel1->setText(panel);
-    if (!shown.isEmpty())
-        f->gif->load(t.folder->file("imm/" + shown));
+    if (root < 0 && panel != "Scegli")
+        f->chooser().showEntry(panel == "Spazio Vuoto" ? "-" : panel, shown);
     // A stale pending picture, as the list commands may leave it.
     f->list().setPendingPicture("sol.gif");
     t.prompts.clear();

@@ -73,9 +73,9 @@ QString savedList(TestApp& t, const QString& name = QStringLiteral("Canzone.qvl"
                     {QStringLiteral("-"), QString()},
                     {QStringLiteral("LA Minore"), QStringLiteral("la_min.gif")}});
     const QString path = t.folder->file(QStringLiteral("liste/") + name);
-    form->document().currentListFile = path;
-    form->document().listHasFile = true;
-    form->document().listModified = false;
+    form->listDocument().setCurrentListFile(path);
+    form->listDocument().setHasFile(true);
+    form->listDocument().setModified(false);
     t.prompts.clear();
     return path;
 }
@@ -157,8 +157,8 @@ void TestPreview::preconditions()
     if (withEntries)
         fillList(form, {{QStringLiteral("DO Maggiore"), QStringLiteral("do.gif")}});
     const QString path = t.folder->file(QStringLiteral("liste/Canzone.qvl"));
-    form->document().currentListFile = hasFile ? path : QStringLiteral("Nuova lista");
-    form->document().listHasFile = hasFile;
+    form->listDocument().setCurrentListFile(hasFile ? path : QStringLiteral("Nuova lista"));
+    form->listDocument().setHasFile(hasFile);
     t.prompts.clear();
     // The user saves when asked: still no page in this run.
     t.prompts.chooseFile(path);
@@ -286,7 +286,7 @@ void TestPreview::modifiedLabel()
     Form1* form = t.w().form1;
     form->show();
     savedList(t);
-    form->document().listModified = modified;
+    form->listDocument().setModified(modified);
 
     QTest::mouseClick(form->Button5, Qt::LeftButton);
 
@@ -294,7 +294,7 @@ void TestPreview::modifiedLabel()
     QCOMPARE(preview->modificata->isVisible(), modified);
     QCOMPARE(preview->modificata->text(), QStringLiteral("*Lista modificata"));
     // The label keeps the state of the last generation.
-    form->document().listModified = !modified;
+    form->listDocument().setModified(!modified);
     QCOMPARE(preview->modificata->isVisible(), modified);
 }
 
@@ -458,8 +458,8 @@ void TestPreview::showsEveryPictureAndTextAsTyped()
     form->show();
     form->Edit1->setText(QStringLiteral("Accordi <facili> & \"belli\""));
     fillList(form, twelveChords());
-    form->document().currentListFile = t.folder->file(QStringLiteral("liste/Dodici.qvl"));
-    form->document().listHasFile = true;
+    form->listDocument().setCurrentListFile(t.folder->file(QStringLiteral("liste/Dodici.qvl")));
+    form->listDocument().setHasFile(true);
     t.prompts.clear();
 
     QTest::mouseClick(form->Button5, Qt::LeftButton);

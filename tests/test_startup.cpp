@@ -339,8 +339,8 @@ void TestStartup::titleChangeMarksModified()
     QVERIFY(f->Image2->fileName().endsWith(QLatin1String("imm/virmoskbn.jpg")));
 
     // Equal to the stored title: nothing changes, and going back does not clear the mark.
-    f->listFileBuffer() = QStringList{QStringLiteral("Canzone"), QStringLiteral("0")};
-    f->document().listModified = false;
+    f->listDocument().setListFileLines(QStringList{QStringLiteral("Canzone"), QStringLiteral("0")});
+    f->listDocument().setModified(false);
     f->markClean(QStringLiteral("/tmp/liste/Canzone.qvl"));
     f->Edit1->setText(QStringLiteral("Canzone"));
     QVERIFY(!f->document().listModified);
@@ -384,7 +384,7 @@ void TestStartup::markClean()
     TestApp t;
     Form1* f = t.w().form1;
     f->markModified();
-    f->document().currentListFile = QStringLiteral("/home/chitarra/liste/Lista.qvl");
+    f->listDocument().setCurrentListFile(QStringLiteral("/home/chitarra/liste/Lista.qvl"));
     f->markModified();
     QCOMPARE(f->windowTitle(), Caption + "*Lista.qvl");
     f->markClean(f->document().currentListFile);

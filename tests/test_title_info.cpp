@@ -184,7 +184,7 @@ void TestTitleInfo::textChangeSetsModifiedOnly()
     Form5* f = t.w().form5;
     main->list().appendLine(QStringLiteral("LA Minore"));
     f->setInformationLines({"capo 2"});
-    main->document().listModified = false;
+    main->listDocument().setModified(false);
     const QString banner = main->Image2->fileName();
     QCOMPARE(main->windowTitle(), Caption + "Nuova lista");
     t.prompts.clear();
@@ -231,25 +231,25 @@ void TestTitleInfo::fileNameLine()
     TestApp t;
     Form1* main = t.w().form1;
     Form5* f = t.w().form5;
-    DocumentState& state = main->document();
+    ChordListDocument& state = main->listDocument();
     QVERIFY(!f->Button4->isEnabled());
     main->showAdditionalInformation();
     QVERIFY(!f->Button4->isEnabled());
     // The main window's command enables the button once the list has a file;
     // nothing disables it again.
-    state.listHasFile = true;
+    state.setHasFile(true);
     main->showAdditionalInformation();
     QVERIFY(f->Button4->isEnabled());
 
-    state.currentListFile = path;
-    state.listHasFile = hasFile;
-    state.listFromFile = fromFile;
+    state.setCurrentListFile(path);
+    state.setHasFile(hasFile);
+    state.setFromFile(fromFile);
     f->setInformationLines({"uno", "due", "tre"});
-    state.listModified = false;
+    state.setModified(false);
     main->showAdditionalInformation();
     QTest::mouseClick(f->Button4, Qt::LeftButton);
     QCOMPARE(f->informationLines(), QStringList{line});
-    QVERIFY(state.listModified);
+    QVERIFY(state.state().listModified);
 
     // Both replacements are single steps that Ctrl+Z takes back.
     QTest::mouseClick(f->Button3, Qt::LeftButton);

@@ -2,6 +2,7 @@
 
 #include "app/form1.h"
 #include "app/form2.h"
+#include "documents/chord_list_document.h"
 #include "documents/document_controller.h"
 #include "documents/form4.h"
 #include "documents/form5.h"
@@ -23,6 +24,7 @@ CorvaltoApp::CorvaltoApp(AppContext& ctx, QObject* parent) : QObject(parent), m_
     m_ctx.setApplicationTitle(AppContext::InitialTitle);
     QApplication::setWindowIcon(icon());
     installAccessibility();
+    m_ctx.document = new ChordListDocument(this);
     Windows& w = m_ctx.windows;
     w.form1 = new Form1(m_ctx);
     w.form2 = new Form2(m_ctx);
@@ -47,6 +49,8 @@ CorvaltoApp::~CorvaltoApp()
     delete w.form2;
     delete w.form1;
     w = Windows{};
+    delete m_ctx.document;
+    m_ctx.document = nullptr;
 }
 
 void CorvaltoApp::show()

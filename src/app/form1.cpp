@@ -106,7 +106,7 @@ W* named(W* w, const char* name)
 } // namespace
 
 Form1::Form1(AppContext& ctx, QWidget* parent)
-    : QMainWindow(parent), m_ctx(ctx), m_list(new ChordListModel(this))
+    : QMainWindow(parent), m_ctx(ctx)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(document::cleanCaption(document::newListName()));
@@ -145,10 +145,19 @@ Form1::Form1(AppContext& ctx, QWidget* parent)
 
     connectGuarded(Edit1, &QLineEdit::textChanged, this, m_ctx, this,
                    [this](const QString& text) { titleChanged(text); });
+    connect(m_ctx.document, &ChordListDocument::titleChanged, Edit1, [this](const QString& title) {
+        if (Edit1->text() != title)
+            Edit1->setText(title);
+    });
     connect(Timer1, &QTimer::timeout, this, &Form1::titleTick);
 
     guarded(m_ctx, this, [this] { runStartup(); });
     Timer1->start();
+}
+
+ChordListModel& Form1::list()
+{
+    return m_ctx.document->entries();
 }
 
 Form1::~Form1()
@@ -240,7 +249,7 @@ void Form1::createControls(QWidget* client)
 
     ListBox1 = named(new QListView(client), "ListBox1");
     ListBox1->setGeometry(344, 96, 177, 321);
-    ListBox1->setModel(m_list);
+    ListBox1->setModel(&list());
     ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
     ListBox1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ListBox1->setUniformItemSizes(true);
@@ -484,7 +493,7 @@ void Form1::runStartup()
     // The program folder comes from the context, set before the window exists.
     Image2->load(m_ctx.programDir + QStringLiteral("imm/virmoskc.jpg"));
     Edit2->setEnabled(false);
-    m_document.currentListFile = document::newListName();
+    m_ctx.document->setCurrentListFile(document::newListName());
 
     m_recentFiles.load(textfile::readLines(m_ctx.configPath(), filereader::ConfigBytes,
                                            filereader::ConfigBytes));
@@ -515,9 +524,9 @@ void Form1::markModified()
 {
     // The flag and the caption come first: a banner that cannot be loaded must
     // not leave a changed list looking saved (closing would then ask nothing).
-    const bool wasModified = m_document.listModified;
-    m_document.listModified = true;
-    setWindowTitle(document::modifiedCaption(m_document.currentListFile));
+    const bool wasModified = document().listModified;
+    m_ctx.document->setModified(true);
+    setWindowTitle(document::modifiedCaption(document().currentListFile));
     if (!wasModified)
         Image2->load(m_ctx.programDir + QStringLiteral("imm/virmoskbn.jpg"));
 }
@@ -526,7 +535,7 @@ void Form1::markClean(const QString& path)
 {
     // The flag and the caption come first, the banner last: a banner that cannot
     // be loaded must not leave a saved list looking modified.
-    m_document.listModified = false;
+    m_ctx.document->setModified(false);
     setWindowTitle(document::cleanCaption(path));
     Image2->load(m_ctx.programDir + QStringLiteral("imm/virmoskc.jpg"));
 }
@@ -543,8 +552,8 @@ QString Form1::statusText() const
 
 void Form1::showEntryCount()
 {
-    Edit3->setText(QString::number(m_list->count()));
-    ProgressBar1->setValue(m_list->count());
+    Edit3->setText(QString::number(list().count()));
+    ProgressBar1->setValue(list().count());
 }
 
 void Form1::refreshRecentCaptions()
@@ -579,8 +588,8 @@ void Form1::titleTick()
 
 void Form1::titleChanged(const QString& text)
 {
-    const QString stored = m_listFileBuffer.isEmpty() ? QString() : m_listFileBuffer.constFirst();
-    if (text != stored)
+    m_ctx.document->setTitle(text);
+    if (m_ctx.document->titleDiffersFromFile())
         markModified();
 }
 
@@ -617,7 +626,7 @@ void Form1::showAdditionalInformation()
     Form5* form5 = m_ctx.windows.form5;
     if (!form5)
         return;
-    if (m_document.listHasFile)
+    if (document().listHasFile)
         form5->enableFileNameButton();
     form5->showWindow();
 }

@@ -2,6 +2,7 @@
 
 #include "core/app_context.h"
 #include "core/document_state.h"
+#include "documents/chord_list_document.h"
 #include "documents/recent_files.h"
 
 #include <QMainWindow>
@@ -29,9 +30,8 @@ class QPushButton;
 class QTimer;
 class QToolButton;
 
-// The main window: the chord reference, the chord list and the document it
-// forms. It owns the state the other windows share: the document state, the
-// chord list, the list-file buffer and the recent-files store.
+// The main window: the chord reference and the chord list document it shows
+// (the context's), with the recent-files store.
 class Form1 : public QMainWindow
 {
     Q_OBJECT
@@ -42,10 +42,10 @@ public:
     AppContext& context() { return m_ctx; }
     QString programDir() const { return m_ctx.programDir; }
 
-    DocumentState& document() { return m_document; }
-    ChordListModel& list() { return *m_list; }
-    // The lines of the list file last built for writing or successfully read.
-    QStringList& listFileBuffer() { return m_listFileBuffer; }
+    ChordListDocument& listDocument() { return *m_ctx.document; }
+    const DocumentState& document() const { return m_ctx.document->state(); }
+    ChordListModel& list();
+    const QStringList& listFileBuffer() const { return m_ctx.document->listFileLines(); }
     RecentFiles& recentFiles() { return m_recentFiles; }
 
     ChooserController& chooser() { return *m_chooser; }
@@ -160,9 +160,6 @@ private:
     bool closeQuery();
 
     AppContext& m_ctx;
-    DocumentState m_document;
-    ChordListModel* m_list;
-    QStringList m_listFileBuffer;
     RecentFiles m_recentFiles;
     int m_titleScrollPos = 0;
 

@@ -83,18 +83,19 @@ void ListController::add()
         inform(ListFull);
         return;
     }
-    const QString caption = m_form.Panel1->text();
+    const ChosenChord& chosen = m_form.chooser().chosen();
+    const QString caption = chosen.name;
     if (caption == texts::NothingChosen) {
         inform(ChooseChordFirst);
         return;
     }
     if (caption == texts::Blank) {
         // The blank caption with only one group selected is a chord half chosen.
-        if (m_form.note->itemIndex() >= 0) {
+        if (chosen.root >= 0) {
             inform(ChooseTypeFirst);
             return;
         }
-        if (m_form.toni->itemIndex() >= 0) {
+        if (chosen.type >= 0) {
             inform(ChooseRootFirst);
             return;
         }
@@ -118,7 +119,7 @@ void ListController::insert()
         inform(ListFull);
         return;
     }
-    const QString caption = m_form.Panel1->text();
+    const QString caption = m_form.chooser().chosen().name;
     if (caption == texts::NothingChosen)
         return;
     const QString line = listediting::entryLine(caption);
@@ -159,8 +160,7 @@ void ListController::remove()
 void ListController::clear()
 {
     ChordListModel& list = m_form.list();
-    DocumentState& doc = m_form.document();
-    if (!doc.listFromFile && list.isEmpty())
+    if (!m_form.document().listFromFile && list.isEmpty())
         inform(AlreadyEmpty);
     m_form.ProgressBar1->setValue(0);
     list.setEntrySelected(false);
@@ -169,7 +169,7 @@ void ListController::clear()
     m_form.Edit3->setText(QStringLiteral("0"));
     list.clearEntries();
     list.setSelectedPos(0);
-    doc.listFromFile = false;
+    m_form.listDocument().setFromFile(false);
 }
 
 void ListController::select(int row)
@@ -186,19 +186,7 @@ void ListController::select(int row)
 
     // The entry on display becomes the chord that a following Add or Insert
     // takes, with its own picture.
-    const QString line = list.line(row);
-    const QString picture = list.picture(row);
-    list.setPendingPicture(picture);
-    if (line == ChordListModel::BlankLine) {
-        m_form.Panel1->setText(texts::Blank);
-        m_form.gif->clearPicture();
-    } else {
-        m_form.Panel1->setText(line);
-        m_form.gif->load(chords::openablePicturePath(m_form.programDir(), picture));
-    }
-    m_form.note->setItemIndex(-1);
-    m_form.toni->setItemIndex(-1);
-    m_form.spazio->deselect();
+    m_form.chooser().showEntry(list.line(row), list.picture(row));
 }
 
 void ListController::forgetSelection()

@@ -3,15 +3,15 @@
 #include "app/form1.h"
 #include "chordlist/chord_list_model.h"
 #include "chordlist/list_controller.h"
+#include "chords/chooser_controller.h"
 #include "chords/chord_catalogue.h"
 #include "core/document_state.h"
 #include "core/prompts.h"
 #include "core/text_file.h"
 #include "core/texts.h"
-#include "documents/form5.h"
+#include "documents/chord_list_document.h"
 #include "documents/list_file.h"
 #include "riff/form8.h"
-#include "ui/code_page_text_edit.h"
 #include "ui/guard.h"
 #include "ui/picture_view.h"
 #include "ui/radio_group.h"
@@ -25,7 +25,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QProgressBar>
-#include <QTextDocument>
 #include <QToolButton>
 
 #include <exception>
@@ -115,7 +114,7 @@ void DocumentController::saveList()
 {
     if (refuseEmptyList())
         return;
-    DocumentState& doc = m_form.document();
+    const DocumentState& doc = m_form.document();
     if (!doc.listHasFile) {
         saveUnderNewName(QStringLiteral("Salva lista..."));
         return;
@@ -146,7 +145,7 @@ void DocumentController::saveUnderNewName(const QString& dialogTitle)
     dialog.title = dialogTitle;
     dialog.filter = ListFile::DialogFilter;
     dialog.startFolder = ListFolder;
-    dialog.proposedName = m_form.Edit1->text() + ListFile::Extension;
+    dialog.proposedName = m_form.listDocument().title() + ListFile::Extension;
     dialog.overwritePrompt = true;
     const std::optional<QString> chosen = prompts.saveFileName(&m_form, dialog);
     if (!chosen)
@@ -162,38 +161,16 @@ void DocumentController::saveUnderNewName(const QString& dialogTitle)
     }
 
     writeListFile(path);
-    DocumentState& doc = m_form.document();
-    doc.currentListFile = path;
-    doc.listHasFile = true;
+    ChordListDocument& doc = m_form.listDocument();
+    doc.setCurrentListFile(path);
+    doc.setHasFile(true);
     m_form.setStatusText(path);
     markCleanThen(path, [this, &path] { recordRecent(path); });
 }
 
-ListFile DocumentController::currentList() const
-{
-    const ChordListModel& list = m_form.list();
-    ListFile file;
-    file.title = m_form.Edit1->text();
-    file.entries = list.lines();
-    for (int i = 0; i < list.count(); ++i)
-        file.pictures.append(list.picture(i));
-    if (Form5* form5 = m_form.context().windows.form5)
-        file.information = form5->informationLines();
-    return file;
-}
-
 void DocumentController::writeListFile(const QString& path)
 {
-    // Refused before it is laid out, and before the buffer changes.
-    const Form5* form5 = m_form.context().windows.form5;
-    if (form5 &&
-        form5->Memo1->document()->characterCount() - 1 > ListFile::MaxInformationCharacters)
-        throw CorvaltoError(ListFile::informationTooLongMessage());
-    QStringList lines = currentList().lines();
-    if (!ListFile::fitsReadLimits(lines))
-        throw CorvaltoError(ListFile::tooLargeToSaveMessage());
-    m_form.listFileBuffer() = std::move(lines);
-    textfile::writeLines(path, m_form.listFileBuffer());
+    textfile::writeLines(path, m_form.listDocument().takeLinesForWriting());
 }
 
 void DocumentController::openList()
@@ -245,40 +222,13 @@ void DocumentController::showRecentFiles()
     m_form.recenti->popup(QCursor::pos());
 }
 
-QString DocumentController::pictureOnDisplay() const
-{
-    const QString caption = m_form.Panel1->text();
-    if (caption == texts::NothingChosen || caption == texts::Blank)
-        return {};
-    const int root = m_form.note->itemIndex();
-    const int type = m_form.toni->itemIndex();
-    if (root >= 0 && type >= 0) {
-        if (m_form.secpos->isChecked()) {
-            if (const auto second = chords::secondPosition(caption))
-                return second->secondPicture;
-        }
-        return chords::chordPicture(root, type);
-    }
-    // A list entry on display: the picture it shows.
-    const QString shown = m_form.gif->fileName();
-    return shown.isEmpty() ? QString() : document::fileNamePart(shown);
-}
-
 void DocumentController::loadListFile(const QString& path, const std::function<void()>& bookkeeping)
 {
     const QStringList lines = textfile::readLines(path);
-    const ListFile file = ListFile::fromLines(lines);
-
-    // Nothing below can fail on the file's content.
-    const QString pending = pictureOnDisplay();
-    ChordListModel& list = m_form.list();
-    // The buffer comes first, so that the new title is not taken for a change.
-    m_form.listFileBuffer() = lines;
-    m_form.Edit1->setText(file.title);
-    list.replaceAll(file.entries, file.pictures);
-    list.setPendingPicture(pending);
-    if (Form5* form5 = m_form.context().windows.form5)
-        form5->setInformationLines(file.information);
+    // Nothing after the load can fail on the file's content.
+    ChordListDocument& doc = m_form.listDocument();
+    doc.load(lines, m_form.chooser().pictureOnDisplay());
+    ChordListModel& list = doc.entries();
 
     m_form.setWindowTitle(document::cleanCaption(path));
     m_form.setStatusText(path);
@@ -288,10 +238,9 @@ void DocumentController::loadListFile(const QString& path, const std::function<v
     m_form.listController().forgetSelection();
     list.setSelectedPos(0);
 
-    DocumentState& doc = m_form.document();
-    doc.currentListFile = path;
-    doc.listHasFile = true;
-    doc.listFromFile = true;
+    doc.setCurrentListFile(path);
+    doc.setHasFile(true);
+    doc.setFromFile(true);
     markCleanThen(path, bookkeeping);
 }
 
@@ -300,30 +249,19 @@ void DocumentController::newList()
     if (!settleUnsavedChanges())
         return;
     Form1& f = m_form;
-    ChordListModel& list = f.list();
-    DocumentState& doc = f.document();
+    ChordListDocument& doc = f.listDocument();
+    ChordListModel& list = doc.entries();
 
-    f.Edit1->setText(texts::ListTitle);
+    doc.setTitle(texts::ListTitle);
     f.Image2->load(f.programDir() + QStringLiteral("imm/virmoskc.jpg"));
     list.clearLines();
     f.setWindowTitle(document::cleanCaption(document::newListName()));
     f.setStatusText(document::newListName());
-    if (Form5* form5 = f.context().windows.form5)
-        form5->clearInformation();
+    doc.setInformation({});
     list.clearPictures();
 
-    // Hints off: the fingering hint returns with the next chord chosen.
-    f.gif->setToolTip(QString());
-    f.Shape1->setToolTip(QString());
     f.ProgressBar1->setValue(0);
-    f.gif->clearPicture();
-
-    f.note->setItemIndex(-1);
-    f.toni->setItemIndex(-1);
-    f.Panel1->setText(texts::NothingChosen);
-    // Unticking runs the second-position handler when the box was ticked.
-    f.secpos->setChecked(false);
-    f.secpos->hide();
+    f.chooser().clearChoice();
 
     list.setEntrySelected(false);
     f.Edit2->setText(QStringLiteral("0"));
@@ -331,10 +269,10 @@ void DocumentController::newList()
     f.Edit3->setText(QStringLiteral("0"));
 
     list.setSelectedPos(0);
-    doc.listFromFile = false;
-    doc.listHasFile = false;
-    doc.listModified = false;
-    doc.currentListFile = document::newListName();
+    doc.setFromFile(false);
+    doc.setHasFile(false);
+    doc.setModified(false);
+    doc.setCurrentListFile(document::newListName());
 
     if (Form8* form8 = f.context().windows.form8)
         form8->clearAll();

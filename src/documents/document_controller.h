@@ -6,7 +6,6 @@
 #include <functional>
 
 class Form1;
-struct ListFile;
 
 // The document commands of the main window: new, open, save, save as, the
 // recent files and the unsaved-changes question. Each command throws
@@ -50,10 +49,6 @@ private:
     void connectCommands();
     bool refuseEmptyList();
     void saveUnderNewName(const QString& dialogTitle);
-    ListFile currentList() const;
-    // The bare picture file name of the chord on display, which the next added
-    // entry takes over.
-    QString pictureOnDisplay() const;
     // The mark-clean step, then the bookkeeping of the command that saved or
     // opened path, whatever the banner at the end of mark clean does.
     void markCleanThen(const QString& path, const std::function<void()>& bookkeeping);

@@ -15,6 +15,7 @@ class Form5 : public QWidget
     Q_OBJECT
 public:
     explicit Form5(AppContext& ctx, QWidget* parent = nullptr);
+    ~Form5() override;
 
     // The information text as displayed lines: a line the text area wraps
     // counts once per displayed line; a final empty line is not counted. The

@@ -6,9 +6,10 @@
 #include "core/prompts.h"
 #include "core/text_file.h"
 #include "core/texts.h"
+#include "documents/chord_list_document.h"
 #include "documents/document_controller.h"
 #include "documents/form4.h"
-#include "documents/form5.h"
+#include "documents/list_file.h"
 #include "htmlpage/form3.h"
 #include "htmlpage/page_builder.h"
 #include "ui/browser_view.h"
@@ -58,7 +59,7 @@ void PageController::generatePage()
         m_form.documents().saveListAs();
         return;
     }
-    if (m_form.Edit1->text() == texts::ListTitle &&
+    if (m_form.listDocument().title() == texts::ListTitle &&
         ctx.prompts->question(&m_form, TitleQuestion, false) == Prompts::Answer::Yes) {
         // The title dialog runs this command again when the user confirms a title.
         if (Form4* form4 = ctx.windows.form4) {
@@ -75,13 +76,12 @@ void PageController::generatePage()
     preview->showPreview();
     m_form.hide();
 
+    const ListFile file = m_form.listDocument().snapshot();
     htmlpage::PageInput input;
-    input.title = m_form.Edit1->text();
-    input.entries = list.lines();
-    for (int i = 0; i < list.count(); ++i)
-        input.pictures.append(list.picture(i));
-    if (Form5* form5 = ctx.windows.form5)
-        input.information = form5->informationLines();
+    input.title = file.title;
+    input.entries = file.entries;
+    input.pictures = file.pictures;
+    input.information = file.information;
     input.listFile = doc.currentListFile;
     input.programDir = ctx.programDir;
     const QStringList page = htmlpage::buildPage(input);
