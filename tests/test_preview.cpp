@@ -1,5 +1,4 @@
 // "Pagina Html" on the real main window, and the preview window it shows.
-#include "app/form1.h"
 #include "chordlist/chord_list_model.h"
 #include "core/text_file.h"
 #include "documents/form4.h"
@@ -14,9 +13,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -68,7 +64,7 @@ QString savedList(TestApp& t, const QString& name = QStringLiteral("Canzone.qvl"
                   const QString& title = QStringLiteral("Canzone"))
 {
     Form1* form = t.w().form1;
-    form->Edit1->setText(title);
+    controls(form).Edit1->setText(title);
     fillList(form, {{QStringLiteral("DO Maggiore"), QStringLiteral("do.gif")},
                     {QStringLiteral("-"), QString()},
                     {QStringLiteral("LA Minore"), QStringLiteral("la_min.gif")}});
@@ -153,7 +149,7 @@ void TestPreview::preconditions()
     TestApp t;
     Form1* form = t.w().form1;
     form->show();
-    form->Edit1->setText(QStringLiteral("Canzone"));
+    controls(form).Edit1->setText(QStringLiteral("Canzone"));
     if (withEntries)
         fillList(form, {{QStringLiteral("DO Maggiore"), QStringLiteral("do.gif")}});
     const QString path = t.folder->file(QStringLiteral("liste/Canzone.qvl"));
@@ -163,7 +159,7 @@ void TestPreview::preconditions()
     // The user saves when asked: still no page in this run.
     t.prompts.chooseFile(path);
 
-    QTest::mouseClick(form->Button5, Qt::LeftButton);
+    QTest::mouseClick(controls(form).Button5, Qt::LeftButton);
 
     QCOMPARE(t.prompts.texts(QStringLiteral("information")), QStringList{message});
     QVERIFY(t.prompts.texts(QStringLiteral("question")).isEmpty());
@@ -201,7 +197,7 @@ void TestPreview::defaultTitle()
         savedList(t, QStringLiteral("Canzone.qvl"), QStringLiteral("Titolo lista"));
     t.prompts.answer(answerYes ? Prompts::Answer::Yes : Prompts::Answer::No);
 
-    QTest::mouseClick(form->Button5, Qt::LeftButton);
+    QTest::mouseClick(controls(form).Button5, Qt::LeftButton);
 
     QCOMPARE(t.prompts.texts(QStringLiteral("question")), QStringList{TitleQuestion});
     QCOMPARE(t.prompts.calls().constFirst().withCancel, false);
@@ -228,7 +224,7 @@ void TestPreview::writesPageBesideList()
     t.w().form5->setInformationLines({QStringLiteral("Capo al II tasto")});
     const QStringList information = t.w().form5->informationLines();
 
-    QTest::mouseClick(form->Button5, Qt::LeftButton);
+    QTest::mouseClick(controls(form).Button5, Qt::LeftButton);
 
     QVERIFY(t.prompts.calls().isEmpty());
     const QString page = list + QStringLiteral(".html");
@@ -248,8 +244,8 @@ void TestPreview::writesPageBesideList()
 
     // Generating again replaces the page with the list in memory.
     t.w().form3->close();
-    form->Edit1->setText(QStringLiteral("Canzone nuova"));
-    QTest::mouseClick(form->Button5, Qt::LeftButton);
+    controls(form).Edit1->setText(QStringLiteral("Canzone nuova"));
+    QTest::mouseClick(controls(form).Button5, Qt::LeftButton);
     QVERIFY(fileBytes(page).contains(">Canzone nuova</font>"));
     QCOMPARE(QDir(t.folder->file(QStringLiteral("liste"))).entryList({QStringLiteral("*.html")}),
              QStringList{QStringLiteral("Lista.qvl.html")});
@@ -265,7 +261,7 @@ void TestPreview::escapeRunsCommand()
     QVERIFY(QTest::qWaitForWindowActive(form));
 
     // Esc reaches the main window's cancel button from any of its controls.
-    QTest::keyClick(form->Edit1, Qt::Key_Escape);
+    QTest::keyClick(controls(form).Edit1, Qt::Key_Escape);
 
     QVERIFY(QFile::exists(list + QStringLiteral(".html")));
     QVERIFY(t.w().form3->isVisible());
@@ -288,7 +284,7 @@ void TestPreview::modifiedLabel()
     savedList(t);
     form->listDocument().setModified(modified);
 
-    QTest::mouseClick(form->Button5, Qt::LeftButton);
+    QTest::mouseClick(controls(form).Button5, Qt::LeftButton);
 
     Form3* preview = t.w().form3;
     QCOMPARE(preview->modificata->isVisible(), modified);
@@ -308,7 +304,7 @@ void TestPreview::failedWrite()
     // A folder where the page should go: the page cannot be written.
     QVERIFY(QDir().mkpath(page));
 
-    QTest::mouseClick(form->Button5, Qt::LeftButton);
+    QTest::mouseClick(controls(form).Button5, Qt::LeftButton);
 
     QCOMPARE(t.prompts.texts(QStringLiteral("error")),
              QStringList{QStringLiteral("Cannot create file %1.").arg(page)});
@@ -332,7 +328,7 @@ void TestPreview::closingBringsMainWindowBack()
     Form1* form = t.w().form1;
     form->show();
     savedList(t);
-    QTest::mouseClick(form->Button5, Qt::LeftButton);
+    QTest::mouseClick(controls(form).Button5, Qt::LeftButton);
     Form3* preview = t.w().form3;
     QVERIFY(preview->isVisible());
 
@@ -351,12 +347,12 @@ void TestPreview::refreshReadsFromDisk()
     Form1* form = t.w().form1;
     form->show();
     const QString page = savedList(t) + QStringLiteral(".html");
-    QTest::mouseClick(form->Button5, Qt::LeftButton);
+    QTest::mouseClick(controls(form).Button5, Qt::LeftButton);
     Form3* preview = t.w().form3;
     QVERIFY(preview->WebBrowser1->toPlainText().contains(QStringLiteral("DO Maggiore")));
 
     textfile::writeLines(page, {QStringLiteral("<html><body>Pagina cambiata</body></html>")});
-    form->Edit1->setText(QStringLiteral("Titolo nuovo"));
+    controls(form).Edit1->setText(QStringLiteral("Titolo nuovo"));
     QTest::mouseClick(preview->Button6, Qt::LeftButton);
 
     QCOMPARE(preview->WebBrowser1->toPlainText().trimmed(), QStringLiteral("Pagina cambiata"));
@@ -369,7 +365,7 @@ void TestPreview::refreshAfterDeleteRegeneratesNothing()
     Form1* form = t.w().form1;
     form->show();
     const QString page = savedList(t) + QStringLiteral(".html");
-    QTest::mouseClick(form->Button5, Qt::LeftButton);
+    QTest::mouseClick(controls(form).Button5, Qt::LeftButton);
     Form3* preview = t.w().form3;
     QVERIFY(!preview->WebBrowser1->showsError());
     QVERIFY(QFile::remove(page));
@@ -395,7 +391,7 @@ void TestPreview::buttonsOfPreview()
     Form1* form = t.w().form1;
     form->show();
     const QString list = savedList(t);
-    QTest::mouseClick(form->Button5, Qt::LeftButton);
+    QTest::mouseClick(controls(form).Button5, Qt::LeftButton);
     Form3* preview = t.w().form3;
 
     QTest::mouseClick(preview->Button1, Qt::LeftButton);
@@ -419,7 +415,7 @@ void TestPreview::titleAndInformationRegenerate()
     Form1* form = t.w().form1;
     form->show();
     const QString page = savedList(t) + QStringLiteral(".html");
-    QTest::mouseClick(form->Button5, Qt::LeftButton);
+    QTest::mouseClick(controls(form).Button5, Qt::LeftButton);
     Form3* preview = t.w().form3;
     BrowserView* view = preview->WebBrowser1;
 
@@ -430,7 +426,7 @@ void TestPreview::titleAndInformationRegenerate()
     titleDialog->Edit1->setText(QStringLiteral("Ballata <in DO>"));
     QTest::mouseClick(titleDialog->Button1, Qt::LeftButton);
     QVERIFY(!titleDialog->isVisible());
-    QCOMPARE(form->Edit1->text(), QStringLiteral("Ballata <in DO>"));
+    QCOMPARE(controls(form).Edit1->text(), QStringLiteral("Ballata <in DO>"));
     QVERIFY(fileBytes(page).contains(">Ballata &lt;in DO&gt;</font>"));
     QVERIFY(view->toPlainText().startsWith(QStringLiteral("Ballata <in DO>")));
 
@@ -456,13 +452,13 @@ void TestPreview::showsEveryPictureAndTextAsTyped()
         QSKIP("the chord pictures are not built");
     Form1* form = t.w().form1;
     form->show();
-    form->Edit1->setText(QStringLiteral("Accordi <facili> & \"belli\""));
+    controls(form).Edit1->setText(QStringLiteral("Accordi <facili> & \"belli\""));
     fillList(form, twelveChords());
     form->listDocument().setCurrentListFile(t.folder->file(QStringLiteral("liste/Dodici.qvl")));
     form->listDocument().setHasFile(true);
     t.prompts.clear();
 
-    QTest::mouseClick(form->Button5, Qt::LeftButton);
+    QTest::mouseClick(controls(form).Button5, Qt::LeftButton);
 
     BrowserView* view = t.w().form3->WebBrowser1;
     const QMap<QString, bool> shown = picturesShown(view);
@@ -480,7 +476,7 @@ void TestPreview::linksOpenInDesktopBrowser()
     Form1* form = t.w().form1;
     form->show();
     savedList(t);
-    QTest::mouseClick(form->Button5, Qt::LeftButton);
+    QTest::mouseClick(controls(form).Button5, Qt::LeftButton);
     BrowserView* view = t.w().form3->WebBrowser1;
     const QString page = view->path();
 
@@ -558,7 +554,7 @@ void TestPreview::craftedPictureNames()
     QVERIFY(out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size());
     out.close();
     t->prompts.chooseFile(list);
-    form->Aprilista1->trigger();
+    controls(form).Aprilista1->trigger();
     QCOMPARE(t->prompts.texts(QStringLiteral("error")), QStringList());
 
     for (int row = 0; row < 3; ++row)
@@ -566,10 +562,10 @@ void TestPreview::craftedPictureNames()
     const QStringList expected =
         message.isEmpty() ? QStringList() : QStringList{message.arg(picturePath)};
     QCOMPARE(t->prompts.texts(QStringLiteral("error")), expected);
-    QCOMPARE(form->Panel1->text(), QStringLiteral("Spazio Vuoto"));
+    QCOMPARE(controls(form).Panel1->text(), QStringLiteral("Spazio Vuoto"));
 
     t->prompts.clear();
-    QTest::mouseClick(form->Button5, Qt::LeftButton);
+    QTest::mouseClick(controls(form).Button5, Qt::LeftButton);
     QCOMPARE(t->prompts.texts(QStringLiteral("error")), QStringList());
     const QByteArray page = fileBytes(list + QStringLiteral(".html"));
     QCOMPARE(page.count("<img "), linked ? 2 : 1);
@@ -580,7 +576,7 @@ void TestPreview::craftedPictureNames()
     QVERIFY(shown.value(QStringLiteral("do.gif")));
     QCOMPARE(shown.value(picture), message.isEmpty());
 
-    form->Salva1->trigger();
+    controls(form).Salva1->trigger();
     QCOMPARE(t->prompts.texts(QStringLiteral("error")), QStringList());
     QCOMPARE(fileBytes(list), bytes);
 }

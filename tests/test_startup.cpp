@@ -1,4 +1,3 @@
-#include "app/form1.h"
 #include "app/form2.h"
 #include "chordlist/chord_list_model.h"
 #include "core/colour_theme.h"
@@ -10,28 +9,15 @@
 #include "screensaver/form7.h"
 #include "support/crafted_files.h"
 #include "support/test_app.h"
-#include "ui/picture_view.h"
-#include "ui/radio_button.h"
-#include "ui/radio_group.h"
 #include "ui/up_down.h"
 
 #include <QAccessible>
 #include <QApplication>
-#include <QCheckBox>
-#include <QGroupBox>
-#include <QLabel>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
 
-#include <QAction>
-#include <QLineEdit>
-#include <QMenu>
-#include <QToolButton>
-#include <QListView>
 #include <QTest>
-#include <QTimer>
 
 #include <random>
 
@@ -159,11 +145,11 @@ void TestStartup::windowsAtStart()
     QCOMPARE(f->windowIconText(), QStringLiteral("Corvalto 3.0"));
     QCOMPARE(f->windowTitle(), Caption + "Nuova lista");
     QCOMPARE(f->statusText(), QStringLiteral("Nuova lista"));
-    QCOMPARE(f->Edit1->text(), QStringLiteral("Titolo lista"));
-    QCOMPARE(f->Panel1->text(), QStringLiteral("Scegli"));
-    QCOMPARE(f->Edit2->text(), QStringLiteral("0"));
-    QVERIFY(!f->Edit2->isEnabled());
-    QCOMPARE(f->Edit3->text(), QStringLiteral("0"));
+    QCOMPARE(controls(f).Edit1->text(), QStringLiteral("Titolo lista"));
+    QCOMPARE(controls(f).Panel1->text(), QStringLiteral("Scegli"));
+    QCOMPARE(controls(f).Edit2->text(), QStringLiteral("0"));
+    QVERIFY(!controls(f).Edit2->isEnabled());
+    QCOMPARE(controls(f).Edit3->text(), QStringLiteral("0"));
     QCOMPARE(f->document().currentListFile, QStringLiteral("Nuova lista"));
     QVERIFY(!f->document().listModified && !f->document().listHasFile && !f->document().listFromFile);
     QCOMPARE(f->list().lastIndex(), -1);
@@ -171,7 +157,7 @@ void TestStartup::windowsAtStart()
     QVERIFY(!f->list().entrySelected());
     for (int slot = 0; slot <= ChordListModel::Capacity; ++slot)
         QVERIFY(f->list().picture(slot).isEmpty());
-    QVERIFY(f->Image2->fileName().endsWith(QLatin1String("imm/virmoskc.jpg")));
+    QVERIFY(controls(f).Image2->fileName().endsWith(QLatin1String("imm/virmoskc.jpg")));
     QVERIFY(t.prompts.calls().isEmpty());
 
     t.app->show();
@@ -226,10 +212,10 @@ void TestStartup::accessibleWindows()
     }
     if (form == w.form1) {
         // The chord name panel reads its caption; its hint describes it.
-        QAccessibleInterface* panel = QAccessible::queryAccessibleInterface(w.form1->Panel1);
+        QAccessibleInterface* panel = QAccessible::queryAccessibleInterface(controls(w.form1).Panel1);
         QCOMPARE(panel->text(QAccessible::Name), QStringLiteral("Scegli"));
         QCOMPARE(panel->text(QAccessible::Description), QStringLiteral("Nome accordo"));
-        QAccessibleInterface* note = QAccessible::queryAccessibleInterface(w.form1->note);
+        QAccessibleInterface* note = QAccessible::queryAccessibleInterface(controls(w.form1).note);
         QCOMPARE(note->text(QAccessible::Name), QStringLiteral("Note"));
         QCOMPARE(note->text(QAccessible::Description), QStringLiteral("Scegli una nota"));
     }
@@ -263,22 +249,22 @@ void TestStartup::colourTheme()
     Form1* f = t.w().form1;
     QCOMPARE(f->palette().color(QPalette::Window), background);
     QList<QWidget*> themed;
-    themed << f->note << f->toni << f->Panel3 << f->Panel2 << f->GroupBox1 << f->StatusBar1
-           << f->Label1 << f->spazio << f->americana;
+    themed << controls(f).note << controls(f).toni << controls(f).Panel3 << controls(f).Panel2 << controls(f).GroupBox1 << controls(f).StatusBar1
+           << controls(f).Label1 << controls(f).spazio << controls(f).americana;
     for (QWidget* w : themed)
         QCOMPARE(w->palette().color(QPalette::Window), background);
-    QCOMPARE(baseOf(f->Edit1), title);
-    QCOMPARE(baseOf(f->ListBox1), list);
+    QCOMPARE(baseOf(controls(f).Edit1), title);
+    QCOMPARE(baseOf(controls(f).ListBox1), list);
 
     // The buttons, the name panel, secpos, the menu bar and the tool bar keep
     // their own colours.
-    const QList<QWidget*> own{f->Button1, f->Button2,  f->Button3,        f->Button4,
-                              f->Button5, f->BitBtn1,  f->BitBtn2,        f->secpos,
-                              f->Panel1,  f->ToolBar1, f->RxSpeedButton1, f->menuBar()};
+    const QList<QWidget*> own{controls(f).Button1, controls(f).Button2,  controls(f).Button3,        controls(f).Button4,
+                              controls(f).Button5, controls(f).BitBtn1,  controls(f).BitBtn2,        controls(f).secpos,
+                              controls(f).Panel1,  controls(f).ToolBar1, controls(f).RxSpeedButton1, f->menuBar()};
     for (QWidget* w : own) {
         const QPalette app = QApplication::palette(w);
         QCOMPARE(w->palette().color(QPalette::Button), app.color(QPalette::Button));
-        if (w != f->Panel1)
+        if (w != controls(f).Panel1)
             QCOMPARE(w->palette().color(QPalette::Window), app.color(QPalette::Window));
         else
             QCOMPARE(w->palette().color(QPalette::Window), app.color(QPalette::ToolTipBase));
@@ -289,7 +275,7 @@ void TestStartup::scrollingTitle()
 {
     TestApp t;
     Form1* f = t.w().form1;
-    f->Timer1->stop();
+    controls(f).Timer1->stop();
     const QString blanks(25, QLatin1Char(' '));
 
     f->titleTick();
@@ -317,12 +303,12 @@ void TestStartup::scrollingTitle()
     QVERIFY(seen);
 
     // Error reports take the title current at that moment as caption.
-    f->Timer1->start();
+    controls(f).Timer1->start();
     QTRY_VERIFY_WITH_TIMEOUT(f->titleScrollPos() != 1, 2000);
     // The window system gets each tick's text at once, with no other event.
     t.app->show();
     QVERIFY(QTest::qWaitForWindowExposed(f));
-    f->Timer1->stop();
+    controls(f).Timer1->stop();
     for (int tick = 0; tick < 3; ++tick) {
         f->titleTick();
         QCOMPARE(iconTextOnServer(f->winId()), t.ctx.applicationTitle);
@@ -333,25 +319,25 @@ void TestStartup::titleChangeMarksModified()
 {
     TestApp t;
     Form1* f = t.w().form1;
-    QTest::keyClicks(f->Edit1, QStringLiteral("x"));
+    QTest::keyClicks(controls(f).Edit1, QStringLiteral("x"));
     QVERIFY(f->document().listModified);
     QCOMPARE(f->windowTitle(), Caption + "*Nuova lista");
-    QVERIFY(f->Image2->fileName().endsWith(QLatin1String("imm/virmoskbn.jpg")));
+    QVERIFY(controls(f).Image2->fileName().endsWith(QLatin1String("imm/virmoskbn.jpg")));
 
     // Equal to the stored title: nothing changes, and going back does not clear the mark.
     f->listDocument().setListFileLines(QStringList{QStringLiteral("Canzone"), QStringLiteral("0")});
     f->listDocument().setModified(false);
     f->markClean(QStringLiteral("/tmp/liste/Canzone.qvl"));
-    f->Edit1->setText(QStringLiteral("Canzone"));
+    controls(f).Edit1->setText(QStringLiteral("Canzone"));
     QVERIFY(!f->document().listModified);
     QCOMPARE(f->windowTitle(), Caption + "Canzone.qvl");
-    f->Edit1->setText(QStringLiteral("Canzon"));
+    controls(f).Edit1->setText(QStringLiteral("Canzon"));
     QVERIFY(f->document().listModified);
-    f->Edit1->setText(QStringLiteral("Canzone"));
+    controls(f).Edit1->setText(QStringLiteral("Canzone"));
     QVERIFY(f->document().listModified);
     // The comparison is case-sensitive.
     f->markClean(QStringLiteral("/tmp/liste/Canzone.qvl"));
-    f->Edit1->setText(QStringLiteral("canzone"));
+    controls(f).Edit1->setText(QStringLiteral("canzone"));
     QVERIFY(f->document().listModified);
 }
 
@@ -360,17 +346,17 @@ void TestStartup::bannerLoadedOnlyOnChange()
     TestApp t(TestProgramFolder::Imm::Copied);
     Form1* f = t.w().form1;
     f->markModified();
-    QVERIFY(f->Image2->fileName().endsWith(QLatin1String("imm/virmoskbn.jpg")));
+    QVERIFY(controls(f).Image2->fileName().endsWith(QLatin1String("imm/virmoskbn.jpg")));
     // Once modified, a further change rewrites the caption without loading the banner.
     t.folder->removeFile(QStringLiteral("imm/virmoskbn.jpg"));
-    f->Edit1->setText(QStringLiteral("Altro titolo"));
+    controls(f).Edit1->setText(QStringLiteral("Altro titolo"));
     QVERIFY(t.prompts.texts(QStringLiteral("error")).isEmpty());
     QCOMPARE(f->windowTitle(), Caption + "*Nuova lista");
 
     // A banner that cannot be loaded on the change to modified is reported, and
     // the list is marked modified all the same, so that closing still asks.
     f->markClean(QStringLiteral("Nuova lista"));
-    f->Edit1->setText(QStringLiteral("Terzo titolo"));
+    controls(f).Edit1->setText(QStringLiteral("Terzo titolo"));
     const QStringList errors = t.prompts.texts(QStringLiteral("error"));
     QCOMPARE(errors.size(), 1);
     QCOMPARE(errors.first(),
@@ -390,7 +376,7 @@ void TestStartup::markClean()
     f->markClean(f->document().currentListFile);
     QVERIFY(!f->document().listModified);
     QCOMPARE(f->windowTitle(), Caption + "Lista.qvl");
-    QVERIFY(f->Image2->fileName().endsWith(QLatin1String("imm/virmoskc.jpg")));
+    QVERIFY(controls(f).Image2->fileName().endsWith(QLatin1String("imm/virmoskc.jpg")));
 }
 
 void TestStartup::closeQuery_data()
@@ -417,7 +403,7 @@ void TestStartup::closeQuery()
     for (int i = 0; i < entries; ++i)
         f->list().appendLine(QStringLiteral("DO Maggiore"));
     if (modified)
-        f->Edit1->setText(QStringLiteral("Canzone"));
+        controls(f).Edit1->setText(QStringLiteral("Canzone"));
     if (answer >= 0)
         t.prompts.answer(static_cast<Prompts::Answer>(answer));
 
@@ -439,9 +425,9 @@ void TestStartup::shellCommands()
 {
     TestApp t;
     Form1* f = t.w().form1;
-    f->Guida1->trigger();
-    QTest::mouseClick(f->RxSpeedButton6, Qt::LeftButton);
-    QTest::mouseClick(f->Image2, Qt::LeftButton);
+    controls(f).Guida1->trigger();
+    QTest::mouseClick(controls(f).RxSpeedButton6, Qt::LeftButton);
+    QTest::mouseClick(controls(f).Image2, Qt::LeftButton);
     const auto& calls = t.prompts.calls();
     QCOMPARE(calls.size(), 3);
     QCOMPARE(calls[0].kind, QStringLiteral("document"));
@@ -449,7 +435,7 @@ void TestStartup::shellCommands()
     QCOMPARE(calls[1].text, calls[0].text);
     QCOMPARE(calls[2].kind, QStringLiteral("url"));
     QVERIFY(calls[2].text.startsWith(QLatin1String("https://")));
-    QCOMPARE(f->Guida1->shortcut(), QKeySequence(QStringLiteral("Ctrl+G")));
+    QCOMPARE(controls(f).Guida1->shortcut(), QKeySequence(QStringLiteral("Ctrl+G")));
 }
 
 void TestStartup::commandKeys_data()
@@ -481,15 +467,15 @@ void TestStartup::commandKeys()
     control->setFocus();
     QTest::keySequence(control, keys);
     if (effect == "menu") {
-        QTRY_VERIFY(f->FileMenu->isVisible());
-        f->FileMenu->close();
+        QTRY_VERIFY(controls(f).FileMenu->isVisible());
+        controls(f).FileMenu->close();
     } else if (effect == "closed") {
         QVERIFY(!f->isVisible());
     } else {
         QCOMPARE(t.prompts.calls().size(), 1);
         QCOMPARE(t.prompts.calls().first().kind, effect);
     }
-    QVERIFY(!f->Edit1->hasSelectedText());
+    QVERIFY(!controls(f).Edit1->hasSelectedText());
 }
 
 void TestStartup::configUnreadable_data()
@@ -528,9 +514,9 @@ void TestStartup::configUnreadable()
     for (int k = 1; k <= 3; ++k)
         QCOMPARE(f->recentCaption(k), QStringLiteral("-"));
     // The theme step after the failing one is skipped: designed colours stay.
-    QCOMPARE(baseOf(f->Edit1), QColor(197, 255, 138));
+    QCOMPARE(baseOf(controls(f).Edit1), QColor(197, 255, 138));
     QCOMPARE(f->document().currentListFile, QStringLiteral("Nuova lista"));
-    QVERIFY(!f->Edit2->isEnabled());
+    QVERIFY(!controls(f).Edit2->isEnabled());
 }
 
 void TestStartup::configWithFiveLines()
@@ -542,7 +528,7 @@ void TestStartup::configWithFiveLines()
     QVERIFY(t.prompts.calls().isEmpty());
     QCOMPARE(f->recentCaption(1), QStringLiteral("/a/Uno.qvl"));
     QCOMPARE(f->recentCaption(2), QStringLiteral("/a/Rock & Blues.qvl"));
-    QCOMPARE(f->file21->text(), QStringLiteral("/a/Rock && Blues.qvl"));
+    QCOMPARE(controls(f).file21->text(), QStringLiteral("/a/Rock && Blues.qvl"));
     QCOMPARE(f->recentCaption(3), QStringLiteral("/a/Tre.qvl"));
     QCOMPARE(f->recentFiles().count(), 3);
 }
@@ -580,9 +566,9 @@ void TestStartup::bannerUnreadable()
     QCOMPARE(errors, QStringList{message.arg(banner)});
     // Every step after the banner is skipped.
     QVERIFY(f->document().currentListFile.isEmpty());
-    QVERIFY(f->Edit2->isEnabled());
+    QVERIFY(controls(f).Edit2->isEnabled());
     QCOMPARE(f->recentCaption(1), QStringLiteral("-"));
-    QCOMPARE(baseOf(f->Edit1), QColor(197, 255, 138));
+    QCOMPARE(baseOf(controls(f).Edit1), QColor(197, 255, 138));
     QCOMPARE(f->windowTitle(), Caption + "Nuova lista");
 }
 

@@ -1,4 +1,3 @@
-#include "app/form1.h"
 #include "chordlist/chord_list_model.h"
 #include "documents/form4.h"
 #include "documents/form5.h"
@@ -6,14 +5,10 @@
 #include "riff/form8.h"
 #include "support/test_app.h"
 #include "ui/code_page_text_edit.h"
-#include "ui/picture_view.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QClipboard>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextBlock>
@@ -185,7 +180,7 @@ void TestTitleInfo::textChangeSetsModifiedOnly()
     main->list().appendLine(QStringLiteral("LA Minore"));
     f->setInformationLines({"capo 2"});
     main->listDocument().setModified(false);
-    const QString banner = main->Image2->fileName();
+    const QString banner = controls(main).Image2->fileName();
     QCOMPARE(main->windowTitle(), Caption + "Nuova lista");
     t.prompts.clear();
 
@@ -201,7 +196,7 @@ void TestTitleInfo::textChangeSetsModifiedOnly()
 
     QVERIFY(main->document().listModified);
     QCOMPARE(main->windowTitle(), Caption + "Nuova lista");
-    QCOMPARE(main->Image2->fileName(), banner);
+    QCOMPARE(controls(main).Image2->fileName(), banner);
     // The close query covers the change all the same.
     t.prompts.answer(Prompts::Answer::Cancel);
     QVERIFY(!main->close());
@@ -350,7 +345,7 @@ void TestTitleInfo::lineBreaksPasted()
     QFETCH(QString, after);
     QFETCH(bool, refused);
     TestApp t;
-    QLineEdit* edit = field == "title"    ? t.w().form1->Edit1
+    QLineEdit* edit = field == "title"    ? controls(t.w().form1).Edit1
                       : field == "dialog" ? t.w().form4->Edit1
                                           : t.w().form8->cell(1, 1);
     edit->setText(before);
@@ -393,13 +388,13 @@ void TestTitleInfo::titleConfirmed()
     } else {
         QTest::mouseClick(f->Button1, Qt::LeftButton);
     }
-    QCOMPARE(main->Edit1->text(), typed);
+    QCOMPARE(controls(main).Edit1->text(), typed);
     QVERIFY(!f->isVisible());
     // The main window's title-change test has run.
     QCOMPARE(main->document().listModified, !typed.isEmpty());
 
     // The field keeps what the user typed from one showing to the next.
-    main->Edit1->setText(QStringLiteral("Altro titolo"));
+    controls(main).Edit1->setText(QStringLiteral("Altro titolo"));
     f->showWindow();
     QCOMPARE(f->Edit1->text(), typed);
 }

@@ -7,6 +7,7 @@
 #include "documents/form4.h"
 #include "documents/form5.h"
 #include "htmlpage/form3.h"
+#include "htmlpage/page_controller.h"
 #include "riff/form8.h"
 #include "screensaver/form6.h"
 #include "screensaver/form7.h"
@@ -35,6 +36,11 @@ CorvaltoApp::CorvaltoApp(AppContext& ctx, QObject* parent) : QObject(parent), m_
     w.form7 = new Form7(m_ctx);
     w.form8 = new Form8(m_ctx);
     connect(w.form1, &Form1::mainWindowClosed, qApp, &QApplication::quit, Qt::QueuedConnection);
+    // Closing the information window brings an open preview up to date first.
+    w.form5->setBeforeClosing([&w] {
+        if (w.form3->isVisible())
+            w.form1->page().generatePage();
+    });
 }
 
 CorvaltoApp::~CorvaltoApp()

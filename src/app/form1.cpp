@@ -32,6 +32,8 @@
 #include <QContextMenuEvent>
 #include <QCursor>
 #include <QDateTime>
+#include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
@@ -42,10 +44,13 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QShortcut>
+#include <QSignalBlocker>
 #include <QTimer>
 #include <QToolButton>
 
 #include <algorithm>
+#include <functional>
+#include <type_traits>
 
 namespace {
 
@@ -130,11 +135,16 @@ Form1::Form1(AppContext& ctx, QWidget* parent)
     applyTheme(toColor(ColourTheme::designed().background), toColor(ColourTheme::designed().title),
                toColor(ColourTheme::designed().list));
 
-    m_chooser = new ChooserController(*this);
-    m_listController = new ListController(*this);
-    m_documents = new DocumentController(*this);
-    m_page = new PageController(*this);
-    m_strum = new StrumController(*this);
+    ChordListDocument& document = *m_ctx.document;
+    m_chooser = new ChooserController(
+        *this, [&document](const QString& picture) { document.entries().setPendingPicture(picture); },
+        m_ctx.programDir, this);
+    m_listController = new ListController(m_ctx, document.entries(), *m_chooser, *this, this);
+    m_documents =
+        new DocumentController(m_ctx, document, *this, *m_chooser, *m_listController, this);
+    m_page = new PageController(m_ctx, document, *m_documents, this);
+    m_strum = new StrumController(m_ctx, *this, this);
+    connectControllers();
     connectShellCommands();
     // Ctrl+A opens a list and Ctrl+S saves it even from the title field, which
     // would otherwise select its text or take the key for itself.
@@ -144,7 +154,7 @@ Form1::Form1(AppContext& ctx, QWidget* parent)
     new ShortcutPriority(this, commandKeys);
 
     connectGuarded(Edit1, &QLineEdit::textChanged, this, m_ctx, this,
-                   [this](const QString& text) { titleChanged(text); });
+                   [this](const QString& text) { m_documents->titleEdited(text); });
     connect(m_ctx.document, &ChordListDocument::titleChanged, Edit1, [this](const QString& title) {
         if (Edit1->text() != title)
             Edit1->setText(title);
@@ -495,9 +505,7 @@ void Form1::runStartup()
     Edit2->setEnabled(false);
     m_ctx.document->setCurrentListFile(document::newListName());
 
-    m_recentFiles.load(textfile::readLines(m_ctx.configPath(), filereader::ConfigBytes,
-                                           filereader::ConfigBytes));
-    refreshRecentCaptions();
+    m_documents->loadRecentFiles();
 
     const unsigned seed = m_ctx.seedSource
                               ? m_ctx.seedSource()
@@ -522,22 +530,17 @@ void Form1::applyTheme(const QColor& background, const QColor& title, const QCol
 
 void Form1::markModified()
 {
-    // The flag and the caption come first: a banner that cannot be loaded must
-    // not leave a changed list looking saved (closing would then ask nothing).
-    const bool wasModified = document().listModified;
-    m_ctx.document->setModified(true);
-    setWindowTitle(document::modifiedCaption(document().currentListFile));
-    if (!wasModified)
-        Image2->load(m_ctx.programDir + QStringLiteral("imm/virmoskbn.jpg"));
+    m_documents->markModified();
 }
 
 void Form1::markClean(const QString& path)
 {
-    // The flag and the caption come first, the banner last: a banner that cannot
-    // be loaded must not leave a saved list looking modified.
-    m_ctx.document->setModified(false);
-    setWindowTitle(document::cleanCaption(path));
-    Image2->load(m_ctx.programDir + QStringLiteral("imm/virmoskc.jpg"));
+    m_documents->markClean(path);
+}
+
+RecentFiles& Form1::recentFiles()
+{
+    return m_documents->recentFiles();
 }
 
 void Form1::setStatusText(const QString& text)
@@ -552,45 +555,23 @@ QString Form1::statusText() const
 
 void Form1::showEntryCount()
 {
-    Edit3->setText(QString::number(list().count()));
-    ProgressBar1->setValue(list().count());
+    showEntryCount(list().count());
 }
 
 void Form1::refreshRecentCaptions()
 {
-    const QList<QAction*> items{file11, file21, file31};
-    for (int i = 0; i < items.size(); ++i) {
-        // An item without entry keeps "-", a separator line that cannot be chosen.
-        if (i < m_recentFiles.count()) {
-            // The path is kept whole in the item's data; its text doubles "&" so that
-            // the menu shows it as typed rather than as a mnemonic.
-            const QString path = m_recentFiles.entries().at(i);
-            items[i]->setSeparator(false);
-            items[i]->setData(path);
-            items[i]->setText(QString(path).replace(QLatin1Char('&'), QStringLiteral("&&")));
-        }
-    }
+    m_documents->showRecentCaptions();
 }
 
 QString Form1::recentCaption(int k) const
 {
-    const QList<QAction*> items{file11, file21, file31};
-    if (k < 1 || k > 3)
-        return {};
-    return items[k - 1]->isSeparator() ? QStringLiteral("-") : items[k - 1]->data().toString();
+    return recentItem(k);
 }
 
 void Form1::titleTick()
 {
     m_titleScrollPos = titlescroll::next(m_titleScrollPos);
     m_ctx.setApplicationTitle(titlescroll::window(m_titleScrollPos));
-}
-
-void Form1::titleChanged(const QString& text)
-{
-    m_ctx.document->setTitle(text);
-    if (m_ctx.document->titleDiffersFromFile())
-        markModified();
 }
 
 bool Form1::closeQuery()
@@ -640,4 +621,230 @@ void Form1::showHelp()
 void Form1::openWebLink()
 {
     m_ctx.prompts->openUrl(author::webPage());
+}
+
+void Form1::connectControllers()
+{
+    // The handler takes the signal's arguments when it can, as connectGuarded does.
+    auto guard = [this](auto* sender, auto signal, auto* controller, auto handler) {
+        connectGuarded(sender, signal, controller, m_ctx, this,
+                       [controller, handler](auto... args)
+                           requires std::is_invocable_v<decltype(handler), decltype(controller),
+                                                        decltype(args)...>
+                       { std::invoke(handler, controller, args...); });
+    };
+    ChooserController* chooser = m_chooser;
+    guard(note, &RadioGroup::clicked, chooser, &ChooserController::noteClick);
+    guard(toni, &RadioGroup::clicked, chooser, &ChooserController::toniClick);
+    guard(secpos, &QCheckBox::toggled, chooser, &ChooserController::secposClick);
+    guard(spazio, &RadioButton::selected, chooser, &ChooserController::spazioClick);
+    guard(americana, &QCheckBox::toggled, chooser, &ChooserController::americanaClick);
+    connect(gif, &PictureView::pictureChanged, chooser, &ChooserController::describePicture);
+    chooser->describePicture();
+
+    ListController* list = m_listController;
+    guard(Button1, &QPushButton::clicked, list, &ListController::add);
+    guard(Button4, &QPushButton::clicked, list, &ListController::insert);
+    guard(Button2, &QPushButton::clicked, list, &ListController::remove);
+    guard(Button3, &QPushButton::clicked, list, &ListController::clear);
+    // Mouse clicks and the list's keyboard navigation both end in a selection change.
+    connect(ListBox1->selectionModel(), &QItemSelectionModel::selectionChanged, list,
+            [list](const QItemSelection& selected, const QItemSelection&) {
+                if (!selected.indexes().isEmpty())
+                    list->rowHighlighted(selected.indexes().constFirst().row());
+            });
+    ListBox1->installEventFilter(this);
+
+    DocumentController* documents = m_documents;
+    for (QAction* a : {Nuovalista1, Nuovalista2})
+        guard(a, &QAction::triggered, documents, &DocumentController::newList);
+    for (QAction* a : {Salva1, Salvalista1})
+        guard(a, &QAction::triggered, documents, &DocumentController::saveList);
+    for (QAction* a : {Salvaconnome1, Salvalistaconnome1})
+        guard(a, &QAction::triggered, documents, &DocumentController::saveListAs);
+    for (QAction* a : {Apri1, Aprilista1})
+        guard(a, &QAction::triggered, documents, &DocumentController::openList);
+    for (QAction* a : {Filerecenti1, Filerecenti2})
+        guard(a, &QAction::triggered, documents, &DocumentController::showRecentFiles);
+    // The tool button hinted "Salva lista con nome..." saves in place.
+    guard(RxSpeedButton1, &QToolButton::clicked, documents, &DocumentController::newList);
+    guard(RxSpeedButton3, &QToolButton::clicked, documents, &DocumentController::openList);
+    guard(RxSpeedButton4, &QToolButton::clicked, documents, &DocumentController::saveList);
+    const QList<QAction*> recent{file11, file21, file31};
+    for (int k = 1; k <= 3; ++k) {
+        connectGuarded(recent[k - 1], &QAction::triggered, documents, m_ctx, this,
+                       [documents, k] { documents->openRecent(k); });
+    }
+
+    guard(Button5, &QPushButton::clicked, m_page, &PageController::generatePage);
+    gif->installEventFilter(m_strum);
+    Shape1->installEventFilter(m_strum);
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event)
+{
+    // The Space key in ListBox1 removes the selected entry and goes no further.
+    // Only the event is looked at first: the filter also sees the list's last
+    // events while the window is being destroyed.
+    if (event->type() == QEvent::KeyPress && watched == ListBox1 &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space) {
+        guarded(m_ctx, this, [this] { m_listController->remove(); });
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Form1::showChordName(const QString& name)
+{
+    Panel1->setText(name);
+}
+
+void Form1::showChordPicture(const QString& path)
+{
+    gif->load(path);
+}
+
+void Form1::clearChordPicture()
+{
+    gif->clearPicture();
+}
+
+bool Form1::hasChordPicture() const
+{
+    return gif->hasPicture();
+}
+
+QString Form1::chordPictureFile() const
+{
+    return gif->fileName();
+}
+
+void Form1::showChordHint(const QString& hint)
+{
+    gif->setToolTip(hint);
+    Shape1->setToolTip(hint);
+}
+
+void Form1::describeChordPicture(const QString& description)
+{
+    gif->setAccessibleDescription(description);
+}
+
+void Form1::clearChordGroups()
+{
+    note->setItemIndex(-1);
+    toni->setItemIndex(-1);
+}
+
+void Form1::showNoteLabels(const QStringList& labels)
+{
+    note->setItems(labels);
+}
+
+bool Form1::blankSelected() const
+{
+    return spazio->isChecked();
+}
+
+void Form1::deselectBlank()
+{
+    spazio->deselect();
+}
+
+void Form1::showSecondPositionBox(bool shown)
+{
+    secpos->setVisible(shown);
+}
+
+void Form1::untickSecondPositionBox(bool notify)
+{
+    const QSignalBlocker blocker(notify ? nullptr : secpos);
+    secpos->setChecked(false);
+}
+
+void Form1::colourSecondPositionBox(const QColor& colour)
+{
+    secpos->setStyleSheet(
+        QStringLiteral("QCheckBox { background: white; color: %1; }").arg(colour.name()));
+}
+
+void Form1::showEntryCount(int count)
+{
+    Edit3->setText(QString::number(count));
+    ProgressBar1->setValue(count);
+}
+
+void Form1::showSelectedNumber(int number)
+{
+    Edit2->setText(QString::number(number));
+}
+
+void Form1::enableSelectedNumber(bool enabled)
+{
+    Edit2->setEnabled(enabled);
+}
+
+void Form1::clearListHighlight()
+{
+    ListBox1->selectionModel()->clear();
+}
+
+void Form1::listEdited()
+{
+    m_documents->markModified();
+}
+
+bool Form1::listFromFile() const
+{
+    return document().listFromFile;
+}
+
+void Form1::forgetListFromFile()
+{
+    m_ctx.document->setFromFile(false);
+}
+
+void Form1::showCaption(const QString& caption)
+{
+    setWindowTitle(caption);
+}
+
+void Form1::showStatus(const QString& text)
+{
+    setStatusText(text);
+}
+
+void Form1::showBanner(bool modified)
+{
+    Image2->load(m_ctx.programDir +
+                 (modified ? QStringLiteral("imm/virmoskbn.jpg") : QStringLiteral("imm/virmoskc.jpg")));
+}
+
+void Form1::showRecentFiles(const QStringList& paths)
+{
+    const QList<QAction*> items{file11, file21, file31};
+    for (int i = 0; i < items.size(); ++i) {
+        // An item without entry keeps "-", a separator line that cannot be chosen.
+        if (i < paths.size()) {
+            // The path is kept whole in the item's data; its text doubles "&" so that
+            // the menu shows it as typed rather than as a mnemonic.
+            const QString& path = paths.at(i);
+            items[i]->setSeparator(false);
+            items[i]->setData(path);
+            items[i]->setText(QString(path).replace(QLatin1Char('&'), QStringLiteral("&&")));
+        }
+    }
+}
+
+QString Form1::recentItem(int k) const
+{
+    const QList<QAction*> items{file11, file21, file31};
+    if (k < 1 || k > 3)
+        return {};
+    return items[k - 1]->isSeparator() ? QStringLiteral("-") : items[k - 1]->data().toString();
+}
+
+void Form1::popUpRecentFiles()
+{
+    recenti->popup(QCursor::pos());
 }

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "chordlist/list_view.h"
+#include "chords/chooser_view.h"
 #include "core/app_context.h"
 #include "core/document_state.h"
 #include "documents/chord_list_document.h"
+#include "documents/document_view.h"
 #include "documents/recent_files.h"
 
 #include <QMainWindow>
@@ -31,8 +34,9 @@ class QTimer;
 class QToolButton;
 
 // The main window: the chord reference and the chord list document it shows
-// (the context's), with the recent-files store.
-class Form1 : public QMainWindow
+// (the context's). It keeps its controls to itself: the controllers it creates
+// run the commands and tell it what to show through the views it implements.
+class Form1 : public QMainWindow, private ChooserView, private ListView, private DocumentView
 {
     Q_OBJECT
 public:
@@ -46,7 +50,7 @@ public:
     const DocumentState& document() const { return m_ctx.document->state(); }
     ChordListModel& list();
     const QStringList& listFileBuffer() const { return m_ctx.document->listFileLines(); }
-    RecentFiles& recentFiles() { return m_recentFiles; }
+    RecentFiles& recentFiles();
 
     ChooserController& chooser() { return *m_chooser; }
     ListController& listController() { return *m_listController; }
@@ -54,7 +58,7 @@ public:
     PageController& page() { return *m_page; }
     StrumController& strum() { return *m_strum; }
 
-    // Shared steps that show the document state.
+    // The document commands' steps that show the document state.
     void markModified();
     void markClean(const QString& path);
     void setStatusText(const QString& text);
@@ -77,7 +81,56 @@ public:
     void showHelp();
     void openWebLink();
 
-    // Controls, named as the rest of the program and the tests know them.
+signals:
+    // Closing the main window ends the program.
+    void mainWindowClosed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // ChooserView
+    void showChordName(const QString& name) override;
+    void showChordPicture(const QString& path) override;
+    void clearChordPicture() override;
+    bool hasChordPicture() const override;
+    QString chordPictureFile() const override;
+    void showChordHint(const QString& hint) override;
+    void describeChordPicture(const QString& description) override;
+    void clearChordGroups() override;
+    void showNoteLabels(const QStringList& labels) override;
+    bool blankSelected() const override;
+    void deselectBlank() override;
+    void showSecondPositionBox(bool shown) override;
+    void untickSecondPositionBox(bool notify) override;
+    void colourSecondPositionBox(const QColor& colour) override;
+    // ListView and DocumentView
+    void showEntryCount(int count) override;
+    void showSelectedNumber(int number) override;
+    void enableSelectedNumber(bool enabled) override;
+    void clearListHighlight() override;
+    void listEdited() override;
+    bool listFromFile() const override;
+    void forgetListFromFile() override;
+    void showCaption(const QString& caption) override;
+    void showStatus(const QString& text) override;
+    void showBanner(bool modified) override;
+    void showRecentFiles(const QStringList& paths) override;
+    QString recentItem(int k) const override;
+    void popUpRecentFiles() override;
+
+    void createControls(QWidget* client);
+    void createToolBar(QWidget* client);
+    void createMenus();
+    void connectShellCommands();
+    void connectControllers();
+    void runStartup();
+    bool closeQuery();
+
+    AppContext& m_ctx;
+    // Controls, named as the tests find them.
     QWidget* ToolBar1 = nullptr;
     QToolButton* RxSpeedButton1 = nullptr;
     QToolButton* RxSpeedButton3 = nullptr;
@@ -142,25 +195,6 @@ public:
     QAction* file21 = nullptr;
     QAction* file31 = nullptr;
 
-signals:
-    // Closing the main window ends the program.
-    void mainWindowClosed();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    void contextMenuEvent(QContextMenuEvent* event) override;
-
-private:
-    void createControls(QWidget* client);
-    void createToolBar(QWidget* client);
-    void createMenus();
-    void connectShellCommands();
-    void runStartup();
-    void titleChanged(const QString& text);
-    bool closeQuery();
-
-    AppContext& m_ctx;
-    RecentFiles m_recentFiles;
     int m_titleScrollPos = 0;
 
     ChooserController* m_chooser = nullptr;

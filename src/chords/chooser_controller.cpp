@@ -1,20 +1,11 @@
 #include "chords/chooser_controller.h"
 
-#include "app/form1.h"
-#include "chordlist/chord_list_editing.h"
-#include "chordlist/chord_list_model.h"
+#include "chords/chooser_view.h"
 #include "chords/chord_catalogue.h"
 #include "core/document_state.h"
 #include "core/texts.h"
-#include "ui/guard.h"
-#include "ui/picture_view.h"
-#include "ui/radio_button.h"
-#include "ui/radio_group.h"
 
-#include <QCheckBox>
 #include <QColor>
-#include <QLabel>
-#include <QSignalBlocker>
 
 namespace {
 
@@ -26,20 +17,11 @@ const QColor TickedColour(255, 0, 0);
 
 } // namespace
 
-ChooserController::ChooserController(Form1& form) : QObject(&form), m_form(form)
+ChooserController::ChooserController(ChooserView& view, PendingPicture pendingPicture,
+                                     const QString& programDir, QObject* parent)
+    : QObject(parent), m_view(view), m_pendingPicture(std::move(pendingPicture)),
+      m_programDir(programDir)
 {
-    AppContext& ctx = m_form.context();
-    auto bind = [this, &ctx](auto* sender, auto signal, auto handler) {
-        connectGuarded(sender, signal, this, ctx, &m_form,
-                       [this, handler](auto... args) { (this->*handler)(args...); });
-    };
-    bind(m_form.note, &RadioGroup::clicked, &ChooserController::noteClick);
-    bind(m_form.toni, &RadioGroup::clicked, &ChooserController::toniClick);
-    bind(m_form.secpos, &QCheckBox::toggled, &ChooserController::secposClick);
-    bind(m_form.spazio, &RadioButton::selected, &ChooserController::spazioClick);
-    bind(m_form.americana, &QCheckBox::toggled, &ChooserController::americanaClick);
-    connect(m_form.gif, &PictureView::pictureChanged, this, &ChooserController::describePicture);
-    describePicture();
 }
 
 void ChooserController::noteClick(int root)
@@ -62,26 +44,25 @@ void ChooserController::selectionClick(Group group, int index)
 
     if (otherSelected) {
         m_chosen.blank = false;
-        m_form.spazio->deselect();
+        m_view.deselectBlank();
     }
-    m_form.secpos->hide();
+    m_view.showSecondPositionBox(false);
     if (otherSelected) {
         const auto source =
             group == Group::Note ? chords::Source::NoteGroup : chords::Source::TypeGroup;
         m_chosen.name = chords::chordName(m_chosen.root, m_chosen.type, source);
         m_chosen.picture = chords::chordPicture(m_chosen.root, m_chosen.type);
-        m_form.Panel1->setText(m_chosen.name);
-        m_form.list().setPendingPicture(m_chosen.picture);
-        m_form.gif->load(chords::openablePicturePath(m_form.programDir(), m_chosen.picture));
+        m_view.showChordName(m_chosen.name);
+        m_pendingPicture(m_chosen.picture);
+        m_view.showChordPicture(picturePath(m_chosen.picture));
     }
     if (chords::secondPosition(m_chosen.name)) {
         untickSecondPosition();
-        m_form.secpos->show();
+        m_view.showSecondPositionBox(true);
     }
     if (m_chosen.name != texts::NothingChosen) {
         const QString hint = FingeringHint + m_chosen.name;
-        m_form.gif->setToolTip(hint);
-        m_form.Shape1->setToolTip(hint);
+        m_view.showChordHint(hint);
     }
 }
 
@@ -91,80 +72,78 @@ void ChooserController::secposClick(bool ticked)
     setSecondPositionColour(ticked);
     if (const auto second = chords::secondPosition(m_chosen.name)) {
         m_chosen.picture = ticked ? second->secondPicture : second->firstPicture;
-        m_form.list().setPendingPicture(m_chosen.picture);
+        m_pendingPicture(m_chosen.picture);
     }
     showPendingPicture();
 }
 
 void ChooserController::spazioClick()
 {
-    if (!m_form.spazio->isChecked())
+    if (!m_view.blankSelected())
         return;
     m_chosen.blank = true;
-    m_form.gif->setToolTip(QString());
-    m_form.Shape1->setToolTip(QString());
-    m_form.gif->clearPicture();
+    m_view.showChordHint(QString());
+    m_view.clearChordPicture();
     m_chosen.root = m_chosen.type = -1;
-    m_form.note->setItemIndex(-1);
-    m_form.toni->setItemIndex(-1);
+    m_view.clearChordGroups();
     m_chosen.name = texts::Blank;
-    m_form.Panel1->setText(m_chosen.name);
+    m_view.showChordName(m_chosen.name);
     m_chosen.picture.clear();
-    m_form.list().setPendingPicture(m_chosen.picture);
+    m_pendingPicture(m_chosen.picture);
 }
 
 void ChooserController::americanaClick(bool american)
 {
     // Only the labels change: chord names stay in Italian notation.
-    m_form.note->setItems(chords::noteLabels(american));
+    m_view.showNoteLabels(chords::noteLabels(american));
 }
 
 void ChooserController::untickSecondPosition()
 {
     if (!m_chosen.secondPosition)
         return;
-    {
-        const QSignalBlocker blocker(m_form.secpos);
-        m_form.secpos->setChecked(false);
-    }
+    m_view.untickSecondPositionBox(false);
     secposClick(false);
 }
 
-void ChooserController::showEntry(const QString& line, const QString& picture)
+void ChooserController::leaveSecondPosition()
+{
+    m_view.showSecondPositionBox(false);
+    untickSecondPosition();
+}
+
+void ChooserController::showEntry(const QString& line, bool blank, const QString& picture)
 {
     m_chosen.picture = picture;
-    m_form.list().setPendingPicture(picture);
-    if (line == ChordListModel::BlankLine) {
+    m_pendingPicture(picture);
+    if (blank) {
         m_chosen.name = texts::Blank;
-        m_form.Panel1->setText(m_chosen.name);
-        m_form.gif->clearPicture();
+        m_view.showChordName(m_chosen.name);
+        m_view.clearChordPicture();
     } else {
         m_chosen.name = line;
-        m_form.Panel1->setText(m_chosen.name);
-        m_form.gif->load(chords::openablePicturePath(m_form.programDir(), picture));
+        m_view.showChordName(m_chosen.name);
+        m_view.showChordPicture(picturePath(picture));
     }
     m_chosen.root = m_chosen.type = -1;
-    m_form.note->setItemIndex(-1);
-    m_form.toni->setItemIndex(-1);
+    m_view.clearChordGroups();
     m_chosen.blank = false;
-    m_form.spazio->deselect();
+    m_view.deselectBlank();
 }
 
 void ChooserController::clearChoice()
 {
     // Hints off: the fingering hint returns with the next chord chosen.
-    m_form.gif->setToolTip(QString());
-    m_form.Shape1->setToolTip(QString());
-    m_form.gif->clearPicture();
+    m_view.showChordHint(QString());
+    m_view.clearChordPicture();
     m_chosen.root = m_chosen.type = -1;
-    m_form.note->setItemIndex(-1);
-    m_form.toni->setItemIndex(-1);
+    m_view.clearChordGroups();
     m_chosen.name = texts::NothingChosen;
     m_chosen.picture.clear();
-    m_form.Panel1->setText(m_chosen.name);
+    m_view.showChordName(m_chosen.name);
     // Unticking runs the second-position handler when the box was ticked.
-    m_form.secpos->setChecked(false);
-    m_form.secpos->hide();
+    m_view.untickSecondPositionBox(true);
+    m_view.showSecondPositionBox(false);
 }
 
 QString ChooserController::pictureOnDisplay() const
@@ -179,7 +158,7 @@ QString ChooserController::pictureOnDisplay() const
         return chords::chordPicture(m_chosen.root, m_chosen.type);
     }
     // A list entry on display: the picture it shows.
-    const QString shown = m_form.gif->fileName();
+    const QString shown = m_view.chordPictureFile();
     return shown.isEmpty() ? QString() : document::fileNamePart(shown);
 }
 
@@ -188,16 +167,13 @@ QString ChooserController::pictureOnDisplay() const
 // included; the chosen chord's name is set before its picture loads.
 void ChooserController::describePicture()
 {
-    m_form.gif->setAccessibleDescription(m_form.gif->hasPicture()
-                                             ? FingeringHint + m_chosen.name
-                                             : QStringLiteral("Nessun accordo"));
+    m_view.describeChordPicture(m_view.hasChordPicture() ? FingeringHint + m_chosen.name
+                                                         : QStringLiteral("Nessun accordo"));
 }
 
 void ChooserController::setSecondPositionColour(bool ticked)
 {
-    const QColor colour = ticked ? TickedColour : UntickedColour;
-    m_form.secpos->setStyleSheet(
-        QStringLiteral("QCheckBox { background: white; color: %1; }").arg(colour.name()));
+    m_view.colourSecondPositionBox(ticked ? TickedColour : UntickedColour);
 }
 
 // An empty pending picture (after the blank entry, or after a new list emptied
@@ -205,8 +181,13 @@ void ChooserController::setSecondPositionColour(bool ticked)
 void ChooserController::showPendingPicture()
 {
     if (m_chosen.picture.isEmpty()) {
-        m_form.gif->clearPicture();
+        m_view.clearChordPicture();
         return;
     }
-    m_form.gif->load(chords::openablePicturePath(m_form.programDir(), m_chosen.picture));
+    m_view.showChordPicture(picturePath(m_chosen.picture));
+}
+
+QString ChooserController::picturePath(const QString& fileName) const
+{
+    return chords::openablePicturePath(m_programDir, fileName);
 }

@@ -3,6 +3,7 @@
 #include "app/form1.h"
 #include "core/prompts.h"
 #include "core/texts.h"
+#include "documents/chord_list_document.h"
 #include "htmlpage/page_controller.h"
 #include "ui/code_page_validator.h"
 #include "ui/guard.h"
@@ -76,7 +77,7 @@ void Form4::confirmTitle()
 {
     Form1* form1 = m_ctx.windows.form1;
     // Setting the main window's field runs its title-change test.
-    form1->Edit1->setText(Edit1->text());
+    m_ctx.document->setTitle(Edit1->text());
     form1->page().generatePage();
     hide();
 }

@@ -1,11 +1,8 @@
 #include "documents/form5.h"
 
-#include "app/form1.h"
 #include "core/prompts.h"
 #include "core/texts.h"
 #include "documents/chord_list_document.h"
-#include "htmlpage/form3.h"
-#include "htmlpage/page_controller.h"
 #include "ui/code_page_text_edit.h"
 #include "ui/code_page_validator.h"
 #include "ui/guard.h"
@@ -233,9 +230,8 @@ void Form5::replaceText(const QString& text)
 
 void Form5::closeWindow()
 {
-    // An open preview is brought up to date with the information first.
-    if (m_ctx.windows.form3 && m_ctx.windows.form3->isVisible())
-        m_ctx.windows.form1->page().generatePage();
+    if (m_beforeClosing)
+        m_beforeClosing();
     hide();
 }
 

@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <functional>
+
 class CodePageTextEdit;
 class QPushButton;
 
@@ -27,6 +29,9 @@ public:
     void clearInformation();
     void enableFileNameButton();
     void showWindow();
+    // Runs as the Close button is pressed, before the window hides; an error
+    // keeps it open.
+    void setBeforeClosing(std::function<void()> step) { m_beforeClosing = std::move(step); }
 
     CodePageTextEdit* Memo1 = nullptr;
     QPushButton* Button4 = nullptr;
@@ -48,5 +53,6 @@ private:
     void refuseCharacter(const QString& character);
 
     AppContext& m_ctx;
+    std::function<void()> m_beforeClosing;
     mutable bool m_laidOut = false;
 };

@@ -302,7 +302,8 @@ void Form8::save()
     dialog.title = QStringLiteral("Salva riff...");
     dialog.filter = QStringLiteral("File di Testo (*.txt)|*.txt");
     dialog.startFolder = RiffFolder;
-    dialog.proposedName = m_ctx.windows.form1->Edit1->text() + QStringLiteral(" - riff.txt");
+    dialog.proposedName =
+        m_ctx.windows.form1->listDocument().title() + QStringLiteral(" - riff.txt");
     dialog.overwritePrompt = true;
     const std::optional<QString> chosen = m_ctx.prompts->saveFileName(this, dialog);
     if (!chosen)

@@ -2,6 +2,7 @@
 
 #include "core/app_context.h"
 #include "app/corvalto_app.h"
+#include "support/main_window_controls.h"
 #include "support/scripted_prompts.h"
 
 #include <QString>
