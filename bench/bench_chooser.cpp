@@ -1,9 +1,9 @@
 #include "bench.h"
 
-#include "core/app_context.h"
 #include "app/corvalto_app.h"
 #include "app/form1.h"
 #include "chordlist/chord_list_model.h"
+#include "core/app_context.h"
 #include "support/main_window_controls.h"
 #include "support/scripted_prompts.h"
 #include "ui/picture_view.h"

@@ -1,10 +1,10 @@
 #include "bench.h"
 
-#include "core/app_context.h"
 #include "app/corvalto_app.h"
 #include "app/form1.h"
 #include "chordlist/chord_list_model.h"
 #include "chords/chord_catalogue.h"
+#include "core/app_context.h"
 #include "htmlpage/form3.h"
 #include "support/main_window_controls.h"
 #include "support/scripted_prompts.h"

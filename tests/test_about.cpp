@@ -1,7 +1,7 @@
 // The About window and the About command of the main window.
-#include "core/author.h"
 #include "app/form2.h"
 #include "chordlist/chord_list_model.h"
+#include "core/author.h"
 #include "support/main_window_driver.h"
 #include "support/test_app.h"
 #include "ui/credits_panel.h"

@@ -398,7 +398,8 @@ void TestChooser::keyboardAlone()
             press(Qt::Key_Down);
             checkChord(root, controls(f).toni->itemIndex(), chords::Source::NoteGroup);
             press(Qt::Key_Tab);
-            QCOMPARE(QApplication::focusWidget(), controls(f).toni->button(controls(f).toni->itemIndex()));
+            QCOMPARE(QApplication::focusWidget(),
+                     controls(f).toni->button(controls(f).toni->itemIndex()));
         }
         const bool down = root % 2 == 0;
         for (int step = 1; step < 12; ++step) {

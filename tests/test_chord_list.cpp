@@ -454,7 +454,7 @@ void TestChordList::spaceIsConsumed()
     Form1* f = t->w().form1;
     addChords(f, 2);
     controls(f).ListBox1->selectionModel()->setCurrentIndex(f->list().index(1, 0),
-                                                   QItemSelectionModel::NoUpdate);
+                                                            QItemSelectionModel::NoUpdate);
     pressKey(f, Qt::Key_Space);
     QCOMPARE(t->prompts.texts(QStringLiteral("information")),
              QStringList{Messages.value("remove")});

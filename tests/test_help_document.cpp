@@ -1,5 +1,5 @@
-#include "core/author.h"
 #include "app/form2.h"
+#include "core/author.h"
 #include "documents/form4.h"
 #include "documents/form5.h"
 #include "htmlpage/form3.h"

@@ -212,7 +212,8 @@ void TestStartup::accessibleWindows()
     }
     if (form == w.form1) {
         // The chord name panel reads its caption; its hint describes it.
-        QAccessibleInterface* panel = QAccessible::queryAccessibleInterface(controls(w.form1).Panel1);
+        QAccessibleInterface* panel =
+            QAccessible::queryAccessibleInterface(controls(w.form1).Panel1);
         QCOMPARE(panel->text(QAccessible::Name), QStringLiteral("Scegli"));
         QCOMPARE(panel->text(QAccessible::Description), QStringLiteral("Nome accordo"));
         QAccessibleInterface* note = QAccessible::queryAccessibleInterface(controls(w.form1).note);
@@ -249,8 +250,9 @@ void TestStartup::colourTheme()
     Form1* f = t.w().form1;
     QCOMPARE(f->palette().color(QPalette::Window), background);
     QList<QWidget*> themed;
-    themed << controls(f).note << controls(f).toni << controls(f).Panel3 << controls(f).Panel2 << controls(f).GroupBox1 << controls(f).StatusBar1
-           << controls(f).Label1 << controls(f).spazio << controls(f).americana;
+    themed << controls(f).note << controls(f).toni << controls(f).Panel3 << controls(f).Panel2
+           << controls(f).GroupBox1 << controls(f).StatusBar1 << controls(f).Label1
+           << controls(f).spazio << controls(f).americana;
     for (QWidget* w : themed)
         QCOMPARE(w->palette().color(QPalette::Window), background);
     QCOMPARE(baseOf(controls(f).Edit1), title);
@@ -258,9 +260,10 @@ void TestStartup::colourTheme()
 
     // The buttons, the name panel, secpos, the menu bar and the tool bar keep
     // their own colours.
-    const QList<QWidget*> own{controls(f).Button1, controls(f).Button2,  controls(f).Button3,        controls(f).Button4,
-                              controls(f).Button5, controls(f).BitBtn1,  controls(f).BitBtn2,        controls(f).secpos,
-                              controls(f).Panel1,  controls(f).ToolBar1, controls(f).RxSpeedButton1, f->menuBar()};
+    const QList<QWidget*> own{controls(f).Button1,  controls(f).Button2,        controls(f).Button3,
+                              controls(f).Button4,  controls(f).Button5,        controls(f).BitBtn1,
+                              controls(f).BitBtn2,  controls(f).secpos,         controls(f).Panel1,
+                              controls(f).ToolBar1, controls(f).RxSpeedButton1, f->menuBar()};
     for (QWidget* w : own) {
         const QPalette app = QApplication::palette(w);
         QCOMPARE(w->palette().color(QPalette::Button), app.color(QPalette::Button));

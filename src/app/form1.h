@@ -11,6 +11,12 @@
 #include <QMainWindow>
 #include <QStringList>
 
+#include <memory>
+
+namespace Ui {
+class Form1;
+}
+
 class ChordListModel;
 class ChooserController;
 class DocumentController;
@@ -122,7 +128,6 @@ private:
     void popUpRecentFiles() override;
 
     void createControls(QWidget* client);
-    void createToolBar(QWidget* client);
     void createMenus();
     void connectShellCommands();
     void connectControllers();
@@ -130,44 +135,8 @@ private:
     bool closeQuery();
 
     AppContext& m_ctx;
-    // Controls, named as the tests find them.
-    QWidget* ToolBar1 = nullptr;
-    QToolButton* RxSpeedButton1 = nullptr;
-    QToolButton* RxSpeedButton3 = nullptr;
-    QToolButton* freccia = nullptr;
-    QToolButton* RxSpeedButton4 = nullptr;
-    QToolButton* RxSpeedButton5 = nullptr;
-    QToolButton* RxSpeedButton6 = nullptr;
-    QToolButton* RxSpeedButton7 = nullptr;
-    QLabel* Panel1 = nullptr;
-    QPushButton* BitBtn2 = nullptr;
-    QPushButton* BitBtn1 = nullptr;
-    RadioGroup* note = nullptr;
-    RadioGroup* toni = nullptr;
-    QFrame* Bevel1 = nullptr;
-    PictureView* Image2 = nullptr;
-    QLineEdit* Edit1 = nullptr;
-    QFrame* Shape1 = nullptr;
-    PictureView* gif = nullptr;
-    QCheckBox* secpos = nullptr;
-    QListView* ListBox1 = nullptr;
-    QFrame* Panel3 = nullptr;
-    QPushButton* Button1 = nullptr;
-    QPushButton* Button3 = nullptr;
-    QPushButton* Button5 = nullptr;
-    QFrame* Panel2 = nullptr;
-    QPushButton* Button4 = nullptr;
-    QPushButton* Button2 = nullptr;
-    QLineEdit* Edit2 = nullptr;
-    QLabel* Label1 = nullptr;
-    QLineEdit* Edit3 = nullptr;
-    QGroupBox* GroupBox1 = nullptr;
-    RadioButton* spazio = nullptr;
-    QCheckBox* americana = nullptr;
-    QWidget* StatusBar1 = nullptr;
-    QLabel* StatusPanel0 = nullptr;
-    QLabel* StatusPanel1 = nullptr;
-    QProgressBar* ProgressBar1 = nullptr;
+    // The controls of the layout file; the timer and the menus, built here.
+    std::unique_ptr<Ui::Form1> m_ui;
     QTimer* Timer1 = nullptr;
 
     // Menus and their items.

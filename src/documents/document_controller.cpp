@@ -37,8 +37,8 @@ DocumentController::DocumentController(AppContext& ctx, ChordListDocument& docum
 
 void DocumentController::loadRecentFiles()
 {
-    m_recentFiles.load(textfile::readLines(m_ctx.configPath(), filereader::ConfigBytes,
-                                           filereader::ConfigBytes));
+    m_recentFiles.load(
+        textfile::readLines(m_ctx.configPath(), filereader::ConfigBytes, filereader::ConfigBytes));
     showRecentCaptions();
 }
 

@@ -136,9 +136,8 @@ Form5::Form5(AppContext& ctx, QWidget* parent)
         move(screen->availableGeometry().center() - rect().center());
 
     if (ChordListDocument* document = m_ctx.document) {
-        document->attachInformationText(
-            {[this] { return Memo1->document()->characterCount() - 1; },
-             [this] { return informationLines(); }});
+        document->attachInformationText({[this] { return Memo1->document()->characterCount() - 1; },
+                                         [this] { return informationLines(); }});
         connect(document, &ChordListDocument::informationChanged, this,
                 &Form5::setInformationLines);
     }

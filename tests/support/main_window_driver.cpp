@@ -78,7 +78,8 @@ void clickRow(Form1* form, int row)
     const QModelIndex index = form->list().index(row, 0);
     controls(form).ListBox1->scrollTo(index);
     const QRect r = controls(form).ListBox1->visualRect(index);
-    QTest::mouseClick(controls(form).ListBox1->viewport(), Qt::LeftButton, Qt::NoModifier, r.center());
+    QTest::mouseClick(controls(form).ListBox1->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      r.center());
 }
 
 void pressKey(Form1* form, int key)

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/app_context.h"
 #include "app/corvalto_app.h"
+#include "core/app_context.h"
 #include "support/main_window_controls.h"
 #include "support/scripted_prompts.h"
 
