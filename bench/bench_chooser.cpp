@@ -1,9 +1,10 @@
 #include "bench.h"
 
-#include "core/app_context.h"
 #include "app/corvalto_app.h"
 #include "app/form1.h"
 #include "chordlist/chord_list_model.h"
+#include "core/app_context.h"
+#include "support/main_window_controls.h"
 #include "support/scripted_prompts.h"
 #include "ui/picture_view.h"
 #include "ui/radio_group.h"
@@ -27,24 +28,25 @@ void chooserBench()
     program.app->show();
     QApplication::processEvents();
     Form1* f = ctx.windows.form1;
+    const MainWindowControls ui = controls(f);
 
     // A pick: a different chord type while a root is selected, so that the
     // name, the pending picture and the picture view all change; the window is
     // brought up to date before the clock stops, as the event loop does.
-    f->note->button(0)->click();
+    ui.note->button(0)->click();
     std::vector<double> picks;
     int missing = 0;
     for (int i = 0; i < 12 * 12 * 4; ++i) {
         const int root = (i / 12) % 12;
         const int type = i % 12;
         if (type == 0)
-            f->note->button(root)->click();
+            ui.note->button(root)->click();
         QElapsedTimer timer;
         timer.start();
-        f->toni->button(type)->click();
+        ui.toni->button(type)->click();
         QApplication::processEvents();
         picks.push_back(bench::msSince(timer));
-        if (!f->gif->hasPicture())
+        if (!ui.gif->hasPicture())
             ++missing;
     }
 
@@ -57,15 +59,15 @@ void chooserBench()
     std::vector<double> shownTotals;
     for (int round = 0; round < 10; ++round) {
         const bool shown = round % 2 == 1;
-        f->Button3->click();
-        f->note->button(round % 12)->click();
-        f->toni->button((round + 1) % 12)->click();
+        ui.Button3->click();
+        ui.note->button(round % 12)->click();
+        ui.toni->button((round + 1) % 12)->click();
         QApplication::processEvents();
         double total = 0;
         for (int i = 0; i < ChordListModel::Capacity; ++i) {
             QElapsedTimer timer;
             timer.start();
-            f->Button1->click();
+            ui.Button1->click();
             if (shown)
                 QApplication::processEvents();
             const double ms = bench::msSince(timer);

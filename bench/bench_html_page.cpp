@@ -1,11 +1,12 @@
 #include "bench.h"
 
-#include "core/app_context.h"
 #include "app/corvalto_app.h"
 #include "app/form1.h"
 #include "chordlist/chord_list_model.h"
 #include "chords/chord_catalogue.h"
+#include "core/app_context.h"
 #include "htmlpage/form3.h"
+#include "support/main_window_controls.h"
 #include "support/scripted_prompts.h"
 #include "ui/browser_view.h"
 
@@ -30,6 +31,7 @@ void htmlPageBench()
     program.app->show();
     QApplication::processEvents();
     Form1* f = ctx.windows.form1;
+    const MainWindowControls ui = controls(f);
 
     const QStringList pictures = chords::allPictureFiles();
     for (int i = 0; f->list().count() < ChordListModel::Capacity; ++i) {
@@ -37,15 +39,15 @@ void htmlPageBench()
         f->list().appendEntry(picture.isEmpty() ? QStringLiteral("-") : picture.chopped(4),
                               picture);
     }
-    f->Edit1->setText(QStringLiteral("Lista piena"));
-    f->document().currentListFile = listFolder.filePath(QStringLiteral("Piena.qvl"));
-    f->document().listHasFile = true;
+    ui.Edit1->setText(QStringLiteral("Lista piena"));
+    f->listDocument().setCurrentListFile(listFolder.filePath(QStringLiteral("Piena.qvl")));
+    f->listDocument().setHasFile(true);
 
     std::vector<double> runs;
     for (int run = 0; run < 10; ++run) {
         QElapsedTimer timer;
         timer.start();
-        f->Button5->click();
+        ui.Button5->click();
         ctx.windows.form3->findChild<BrowserView*>(QStringLiteral("WebBrowser1"))->grab();
         runs.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
         ctx.windows.form3->close();

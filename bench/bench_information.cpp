@@ -4,6 +4,7 @@
 #include "chordlist/chord_list_model.h"
 #include "documents/document_controller.h"
 #include "documents/form5.h"
+#include "support/main_window_controls.h"
 #include "ui/code_page_text_edit.h"
 
 #include <QAction>
@@ -26,12 +27,13 @@ void informationBench()
     bench::Program program;
     AppContext& ctx = program.ctx;
     Form1* f = ctx.windows.form1;
+    const MainWindowControls ui = controls(f);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Lunga.qvl"));
     f->list().appendLine(QStringLiteral("DO Maggiore"));
     f->list().setPicture(0, QStringLiteral("do.gif"));
-    f->document().currentListFile = path;
-    f->document().listHasFile = true;
+    f->listDocument().setCurrentListFile(path);
+    f->listDocument().setHasFile(true);
 
     struct Case
     {
@@ -57,7 +59,7 @@ void informationBench()
         for (int i = 0; i < 3; ++i) {
             QElapsedTimer timer;
             timer.start();
-            f->Salva1->trigger();
+            ui.Salva1->trigger();
             saves.push_back(bench::msSince(timer));
         }
         const QStringList errors = program.prompts.texts(QStringLiteral("error"));

@@ -5,6 +5,7 @@
 #include "chords/strum_controller.h"
 #include "chords/strum_synth.h"
 #include "chords/voicing_table.h"
+#include "support/main_window_controls.h"
 #include "ui/picture_view.h"
 #include "ui/radio_group.h"
 
@@ -117,13 +118,14 @@ private:
 // A press on the picture as the window system delivers it, then the event loop's turn.
 void pressPicture(Form1* f)
 {
+    const MainWindowControls ui = controls(f);
     const QPointF at(10, 10);
-    QMouseEvent press(QEvent::MouseButtonPress, at, f->gif->mapToGlobal(at), Qt::LeftButton,
+    QMouseEvent press(QEvent::MouseButtonPress, at, ui.gif->mapToGlobal(at), Qt::LeftButton,
                       Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(f->gif, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, at, f->gif->mapToGlobal(at), Qt::LeftButton,
+    QApplication::sendEvent(ui.gif, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, ui.gif->mapToGlobal(at), Qt::LeftButton,
                         Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(f->gif, &release);
+    QApplication::sendEvent(ui.gif, &release);
     QApplication::processEvents();
 }
 
@@ -133,8 +135,9 @@ void clickBench()
     program.app->show();
     QApplication::processEvents();
     Form1* f = program.ctx.windows.form1;
-    f->note->button(0)->click();
-    f->toni->button(0)->click();
+    const MainWindowControls ui = controls(f);
+    ui.note->button(0)->click();
+    ui.toni->button(0)->click();
 
     // The first press loads the audio module and asks for the default device.
     StrumPlayer& player = f->strum().player();

@@ -7,16 +7,10 @@
 #include "support/test_app.h"
 #include "support/window_driver.h"
 #include "ui/credits_panel.h"
-#include "ui/picture_view.h"
 
-#include <QAction>
 #include <QApplication>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMovie>
-#include <QPushButton>
 #include <QTest>
-#include <QToolButton>
 
 class TestAbout : public QObject
 {
@@ -49,27 +43,27 @@ void TestAbout::commandClearsSelection()
     form->list().appendEntry(QStringLiteral("LA Minore"), QStringLiteral("la_min.gif"));
     driver::clickRow(form, 1);
     QVERIFY(form->list().entrySelected());
-    QVERIFY(form->Edit2->isEnabled());
-    const QString shownPosition = form->Edit2->text();
+    QVERIFY(controls(form).Edit2->isEnabled());
+    const QString shownPosition = controls(form).Edit2->text();
     t.prompts.clear();
 
     if (fromMenu)
-        form->Info1->trigger();
+        controls(form).Info1->trigger();
     else
-        QTest::mouseClick(form->RxSpeedButton7, Qt::LeftButton);
+        QTest::mouseClick(controls(form).RxSpeedButton7, Qt::LeftButton);
 
     Form2* about = t.w().form2;
     QVERIFY(about->isVisible());
     QVERIFY(about->windowFlags() & Qt::WindowStaysOnTopHint);
     QVERIFY(!form->list().entrySelected());
-    QVERIFY(!form->Edit2->isEnabled());
-    QCOMPARE(form->Edit2->text(), shownPosition);
+    QVERIFY(!controls(form).Edit2->isEnabled());
+    QCOMPARE(controls(form).Edit2->text(), shownPosition);
     QVERIFY(t.prompts.calls().isEmpty());
 
     // The main window stays usable, and asks for a selection again.
     QVERIFY(form->isVisible());
     QVERIFY(!about->isModal());
-    driver::clickButton(form->Button2);
+    driver::clickButton(controls(form).Button2);
     QCOMPARE(t.prompts.texts(QStringLiteral("information")),
              QStringList{QStringLiteral("Selezionare prima un accordo da rimuovere!")});
     QCOMPARE(form->list().count(), 2);
@@ -82,7 +76,7 @@ void TestAbout::twoCommandsGiveOneWindow()
     form->show();
     Form2* about = t.w().form2;
 
-    form->Info1->trigger();
+    controls(form).Info1->trigger();
     QMovie* first = control<PictureView>(about, "WebBrowser1")->movie();
     QVERIFY(first);
     QCOMPARE(first->frameCount(), 80);
@@ -90,7 +84,7 @@ void TestAbout::twoCommandsGiveOneWindow()
     QTRY_VERIFY(first->currentFrameNumber() > 0);
     const QPoint place = about->pos();
 
-    form->Info1->trigger();
+    controls(form).Info1->trigger();
 
     int shown = 0;
     for (QWidget* w : QApplication::topLevelWidgets())
@@ -129,14 +123,14 @@ void TestAbout::creditsScrollAndWrap()
     QCOMPARE(credits->position(), 0);
 
     // The About command starts it again.
-    t.w().form1->Info1->trigger();
+    controls(t.w().form1).Info1->trigger();
     QVERIFY(credits->isActive());
 }
 
 void TestAbout::creditsClickOpensWebPage()
 {
     TestApp t;
-    t.w().form1->Info1->trigger();
+    controls(t.w().form1).Info1->trigger();
     t.prompts.clear();
     CreditsPanel* credits = control<CreditsPanel>(t.w().form2, "SecretPanel1");
 
@@ -154,14 +148,14 @@ void TestAbout::closeHides()
     TestApp t;
     Form1* form = t.w().form1;
     form->show();
-    form->Info1->trigger();
+    controls(form).Info1->trigger();
     Form2* about = t.w().form2;
 
     driver::click(about, "Button1");
 
     QVERIFY(!about->isVisible());
     QVERIFY(form->isVisible());
-    form->Info1->trigger();
+    controls(form).Info1->trigger();
     QVERIFY(about->isVisible());
 }
 

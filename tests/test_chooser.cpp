@@ -1,18 +1,10 @@
-#include "app/form1.h"
 #include "chordlist/chord_list_model.h"
 #include "chords/chord_catalogue.h"
 #include "support/main_window_driver.h"
-#include "ui/picture_view.h"
-#include "ui/radio_button.h"
-#include "ui/radio_group.h"
 
 #include <QAccessible>
 #include <QApplication>
-#include <QCheckBox>
 #include <QFile>
-#include <QLabel>
-#include <QListView>
-#include <QPushButton>
 #include <QTest>
 
 using namespace driver;
@@ -25,20 +17,20 @@ const QColor Red(255, 0, 0);
 
 QColor secposColour(Form1* f)
 {
-    f->secpos->ensurePolished();
-    return f->secpos->palette().color(QPalette::WindowText);
+    controls(f).secpos->ensurePolished();
+    return controls(f).secpos->palette().color(QPalette::WindowText);
 }
 
 // What the chooser shows, and that it left the list and the document alone.
 void checkChordShown(TestApp& t, const QString& name, const QString& picture)
 {
     Form1* f = t.w().form1;
-    QCOMPARE(f->Panel1->text(), name);
+    QCOMPARE(controls(f).Panel1->text(), name);
     QCOMPARE(shownPicture(f), picture);
-    QCOMPARE(f->gif->fileName(), t.folder->file(QStringLiteral("imm/") + picture));
+    QCOMPARE(controls(f).gif->fileName(), t.folder->file(QStringLiteral("imm/") + picture));
     QCOMPARE(f->list().pendingPicture(), picture);
-    QCOMPARE(f->gif->toolTip(), Hint + name);
-    QCOMPARE(f->Shape1->toolTip(), Hint + name);
+    QCOMPARE(controls(f).gif->toolTip(), Hint + name);
+    QCOMPARE(controls(f).Shape1->toolTip(), Hint + name);
 }
 
 } // namespace
@@ -108,10 +100,10 @@ void TestChooser::chordFromBothGroups()
         pickRoot(f, root);
     }
     checkChordShown(*t, name, picture);
-    QCOMPARE(f->note->itemIndex(), root);
-    QCOMPARE(f->toni->itemIndex(), type);
-    QCOMPARE(f->secpos->isVisible(), hasSecond);
-    QVERIFY(!f->secpos->isChecked());
+    QCOMPARE(controls(f).note->itemIndex(), root);
+    QCOMPARE(controls(f).toni->itemIndex(), type);
+    QCOMPARE(controls(f).secpos->isVisible(), hasSecond);
+    QVERIFY(!controls(f).secpos->isChecked());
     QCOMPARE(secposColour(f), Green);
 
     // The chooser never touches the list or the document state.
@@ -138,21 +130,21 @@ void TestChooser::oneGroupOnly()
         pickRoot(f, 0);
     else
         pickType(f, 9);
-    QCOMPARE(f->Panel1->text(), QStringLiteral("Scegli"));
-    QVERIFY(!f->gif->hasPicture());
-    QVERIFY(!f->secpos->isVisible());
-    QVERIFY(f->gif->toolTip().isEmpty());
-    QVERIFY(f->Shape1->toolTip().isEmpty());
+    QCOMPARE(controls(f).Panel1->text(), QStringLiteral("Scegli"));
+    QVERIFY(!controls(f).gif->hasPicture());
+    QVERIFY(!controls(f).secpos->isVisible());
+    QVERIFY(controls(f).gif->toolTip().isEmpty());
+    QVERIFY(controls(f).Shape1->toolTip().isEmpty());
     QVERIFY(f->list().pendingPicture().isEmpty());
-    QCOMPARE(f->note->itemIndex(), root ? 0 : -1);
-    QCOMPARE(f->toni->itemIndex(), root ? -1 : 9);
+    QCOMPARE(controls(f).note->itemIndex(), root ? 0 : -1);
+    QCOMPARE(controls(f).toni->itemIndex(), root ? -1 : 9);
 
     // Changing the one group again still completes nothing.
     if (root)
         pickRoot(f, 5);
     else
         pickType(f, 3);
-    QCOMPARE(f->Panel1->text(), QStringLiteral("Scegli"));
+    QCOMPARE(controls(f).Panel1->text(), QStringLiteral("Scegli"));
     QVERIFY(t->prompts.calls().isEmpty());
 }
 
@@ -179,17 +171,17 @@ void TestChooser::secondPositionOfEachChord()
     auto t = startShown();
     Form1* f = t->w().form1;
     pickChord(f, root, type);
-    QVERIFY(f->secpos->isVisible());
+    QVERIFY(controls(f).secpos->isVisible());
     QCOMPARE(shownPicture(f), first);
 
-    clickIndicator(f->secpos);
-    QVERIFY(f->secpos->isChecked());
+    clickIndicator(controls(f).secpos);
+    QVERIFY(controls(f).secpos->isChecked());
     QCOMPARE(secposColour(f), Red);
     QCOMPARE(shownPicture(f), second);
     QCOMPARE(f->list().pendingPicture(), second);
 
-    clickIndicator(f->secpos);
-    QVERIFY(!f->secpos->isChecked());
+    clickIndicator(controls(f).secpos);
+    QVERIFY(!controls(f).secpos->isChecked());
     QCOMPARE(secposColour(f), Green);
     QCOMPARE(shownPicture(f), first);
     QCOMPARE(f->list().pendingPicture(), first);
@@ -201,29 +193,29 @@ void TestChooser::secondPositionReset()
     auto t = startShown();
     Form1* f = t->w().form1;
     pickChord(f, 0, 0);
-    clickIndicator(f->secpos);
+    clickIndicator(controls(f).secpos);
     QCOMPARE(shownPicture(f), QStringLiteral("do_sec.gif"));
 
     // A chord without second position hides the box with its tick and colour.
     pickType(f, 1);
     checkChordShown(*t, QStringLiteral("DO 4"), QStringLiteral("do_4.gif"));
-    QVERIFY(!f->secpos->isVisible());
-    QVERIFY(f->secpos->isChecked());
+    QVERIFY(!controls(f).secpos->isVisible());
+    QVERIFY(controls(f).secpos->isChecked());
     QCOMPARE(secposColour(f), Red);
 
     // The next chord with a second position starts from the first one.
     pickType(f, 0);
     checkChordShown(*t, QStringLiteral("DO Maggiore"), QStringLiteral("do.gif"));
-    QVERIFY(f->secpos->isVisible());
-    QVERIFY(!f->secpos->isChecked());
+    QVERIFY(controls(f).secpos->isVisible());
+    QVERIFY(!controls(f).secpos->isChecked());
     QCOMPARE(secposColour(f), Green);
 
     // A ticked second position switches back even when the other group is empty.
-    clickIndicator(f->secpos);
-    clickIndicator(f->spazio);
+    clickIndicator(controls(f).secpos);
+    clickIndicator(controls(f).spazio);
     pickRoot(f, 2);
-    QCOMPARE(f->Panel1->text(), QStringLiteral("Spazio Vuoto"));
-    QVERIFY(f->secpos->isChecked());
+    QCOMPARE(controls(f).Panel1->text(), QStringLiteral("Spazio Vuoto"));
+    QVERIFY(controls(f).secpos->isChecked());
     QVERIFY(t->prompts.calls().isEmpty());
 }
 
@@ -232,36 +224,36 @@ void TestChooser::blankEntry()
     auto t = startShown();
     Form1* f = t->w().form1;
     pickChord(f, 0, 0);
-    QVERIFY(f->secpos->isVisible());
+    QVERIFY(controls(f).secpos->isVisible());
 
-    clickIndicator(f->spazio);
-    QVERIFY(f->spazio->isChecked());
-    QCOMPARE(f->Panel1->text(), QStringLiteral("Spazio Vuoto"));
-    QVERIFY(!f->gif->hasPicture());
-    QVERIFY(f->gif->toolTip().isEmpty());
-    QVERIFY(f->Shape1->toolTip().isEmpty());
-    QCOMPARE(f->note->itemIndex(), -1);
-    QCOMPARE(f->toni->itemIndex(), -1);
+    clickIndicator(controls(f).spazio);
+    QVERIFY(controls(f).spazio->isChecked());
+    QCOMPARE(controls(f).Panel1->text(), QStringLiteral("Spazio Vuoto"));
+    QVERIFY(!controls(f).gif->hasPicture());
+    QVERIFY(controls(f).gif->toolTip().isEmpty());
+    QVERIFY(controls(f).Shape1->toolTip().isEmpty());
+    QCOMPARE(controls(f).note->itemIndex(), -1);
+    QCOMPARE(controls(f).toni->itemIndex(), -1);
     QVERIFY(f->list().pendingPicture().isEmpty());
-    QVERIFY(f->secpos->isVisible());
+    QVERIFY(controls(f).secpos->isVisible());
 
     // A root alone keeps the blank, but the hints name it.
     pickRoot(f, 4);
-    QCOMPARE(f->Panel1->text(), QStringLiteral("Spazio Vuoto"));
-    QVERIFY(f->spazio->isChecked());
-    QCOMPARE(f->gif->toolTip(), Hint + "Spazio Vuoto");
-    QCOMPARE(f->Shape1->toolTip(), Hint + "Spazio Vuoto");
-    QVERIFY(!f->secpos->isVisible());
+    QCOMPARE(controls(f).Panel1->text(), QStringLiteral("Spazio Vuoto"));
+    QVERIFY(controls(f).spazio->isChecked());
+    QCOMPARE(controls(f).gif->toolTip(), Hint + "Spazio Vuoto");
+    QCOMPARE(controls(f).Shape1->toolTip(), Hint + "Spazio Vuoto");
+    QVERIFY(!controls(f).secpos->isVisible());
 
     pickType(f, 9);
     checkChordShown(*t, QStringLiteral("MI Minore"), QStringLiteral("mi_min.gif"));
-    QVERIFY(!f->spazio->isChecked());
+    QVERIFY(!controls(f).spazio->isChecked());
 
     // Clicking the blank while it is selected runs nothing.
-    clickIndicator(f->spazio);
-    clickIndicator(f->spazio);
-    QVERIFY(f->spazio->isChecked());
-    QCOMPARE(f->Panel1->text(), QStringLiteral("Spazio Vuoto"));
+    clickIndicator(controls(f).spazio);
+    clickIndicator(controls(f).spazio);
+    QVERIFY(controls(f).spazio->isChecked());
+    QCOMPARE(controls(f).Panel1->text(), QStringLiteral("Spazio Vuoto"));
     QVERIFY(t->prompts.calls().isEmpty());
 }
 
@@ -271,15 +263,15 @@ void TestChooser::secondPositionAfterBlank()
     auto t = startShown();
     Form1* f = t->w().form1;
     pickChord(f, 0, 0);
-    clickIndicator(f->spazio);
-    clickIndicator(f->secpos);
-    QVERIFY(f->secpos->isChecked());
+    clickIndicator(controls(f).spazio);
+    clickIndicator(controls(f).secpos);
+    QVERIFY(controls(f).secpos->isChecked());
     QCOMPARE(secposColour(f), Red);
-    QVERIFY(!f->gif->hasPicture());
+    QVERIFY(!controls(f).gif->hasPicture());
     QVERIFY(f->list().pendingPicture().isEmpty());
-    clickIndicator(f->secpos);
+    clickIndicator(controls(f).secpos);
     QCOMPARE(secposColour(f), Green);
-    QVERIFY(!f->gif->hasPicture());
+    QVERIFY(!controls(f).gif->hasPicture());
     QVERIFY(t->prompts.calls().isEmpty());
 }
 
@@ -291,22 +283,22 @@ void TestChooser::americanNotation()
                                "F# / Gb", "G",       "G# / Ab", "A",       "A# / Bb", "B"};
     auto t = startShown();
     Form1* f = t->w().form1;
-    QCOMPARE(f->note->items(), italian);
+    QCOMPARE(controls(f).note->items(), italian);
     pickChord(f, 0, 0);
 
-    clickIndicator(f->americana);
-    QCOMPARE(f->note->items(), american);
-    QCOMPARE(f->note->itemIndex(), 0);
+    clickIndicator(controls(f).americana);
+    QCOMPARE(controls(f).note->items(), american);
+    QCOMPARE(controls(f).note->itemIndex(), 0);
     checkChordShown(*t, QStringLiteral("DO Maggiore"), QStringLiteral("do.gif"));
 
     // Chord names stay Italian whatever the labels.
     pickRoot(f, 9);
     checkChordShown(*t, QStringLiteral("LA Maggiore"), QStringLiteral("la.gif"));
 
-    clickIndicator(f->americana);
-    QCOMPARE(f->note->items(), italian);
-    QCOMPARE(f->note->itemIndex(), 9);
-    QCOMPARE(f->Panel1->text(), QStringLiteral("LA Maggiore"));
+    clickIndicator(controls(f).americana);
+    QCOMPARE(controls(f).note->items(), italian);
+    QCOMPARE(controls(f).note->itemIndex(), 9);
+    QCOMPARE(controls(f).Panel1->text(), QStringLiteral("LA Maggiore"));
     QVERIFY(!f->document().listModified);
     QVERIFY(t->prompts.calls().isEmpty());
 }
@@ -316,17 +308,17 @@ void TestChooser::listEntryThenType()
     auto t = startShown();
     Form1* f = t->w().form1;
     pickChord(f, 2, 3);
-    clickButton(f->Button1);
+    clickButton(controls(f).Button1);
     pickChord(f, 0, 9);
     clickRow(f, 0);
-    QCOMPARE(f->Panel1->text(), QStringLiteral("RE 6"));
+    QCOMPARE(controls(f).Panel1->text(), QStringLiteral("RE 6"));
 
     // A type alone keeps the entry's name, which has a second position.
     pickType(f, 1);
-    QCOMPARE(f->Panel1->text(), QStringLiteral("RE 6"));
-    QVERIFY(f->secpos->isVisible());
-    QCOMPARE(f->gif->toolTip(), Hint + "RE 6");
-    clickIndicator(f->secpos);
+    QCOMPARE(controls(f).Panel1->text(), QStringLiteral("RE 6"));
+    QVERIFY(controls(f).secpos->isVisible());
+    QCOMPARE(controls(f).gif->toolTip(), Hint + "RE 6");
+    clickIndicator(controls(f).secpos);
     QCOMPARE(shownPicture(f), QStringLiteral("re_6_sec.gif"));
     QCOMPARE(f->list().pendingPicture(), QStringLiteral("re_6_sec.gif"));
     QCOMPARE(f->list().lines(), QStringList{"RE 6"});
@@ -346,11 +338,11 @@ void TestChooser::missingPicture()
     QCOMPARE(t->prompts.texts(QStringLiteral("error")),
              QStringList{QStringLiteral("Cannot open file ") + path + QLatin1Char('.')});
     QCOMPARE(t->prompts.calls().constLast().caption, t->ctx.applicationTitle);
-    QCOMPARE(f->Panel1->text(), QStringLiteral("DO Maggiore"));
+    QCOMPARE(controls(f).Panel1->text(), QStringLiteral("DO Maggiore"));
     QCOMPARE(f->list().pendingPicture(), QStringLiteral("do.gif"));
     QCOMPARE(shownPicture(f), QStringLiteral("re.gif"));
-    QVERIFY(!f->secpos->isVisible());
-    QCOMPARE(f->gif->toolTip(), Hint + "RE Maggiore");
+    QVERIFY(!controls(f).secpos->isVisible());
+    QCOMPARE(controls(f).gif->toolTip(), Hint + "RE Maggiore");
 
     // The program goes on.
     pickType(f, 9);
@@ -363,7 +355,7 @@ void TestChooser::missingSecondPicture()
     Form1* f = t->w().form1;
     pickChord(f, 0, 0);
     t->folder->removeFile(QStringLiteral("imm/do_sec.gif"));
-    clickIndicator(f->secpos);
+    clickIndicator(controls(f).secpos);
     QCOMPARE(t->prompts.texts(QStringLiteral("error")).size(), 1);
     QVERIFY(t->prompts.texts(QStringLiteral("error")).constFirst().endsWith("imm/do_sec.gif."));
     QCOMPARE(secposColour(f), Red);
@@ -383,30 +375,31 @@ void TestChooser::keyboardAlone()
         QTest::keyClick(QApplication::focusWidget(), key, modifiers);
     };
     auto checkChord = [&](int root, int type, chords::Source source) {
-        QCOMPARE(f->note->itemIndex(), root);
-        QCOMPARE(f->toni->itemIndex(), type);
-        QCOMPARE(f->Panel1->text(), chords::chordName(root, type, source));
+        QCOMPARE(controls(f).note->itemIndex(), root);
+        QCOMPARE(controls(f).toni->itemIndex(), type);
+        QCOMPARE(controls(f).Panel1->text(), chords::chordName(root, type, source));
         QCOMPARE(shownPicture(f), chords::chordPicture(root, type));
     };
 
     // Without a selection Tab enters a group at its first item.
-    f->BitBtn1->setFocus();
+    controls(f).BitBtn1->setFocus();
     press(Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), f->note->button(0));
+    QCOMPARE(QApplication::focusWidget(), controls(f).note->button(0));
     press(Qt::Key_Space);
     press(Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), f->toni->button(0));
+    QCOMPARE(QApplication::focusWidget(), controls(f).toni->button(0));
     press(Qt::Key_Space);
     checkChord(0, 0, chords::Source::TypeGroup);
     for (int root = 0; root < 12; ++root) {
         if (root > 0) {
             // Back to the roots at the one selected, one down, and over to the types.
             press(Qt::Key_Tab, Qt::ShiftModifier);
-            QCOMPARE(QApplication::focusWidget(), f->note->button(root - 1));
+            QCOMPARE(QApplication::focusWidget(), controls(f).note->button(root - 1));
             press(Qt::Key_Down);
-            checkChord(root, f->toni->itemIndex(), chords::Source::NoteGroup);
+            checkChord(root, controls(f).toni->itemIndex(), chords::Source::NoteGroup);
             press(Qt::Key_Tab);
-            QCOMPARE(QApplication::focusWidget(), f->toni->button(f->toni->itemIndex()));
+            QCOMPARE(QApplication::focusWidget(),
+                     controls(f).toni->button(controls(f).toni->itemIndex()));
         }
         const bool down = root % 2 == 0;
         for (int step = 1; step < 12; ++step) {
@@ -416,15 +409,15 @@ void TestChooser::keyboardAlone()
     }
 
     // On to the blank entry, then back: the groups start at their first item again.
-    for (int i = 0; i < 20 && QApplication::focusWidget() != f->spazio; ++i)
+    for (int i = 0; i < 20 && QApplication::focusWidget() != controls(f).spazio; ++i)
         press(Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), f->spazio);
+    QCOMPARE(QApplication::focusWidget(), controls(f).spazio);
     press(Qt::Key_Space);
-    QCOMPARE(f->Panel1->text(), QStringLiteral("Spazio Vuoto"));
-    QCOMPARE(f->note->itemIndex(), -1);
-    for (int i = 0; i < 20 && f->focusWidget()->parentWidget() != f->toni; ++i)
+    QCOMPARE(controls(f).Panel1->text(), QStringLiteral("Spazio Vuoto"));
+    QCOMPARE(controls(f).note->itemIndex(), -1);
+    for (int i = 0; i < 20 && f->focusWidget()->parentWidget() != controls(f).toni; ++i)
         press(Qt::Key_Tab, Qt::ShiftModifier);
-    QCOMPARE(QApplication::focusWidget(), f->toni->button(0));
+    QCOMPARE(QApplication::focusWidget(), controls(f).toni->button(0));
 }
 
 // What a screen reader shows and does: the toggle action selects as a click
@@ -441,18 +434,18 @@ void TestChooser::accessibilityActions()
     auto text = [](QWidget* w, QAccessible::Text which) {
         return QAccessible::queryAccessibleInterface(w)->text(which);
     };
-    QCOMPARE(text(f->gif, QAccessible::Description), QStringLiteral("Nessun accordo"));
-    toggle(f->note->button(9));
-    toggle(f->toni->button(9));
+    QCOMPARE(text(controls(f).gif, QAccessible::Description), QStringLiteral("Nessun accordo"));
+    toggle(controls(f).note->button(9));
+    toggle(controls(f).toni->button(9));
     checkChordShown(*t, QStringLiteral("LA Minore"), QStringLiteral("la_min.gif"));
-    QCOMPARE(text(f->Panel1, QAccessible::Name), QStringLiteral("LA Minore"));
-    QCOMPARE(text(f->gif, QAccessible::Description), Hint + "LA Minore");
-    clickButton(f->Button1);
-    toggle(f->spazio);
-    QCOMPARE(f->Panel1->text(), QStringLiteral("Spazio Vuoto"));
-    QCOMPARE(text(f->gif, QAccessible::Description), QStringLiteral("Nessun accordo"));
+    QCOMPARE(text(controls(f).Panel1, QAccessible::Name), QStringLiteral("LA Minore"));
+    QCOMPARE(text(controls(f).gif, QAccessible::Description), Hint + "LA Minore");
+    clickButton(controls(f).Button1);
+    toggle(controls(f).spazio);
+    QCOMPARE(controls(f).Panel1->text(), QStringLiteral("Spazio Vuoto"));
+    QCOMPARE(text(controls(f).gif, QAccessible::Description), QStringLiteral("Nessun accordo"));
     clickRow(f, 0);
-    QCOMPARE(text(f->gif, QAccessible::Description), Hint + "LA Minore");
+    QCOMPARE(text(controls(f).gif, QAccessible::Description), Hint + "LA Minore");
 }
 
 QTEST_MAIN(TestChooser)

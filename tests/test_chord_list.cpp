@@ -1,18 +1,8 @@
-#include "app/form1.h"
 #include "chordlist/chord_list_model.h"
 #include "core/text_file.h"
 #include "support/main_window_driver.h"
-#include "ui/picture_view.h"
-#include "ui/radio_button.h"
-#include "ui/radio_group.h"
 
-#include <QCheckBox>
 #include <QItemSelectionModel>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListView>
-#include <QProgressBar>
-#include <QPushButton>
 #include <QTest>
 
 using namespace driver;
@@ -47,17 +37,17 @@ void run(Form1* f, const QString& script)
         else if (cmd == "t")
             pickType(f, w.at(1).toInt());
         else if (cmd == "sec")
-            clickIndicator(f->secpos);
+            clickIndicator(controls(f).secpos);
         else if (cmd == "blank")
-            clickIndicator(f->spazio);
+            clickIndicator(controls(f).spazio);
         else if (cmd == "add")
-            clickButton(f->Button1);
+            clickButton(controls(f).Button1);
         else if (cmd == "ins")
-            clickButton(f->Button4);
+            clickButton(controls(f).Button4);
         else if (cmd == "rem")
-            clickButton(f->Button2);
+            clickButton(controls(f).Button2);
         else if (cmd == "clr")
-            clickButton(f->Button3);
+            clickButton(controls(f).Button3);
         else if (cmd == "row")
             clickRow(f, w.at(1).toInt());
         else if (cmd == "space")
@@ -85,8 +75,8 @@ QStringList split(const QString& s)
 // Counters and fill indicator agree with the lines.
 void checkCounters(Form1* f)
 {
-    QCOMPARE(f->Edit3->text(), QString::number(f->list().count()));
-    QCOMPARE(f->ProgressBar1->value(), f->list().count());
+    QCOMPARE(controls(f).Edit3->text(), QString::number(f->list().count()));
+    QCOMPARE(controls(f).ProgressBar1->value(), f->list().count());
     QCOMPARE(f->list().lastIndex(), f->list().count() - 1);
 }
 
@@ -94,7 +84,7 @@ void addChords(Form1* f, int n)
 {
     for (int i = 0; i < n; ++i) {
         pickChord(f, i % 12, (i / 12) % 12);
-        clickButton(f->Button1);
+        clickButton(controls(f).Button1);
     }
 }
 
@@ -315,9 +305,9 @@ void TestChordList::editing()
     QCOMPARE(f->list().lines(), split(lines));
     QCOMPARE(entryPictures(f), split(pictures));
     checkCounters(f);
-    QCOMPARE(f->Edit2->text(), selected);
-    QCOMPARE(f->Edit2->isEnabled(), selected != "0");
-    QCOMPARE(f->Panel1->text(), panel);
+    QCOMPARE(controls(f).Edit2->text(), selected);
+    QCOMPARE(controls(f).Edit2->isEnabled(), selected != "0");
+    QCOMPARE(controls(f).Panel1->text(), panel);
     QCOMPARE(shownPicture(f), shown);
     QStringList expected;
     for (const QString& key : messages.split(QLatin1Char('|'), Qt::SkipEmptyParts))
@@ -333,23 +323,23 @@ void TestChordList::addMarksModified()
     Form1* f = t->w().form1;
     pickChord(f, 0, 0);
     QCOMPARE(f->windowTitle(), Caption + "Nuova lista");
-    clickButton(f->Button1);
+    clickButton(controls(f).Button1);
     QCOMPARE(f->windowTitle(), Caption + "*Nuova lista");
     QVERIFY(f->document().listModified);
-    QVERIFY(f->Image2->fileName().endsWith(QLatin1String("imm/virmoskbn.jpg")));
-    QCOMPARE(f->Edit3->text(), QStringLiteral("1"));
-    QCOMPARE(f->ProgressBar1->value(), 1);
+    QVERIFY(controls(f).Image2->fileName().endsWith(QLatin1String("imm/virmoskbn.jpg")));
+    QCOMPARE(controls(f).Edit3->text(), QStringLiteral("1"));
+    QCOMPARE(controls(f).ProgressBar1->value(), 1);
     QVERIFY(!f->list().entrySelected());
 
     // Clear neither marks nor unmarks.
-    f->document().currentListFile = QStringLiteral("/tmp/liste/Canzone.qvl");
+    f->listDocument().setCurrentListFile(QStringLiteral("/tmp/liste/Canzone.qvl"));
     f->markClean(f->document().currentListFile);
-    clickButton(f->Button3);
+    clickButton(controls(f).Button3);
     QCOMPARE(f->windowTitle(), Caption + "Canzone.qvl");
     QVERIFY(!f->document().listModified);
     pickChord(f, 2, 0);
-    clickButton(f->Button1);
-    clickButton(f->Button3);
+    clickButton(controls(f).Button1);
+    clickButton(controls(f).Button3);
     QCOMPARE(f->windowTitle(), Caption + "*Canzone.qvl");
     QVERIFY(f->document().listModified);
     QVERIFY(t->prompts.calls().isEmpty());
@@ -362,12 +352,12 @@ void TestChordList::fullList()
     addChords(f, 299);
     QCOMPARE(f->list().count(), 299);
     pickChord(f, 0, 0);
-    clickButton(f->Button1);
+    clickButton(controls(f).Button1);
     QCOMPARE(f->list().count(), 300);
     QCOMPARE(f->list().line(299), QStringLiteral("DO Maggiore"));
     QCOMPARE(f->list().picture(299), QStringLiteral("do.gif"));
-    QCOMPARE(f->ProgressBar1->value(), f->ProgressBar1->maximum());
-    QCOMPARE(f->Edit3->text(), QStringLiteral("300"));
+    QCOMPARE(controls(f).ProgressBar1->value(), controls(f).ProgressBar1->maximum());
+    QCOMPARE(controls(f).Edit3->text(), QStringLiteral("300"));
     QVERIFY(t->prompts.calls().isEmpty());
 
     // Choosing chords with a full list works and disturbs no entry.
@@ -379,10 +369,10 @@ void TestChordList::fullList()
     QCOMPARE(f->list().lines(), lines);
     QCOMPARE(entryPictures(f), pictures);
 
-    clickButton(f->Button1);
+    clickButton(controls(f).Button1);
     clickRow(f, 10);
     pickChord(f, 4, 9);
-    clickButton(f->Button4);
+    clickButton(controls(f).Button4);
     const QString full = Messages.value("full");
     QCOMPARE(t->prompts.texts(QStringLiteral("information")), QStringList({full, full}));
     QCOMPARE(f->list().lines(), lines);
@@ -391,10 +381,10 @@ void TestChordList::fullList()
 
     // After one Remove an Add succeeds again, with the chord on display.
     clickRow(f, 10);
-    clickButton(f->Button2);
+    clickButton(controls(f).Button2);
     QCOMPARE(f->list().count(), 299);
     pickChord(f, 4, 9);
-    clickButton(f->Button1);
+    clickButton(controls(f).Button1);
     QCOMPARE(f->list().count(), 300);
     QCOMPARE(f->list().line(299), QStringLiteral("MI Minore"));
     QCOMPARE(f->list().picture(299), QStringLiteral("mi_min.gif"));
@@ -408,25 +398,25 @@ void TestChordList::selectResetsChooser()
     auto t = startShown();
     Form1* f = t->w().form1;
     pickChord(f, 2, 3);
-    clickButton(f->Button1);
+    clickButton(controls(f).Button1);
     pickChord(f, 0, 0);
-    clickIndicator(f->secpos);
-    clickIndicator(f->americana);
+    clickIndicator(controls(f).secpos);
+    clickIndicator(controls(f).americana);
     QCOMPARE(f->list().pendingPicture(), QStringLiteral("do_sec.gif"));
 
     clickRow(f, 0);
     QVERIFY(f->list().entrySelected());
     QCOMPARE(f->list().selectedPos(), 0);
-    QVERIFY(f->Edit2->isEnabled());
-    QCOMPARE(f->Edit2->text(), QStringLiteral("1"));
-    QCOMPARE(f->Panel1->text(), QStringLiteral("RE 6"));
+    QVERIFY(controls(f).Edit2->isEnabled());
+    QCOMPARE(controls(f).Edit2->text(), QStringLiteral("1"));
+    QCOMPARE(controls(f).Panel1->text(), QStringLiteral("RE 6"));
     QCOMPARE(shownPicture(f), QStringLiteral("re_6.gif"));
-    QCOMPARE(f->note->itemIndex(), -1);
-    QCOMPARE(f->toni->itemIndex(), -1);
-    QVERIFY(!f->spazio->isChecked());
-    QVERIFY(!f->secpos->isVisible());
-    QVERIFY(!f->secpos->isChecked());
-    QVERIFY(f->americana->isChecked());
+    QCOMPARE(controls(f).note->itemIndex(), -1);
+    QCOMPARE(controls(f).toni->itemIndex(), -1);
+    QVERIFY(!controls(f).spazio->isChecked());
+    QVERIFY(!controls(f).secpos->isVisible());
+    QVERIFY(!controls(f).secpos->isChecked());
+    QVERIFY(controls(f).americana->isChecked());
     // Selecting changes neither the list nor the document.
     QCOMPARE(f->list().lines(), QStringList{"RE 6"});
     QCOMPARE(f->windowTitle(), Caption + "*Nuova lista");
@@ -439,21 +429,21 @@ void TestChordList::programChangesRunNoSelect()
     Form1* f = t->w().form1;
     addChords(f, 3);
     clickRow(f, 1);
-    QCOMPARE(f->Panel1->text(), QStringLiteral("DO# Maggiore / REb Maggiore"));
+    QCOMPARE(controls(f).Panel1->text(), QStringLiteral("DO# Maggiore / REb Maggiore"));
     pickChord(f, 4, 9);
 
     // A line removed by the program moves the view's selection, not the chooser.
     f->list().removeLine(1);
-    QCOMPARE(f->Panel1->text(), QStringLiteral("MI Minore"));
+    QCOMPARE(controls(f).Panel1->text(), QStringLiteral("MI Minore"));
     QCOMPARE(f->list().selectedPos(), 1);
 
     clickRow(f, 0);
     pickChord(f, 4, 9);
     f->list().replaceAll({"LA Minore", "SI 7"}, {"la_min.gif", "si7.gif"});
-    QCOMPARE(f->Panel1->text(), QStringLiteral("MI Minore"));
-    QCOMPARE(f->Edit2->text(), QStringLiteral("1"));
+    QCOMPARE(controls(f).Panel1->text(), QStringLiteral("MI Minore"));
+    QCOMPARE(controls(f).Edit2->text(), QStringLiteral("1"));
     f->list().clearLines();
-    QCOMPARE(f->Panel1->text(), QStringLiteral("MI Minore"));
+    QCOMPARE(controls(f).Panel1->text(), QStringLiteral("MI Minore"));
     QVERIFY(t->prompts.calls().isEmpty());
 }
 
@@ -463,12 +453,12 @@ void TestChordList::spaceIsConsumed()
     auto t = startShown();
     Form1* f = t->w().form1;
     addChords(f, 2);
-    f->ListBox1->selectionModel()->setCurrentIndex(f->list().index(1, 0),
-                                                   QItemSelectionModel::NoUpdate);
+    controls(f).ListBox1->selectionModel()->setCurrentIndex(f->list().index(1, 0),
+                                                            QItemSelectionModel::NoUpdate);
     pressKey(f, Qt::Key_Space);
     QCOMPARE(t->prompts.texts(QStringLiteral("information")),
              QStringList{Messages.value("remove")});
-    QVERIFY(!f->ListBox1->selectionModel()->hasSelection());
+    QVERIFY(!controls(f).ListBox1->selectionModel()->hasSelection());
     QVERIFY(!f->list().entrySelected());
     QCOMPARE(f->list().count(), 2);
 }
@@ -485,8 +475,8 @@ void TestChordList::selectedPositionNamesNoEntry()
     QVERIFY(f->list().entrySelected());
     pickChord(f, 0, 0);
 
-    clickButton(f->Button2);
-    clickButton(f->Button4);
+    clickButton(controls(f).Button2);
+    clickButton(controls(f).Button4);
     QCOMPARE(t->prompts.texts(QStringLiteral("information")),
              QStringList({Messages.value("remove"), Messages.value("position")}));
     QCOMPARE(f->list().lines(), QStringList({"LA Minore", "SI 7"}));
@@ -525,15 +515,15 @@ void TestChordList::staleSelection()
         const QString path = t->folder->file("liste/altra.qvl");
         textfile::writeLines(path, QStringList{"Altra", "4"} + lines + pictures);
         t->prompts.chooseFile(path);
-        f->Apri1->trigger();
+        controls(f).Apri1->trigger();
     } else {
-        f->Info1->trigger();
+        controls(f).Info1->trigger();
     }
     QVERIFY(!f->list().entrySelected());
-    QVERIFY(!f->Edit2->isEnabled());
-    QCOMPARE(f->Edit2->text(), counter);
-    QVERIFY(f->ListBox1->selectionModel()->selectedIndexes().isEmpty());
-    clickButton(f->Button2);
+    QVERIFY(!controls(f).Edit2->isEnabled());
+    QCOMPARE(controls(f).Edit2->text(), counter);
+    QVERIFY(controls(f).ListBox1->selectionModel()->selectedIndexes().isEmpty());
+    clickButton(controls(f).Button2);
     QCOMPARE(t->prompts.texts(QStringLiteral("information")),
              QStringList{Messages.value("remove")});
     QCOMPARE(f->list().lines(), lines);
@@ -541,8 +531,8 @@ void TestChordList::staleSelection()
     clickRow(f, 2);
     QVERIFY(f->list().entrySelected());
     QCOMPARE(f->list().selectedPos(), 2);
-    QCOMPARE(f->Edit2->text(), QStringLiteral("3"));
-    clickButton(f->Button2);
+    QCOMPARE(controls(f).Edit2->text(), QStringLiteral("3"));
+    clickButton(controls(f).Button2);
     QCOMPARE(f->list().lines(), QStringList({"DO Maggiore", "RE Maggiore", "FA Maggiore"}));
 }
 
@@ -552,16 +542,16 @@ void TestChordList::clearOpenedList()
     auto t = startShown();
     Form1* f = t->w().form1;
     f->list().replaceAll({"LA Minore"}, {"la_min.gif"});
-    f->document().listFromFile = true;
+    f->listDocument().setFromFile(true);
     f->showEntryCount();
     clickRow(f, 0);
-    clickButton(f->Button2);
+    clickButton(controls(f).Button2);
     QVERIFY(f->list().isEmpty());
-    clickButton(f->Button3);
+    clickButton(controls(f).Button3);
     QVERIFY(t->prompts.texts(QStringLiteral("information")).isEmpty());
     QVERIFY(!f->document().listFromFile);
     QCOMPARE(f->list().selectedPos(), 0);
-    clickButton(f->Button3);
+    clickButton(controls(f).Button3);
     QCOMPARE(t->prompts.texts(QStringLiteral("information")), QStringList{Messages.value("empty")});
 }
 
@@ -596,7 +586,7 @@ void TestChordList::bannerMissingKeepsListConsistent()
     QCOMPARE(entryPictures(f), split(pictures));
     checkCounters(f);
     if (script.endsWith("ins"))
-        QCOMPARE(f->Edit2->text(), QString::number(f->list().selectedPos() + 1));
+        QCOMPARE(controls(f).Edit2->text(), QString::number(f->list().selectedPos() + 1));
 }
 
 void TestChordList::selectMissingPicture_data()
@@ -623,11 +613,11 @@ void TestChordList::selectMissingPicture()
              QStringList{QStringLiteral("Cannot open file ") + t->folder->file(path) + "."});
     QVERIFY(f->list().entrySelected());
     QCOMPARE(f->list().selectedPos(), 1);
-    QCOMPARE(f->Edit2->text(), QStringLiteral("2"));
-    QCOMPARE(f->Panel1->text(), QStringLiteral("LA 7"));
+    QCOMPARE(controls(f).Edit2->text(), QStringLiteral("2"));
+    QCOMPARE(controls(f).Panel1->text(), QStringLiteral("LA 7"));
     QCOMPARE(shownPicture(f), QStringLiteral("do.gif"));
     // Select ended at the picture: the groups keep their selection.
-    QCOMPARE(f->note->itemIndex(), 0);
+    QCOMPARE(controls(f).note->itemIndex(), 0);
 }
 
 QTEST_MAIN(TestChordList)

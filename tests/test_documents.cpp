@@ -1,5 +1,5 @@
-#include "app/form1.h"
 #include "chordlist/chord_list_model.h"
+#include "chords/chooser_controller.h"
 #include "core/text_file.h"
 #include "documents/document_controller.h"
 #include "documents/form5.h"
@@ -8,19 +8,10 @@
 #include "support/test_app.h"
 #include "support/window_driver.h"
 #include "ui/code_page_text_edit.h"
-#include "ui/picture_view.h"
-#include "ui/radio_group.h"
 
-#include <QAction>
-#include <QCheckBox>
 #include <QDir>
 #include <QFile>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
-#include <QProgressBar>
 #include <QTest>
-#include <QToolButton>
 
 #include <csignal>
 #include <sys/resource.h>
@@ -105,7 +96,7 @@ Snapshot snapshot(TestApp& t)
     Form1* f = t.w().form1;
     return {f->list().lines(),
             pictures(f, ChordListModel::Capacity + 1),
-            f->Edit1->text(),
+            controls(f).Edit1->text(),
             t.w().form5->informationLines(),
             f->listFileBuffer(),
             f->recentFiles().entries(),
@@ -117,11 +108,11 @@ Snapshot snapshot(TestApp& t)
             f->document().listModified,
             f->windowTitle(),
             f->statusText(),
-            f->Edit2->text(),
-            f->Edit2->isEnabled(),
-            f->Edit3->text(),
-            f->ProgressBar1->value(),
-            f->Image2->fileName()};
+            controls(f).Edit2->text(),
+            controls(f).Edit2->isEnabled(),
+            controls(f).Edit3->text(),
+            controls(f).ProgressBar1->value(),
+            controls(f).Image2->fileName()};
 }
 
 void compareSnapshots(const Snapshot& a, const Snapshot& b)
@@ -158,7 +149,7 @@ void compareCleanWithFile(TestApp& t, const QString& path, bool fromFile)
     QVERIFY(!f->document().listModified);
     QCOMPARE(f->windowTitle(), Caption + QFileInfo(path).fileName());
     QCOMPARE(f->statusText(), path);
-    QCOMPARE(f->Image2->fileName(), t.folder->file("imm/virmoskc.jpg"));
+    QCOMPARE(controls(f).Image2->fileName(), t.folder->file("imm/virmoskc.jpg"));
 }
 
 enum class Command { NewList, OpenList, OpenRecent };
@@ -167,13 +158,13 @@ void runCommand(Form1* f, Command c)
 {
     switch (c) {
     case Command::NewList:
-        f->Nuovalista1->trigger();
+        controls(f).Nuovalista1->trigger();
         break;
     case Command::OpenList:
-        f->Apri1->trigger();
+        controls(f).Apri1->trigger();
         break;
     case Command::OpenRecent:
-        f->file11->trigger();
+        controls(f).file11->trigger();
         break;
     }
 }
@@ -267,12 +258,12 @@ void TestDocuments::saveAsWritesReference()
     QFETCH(QString, reference);
     TestApp t;
     Form1* f = t.w().form1;
-    f->Edit1->setText(title);
+    controls(f).Edit1->setText(title);
     fill(f, entries);
     const QString chosen = t.folder->file("liste/Lista");
     t.prompts.chooseFile(chosen);
 
-    f->Salvaconnome1->trigger();
+    controls(f).Salvaconnome1->trigger();
 
     QCOMPARE(t.prompts.texts("error"), QStringList());
     const QList<ScriptedPrompts::Call> calls = t.prompts.calls();
@@ -320,7 +311,7 @@ void TestDocuments::extensionRule()
     QDir(t.folder->path()).mkpath("liste/vecchie.qvl");
     fill(f, CanzoneEntries);
     t.prompts.chooseFile(t.folder->file("liste/" + chosen));
-    f->Salvalistaconnome1->trigger();
+    controls(f).Salvalistaconnome1->trigger();
     const QString path = t.folder->file("liste/" + written);
     QVERIFY(QFileInfo::exists(path));
     QCOMPARE(f->document().currentListFile, path);
@@ -330,7 +321,7 @@ void TestDocuments::extensionRule()
 
     // A later Save list writes the same file.
     fill(f, {{"MI Minore", "mi_min.gif"}});
-    f->Salva1->trigger();
+    controls(f).Salva1->trigger();
     QCOMPARE(textfile::readLines(path).value(1), QStringLiteral("4"));
     QCOMPARE(t.prompts.calls().size(), 1);
 }
@@ -341,14 +332,14 @@ void TestDocuments::saveListFirstTimeThenInPlace()
     Form1* f = t.w().form1;
     t.app->show();
     QVERIFY(QTest::qWaitForWindowExposed(f));
-    f->Edit1->setText("Canzone");
+    controls(f).Edit1->setText("Canzone");
     fill(f, CanzoneEntries);
 
     // The tool button hinted "Salva lista con nome..." runs Save list.
-    QCOMPARE(f->RxSpeedButton4->toolTip(), QStringLiteral("Salva lista con nome..."));
+    QCOMPARE(controls(f).RxSpeedButton4->toolTip(), QStringLiteral("Salva lista con nome..."));
     const QString path = t.folder->file("liste/Canzone.qvl");
     t.prompts.chooseFile(path);
-    QTest::mouseClick(f->RxSpeedButton4, Qt::LeftButton);
+    QTest::mouseClick(controls(f).RxSpeedButton4, Qt::LeftButton);
     QCOMPARE(t.prompts.calls().size(), 1);
     QCOMPARE(t.prompts.calls()[0].dialog.title, QStringLiteral("Salva lista..."));
     QCOMPARE(t.prompts.calls()[0].dialog.proposedName, QStringLiteral("Canzone.qvl"));
@@ -360,9 +351,9 @@ void TestDocuments::saveListFirstTimeThenInPlace()
     t.prompts.clear();
     t.folder->writeConfig({"/altrove/x.qvl"});
     const QByteArray config = bytesOf(t.folder->file("config.ini"));
-    f->Edit1->setText("Canzone nuova");
+    controls(f).Edit1->setText("Canzone nuova");
     QVERIFY(f->document().listModified);
-    f->Salvalista1->trigger();
+    controls(f).Salvalista1->trigger();
     QVERIFY(t.prompts.calls().isEmpty());
     QCOMPARE(textfile::readLines(path).value(0), QStringLiteral("Canzone nuova"));
     compareCleanWithFile(t, path, false);
@@ -392,7 +383,7 @@ void TestDocuments::emptyListRefused()
     QFETCH(QString, control);
     TestApp t;
     Form1* f = t.w().form1;
-    f->Edit1->setText("Solo titolo");
+    controls(f).Edit1->setText("Solo titolo");
     t.prompts.chooseFile(t.folder->file("liste/x"));
     if (auto* a = f->findChild<QAction*>(control))
         a->trigger();
@@ -451,14 +442,14 @@ void TestDocuments::openListLoads()
     fill(f, {{"MI", "mi.gif"}, {"FA", "fa.gif"}, {"SOL", "sol.gif"}, {"LA", "la.gif"}});
     f->list().setSelectedPos(2);
     f->list().setEntrySelected(true);
-    f->Edit2->setEnabled(true);
-    f->Edit2->setText("3");
-    f->document().listModified = false;
+    controls(f).Edit2->setEnabled(true);
+    controls(f).Edit2->setText("3");
+    f->listDocument().setModified(false);
 
     const QString path = t.folder->file("liste/" + reference);
     writeBytes(path, ::reference(reference));
     t.prompts.chooseFile(path);
-    f->RxSpeedButton3->click();
+    controls(f).RxSpeedButton3->click();
 
     QCOMPARE(t.prompts.texts("error"), QStringList());
     QCOMPARE(t.prompts.calls().size(), 1);
@@ -468,13 +459,13 @@ void TestDocuments::openListLoads()
     QCOMPARE(d.filter, Filter);
     QCOMPARE(d.startFolder, QStringLiteral("liste"));
 
-    QCOMPARE(f->Edit1->text(), title);
+    QCOMPARE(controls(f).Edit1->text(), title);
     QCOMPARE(f->list().lines(), lines);
     QCOMPARE(::pictures(f, lines.size()), pictures);
-    QCOMPARE(f->Edit3->text(), QString::number(lines.size()));
-    QCOMPARE(f->ProgressBar1->value(), int(lines.size()));
-    QCOMPARE(f->Edit2->text(), QStringLiteral("0"));
-    QVERIFY(!f->Edit2->isEnabled());
+    QCOMPARE(controls(f).Edit3->text(), QString::number(lines.size()));
+    QCOMPARE(controls(f).ProgressBar1->value(), int(lines.size()));
+    QCOMPARE(controls(f).Edit2->text(), QStringLiteral("0"));
+    QVERIFY(!controls(f).Edit2->isEnabled());
     compareCleanWithFile(t, path, true);
     QCOMPARE(f->listFileBuffer(), textfile::decodeLines(::reference(reference)));
     QCOMPARE(f->recentFiles().entries(), QStringList{path});
@@ -492,21 +483,21 @@ void TestDocuments::titleComparedWithStoredTitle()
     writeBytes(path, reference("canzone.qvl"));
     f->documents().loadListFile(path);
     QVERIFY(!f->document().listModified);
-    f->Edit1->setText("Canzone");
+    controls(f).Edit1->setText("Canzone");
     QVERIFY(!f->document().listModified);
-    f->Edit1->setText("Canzon");
+    controls(f).Edit1->setText("Canzon");
     QVERIFY(f->document().listModified);
     QCOMPARE(f->windowTitle(), Caption + "*canzone.qvl");
-    f->Edit1->setText("Canzone");
+    controls(f).Edit1->setText("Canzone");
     QVERIFY(f->document().listModified);
 
     // A new list keeps the buffer: the stored title still counts as unchanged.
-    f->Nuovalista1->trigger(); // modified and not empty: asked, Cancel
+    controls(f).Nuovalista1->trigger(); // modified and not empty: asked, Cancel
     QCOMPARE(t.prompts.texts("question"), QStringList{Unsaved});
     t.prompts.answer(Prompts::Answer::No);
-    f->Nuovalista1->trigger();
+    controls(f).Nuovalista1->trigger();
     QCOMPARE(f->listFileBuffer(), textfile::decodeLines(reference("canzone.qvl")));
-    f->Edit1->setText("Canzone");
+    controls(f).Edit1->setText("Canzone");
     QVERIFY(!f->document().listModified);
 }
 
@@ -515,26 +506,26 @@ void TestDocuments::informationRoundTrip()
     TestApp t;
     Form1* f = t.w().form1;
     Form5* form5 = t.w().form5;
-    f->Edit1->setText("Canzone");
+    controls(f).Edit1->setText("Canzone");
     fill(f, CanzoneEntries);
     form5->setInformationLines({"Capo al II tasto"});
     const QString path = t.folder->file("liste/Canzone.qvl");
     t.prompts.chooseFile(path);
-    f->Salvaconnome1->trigger();
+    controls(f).Salvaconnome1->trigger();
     QCOMPARE(bytesOf(path), reference("canzone.qvl"));
 
     // Opening replaces the information with the file's, and leaves the list clean.
     form5->setInformationLines({"altro", "testo"});
     t.prompts.answer(Prompts::Answer::No);
     t.prompts.chooseFile(path);
-    f->Apri1->trigger();
+    controls(f).Apri1->trigger();
     QCOMPARE(form5->informationLines(), QStringList{"Capo al II tasto"});
     QVERIFY(!f->document().listModified);
 
     // Written, read and written again: identical bytes.
     const QString again = t.folder->file("liste/Ancora.qvl");
     t.prompts.chooseFile(again);
-    f->Salvaconnome1->trigger();
+    controls(f).Salvaconnome1->trigger();
     QCOMPARE(bytesOf(again), reference("canzone.qvl"));
 
     const QString wrapped = t.folder->file("liste/wrapped.qvl");
@@ -543,7 +534,7 @@ void TestDocuments::informationRoundTrip()
     QCOMPARE(form5->informationLines(),
              QStringList({"Intro: SOL 7 per quattro battute, poi FA 9 ",
                           "sulla strofa; ritornello due volte.", "", "Finale lento."}));
-    f->Salva1->trigger();
+    controls(f).Salva1->trigger();
     QCOMPARE(bytesOf(wrapped), reference("wrapped_info.qvl"));
 
     // Final empty information lines survive opening and saving.
@@ -552,12 +543,12 @@ void TestDocuments::informationRoundTrip()
         const QByteArray bytes = QByteArray("Canzone\r\n1\r\nDO Maggiore\r\ndo.gif\r\n") + information;
         writeBytes(blankEnd, bytes);
         f->documents().loadListFile(blankEnd);
-        f->Salva1->trigger();
+        controls(f).Salva1->trigger();
         QCOMPARE(bytesOf(blankEnd), bytes);
     }
 
     // A new list empties the information.
-    f->Nuovalista1->trigger();
+    controls(f).Nuovalista1->trigger();
     QCOMPARE(form5->informationLines(), QStringList());
 }
 
@@ -572,14 +563,14 @@ void TestDocuments::newListResets()
     fill(f, {{"RE 6", "re_6_sec.gif"}});
     f->list().setSelectedPos(3);
     f->list().setEntrySelected(true);
-    f->Edit2->setEnabled(true);
-    f->Edit2->setText("4");
-    f->note->setItemIndex(2);
-    f->toni->setItemIndex(0);
-    f->Panel1->setText("RE Maggiore");
-    f->gif->load(t.folder->file("imm/re.gif"));
-    f->gif->setToolTip("Posizione delle dita per l'accordo RE Maggiore");
-    f->secpos->show();
+    controls(f).Edit2->setEnabled(true);
+    controls(f).Edit2->setText("4");
+    controls(f).note->setItemIndex(2);
+    controls(f).toni->setItemIndex(0);
+    controls(f).Panel1->setText("RE Maggiore");
+    controls(f).gif->load(t.folder->file("imm/re.gif"));
+    controls(f).gif->setToolTip("Posizione delle dita per l'accordo RE Maggiore");
+    controls(f).secpos->show();
     t.w().form5->setInformationLines({"Capo al II tasto"});
     control<QLineEdit>(t.w().form8, "Edit1")->setText("3");
     const QStringList recent = f->recentFiles().entries();
@@ -587,31 +578,31 @@ void TestDocuments::newListResets()
     const QStringList buffer = f->listFileBuffer();
 
     t.prompts.answer(Prompts::Answer::No);
-    f->RxSpeedButton1->click();
+    controls(f).RxSpeedButton1->click();
 
     QCOMPARE(t.prompts.texts("question"), QStringList{Unsaved});
     QCOMPARE(t.prompts.texts("error"), QStringList());
-    QCOMPARE(f->Edit1->text(), QStringLiteral("Titolo lista"));
+    QCOMPARE(controls(f).Edit1->text(), QStringLiteral("Titolo lista"));
     QCOMPARE(f->list().count(), 0);
     QCOMPARE(pictures(f, ChordListModel::Capacity + 1),
              QStringList(ChordListModel::Capacity + 1, QString()));
     QCOMPARE(f->windowTitle(), Caption + "Nuova lista");
     QCOMPARE(f->statusText(), QStringLiteral("Nuova lista"));
-    QCOMPARE(f->Image2->fileName(), t.folder->file("imm/virmoskc.jpg"));
-    QCOMPARE(f->gif->toolTip(), QString());
-    QCOMPARE(f->Shape1->toolTip(), QString());
-    QVERIFY(!f->gif->hasPicture());
-    QCOMPARE(f->ProgressBar1->value(), 0);
-    QCOMPARE(f->note->itemIndex(), -1);
-    QCOMPARE(f->toni->itemIndex(), -1);
-    QCOMPARE(f->Panel1->text(), QStringLiteral("Scegli"));
-    QVERIFY(!f->secpos->isChecked());
-    QVERIFY(f->secpos->isHidden());
+    QCOMPARE(controls(f).Image2->fileName(), t.folder->file("imm/virmoskc.jpg"));
+    QCOMPARE(controls(f).gif->toolTip(), QString());
+    QCOMPARE(controls(f).Shape1->toolTip(), QString());
+    QVERIFY(!controls(f).gif->hasPicture());
+    QCOMPARE(controls(f).ProgressBar1->value(), 0);
+    QCOMPARE(controls(f).note->itemIndex(), -1);
+    QCOMPARE(controls(f).toni->itemIndex(), -1);
+    QCOMPARE(controls(f).Panel1->text(), QStringLiteral("Scegli"));
+    QVERIFY(!controls(f).secpos->isChecked());
+    QVERIFY(controls(f).secpos->isHidden());
     QVERIFY(!f->list().entrySelected());
     QCOMPARE(f->list().selectedPos(), 0);
-    QCOMPARE(f->Edit2->text(), QStringLiteral("0"));
-    QVERIFY(!f->Edit2->isEnabled());
-    QCOMPARE(f->Edit3->text(), QStringLiteral("0"));
+    QCOMPARE(controls(f).Edit2->text(), QStringLiteral("0"));
+    QVERIFY(!controls(f).Edit2->isEnabled());
+    QCOMPARE(controls(f).Edit3->text(), QStringLiteral("0"));
     QCOMPARE(t.w().form5->informationLines(), QStringList());
     QCOMPARE(control<QLineEdit>(t.w().form8, "Edit1")->text(), QStringLiteral("--"));
     const DocumentState& doc = f->document();
@@ -625,10 +616,10 @@ void TestDocuments::newListResets()
     QCOMPARE(f->listFileBuffer(), buffer);
 
     // Every binding of the command, shortcut included.
-    QCOMPARE(f->Nuovalista1->shortcut(), QKeySequence("Ctrl+N"));
-    QCOMPARE(f->Apri1->shortcut(), QKeySequence("Ctrl+A"));
-    QCOMPARE(f->Salvaconnome1->shortcut(), QKeySequence("Ctrl+S"));
-    QVERIFY(f->Salva1->shortcut().isEmpty());
+    QCOMPARE(controls(f).Nuovalista1->shortcut(), QKeySequence("Ctrl+N"));
+    QCOMPARE(controls(f).Apri1->shortcut(), QKeySequence("Ctrl+A"));
+    QCOMPARE(controls(f).Salvaconnome1->shortcut(), QKeySequence("Ctrl+S"));
+    QVERIFY(controls(f).Salva1->shortcut().isEmpty());
 }
 
 void TestDocuments::unsavedChangesQuestion_data()
@@ -678,17 +669,17 @@ void TestDocuments::unsavedChangesQuestion()
 
     const QString own = t.folder->file("liste/sub/own.qvl");
     QDir(t.folder->path()).mkpath("liste/sub");
-    f->Edit1->setText("Mia");
+    controls(f).Edit1->setText("Mia");
     fill(f, {{"RE 6", "re_6_sec.gif"}, {"MI Minore", "mi_min.gif"}});
     if (hasFile) {
         t.prompts.chooseFile(own);
-        f->Salvaconnome1->trigger();
+        controls(f).Salvaconnome1->trigger();
         fill(f, {{"FA 9", "fa_9.gif"}});
         f->recentFiles().load({other});
         f->refreshRecentCaptions();
     }
     if (!modified)
-        f->document().listModified = false;
+        f->listDocument().setModified(false);
     if (writeFails)
         QDir(t.folder->file("liste/sub")).removeRecursively();
     const QStringList linesBefore = f->list().lines();
@@ -718,7 +709,7 @@ void TestDocuments::unsavedChangesQuestion()
         // The list stays as it was, unsaved changes included.
         QCOMPARE(f->list().lines(), linesBefore);
         QCOMPARE(f->document().listModified, modified);
-        QCOMPARE(f->Edit1->text(), QStringLiteral("Mia"));
+        QCOMPARE(controls(f).Edit1->text(), QStringLiteral("Mia"));
         if (Command(command) == Command::OpenList)
             QVERIFY(t.prompts.texts("open").isEmpty());
         return;
@@ -757,11 +748,11 @@ void TestDocuments::closeQuery()
     QVERIFY(QTest::qWaitForWindowExposed(f));
     const QString own = t.folder->file("liste/sub/own.qvl");
     QDir(t.folder->path()).mkpath("liste/sub");
-    f->Edit1->setText("Canzone");
+    controls(f).Edit1->setText("Canzone");
     fill(f, CanzoneEntries);
     if (hasFile) {
         t.prompts.chooseFile(own);
-        f->Salvaconnome1->trigger();
+        controls(f).Salvaconnome1->trigger();
         fill(f, {{"FA 9", "fa_9.gif"}});
     }
     if (writeFails)
@@ -806,10 +797,10 @@ void TestDocuments::failedSaveKeepsPreviousFile()
     const QString folder = t.folder->file("liste/sub");
     QDir().mkpath(folder);
     const QString path = folder + "/Canzone.qvl";
-    f->Edit1->setText("Canzone");
+    controls(f).Edit1->setText("Canzone");
     fill(f, CanzoneEntries);
     t.prompts.chooseFile(path);
-    f->Salvaconnome1->trigger();
+    controls(f).Salvaconnome1->trigger();
     QCOMPARE(bytesOf(path), reference("canzone_noinfo.qvl"));
 
     fill(f, {{"FA 9", "fa_9.gif"}});
@@ -833,7 +824,7 @@ void TestDocuments::failedSaveKeepsPreviousFile()
             QDir(folder).removeRecursively();
         if (failure == "information")
             t.w().form5->Memo1->setPlainText(QString("capo ").repeated(210000));
-        f->Salva1->trigger();
+        controls(f).Salva1->trigger();
     }
     QFile::setPermissions(folder,
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
@@ -847,7 +838,7 @@ void TestDocuments::failedSaveKeepsPreviousFile()
     QCOMPARE(t.prompts.texts("error"), QStringList{expected});
     QVERIFY(f->document().listModified);
     QCOMPARE(f->windowTitle(), modifiedCaption);
-    QCOMPARE(f->Image2->fileName(), t.folder->file("imm/virmoskbn.jpg"));
+    QCOMPARE(controls(f).Image2->fileName(), t.folder->file("imm/virmoskbn.jpg"));
     if (failure != "removed") {
         // The previous file is intact and no temporary file is left behind.
         QCOMPARE(bytesOf(path), reference("canzone_noinfo.qvl"));
@@ -857,7 +848,7 @@ void TestDocuments::failedSaveKeepsPreviousFile()
     // Once the cause is gone the same command saves.
     QDir().mkpath(folder);
     t.w().form5->clearInformation();
-    f->Salva1->trigger();
+    controls(f).Salva1->trigger();
     QCOMPARE(textfile::readLines(path).value(1), QStringLiteral("4"));
     QVERIFY(!f->document().listModified);
 }
@@ -934,9 +925,9 @@ void TestDocuments::badFileLeavesDocumentAsItWas()
         t.prompts.answer(Prompts::Answer::No);
         if (way == 0) {
             t.prompts.chooseFile(bad);
-            f->Aprilista1->trigger();
+            controls(f).Aprilista1->trigger();
         } else if (way == 1) {
-            f->file21->trigger();
+            controls(f).file21->trigger();
         } else {
             t.app->openListFile(bad);
         }
@@ -964,11 +955,11 @@ void TestDocuments::appendedExtensionAsksBeforeReplacing()
     Form1* f = t.w().form1;
     const QString existing = t.folder->file("liste/Lista.qvl");
     writeBytes(existing, reference("blanks.qvl"));
-    f->Edit1->setText("Canzone");
+    controls(f).Edit1->setText("Canzone");
     fill(f, CanzoneEntries);
     t.prompts.chooseFile(t.folder->file("liste/Lista"));
     t.prompts.answer(Prompts::Answer(answer));
-    f->Salvaconnome1->trigger();
+    controls(f).Salvaconnome1->trigger();
 
     QCOMPARE(t.prompts.texts("question"),
              QStringList{"Il file " + existing + " esiste già.\nSostituirlo?"});
@@ -981,7 +972,7 @@ void TestDocuments::appendedExtensionAsksBeforeReplacing()
     // A name that already ends in ".qvl" was judged by the dialog itself.
     t.prompts.clear();
     t.prompts.chooseFile(existing);
-    f->Salvaconnome1->trigger();
+    controls(f).Salvaconnome1->trigger();
     QVERIFY(t.prompts.texts("question").isEmpty());
     QCOMPARE(bytesOf(existing), reference("canzone_noinfo.qvl"));
 }
@@ -1003,11 +994,11 @@ void TestDocuments::commandLineOpensAsDialog()
             t.app->openListFile(path);
         } else {
             t.prompts.chooseFile(path);
-            f->Apri1->trigger();
+            controls(f).Apri1->trigger();
         }
         QCOMPARE(t.prompts.texts("error"), QStringList());
         captions.append({f->windowTitle().replace(path, "<path>"),
-                         f->statusText().replace(path, "<path>"), f->Edit1->text()});
+                         f->statusText().replace(path, "<path>"), controls(f).Edit1->text()});
         configs.append(
             textfile::readLines(t.folder->file("config.ini")).replaceInStrings(path, "<path>"));
         lines.append(f->list().lines());
@@ -1033,17 +1024,17 @@ void TestDocuments::openRecentOpensFileChosen()
 
     // Item 2 (b) is chosen; the save under a new name during the question puts
     // the new file first and moves b to slot 3.
-    f->Edit1->setText("Nuova");
+    controls(f).Edit1->setText("Nuova");
     fill(f, CanzoneEntries);
     const QString c = t.folder->file("liste/c.qvl");
     t.prompts.answer(Prompts::Answer::Yes);
     t.prompts.chooseFile(c);
-    f->file21->trigger();
+    controls(f).file21->trigger();
 
     QCOMPARE(t.prompts.texts("error"), QStringList());
     QVERIFY(QFileInfo::exists(c));
     QCOMPARE(f->document().currentListFile, b);
-    QCOMPARE(f->Edit1->text(), QStringLiteral("Canzone"));
+    QCOMPARE(controls(f).Edit1->text(), QStringLiteral("Canzone"));
     QCOMPARE(f->recentFiles().entries(), QStringList({b, c, a}));
     QCOMPARE(f->recentCaption(1), b);
     QCOMPARE(textfile::readLines(t.folder->file("config.ini")), QStringList({b, c, a}));
@@ -1063,7 +1054,7 @@ void TestDocuments::cleanBannerMissing()
     QFETCH(bool, open);
     TestApp t(TestProgramFolder::Imm::Copied);
     Form1* f = t.w().form1;
-    f->Edit1->setText("Canzone");
+    controls(f).Edit1->setText("Canzone");
     fill(f, CanzoneEntries);
     const QString path = t.folder->file("liste/Canzone.qvl");
     t.folder->removeFile("imm/virmoskc.jpg");
@@ -1071,9 +1062,9 @@ void TestDocuments::cleanBannerMissing()
     if (open) {
         writeBytes(path, reference("canzone.qvl"));
         t.prompts.answer(Prompts::Answer::No);
-        f->Apri1->trigger();
+        controls(f).Apri1->trigger();
     } else {
-        f->Salvaconnome1->trigger();
+        controls(f).Salvaconnome1->trigger();
     }
     QCOMPARE(t.prompts.texts("error"),
              QStringList{"Cannot open file " + t.folder->file("imm/virmoskc.jpg") + "."});
@@ -1122,15 +1113,14 @@ void TestDocuments::pendingPictureAfterLoad()
     TestApp t;
     Form1* f = t.w().form1;
     // The chooser's state as its handlers leave it.
-    f->note->setItemIndex(root);
-    f->toni->setItemIndex(type);
+    controls(f).note->setItemIndex(root);
+    controls(f).toni->setItemIndex(type);
     if (second) {
-        f->secpos->show();
-        f->secpos->setChecked(true);
+        controls(f).secpos->show();
+        controls(f).secpos->setChecked(true);
     }
-    f->Panel1->setText(panel);
-    if (!shown.isEmpty())
-        f->gif->load(t.folder->file("imm/" + shown));
+    if (root < 0 && panel != "Scegli")
+        f->chooser().showEntry(panel, panel == "Spazio Vuoto", shown);
     // A stale pending picture, as the list commands may leave it.
     f->list().setPendingPicture("sol.gif");
     t.prompts.clear();
@@ -1141,7 +1131,7 @@ void TestDocuments::pendingPictureAfterLoad()
     QCOMPARE(t.prompts.texts("error"), QStringList());
     QCOMPARE(f->list().pendingPicture(), pending);
     QCOMPARE(f->list().picture(3), pending);
-    QCOMPARE(f->Panel1->text(), panel);
+    QCOMPARE(controls(f).Panel1->text(), panel);
 }
 
 void TestDocuments::pathsOutsideCodePage()
@@ -1155,10 +1145,10 @@ void TestDocuments::pathsOutsideCodePage()
     {
         TestApp t(folder);
         Form1* f = t.w().form1;
-        f->Edit1->setText("Canzone");
+        controls(f).Edit1->setText("Canzone");
         fill(f, CanzoneEntries);
         t.prompts.chooseFile(dir + "/Canzone");
-        f->Salvaconnome1->trigger();
+        controls(f).Salvaconnome1->trigger();
         QCOMPARE(t.prompts.texts("error"), QStringList());
         QCOMPARE(bytesOf(path), reference("canzone_noinfo.qvl"));
         compareCleanWithFile(t, path, false);
@@ -1171,18 +1161,18 @@ void TestDocuments::pathsOutsideCodePage()
         Form1* f = t.w().form1;
         QCOMPARE(t.prompts.texts("error"), QStringList());
         QCOMPARE(f->recentCaption(1), path);
-        f->file11->trigger();
+        controls(f).file11->trigger();
         QCOMPARE(t.prompts.texts("error"), QStringList());
         QCOMPARE(f->list().lines(), QStringList({"DO Maggiore", "-", "LA Minore"}));
         compareCleanWithFile(t, path, true);
 
         // Saved in place and opened again through the dialog.
-        f->Edit1->setText("Canzone 2");
-        f->Salva1->trigger();
+        controls(f).Edit1->setText("Canzone 2");
+        controls(f).Salva1->trigger();
         QCOMPARE(textfile::readLines(path).value(0), QStringLiteral("Canzone 2"));
         t.prompts.chooseFile(path);
-        f->Apri1->trigger();
-        QCOMPARE(f->Edit1->text(), QStringLiteral("Canzone 2"));
+        controls(f).Apri1->trigger();
+        QCOMPARE(controls(f).Edit1->text(), QStringLiteral("Canzone 2"));
         QCOMPARE(bytesOf(folder->file("config.ini")), line + "\r\n");
     }
 }
@@ -1194,8 +1184,8 @@ void TestDocuments::unencodableTitleRefused()
     const QString path = t.folder->file("liste/Canzone.qvl");
     writeBytes(path, reference("canzone.qvl"));
     f->documents().loadListFile(path);
-    f->Edit1->setText(QStringLiteral("Canzone Ω"));
-    f->Salva1->trigger();
+    controls(f).Edit1->setText(QStringLiteral("Canzone Ω"));
+    controls(f).Salva1->trigger();
     const QStringList errors = t.prompts.texts("error");
     QCOMPARE(errors.size(), 1);
     QVERIFY2(errors[0].contains(QStringLiteral("Ω")), qPrintable(errors[0]));
@@ -1213,8 +1203,8 @@ void TestDocuments::userSavesAndReopens()
     QVERIFY(QTest::qWaitForWindowExposed(f));
     f->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(f));
-    f->Edit1->selectAll();
-    QTest::keyClicks(f->Edit1, "Canzone");
+    controls(f).Edit1->selectAll();
+    QTest::keyClicks(controls(f).Edit1, "Canzone");
     fill(f, CanzoneEntries);
     QCOMPARE(f->windowTitle(), Caption + "*Nuova lista");
 
@@ -1228,25 +1218,25 @@ void TestDocuments::userSavesAndReopens()
     QCOMPARE(f->list().count(), 0);
     QCOMPARE(f->windowTitle(), Caption + "Nuova lista");
 
-    QCOMPARE(f->file11->text(), path);
-    f->file11->trigger();
+    QCOMPARE(controls(f).file11->text(), path);
+    controls(f).file11->trigger();
     QCOMPARE(f->list().lines(), QStringList({"DO Maggiore", "-", "LA Minore"}));
     QCOMPARE(pictures(f, 3), QStringList({"do.gif", "", "la_min.gif"}));
-    QCOMPARE(f->Edit1->text(), QStringLiteral("Canzone"));
-    QTest::mouseClick(f->RxSpeedButton4, Qt::LeftButton);
+    QCOMPARE(controls(f).Edit1->text(), QStringLiteral("Canzone"));
+    QTest::mouseClick(controls(f).RxSpeedButton4, Qt::LeftButton);
     QCOMPARE(bytesOf(path), reference("canzone_noinfo.qvl"));
     QCOMPARE(t.prompts.texts("error"), QStringList());
     QCOMPARE(t.prompts.texts("save").size(), 1);
 
     // "File recenti..." pops the menu up at the pointer when the store has entries.
-    f->Filerecenti1->trigger();
-    QTRY_VERIFY(f->recenti->isVisible());
+    controls(f).Filerecenti1->trigger();
+    QTRY_VERIFY(controls(f).recenti->isVisible());
     const QString shot = qEnvironmentVariable("CORVALTO_SCREENSHOT_DIR");
     if (!shot.isEmpty()) {
         f->grab().save(shot + "/documents-reopened.png");
-        f->recenti->grab().save(shot + "/documents-recenti.png");
+        controls(f).recenti->grab().save(shot + "/documents-recenti.png");
     }
-    f->recenti->close();
+    controls(f).recenti->close();
 }
 
 QTEST_MAIN(TestDocuments)

@@ -1,6 +1,5 @@
-#include "core/author.h"
-#include "app/form1.h"
 #include "app/form2.h"
+#include "core/author.h"
 #include "documents/form4.h"
 #include "documents/form5.h"
 #include "htmlpage/form3.h"
@@ -9,17 +8,13 @@
 #include "support/test_app.h"
 
 #include <QAbstractButton>
-#include <QAction>
 #include <QFile>
-#include <QGroupBox>
-#include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QSet>
 #include <QShortcut>
 #include <QStringDecoder>
 #include <QTextDocumentFragment>
-#include <QToolButton>
 #include <QtTest>
 
 // The help document beside the program is the user's guide to the program as it
@@ -92,7 +87,7 @@ private slots:
                     texts << a->shortcut().toString(QKeySequence::PortableText);
             }
         }
-        for (QAction* a : f->PopupMenu1->actions())
+        for (QAction* a : controls(f).PopupMenu1->actions())
             texts << a->text();
         for (QShortcut* s : f->findChildren<QShortcut*>())
             texts << s->key().toString(QKeySequence::PortableText);

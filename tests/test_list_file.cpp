@@ -85,10 +85,7 @@ void TestListFile::writesReferenceBytes_data()
     QTest::addColumn<ListFile>("content");
     QTest::addColumn<QString>("reference");
     QTest::newRow("nine-line example") << canzone() << "canzone.qvl";
-    QTest::newRow("no information: 2N+2 lines") << canzone(false) << "canzone_noinfo.qvl";
-    QTest::newRow("empty title") << make("", {"LA Minore"}, {"la_min.gif"}) << "empty_title.qvl";
-    QTest::newRow("blanks") << make("Pause", {"-", "RE 6", "-", "-"}, {"", "re_6_sec.gif", "", ""})
-                            << "blanks.qvl";
+    // Lists saved from the main window are compared byte for byte in test_documents.
     QTest::newRow("wrapped information with an empty line")
         << make("Ballata", {"SOL 7", "FA 9"}, {"sol7.gif", "fa_9_sec.gif"},
                 {"Intro: SOL 7 per quattro battute, poi FA 9 ",

@@ -3,7 +3,6 @@
 // the open list exactly as it was; read lists are selected entry by entry and
 // paged through the real window. Deterministic (fixed seeds), fast enough to run
 // under the sanitizers on every test run.
-#include "app/form1.h"
 #include "chordlist/chord_list_model.h"
 #include "chords/chord_catalogue.h"
 #include "core/errors.h"
@@ -19,9 +18,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QLineEdit>
-#include <QListView>
-#include <QPushButton>
 #include <QTest>
 
 #include <climits>
@@ -311,11 +307,11 @@ void TestListFileFuzz::mutatedFilesThroughOpen()
         QStringList pictures;
         for (int s = 0; s <= ChordListModel::Capacity; ++s)
             pictures.append(f->list().picture(s));
-        const QString title = f->Edit1->text();
+        const QString title = controls(f).Edit1->text();
         const QStringList information = t.w().form5->informationLines();
         const QStringList buffer = f->listFileBuffer();
         const QString caption = f->windowTitle();
-        const QString edit3 = f->Edit3->text();
+        const QString edit3 = controls(f).Edit3->text();
         const DocumentState doc = f->document();
 
         try {
@@ -325,11 +321,11 @@ void TestListFileFuzz::mutatedFilesThroughOpen()
             QCOMPARE(f->list().lines(), lines);
             for (int s = 0; s <= ChordListModel::Capacity; ++s)
                 QCOMPARE(f->list().picture(s), pictures.at(s));
-            QCOMPARE(f->Edit1->text(), title);
+            QCOMPARE(controls(f).Edit1->text(), title);
             QCOMPARE(t.w().form5->informationLines(), information);
             QCOMPARE(f->listFileBuffer(), buffer);
             QCOMPARE(f->windowTitle(), caption);
-            QCOMPARE(f->Edit3->text(), edit3);
+            QCOMPARE(controls(f).Edit3->text(), edit3);
             QCOMPARE(f->document().currentListFile, doc.currentListFile);
             QCOMPARE(f->document().listModified, doc.listModified);
             continue;
@@ -337,8 +333,8 @@ void TestListFileFuzz::mutatedFilesThroughOpen()
         const QStringList fileLines = textfile::decodeLines(bytes);
         const int n = fileLines.value(1).toInt();
         QCOMPARE(f->list().count(), n);
-        QCOMPARE(f->Edit3->text(), QString::number(n));
-        QCOMPARE(f->Edit1->text(), fileLines.value(0));
+        QCOMPARE(controls(f).Edit3->text(), QString::number(n));
+        QCOMPARE(controls(f).Edit1->text(), fileLines.value(0));
         QCOMPARE(f->listFileBuffer(), fileLines);
         QCOMPARE(f->document().currentListFile, path);
         QVERIFY(!f->document().listModified);
@@ -378,7 +374,7 @@ void TestListFileFuzz::generatedListsSelectedAndPaged()
             out.write(textfile::encodeLines(list.lines()));
         }
         f->documents().loadListFile(path);
-        f->ListBox1->clearSelection();
+        controls(f).ListBox1->clearSelection();
         t->prompts.clear();
 
         QStringList expected;
@@ -398,7 +394,7 @@ void TestListFileFuzz::generatedListsSelectedAndPaged()
             continue;
 
         t->prompts.clear();
-        QTest::mouseClick(f->Button5, Qt::LeftButton);
+        QTest::mouseClick(controls(f).Button5, Qt::LeftButton);
         QCOMPARE(t->prompts.texts("error"), QStringList());
         QFile page(path + ".html");
         QVERIFY(page.open(QIODevice::ReadOnly));

@@ -1,5 +1,4 @@
 // "Pagina Html" on the real main window, and the preview window it shows.
-#include "app/form1.h"
 #include "chordlist/chord_list_model.h"
 #include "core/text_file.h"
 #include "documents/form4.h"
@@ -15,9 +14,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -69,14 +65,14 @@ QString savedList(TestApp& t, const QString& name = QStringLiteral("Canzone.qvl"
                   const QString& title = QStringLiteral("Canzone"))
 {
     Form1* form = t.w().form1;
-    form->Edit1->setText(title);
+    controls(form).Edit1->setText(title);
     fillList(form, {{QStringLiteral("DO Maggiore"), QStringLiteral("do.gif")},
                     {QStringLiteral("-"), QString()},
                     {QStringLiteral("LA Minore"), QStringLiteral("la_min.gif")}});
     const QString path = t.folder->file(QStringLiteral("liste/") + name);
-    form->document().currentListFile = path;
-    form->document().listHasFile = true;
-    form->document().listModified = false;
+    form->listDocument().setCurrentListFile(path);
+    form->listDocument().setHasFile(true);
+    form->listDocument().setModified(false);
     t.prompts.clear();
     return path;
 }
@@ -154,17 +150,17 @@ void TestPreview::preconditions()
     TestApp t;
     Form1* form = t.w().form1;
     form->show();
-    form->Edit1->setText(QStringLiteral("Canzone"));
+    controls(form).Edit1->setText(QStringLiteral("Canzone"));
     if (withEntries)
         fillList(form, {{QStringLiteral("DO Maggiore"), QStringLiteral("do.gif")}});
     const QString path = t.folder->file(QStringLiteral("liste/Canzone.qvl"));
-    form->document().currentListFile = hasFile ? path : QStringLiteral("Nuova lista");
-    form->document().listHasFile = hasFile;
+    form->listDocument().setCurrentListFile(hasFile ? path : QStringLiteral("Nuova lista"));
+    form->listDocument().setHasFile(hasFile);
     t.prompts.clear();
     // The user saves when asked: still no page in this run.
     t.prompts.chooseFile(path);
 
-    QTest::mouseClick(form->Button5, Qt::LeftButton);
+    QTest::mouseClick(controls(form).Button5, Qt::LeftButton);
 
     QCOMPARE(t.prompts.texts(QStringLiteral("information")), QStringList{message});
     QVERIFY(t.prompts.texts(QStringLiteral("question")).isEmpty());
@@ -202,7 +198,7 @@ void TestPreview::defaultTitle()
         savedList(t, QStringLiteral("Canzone.qvl"), QStringLiteral("Titolo lista"));
     t.prompts.answer(answerYes ? Prompts::Answer::Yes : Prompts::Answer::No);
 
-    QTest::mouseClick(form->Button5, Qt::LeftButton);
+    QTest::mouseClick(controls(form).Button5, Qt::LeftButton);
 
     QCOMPARE(t.prompts.texts(QStringLiteral("question")), QStringList{TitleQuestion});
     QCOMPARE(t.prompts.calls().constFirst().withCancel, false);
@@ -229,7 +225,7 @@ void TestPreview::writesPageBesideList()
     t.w().form5->setInformationLines({QStringLiteral("Capo al II tasto")});
     const QStringList information = t.w().form5->informationLines();
 
-    QTest::mouseClick(form->Button5, Qt::LeftButton);
+    QTest::mouseClick(controls(form).Button5, Qt::LeftButton);
 
     QVERIFY(t.prompts.calls().isEmpty());
     const QString page = list + QStringLiteral(".html");
@@ -249,8 +245,8 @@ void TestPreview::writesPageBesideList()
 
     // Generating again replaces the page with the list in memory.
     t.w().form3->close();
-    form->Edit1->setText(QStringLiteral("Canzone nuova"));
-    QTest::mouseClick(form->Button5, Qt::LeftButton);
+    controls(form).Edit1->setText(QStringLiteral("Canzone nuova"));
+    QTest::mouseClick(controls(form).Button5, Qt::LeftButton);
     QVERIFY(fileBytes(page).contains(">Canzone nuova</font>"));
     QCOMPARE(QDir(t.folder->file(QStringLiteral("liste"))).entryList({QStringLiteral("*.html")}),
              QStringList{QStringLiteral("Lista.qvl.html")});
@@ -266,7 +262,7 @@ void TestPreview::escapeRunsCommand()
     QVERIFY(QTest::qWaitForWindowActive(form));
 
     // Esc reaches the main window's cancel button from any of its controls.
-    QTest::keyClick(form->Edit1, Qt::Key_Escape);
+    QTest::keyClick(controls(form).Edit1, Qt::Key_Escape);
 
     QVERIFY(QFile::exists(list + QStringLiteral(".html")));
     QVERIFY(t.w().form3->isVisible());
@@ -287,15 +283,15 @@ void TestPreview::modifiedLabel()
     Form1* form = t.w().form1;
     form->show();
     savedList(t);
-    form->document().listModified = modified;
+    form->listDocument().setModified(modified);
 
-    QTest::mouseClick(form->Button5, Qt::LeftButton);
+    QTest::mouseClick(controls(form).Button5, Qt::LeftButton);
 
     Form3* preview = t.w().form3;
     QCOMPARE(control<QLabel>(preview, "modificata")->isVisible(), modified);
     QCOMPARE(control<QLabel>(preview, "modificata")->text(), QStringLiteral("*Lista modificata"));
     // The label keeps the state of the last generation.
-    form->document().listModified = !modified;
+    form->listDocument().setModified(!modified);
     QCOMPARE(control<QLabel>(preview, "modificata")->isVisible(), modified);
 }
 
@@ -309,7 +305,7 @@ void TestPreview::failedWrite()
     // A folder where the page should go: the page cannot be written.
     QVERIFY(QDir().mkpath(page));
 
-    QTest::mouseClick(form->Button5, Qt::LeftButton);
+    QTest::mouseClick(controls(form).Button5, Qt::LeftButton);
 
     QCOMPARE(t.prompts.texts(QStringLiteral("error")),
              QStringList{QStringLiteral("Cannot create file %1.").arg(page)});
@@ -333,7 +329,7 @@ void TestPreview::closingBringsMainWindowBack()
     Form1* form = t.w().form1;
     form->show();
     savedList(t);
-    QTest::mouseClick(form->Button5, Qt::LeftButton);
+    QTest::mouseClick(controls(form).Button5, Qt::LeftButton);
     Form3* preview = t.w().form3;
     QVERIFY(preview->isVisible());
 
@@ -352,13 +348,13 @@ void TestPreview::refreshReadsFromDisk()
     Form1* form = t.w().form1;
     form->show();
     const QString page = savedList(t) + QStringLiteral(".html");
-    QTest::mouseClick(form->Button5, Qt::LeftButton);
+    QTest::mouseClick(controls(form).Button5, Qt::LeftButton);
     Form3* preview = t.w().form3;
     BrowserView* view = control<BrowserView>(preview, "WebBrowser1");
     QVERIFY(view->toPlainText().contains(QStringLiteral("DO Maggiore")));
 
     textfile::writeLines(page, {QStringLiteral("<html><body>Pagina cambiata</body></html>")});
-    form->Edit1->setText(QStringLiteral("Titolo nuovo"));
+    controls(form).Edit1->setText(QStringLiteral("Titolo nuovo"));
     driver::click(preview, "Button6");
 
     QCOMPARE(view->toPlainText().trimmed(), QStringLiteral("Pagina cambiata"));
@@ -371,7 +367,7 @@ void TestPreview::refreshAfterDeleteRegeneratesNothing()
     Form1* form = t.w().form1;
     form->show();
     const QString page = savedList(t) + QStringLiteral(".html");
-    QTest::mouseClick(form->Button5, Qt::LeftButton);
+    QTest::mouseClick(controls(form).Button5, Qt::LeftButton);
     Form3* preview = t.w().form3;
     BrowserView* view = control<BrowserView>(preview, "WebBrowser1");
     QVERIFY(!view->showsError());
@@ -398,7 +394,7 @@ void TestPreview::buttonsOfPreview()
     Form1* form = t.w().form1;
     form->show();
     const QString list = savedList(t);
-    QTest::mouseClick(form->Button5, Qt::LeftButton);
+    QTest::mouseClick(controls(form).Button5, Qt::LeftButton);
     Form3* preview = t.w().form3;
 
     driver::click(preview, "Button1");
@@ -422,7 +418,7 @@ void TestPreview::titleAndInformationRegenerate()
     Form1* form = t.w().form1;
     form->show();
     const QString page = savedList(t) + QStringLiteral(".html");
-    QTest::mouseClick(form->Button5, Qt::LeftButton);
+    QTest::mouseClick(controls(form).Button5, Qt::LeftButton);
     Form3* preview = t.w().form3;
     BrowserView* view = control<BrowserView>(preview, "WebBrowser1");
 
@@ -433,7 +429,7 @@ void TestPreview::titleAndInformationRegenerate()
     control<QLineEdit>(titleDialog, "Edit1")->setText(QStringLiteral("Ballata <in DO>"));
     driver::click(titleDialog, "Button1");
     QVERIFY(!titleDialog->isVisible());
-    QCOMPARE(form->Edit1->text(), QStringLiteral("Ballata <in DO>"));
+    QCOMPARE(controls(form).Edit1->text(), QStringLiteral("Ballata <in DO>"));
     QVERIFY(fileBytes(page).contains(">Ballata &lt;in DO&gt;</font>"));
     QVERIFY(view->toPlainText().startsWith(QStringLiteral("Ballata <in DO>")));
 
@@ -459,13 +455,13 @@ void TestPreview::showsEveryPictureAndTextAsTyped()
         QSKIP("the chord pictures are not built");
     Form1* form = t.w().form1;
     form->show();
-    form->Edit1->setText(QStringLiteral("Accordi <facili> & \"belli\""));
+    controls(form).Edit1->setText(QStringLiteral("Accordi <facili> & \"belli\""));
     fillList(form, twelveChords());
-    form->document().currentListFile = t.folder->file(QStringLiteral("liste/Dodici.qvl"));
-    form->document().listHasFile = true;
+    form->listDocument().setCurrentListFile(t.folder->file(QStringLiteral("liste/Dodici.qvl")));
+    form->listDocument().setHasFile(true);
     t.prompts.clear();
 
-    QTest::mouseClick(form->Button5, Qt::LeftButton);
+    QTest::mouseClick(controls(form).Button5, Qt::LeftButton);
 
     BrowserView* view = control<BrowserView>(t.w().form3, "WebBrowser1");
     const QMap<QString, bool> shown = picturesShown(view);
@@ -483,7 +479,7 @@ void TestPreview::linksOpenInDesktopBrowser()
     Form1* form = t.w().form1;
     form->show();
     savedList(t);
-    QTest::mouseClick(form->Button5, Qt::LeftButton);
+    QTest::mouseClick(controls(form).Button5, Qt::LeftButton);
     BrowserView* view = control<BrowserView>(t.w().form3, "WebBrowser1");
     const QString page = view->path();
 
@@ -561,7 +557,7 @@ void TestPreview::craftedPictureNames()
     QVERIFY(out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size());
     out.close();
     t->prompts.chooseFile(list);
-    form->Aprilista1->trigger();
+    controls(form).Aprilista1->trigger();
     QCOMPARE(t->prompts.texts(QStringLiteral("error")), QStringList());
 
     for (int row = 0; row < 3; ++row)
@@ -569,10 +565,10 @@ void TestPreview::craftedPictureNames()
     const QStringList expected =
         message.isEmpty() ? QStringList() : QStringList{message.arg(picturePath)};
     QCOMPARE(t->prompts.texts(QStringLiteral("error")), expected);
-    QCOMPARE(form->Panel1->text(), QStringLiteral("Spazio Vuoto"));
+    QCOMPARE(controls(form).Panel1->text(), QStringLiteral("Spazio Vuoto"));
 
     t->prompts.clear();
-    QTest::mouseClick(form->Button5, Qt::LeftButton);
+    QTest::mouseClick(controls(form).Button5, Qt::LeftButton);
     QCOMPARE(t->prompts.texts(QStringLiteral("error")), QStringList());
     const QByteArray page = fileBytes(list + QStringLiteral(".html"));
     QCOMPARE(page.count("<img "), linked ? 2 : 1);
@@ -583,7 +579,7 @@ void TestPreview::craftedPictureNames()
     QVERIFY(shown.value(QStringLiteral("do.gif")));
     QCOMPARE(shown.value(picture), message.isEmpty());
 
-    form->Salva1->trigger();
+    controls(form).Salva1->trigger();
     QCOMPARE(t->prompts.texts(QStringLiteral("error")), QStringList());
     QCOMPARE(fileBytes(list), bytes);
 }

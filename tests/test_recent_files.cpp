@@ -1,16 +1,11 @@
-#include "app/form1.h"
 #include "chordlist/chord_list_model.h"
 #include "core/text_file.h"
 #include "documents/recent_files.h"
 #include "support/test_app.h"
 
-#include <QAction>
 #include <QDir>
 #include <QFile>
-#include <QLineEdit>
-#include <QMenu>
 #include <QTest>
-#include <QToolButton>
 
 namespace {
 
@@ -121,11 +116,11 @@ void TestRecentFiles::examplesThroughCommands()
     auto saveAs = [&](const char* name) {
         fillOne(f);
         t.prompts.chooseFile(path[name]);
-        f->Salvaconnome1->trigger();
+        controls(f).Salvaconnome1->trigger();
     };
     auto open = [&](const char* name) {
         t.prompts.chooseFile(path[name]);
-        f->Aprilista1->trigger();
+        controls(f).Aprilista1->trigger();
     };
     auto expect = [&](const QStringList& names) {
         QStringList store;
@@ -144,7 +139,7 @@ void TestRecentFiles::examplesThroughCommands()
     expect({"B", "A"});
     saveAs("C");
     expect({"C", "B", "A"});
-    f->file31->trigger();
+    controls(f).file31->trigger();
     QCOMPARE(f->document().currentListFile, path["A"]);
     expect({"A", "C", "B"});
     open("B");
@@ -154,7 +149,7 @@ void TestRecentFiles::examplesThroughCommands()
 
     // Opening recent file 1 does not write config.ini.
     QFile::remove(config);
-    f->file11->trigger();
+    controls(f).file11->trigger();
     QCOMPARE(t.prompts.texts("error"), QStringList());
     QCOMPARE(f->document().currentListFile, path["D"]);
     QVERIFY(!QFileInfo::exists(config));
@@ -174,7 +169,7 @@ void TestRecentFiles::fiveLineConfig()
     const QString saved = t.folder->file("liste/nuova.qvl");
     fillOne(f);
     t.prompts.chooseFile(saved);
-    f->Salvaconnome1->trigger();
+    controls(f).Salvaconnome1->trigger();
     QCOMPARE(bytesOf(t.folder->file("config.ini")), configBytes({saved, "/l/1.qvl", "/l/2.qvl"}));
     QCOMPARE(captions(f), QStringList({saved, "/l/1.qvl", "/l/2.qvl"}));
 }
@@ -186,26 +181,26 @@ void TestRecentFiles::emptyStore()
     t.app->show();
     QVERIFY(QTest::qWaitForWindowExposed(f));
     QCOMPARE(captions(f), QStringList({"-", "-", "-"}));
-    QVERIFY(f->file11->isSeparator());
-    f->Filerecenti1->trigger();
-    f->Filerecenti2->trigger();
+    QVERIFY(controls(f).file11->isSeparator());
+    controls(f).Filerecenti1->trigger();
+    controls(f).Filerecenti2->trigger();
     QTest::qWait(50);
-    QVERIFY(!f->recenti->isVisible());
+    QVERIFY(!controls(f).recenti->isVisible());
     // The drop-down button shows the same menu without that check.
-    QCOMPARE(f->freccia->menu(), f->recenti);
+    QCOMPARE(controls(f).freccia->menu(), controls(f).recenti);
 
     // Opening an empty slot does nothing.
-    f->file21->trigger();
+    controls(f).file21->trigger();
     QCOMPARE(f->document().currentListFile, QStringLiteral("Nuova lista"));
     QVERIFY(t.prompts.calls().isEmpty());
 
     fillOne(f);
     t.prompts.chooseFile(t.folder->file("liste/x.qvl"));
-    f->Salvaconnome1->trigger();
+    controls(f).Salvaconnome1->trigger();
     QCOMPARE(captions(f), QStringList({t.folder->file("liste/x.qvl"), "-", "-"}));
-    f->Filerecenti2->trigger();
-    QTRY_VERIFY(f->recenti->isVisible());
-    f->recenti->close();
+    controls(f).Filerecenti2->trigger();
+    QTRY_VERIFY(controls(f).recenti->isVisible());
+    controls(f).recenti->close();
 }
 
 void TestRecentFiles::configLines_data()
@@ -252,7 +247,7 @@ void TestRecentFiles::configCannotBeWritten()
     const QString saved = t.folder->file("liste/x.qvl");
     fillOne(f);
     t.prompts.chooseFile(saved);
-    f->Salvaconnome1->trigger();
+    controls(f).Salvaconnome1->trigger();
 
     QCOMPARE(t.prompts.texts("error"), QStringList{"Cannot create file " + config + "."});
     // The list itself was saved; the store already holds the path, the captions

@@ -1,4 +1,3 @@
-#include "app/form1.h"
 #include "riff/form8.h"
 #include "riff/tablature.h"
 #include "support/test_app.h"
@@ -6,9 +5,7 @@
 
 #include <QDir>
 #include <QFile>
-#include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 
@@ -290,7 +287,7 @@ void TestRiff::save()
     e.setCell(1, 3, "03");
     for (int i = 0; i < schemes; ++i)
         e.click("Button4");
-    e.app.w().form1->Edit1->setText(QStringLiteral("Canzone"));
+    controls(e.app.w().form1).Edit1->setText(QStringLiteral("Canzone"));
     const QStringList before = e.form->schemeText();
     if (typed.isEmpty())
         e.app.prompts.cancelDialog();

@@ -1,4 +1,3 @@
-#include "app/form1.h"
 #include "app/form2.h"
 #include "chordlist/chord_list_model.h"
 #include "core/colour_theme.h"
@@ -18,21 +17,11 @@
 
 #include <QAccessible>
 #include <QApplication>
-#include <QCheckBox>
-#include <QGroupBox>
-#include <QLabel>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
 
-#include <QAction>
-#include <QLineEdit>
-#include <QMenu>
-#include <QToolButton>
-#include <QListView>
 #include <QTest>
-#include <QTimer>
 
 #include <random>
 
@@ -160,11 +149,11 @@ void TestStartup::windowsAtStart()
     QCOMPARE(f->windowIconText(), QStringLiteral("Corvalto 3.0"));
     QCOMPARE(f->windowTitle(), Caption + "Nuova lista");
     QCOMPARE(f->statusText(), QStringLiteral("Nuova lista"));
-    QCOMPARE(f->Edit1->text(), QStringLiteral("Titolo lista"));
-    QCOMPARE(f->Panel1->text(), QStringLiteral("Scegli"));
-    QCOMPARE(f->Edit2->text(), QStringLiteral("0"));
-    QVERIFY(!f->Edit2->isEnabled());
-    QCOMPARE(f->Edit3->text(), QStringLiteral("0"));
+    QCOMPARE(controls(f).Edit1->text(), QStringLiteral("Titolo lista"));
+    QCOMPARE(controls(f).Panel1->text(), QStringLiteral("Scegli"));
+    QCOMPARE(controls(f).Edit2->text(), QStringLiteral("0"));
+    QVERIFY(!controls(f).Edit2->isEnabled());
+    QCOMPARE(controls(f).Edit3->text(), QStringLiteral("0"));
     QCOMPARE(f->document().currentListFile, QStringLiteral("Nuova lista"));
     QVERIFY(!f->document().listModified && !f->document().listHasFile && !f->document().listFromFile);
     QCOMPARE(f->list().lastIndex(), -1);
@@ -172,7 +161,7 @@ void TestStartup::windowsAtStart()
     QVERIFY(!f->list().entrySelected());
     for (int slot = 0; slot <= ChordListModel::Capacity; ++slot)
         QVERIFY(f->list().picture(slot).isEmpty());
-    QVERIFY(f->Image2->fileName().endsWith(QLatin1String("imm/virmoskc.jpg")));
+    QVERIFY(controls(f).Image2->fileName().endsWith(QLatin1String("imm/virmoskc.jpg")));
     QVERIFY(t.prompts.calls().isEmpty());
 
     t.app->show();
@@ -228,10 +217,11 @@ void TestStartup::accessibleWindows()
     }
     if (form == w.form1) {
         // The chord name panel reads its caption; its hint describes it.
-        QAccessibleInterface* panel = QAccessible::queryAccessibleInterface(w.form1->Panel1);
+        QAccessibleInterface* panel =
+            QAccessible::queryAccessibleInterface(controls(w.form1).Panel1);
         QCOMPARE(panel->text(QAccessible::Name), QStringLiteral("Scegli"));
         QCOMPARE(panel->text(QAccessible::Description), QStringLiteral("Nome accordo"));
-        QAccessibleInterface* note = QAccessible::queryAccessibleInterface(w.form1->note);
+        QAccessibleInterface* note = QAccessible::queryAccessibleInterface(controls(w.form1).note);
         QCOMPARE(note->text(QAccessible::Name), QStringLiteral("Note"));
         QCOMPARE(note->text(QAccessible::Description), QStringLiteral("Scegli una nota"));
     }
@@ -265,22 +255,24 @@ void TestStartup::colourTheme()
     Form1* f = t.w().form1;
     QCOMPARE(f->palette().color(QPalette::Window), background);
     QList<QWidget*> themed;
-    themed << f->note << f->toni << f->Panel3 << f->Panel2 << f->GroupBox1 << f->StatusBar1
-           << f->Label1 << f->spazio << f->americana;
+    themed << controls(f).note << controls(f).toni << controls(f).Panel3 << controls(f).Panel2
+           << controls(f).GroupBox1 << controls(f).StatusBar1 << controls(f).Label1
+           << controls(f).spazio << controls(f).americana;
     for (QWidget* w : themed)
         QCOMPARE(w->palette().color(QPalette::Window), background);
-    QCOMPARE(baseOf(f->Edit1), title);
-    QCOMPARE(baseOf(f->ListBox1), list);
+    QCOMPARE(baseOf(controls(f).Edit1), title);
+    QCOMPARE(baseOf(controls(f).ListBox1), list);
 
     // The buttons, the name panel, secpos, the menu bar and the tool bar keep
     // their own colours.
-    const QList<QWidget*> own{f->Button1, f->Button2,  f->Button3,        f->Button4,
-                              f->Button5, f->BitBtn1,  f->BitBtn2,        f->secpos,
-                              f->Panel1,  f->ToolBar1, f->RxSpeedButton1, f->menuBar()};
+    const QList<QWidget*> own{controls(f).Button1,  controls(f).Button2,        controls(f).Button3,
+                              controls(f).Button4,  controls(f).Button5,        controls(f).BitBtn1,
+                              controls(f).BitBtn2,  controls(f).secpos,         controls(f).Panel1,
+                              controls(f).ToolBar1, controls(f).RxSpeedButton1, f->menuBar()};
     for (QWidget* w : own) {
         const QPalette app = QApplication::palette(w);
         QCOMPARE(w->palette().color(QPalette::Button), app.color(QPalette::Button));
-        if (w != f->Panel1)
+        if (w != controls(f).Panel1)
             QCOMPARE(w->palette().color(QPalette::Window), app.color(QPalette::Window));
         else
             QCOMPARE(w->palette().color(QPalette::Window), app.color(QPalette::ToolTipBase));
@@ -291,7 +283,7 @@ void TestStartup::scrollingTitle()
 {
     TestApp t;
     Form1* f = t.w().form1;
-    f->Timer1->stop();
+    controls(f).Timer1->stop();
     const QString blanks(25, QLatin1Char(' '));
 
     f->titleTick();
@@ -319,12 +311,12 @@ void TestStartup::scrollingTitle()
     QVERIFY(seen);
 
     // Error reports take the title current at that moment as caption.
-    f->Timer1->start();
+    controls(f).Timer1->start();
     QTRY_VERIFY_WITH_TIMEOUT(f->titleScrollPos() != 1, 2000);
     // The window system gets each tick's text at once, with no other event.
     t.app->show();
     QVERIFY(QTest::qWaitForWindowExposed(f));
-    f->Timer1->stop();
+    controls(f).Timer1->stop();
     for (int tick = 0; tick < 3; ++tick) {
         f->titleTick();
         QCOMPARE(iconTextOnServer(f->winId()), t.ctx.applicationTitle);
@@ -335,25 +327,25 @@ void TestStartup::titleChangeMarksModified()
 {
     TestApp t;
     Form1* f = t.w().form1;
-    QTest::keyClicks(f->Edit1, QStringLiteral("x"));
+    QTest::keyClicks(controls(f).Edit1, QStringLiteral("x"));
     QVERIFY(f->document().listModified);
     QCOMPARE(f->windowTitle(), Caption + "*Nuova lista");
-    QVERIFY(f->Image2->fileName().endsWith(QLatin1String("imm/virmoskbn.jpg")));
+    QVERIFY(controls(f).Image2->fileName().endsWith(QLatin1String("imm/virmoskbn.jpg")));
 
     // Equal to the stored title: nothing changes, and going back does not clear the mark.
-    f->listFileBuffer() = QStringList{QStringLiteral("Canzone"), QStringLiteral("0")};
-    f->document().listModified = false;
+    f->listDocument().setListFileLines(QStringList{QStringLiteral("Canzone"), QStringLiteral("0")});
+    f->listDocument().setModified(false);
     f->markClean(QStringLiteral("/tmp/liste/Canzone.qvl"));
-    f->Edit1->setText(QStringLiteral("Canzone"));
+    controls(f).Edit1->setText(QStringLiteral("Canzone"));
     QVERIFY(!f->document().listModified);
     QCOMPARE(f->windowTitle(), Caption + "Canzone.qvl");
-    f->Edit1->setText(QStringLiteral("Canzon"));
+    controls(f).Edit1->setText(QStringLiteral("Canzon"));
     QVERIFY(f->document().listModified);
-    f->Edit1->setText(QStringLiteral("Canzone"));
+    controls(f).Edit1->setText(QStringLiteral("Canzone"));
     QVERIFY(f->document().listModified);
     // The comparison is case-sensitive.
     f->markClean(QStringLiteral("/tmp/liste/Canzone.qvl"));
-    f->Edit1->setText(QStringLiteral("canzone"));
+    controls(f).Edit1->setText(QStringLiteral("canzone"));
     QVERIFY(f->document().listModified);
 }
 
@@ -362,17 +354,17 @@ void TestStartup::bannerLoadedOnlyOnChange()
     TestApp t(TestProgramFolder::Imm::Copied);
     Form1* f = t.w().form1;
     f->markModified();
-    QVERIFY(f->Image2->fileName().endsWith(QLatin1String("imm/virmoskbn.jpg")));
+    QVERIFY(controls(f).Image2->fileName().endsWith(QLatin1String("imm/virmoskbn.jpg")));
     // Once modified, a further change rewrites the caption without loading the banner.
     t.folder->removeFile(QStringLiteral("imm/virmoskbn.jpg"));
-    f->Edit1->setText(QStringLiteral("Altro titolo"));
+    controls(f).Edit1->setText(QStringLiteral("Altro titolo"));
     QVERIFY(t.prompts.texts(QStringLiteral("error")).isEmpty());
     QCOMPARE(f->windowTitle(), Caption + "*Nuova lista");
 
     // A banner that cannot be loaded on the change to modified is reported, and
     // the list is marked modified all the same, so that closing still asks.
     f->markClean(QStringLiteral("Nuova lista"));
-    f->Edit1->setText(QStringLiteral("Terzo titolo"));
+    controls(f).Edit1->setText(QStringLiteral("Terzo titolo"));
     const QStringList errors = t.prompts.texts(QStringLiteral("error"));
     QCOMPARE(errors.size(), 1);
     QCOMPARE(errors.first(),
@@ -386,13 +378,13 @@ void TestStartup::markClean()
     TestApp t;
     Form1* f = t.w().form1;
     f->markModified();
-    f->document().currentListFile = QStringLiteral("/home/chitarra/liste/Lista.qvl");
+    f->listDocument().setCurrentListFile(QStringLiteral("/home/chitarra/liste/Lista.qvl"));
     f->markModified();
     QCOMPARE(f->windowTitle(), Caption + "*Lista.qvl");
     f->markClean(f->document().currentListFile);
     QVERIFY(!f->document().listModified);
     QCOMPARE(f->windowTitle(), Caption + "Lista.qvl");
-    QVERIFY(f->Image2->fileName().endsWith(QLatin1String("imm/virmoskc.jpg")));
+    QVERIFY(controls(f).Image2->fileName().endsWith(QLatin1String("imm/virmoskc.jpg")));
 }
 
 void TestStartup::closeQuery_data()
@@ -419,7 +411,7 @@ void TestStartup::closeQuery()
     for (int i = 0; i < entries; ++i)
         f->list().appendLine(QStringLiteral("DO Maggiore"));
     if (modified)
-        f->Edit1->setText(QStringLiteral("Canzone"));
+        controls(f).Edit1->setText(QStringLiteral("Canzone"));
     if (answer >= 0)
         t.prompts.answer(static_cast<Prompts::Answer>(answer));
 
@@ -441,9 +433,9 @@ void TestStartup::shellCommands()
 {
     TestApp t;
     Form1* f = t.w().form1;
-    f->Guida1->trigger();
-    QTest::mouseClick(f->RxSpeedButton6, Qt::LeftButton);
-    QTest::mouseClick(f->Image2, Qt::LeftButton);
+    controls(f).Guida1->trigger();
+    QTest::mouseClick(controls(f).RxSpeedButton6, Qt::LeftButton);
+    QTest::mouseClick(controls(f).Image2, Qt::LeftButton);
     const auto& calls = t.prompts.calls();
     QCOMPARE(calls.size(), 3);
     QCOMPARE(calls[0].kind, QStringLiteral("document"));
@@ -451,7 +443,7 @@ void TestStartup::shellCommands()
     QCOMPARE(calls[1].text, calls[0].text);
     QCOMPARE(calls[2].kind, QStringLiteral("url"));
     QVERIFY(calls[2].text.startsWith(QLatin1String("https://")));
-    QCOMPARE(f->Guida1->shortcut(), QKeySequence(QStringLiteral("Ctrl+G")));
+    QCOMPARE(controls(f).Guida1->shortcut(), QKeySequence(QStringLiteral("Ctrl+G")));
 }
 
 void TestStartup::commandKeys_data()
@@ -483,15 +475,15 @@ void TestStartup::commandKeys()
     control->setFocus();
     QTest::keySequence(control, keys);
     if (effect == "menu") {
-        QTRY_VERIFY(f->FileMenu->isVisible());
-        f->FileMenu->close();
+        QTRY_VERIFY(controls(f).FileMenu->isVisible());
+        controls(f).FileMenu->close();
     } else if (effect == "closed") {
         QVERIFY(!f->isVisible());
     } else {
         QCOMPARE(t.prompts.calls().size(), 1);
         QCOMPARE(t.prompts.calls().first().kind, effect);
     }
-    QVERIFY(!f->Edit1->hasSelectedText());
+    QVERIFY(!controls(f).Edit1->hasSelectedText());
 }
 
 void TestStartup::configUnreadable_data()
@@ -530,9 +522,9 @@ void TestStartup::configUnreadable()
     for (int k = 1; k <= 3; ++k)
         QCOMPARE(f->recentCaption(k), QStringLiteral("-"));
     // The theme step after the failing one is skipped: designed colours stay.
-    QCOMPARE(baseOf(f->Edit1), QColor(197, 255, 138));
+    QCOMPARE(baseOf(controls(f).Edit1), QColor(197, 255, 138));
     QCOMPARE(f->document().currentListFile, QStringLiteral("Nuova lista"));
-    QVERIFY(!f->Edit2->isEnabled());
+    QVERIFY(!controls(f).Edit2->isEnabled());
 }
 
 void TestStartup::configWithFiveLines()
@@ -544,7 +536,7 @@ void TestStartup::configWithFiveLines()
     QVERIFY(t.prompts.calls().isEmpty());
     QCOMPARE(f->recentCaption(1), QStringLiteral("/a/Uno.qvl"));
     QCOMPARE(f->recentCaption(2), QStringLiteral("/a/Rock & Blues.qvl"));
-    QCOMPARE(f->file21->text(), QStringLiteral("/a/Rock && Blues.qvl"));
+    QCOMPARE(controls(f).file21->text(), QStringLiteral("/a/Rock && Blues.qvl"));
     QCOMPARE(f->recentCaption(3), QStringLiteral("/a/Tre.qvl"));
     QCOMPARE(f->recentFiles().count(), 3);
 }
@@ -582,9 +574,9 @@ void TestStartup::bannerUnreadable()
     QCOMPARE(errors, QStringList{message.arg(banner)});
     // Every step after the banner is skipped.
     QVERIFY(f->document().currentListFile.isEmpty());
-    QVERIFY(f->Edit2->isEnabled());
+    QVERIFY(controls(f).Edit2->isEnabled());
     QCOMPARE(f->recentCaption(1), QStringLiteral("-"));
-    QCOMPARE(baseOf(f->Edit1), QColor(197, 255, 138));
+    QCOMPARE(baseOf(controls(f).Edit1), QColor(197, 255, 138));
     QCOMPARE(f->windowTitle(), Caption + "Nuova lista");
 }
 

@@ -1,21 +1,15 @@
 // Hearing the chord on display: the strum's samples, and the main window with no sound
 // device.
 
-#include "app/form1.h"
 #include "chords/chord_catalogue.h"
 #include "chords/strum_controller.h"
 #include "chords/strum_synth.h"
 #include "chords/voicing_table.h"
 #include "support/main_window_driver.h"
-#include "ui/picture_view.h"
-#include "ui/radio_button.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QFile>
-#include <QFrame>
 #include <QHelpEvent>
-#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolTip>
@@ -230,14 +224,14 @@ void TestStrum::strumWithoutDevice()
     if (setUp.startsWith("DO"))
         pickChord(f, 0, 0);
     if (setUp == "DO second")
-        clickIndicator(f->secpos);
+        clickIndicator(controls(f).secpos);
     if (setUp.startsWith("blank"))
-        clickIndicator(f->spazio);
+        clickIndicator(controls(f).spazio);
     if (setUp == "blank root")
         pickRoot(f, 3);
     if (setUp == "entry") {
         pickChord(f, 9, 9);
-        clickButton(f->Button1);
+        clickButton(controls(f).Button1);
         pickChord(f, 0, 0);
         clickRow(f, 0);
     }
@@ -246,9 +240,9 @@ void TestStrum::strumWithoutDevice()
 
     QSignalSpy spy(&f->strum(), &StrumController::strummed);
     if (trigger == "picture")
-        QTest::mouseClick(f->gif, Qt::LeftButton);
+        QTest::mouseClick(controls(f).gif, Qt::LeftButton);
     else if (trigger == "frame")
-        QTest::mouseClick(f->Shape1, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+        QTest::mouseClick(controls(f).Shape1, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
     else {
         f->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(f));
@@ -265,9 +259,9 @@ void TestStrum::strumWithoutDevice()
         QVERIFY2(w == f || !w->isVisible() || w->windowType() == Qt::ToolTip,
                  qPrintable(w->objectName()));
 
-    QCOMPARE(f->gif->toolTip(), hint);
-    QHelpEvent help(QEvent::ToolTip, QPoint(5, 5), f->gif->mapToGlobal(QPoint(5, 5)));
-    QApplication::sendEvent(f->gif, &help);
+    QCOMPARE(controls(f).gif->toolTip(), hint);
+    QHelpEvent help(QEvent::ToolTip, QPoint(5, 5), controls(f).gif->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(controls(f).gif, &help);
     if (hint.isEmpty())
         QVERIFY(!QToolTip::isVisible());
     else

@@ -1,4 +1,3 @@
-#include "app/form1.h"
 #include "chordlist/chord_list_model.h"
 #include "documents/form4.h"
 #include "documents/form5.h"
@@ -7,14 +6,10 @@
 #include "support/test_app.h"
 #include "support/window_driver.h"
 #include "ui/code_page_text_edit.h"
-#include "ui/picture_view.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QClipboard>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextBlock>
@@ -185,8 +180,8 @@ void TestTitleInfo::textChangeSetsModifiedOnly()
     Form5* f = t.w().form5;
     main->list().appendLine(QStringLiteral("LA Minore"));
     f->setInformationLines({"capo 2"});
-    main->document().listModified = false;
-    const QString banner = main->Image2->fileName();
+    main->listDocument().setModified(false);
+    const QString banner = controls(main).Image2->fileName();
     QCOMPARE(main->windowTitle(), Caption + "Nuova lista");
     t.prompts.clear();
 
@@ -202,7 +197,7 @@ void TestTitleInfo::textChangeSetsModifiedOnly()
 
     QVERIFY(main->document().listModified);
     QCOMPARE(main->windowTitle(), Caption + "Nuova lista");
-    QCOMPARE(main->Image2->fileName(), banner);
+    QCOMPARE(controls(main).Image2->fileName(), banner);
     // The close query covers the change all the same.
     t.prompts.answer(Prompts::Answer::Cancel);
     QVERIFY(!main->close());
@@ -232,25 +227,25 @@ void TestTitleInfo::fileNameLine()
     TestApp t;
     Form1* main = t.w().form1;
     Form5* f = t.w().form5;
-    DocumentState& state = main->document();
+    ChordListDocument& state = main->listDocument();
     QVERIFY(!f->Button4->isEnabled());
     main->showAdditionalInformation();
     QVERIFY(!f->Button4->isEnabled());
     // The main window's command enables the button once the list has a file;
     // nothing disables it again.
-    state.listHasFile = true;
+    state.setHasFile(true);
     main->showAdditionalInformation();
     QVERIFY(f->Button4->isEnabled());
 
-    state.currentListFile = path;
-    state.listHasFile = hasFile;
-    state.listFromFile = fromFile;
+    state.setCurrentListFile(path);
+    state.setHasFile(hasFile);
+    state.setFromFile(fromFile);
     f->setInformationLines({"uno", "due", "tre"});
-    state.listModified = false;
+    state.setModified(false);
     main->showAdditionalInformation();
     QTest::mouseClick(f->Button4, Qt::LeftButton);
     QCOMPARE(f->informationLines(), QStringList{line});
-    QVERIFY(state.listModified);
+    QVERIFY(state.state().listModified);
 
     // Both replacements are single steps that Ctrl+Z takes back.
     QTest::mouseClick(f->Button3, Qt::LeftButton);
@@ -351,7 +346,7 @@ void TestTitleInfo::lineBreaksPasted()
     QFETCH(QString, after);
     QFETCH(bool, refused);
     TestApp t;
-    QLineEdit* edit = field == "title"    ? t.w().form1->Edit1
+    QLineEdit* edit = field == "title"    ? controls(t.w().form1).Edit1
                       : field == "dialog" ? control<QLineEdit>(t.w().form4, "Edit1")
                                           : control<QLineEdit>(t.w().form8, "Edit1");
     edit->setText(before);
@@ -394,13 +389,13 @@ void TestTitleInfo::titleConfirmed()
     } else {
         driver::click(f, "Button1");
     }
-    QCOMPARE(main->Edit1->text(), typed);
+    QCOMPARE(controls(main).Edit1->text(), typed);
     QVERIFY(!f->isVisible());
     // The main window's title-change test has run.
     QCOMPARE(main->document().listModified, !typed.isEmpty());
 
     // The field keeps what the user typed from one showing to the next.
-    main->Edit1->setText(QStringLiteral("Altro titolo"));
+    controls(main).Edit1->setText(QStringLiteral("Altro titolo"));
     f->showWindow();
     QCOMPARE(control<QLineEdit>(f, "Edit1")->text(), typed);
 }

@@ -3,7 +3,7 @@
 #include "app/form1.h"
 #include "app/form2.h"
 #include "chordlist/list_controller.h"
-#include "core/document_state.h"
+#include "documents/chord_list_document.h"
 #include "documents/document_controller.h"
 #include "documents/form4.h"
 #include "documents/form5.h"
@@ -27,6 +27,7 @@ CorvaltoApp::CorvaltoApp(AppContext& ctx, QObject* parent) : QObject(parent), m_
     m_ctx.setApplicationTitle(AppContext::InitialTitle);
     QApplication::setWindowIcon(icon());
     installAccessibility();
+    m_ctx.document = new ChordListDocument(this);
     Windows& w = m_ctx.windows;
     w.form1 = new Form1(m_ctx);
     w.form2 = new Form2(m_ctx);
@@ -50,7 +51,7 @@ void CorvaltoApp::connectWindows()
     connect(w.form2, &Form2::opening, form1,
             [form1] { form1->listController().forgetSelection(); });
 
-    w.form3->setPageSource({[form1] { return form1->document().currentListFile; },
+    w.form3->setPageSource({[this] { return m_ctx.document->state().currentListFile; },
                             [form1] { return form1->page().pageFolder(); }});
     connectGuarded(w.form3, &Form3::informationRequested, form1, m_ctx, w.form3,
                    [form1] { form1->showAdditionalInformation(); });
@@ -59,10 +60,11 @@ void CorvaltoApp::connectWindows()
                    [form4] { form4->bringForward(); });
     connect(w.form3, &Form3::closing, form1, &QWidget::show);
 
-    // Setting the main window's field runs its title-change test; the page is
-    // made again under the new title.
-    form4->setTitleHandler([form1](const QString& title) {
-        form1->Edit1->setText(title);
+    // The main window shows the new title and runs its title-change test; the
+    // page is made again under the new title.
+    ChordListDocument* document = m_ctx.document;
+    form4->setTitleHandler([document, form1](const QString& title) {
+        document->setTitle(title);
         form1->page().generatePage();
     });
 
@@ -73,7 +75,14 @@ void CorvaltoApp::connectWindows()
     Form6* form6 = w.form6;
     form7->setResolutionItemSource([form6] { return form6->resolutionItem(); });
 
-    w.form8->setListTitleSource([form1] { return form1->Edit1->text(); });
+    w.form8->setListTitleSource([document] { return document->title(); });
+
+    // Closing the information window brings an open preview up to date first.
+    Form3* form3 = w.form3;
+    w.form5->setBeforeClosing([form1, form3] {
+        if (form3->isVisible())
+            form1->page().generatePage();
+    });
 }
 
 CorvaltoApp::~CorvaltoApp()
@@ -88,6 +97,8 @@ CorvaltoApp::~CorvaltoApp()
     delete w.form2;
     delete w.form1;
     w = Windows{};
+    delete m_ctx.document;
+    m_ctx.document = nullptr;
 }
 
 void CorvaltoApp::show()

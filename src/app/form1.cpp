@@ -1,5 +1,7 @@
 #include "app/form1.h"
 
+#include "ui_form1.h"
+
 #include "core/author.h"
 #include "app/form2.h"
 #include "chordlist/chord_list_model.h"
@@ -33,6 +35,8 @@
 #include <QCursor>
 #include <QDateTime>
 #include <QGroupBox>
+#include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -42,10 +46,13 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QShortcut>
+#include <QSignalBlocker>
 #include <QTimer>
 #include <QToolButton>
 
 #include <algorithm>
+#include <functional>
+#include <type_traits>
 
 namespace {
 
@@ -96,17 +103,10 @@ QFont compactFont()
     return f;
 }
 
-template <typename W>
-W* named(W* w, const char* name)
-{
-    w->setObjectName(QString::fromLatin1(name));
-    return w;
-}
-
 } // namespace
 
 Form1::Form1(AppContext& ctx, QWidget* parent)
-    : QMainWindow(parent), m_ctx(ctx), m_list(new ChordListModel(this))
+    : QMainWindow(parent), m_ctx(ctx), m_ui(std::make_unique<Ui::Form1>())
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(document::cleanCaption(document::newListName()));
@@ -130,11 +130,17 @@ Form1::Form1(AppContext& ctx, QWidget* parent)
     applyTheme(toColor(ColourTheme::designed().background), toColor(ColourTheme::designed().title),
                toColor(ColourTheme::designed().list));
 
-    m_chooser = new ChooserController(*this);
-    m_listController = new ListController(*this);
-    m_documents = new DocumentController(*this);
-    m_page = new PageController(*this);
-    m_strum = new StrumController(*this);
+    ChordListDocument& document = *m_ctx.document;
+    m_chooser = new ChooserController(
+        *this,
+        [&document](const QString& picture) { document.entries().setPendingPicture(picture); },
+        m_ctx.programDir, this);
+    m_listController = new ListController(m_ctx, document.entries(), *m_chooser, *this, this);
+    m_documents =
+        new DocumentController(m_ctx, document, *this, *m_chooser, *m_listController, this);
+    m_page = new PageController(m_ctx, document, *m_documents, this);
+    m_strum = new StrumController(m_ctx, *this, this);
+    connectControllers();
     connectShellCommands();
     // Ctrl+A opens a list and Ctrl+S saves it even from the title field, which
     // would otherwise select its text or take the key for itself.
@@ -143,12 +149,22 @@ Form1::Form1(AppContext& ctx, QWidget* parent)
         commandKeys += a->shortcuts();
     new ShortcutPriority(this, commandKeys);
 
-    connectGuarded(Edit1, &QLineEdit::textChanged, this, m_ctx, this,
-                   [this](const QString& text) { titleChanged(text); });
+    connectGuarded(m_ui->Edit1, &QLineEdit::textChanged, this, m_ctx, this,
+                   [this](const QString& text) { m_documents->titleEdited(text); });
+    connect(m_ctx.document, &ChordListDocument::titleChanged, m_ui->Edit1,
+            [this](const QString& title) {
+                if (m_ui->Edit1->text() != title)
+                    m_ui->Edit1->setText(title);
+            });
     connect(Timer1, &QTimer::timeout, this, &Form1::titleTick);
 
     guarded(m_ctx, this, [this] { runStartup(); });
     Timer1->start();
+}
+
+ChordListModel& Form1::list()
+{
+    return m_ctx.document->entries();
 }
 
 Form1::~Form1()
@@ -158,63 +174,64 @@ Form1::~Form1()
 
 void Form1::createControls(QWidget* client)
 {
-    createToolBar(client);
+    m_ui->setupUi(client);
+    // The dividers of the tool bar are lines without a name.
+    for (QFrame* line : {m_ui->divider1, m_ui->divider2})
+        line->setObjectName(QString());
 
-    Panel1 = named(new QLabel(texts::NothingChosen, client), "Panel1");
-    Panel1->setGeometry(0, 28, 624, 33);
-    Panel1->setAlignment(Qt::AlignCenter);
-    Panel1->setFrameStyle(QFrame::Box | QFrame::Plain);
+    m_ui->ToolBar1->setAutoFillBackground(true);
+    keepOwnColours(m_ui->ToolBar1);
+    const std::pair<QToolButton*, ToolIcon> tools[] = {
+        {m_ui->RxSpeedButton1, ToolIcon::NewList},
+        {m_ui->RxSpeedButton3, ToolIcon::OpenList},
+        {m_ui->freccia, ToolIcon::RecentFiles},
+        {m_ui->RxSpeedButton4, ToolIcon::SaveList},
+        {m_ui->RxSpeedButton5, ToolIcon::ListInformation},
+        {m_ui->RxSpeedButton6, ToolIcon::Help},
+        {m_ui->RxSpeedButton7, ToolIcon::About}};
+    for (const auto& [button, icon] : tools)
+        button->setIcon(toolIcon(icon));
+    // The hints the tool buttons share with the menus and the other windows.
+    const std::pair<QToolButton*, QString> hints[] = {
+        {m_ui->RxSpeedButton1, texts::NewList},
+        {m_ui->RxSpeedButton3, texts::OpenList},
+        {m_ui->RxSpeedButton4, texts::SaveListAs},
+        {m_ui->RxSpeedButton5, texts::ListInformation}};
+    for (const auto& [button, hint] : hints) {
+        button->setToolTip(hint);
+        button->setAccessibleName(hint);
+    }
+
+    m_ui->Panel1->setText(texts::NothingChosen);
     {
         QFont f(QStringLiteral("Bookman Old Style"));
         f.setPixelSize(21);
         f.setBold(true);
         f.setItalic(true);
-        Panel1->setFont(f);
-        keepOwnColours(Panel1);
-        QPalette p = Panel1->palette();
+        m_ui->Panel1->setFont(f);
+        keepOwnColours(m_ui->Panel1);
+        QPalette p = m_ui->Panel1->palette();
         p.setColor(QPalette::WindowText, Qt::blue);
         p.setColor(QPalette::Window, p.color(QPalette::ToolTipBase));
-        Panel1->setPalette(p);
-        Panel1->setAutoFillBackground(true);
+        m_ui->Panel1->setPalette(p);
+        m_ui->Panel1->setAutoFillBackground(true);
     }
-    setHint(Panel1, QStringLiteral("Nome accordo"), true);
-
-    BitBtn2 = named(
-        new QPushButton(toolIcon(ToolIcon::RiffEditor), QStringLiteral("Riff Editor"), Panel1),
-        "BitBtn2");
-    BitBtn2->setGeometry(4, 6, 113, 17);
-    BitBtn2->setToolTip(texts::RiffEditorTitle);
-    BitBtn1 = named(
-        new QPushButton(toolIcon(ToolIcon::ScreenSaver), QStringLiteral("Screen Saver"), Panel1),
-        "BitBtn1");
-    BitBtn1->setGeometry(503, 6, 113, 17);
-    BitBtn1->setToolTip(texts::ScreenSaverTitle);
-    for (QPushButton* b : {BitBtn1, BitBtn2}) {
+    m_ui->BitBtn2->setIcon(toolIcon(ToolIcon::RiffEditor));
+    m_ui->BitBtn2->setToolTip(texts::RiffEditorTitle);
+    m_ui->BitBtn1->setIcon(toolIcon(ToolIcon::ScreenSaver));
+    m_ui->BitBtn1->setToolTip(texts::ScreenSaverTitle);
+    for (QPushButton* b : {m_ui->BitBtn1, m_ui->BitBtn2}) {
         b->setIconSize(QSize(12, 12));
         b->setFont(compactFont());
     }
 
-    note = named(new RadioGroup(QStringLiteral("Note"), chords::noteLabels(false), client), "note");
-    note->setGeometry(0, 61, 97, 356);
-    setHint(note, QStringLiteral("Scegli una nota"), true);
-    toni = named(new RadioGroup(QStringLiteral("Tonalità"), chords::typeLabels(), client), "toni");
-    toni->setGeometry(527, 61, 97, 356);
-    setHint(toni, QStringLiteral("Scegli una tonalità"), true);
+    setHint(m_ui->Image2, QStringLiteral("***Virmosk*** Sito Internet: ") + author::webPage() +
+                              QStringLiteral(" E-mail : ") + author::email());
 
-    Bevel1 = named(new QFrame(client), "Bevel1");
-    Bevel1->setGeometry(103, 68, 235, 24);
-    Bevel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Image2 = named(new PictureView(client), "Image2");
-    Image2->setGeometry(104, 69, 233, 22);
-    Image2->setCursor(Qt::PointingHandCursor);
-    setHint(Image2, QStringLiteral("***Virmosk*** Sito Internet: ") + author::webPage() +
-                        QStringLiteral(" E-mail : ") + author::email());
-
-    Edit1 = named(new QLineEdit(texts::ListTitle, client), "Edit1");
-    Edit1->setGeometry(343, 69, 179, 21);
-    setHint(Edit1, texts::ListTitle);
-    auto* titleValidator = new CodePageValidator(Edit1);
-    Edit1->setValidator(titleValidator);
+    m_ui->Edit1->setText(texts::ListTitle);
+    setHint(m_ui->Edit1, texts::ListTitle);
+    auto* titleValidator = new CodePageValidator(m_ui->Edit1);
+    m_ui->Edit1->setValidator(titleValidator);
     connect(
         titleValidator, &CodePageValidator::refused, this,
         [this](const QString& character) {
@@ -222,148 +239,36 @@ void Form1::createControls(QWidget* client)
         },
         Qt::QueuedConnection);
 
-    Shape1 = named(new QFrame(client), "Shape1");
-    Shape1->setGeometry(104, 96, 233, 169);
-    Shape1->setFrameStyle(QFrame::Box | QFrame::Plain);
-    Shape1->setStyleSheet(QStringLiteral("QFrame#Shape1 { background: white; border: 1px solid black; }"));
-    gif = named(new PictureView(client), "gif");
-    gif->setGeometry(128, 132, 183, 76);
-    gif->setStyleSheet(QStringLiteral("background: white;"));
-    gif->setAccessibleName(QStringLiteral("Diteggiatura"));
-    secpos = named(new QCheckBox(QStringLiteral("Seconda posizione"), client), "secpos");
-    secpos->setStyleSheet(QStringLiteral("QCheckBox { background: white; color: rgb(0,128,0); }"));
     // Our font needs more than the designed 113 pixels for the caption: the box
     // widens about its centre, still within the white frame.
-    const int secposWidth = std::max(113, secpos->sizeHint().width());
-    secpos->setGeometry(163 + (113 - secposWidth) / 2, 232, secposWidth, 17);
-    secpos->hide();
+    const int secposWidth = std::max(113, m_ui->secpos->sizeHint().width());
+    m_ui->secpos->setGeometry(163 + (113 - secposWidth) / 2, 232, secposWidth, 17);
+    m_ui->secpos->hide();
 
-    ListBox1 = named(new QListView(client), "ListBox1");
-    ListBox1->setGeometry(344, 96, 177, 321);
-    ListBox1->setModel(m_list);
-    ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
-    ListBox1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    ListBox1->setUniformItemSizes(true);
-    ListBox1->setFocusPolicy(Qt::ClickFocus);
-    setHint(ListBox1, QStringLiteral("Lista accordi (massimo 300)"));
+    m_ui->ListBox1->setModel(&list());
 
-    Panel3 = named(new QFrame(client), "Panel3");
-    Panel3->setGeometry(104, 272, 105, 81);
-    Panel3->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    Button1 = named(new QPushButton(QStringLiteral("Aggiungi in Lista"), Panel3), "Button1");
-    Button1->setGeometry(8, 7, 89, 17);
-    Button1->setToolTip(QStringLiteral("Aggiunge l'accordo selezionato nella lista"));
-    Button3 = named(new QPushButton(QStringLiteral("Cancella Lista"), Panel3), "Button3");
-    Button3->setGeometry(8, 29, 89, 17);
-    Button3->setToolTip(QStringLiteral("Svuota la lista"));
-    Button5 = named(new QPushButton(QStringLiteral("Pagina Html"), Panel3), "Button5");
-    Button5->setGeometry(8, 55, 89, 17);
-    Button5->setToolTip(texts::PagePreview);
-
-    Panel2 = named(new QFrame(client), "Panel2");
-    Panel2->setGeometry(216, 272, 121, 81);
-    Panel2->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    Button4 = named(new QPushButton(QStringLiteral("Inserisci Accordo"), Panel2), "Button4");
-    Button4->setGeometry(8, 7, 105, 17);
-    Button4->setToolTip(QStringLiteral("Inserisce l'accordo nella lista alla posizione selezionata"));
-    Button2 = named(new QPushButton(QStringLiteral("Rimuovi Accordo N°"), Panel2), "Button2");
-    Button2->setGeometry(8, 30, 105, 17);
-    Button2->setToolTip(QStringLiteral("Rimuove l'accordo selezionato dalla lista"));
-    Edit2 = named(new QLineEdit(QStringLiteral("0"), Panel2), "Edit2");
-    Edit2->setGeometry(16, 56, 33, 17);
-    Label1 = named(new QLabel(QStringLiteral("di"), Panel2), "Label1");
-    Label1->move(55, 58);
-    Label1->adjustSize();
-    Edit3 = named(new QLineEdit(QStringLiteral("0"), Panel2), "Edit3");
-    Edit3->setGeometry(72, 56, 33, 17);
-    setHint(Edit2, QStringLiteral("Accordo selezionato"));
-    setHint(Edit3, QStringLiteral("Totale accordi in lista"));
-    for (QLineEdit* e : {Edit2, Edit3}) {
-        e->setReadOnly(true);
-        e->setFocusPolicy(Qt::NoFocus);
-        e->setCursor(Qt::ArrowCursor);
+    m_ui->Button5->setToolTip(texts::PagePreview);
+    m_ui->Label1->move(55, 58);
+    m_ui->Label1->adjustSize();
+    for (QLineEdit* e : {m_ui->Edit2, m_ui->Edit3})
         e->setTextMargins(0, 0, 0, 0);
-    }
-    for (QPushButton* b : {Button1, Button2, Button3, Button4, Button5})
+    for (QPushButton* b :
+         {m_ui->Button1, m_ui->Button2, m_ui->Button3, m_ui->Button4, m_ui->Button5})
         b->setFont(compactFont());
+    m_ui->americana->setFont(compactFont());
+    m_ui->spazio->setFont(compactFont());
 
-    GroupBox1 = named(new QGroupBox(QStringLiteral("Altro"), client), "GroupBox1");
-    GroupBox1->setGeometry(104, 360, 233, 57);
-    spazio = named(new RadioButton(texts::Blank, GroupBox1), "spazio");
-    spazio->setGeometry(8, 24, 113, 17);
-    spazio->setToolTip(QStringLiteral("Attiva uno spazio vuoto"));
-    americana = named(new QCheckBox(QStringLiteral("Notazione Americana"), GroupBox1), "americana");
-    americana->setGeometry(104, 24, 126, 17);
-    americana->setFocusPolicy(Qt::ClickFocus);
-    americana->setFont(compactFont());
-    spazio->setFont(compactFont());
-    americana->setToolTip(QStringLiteral("Visualizza i nomi delle note con la notazione americana"));
+    setHint(m_ui->StatusBar1, texts::ListFileName);
+    m_ui->StatusPanel0->setText(texts::NewList);
 
-    StatusBar1 = named(new QWidget(client), "StatusBar1");
-    StatusBar1->setGeometry(0, 417, 624, 19);
-    setHint(StatusBar1, texts::ListFileName);
-    StatusPanel0 = named(new QLabel(texts::NewList, StatusBar1), "StatusPanel0");
-    StatusPanel0->setGeometry(0, 2, 524, 17);
-    StatusPanel0->setAlignment(Qt::AlignCenter);
-    StatusPanel0->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    StatusPanel1 = named(new QLabel(StatusBar1), "StatusPanel1");
-    StatusPanel1->setGeometry(526, 2, 50, 17);
-    StatusPanel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-
-    ProgressBar1 = named(new QProgressBar(client), "ProgressBar1");
-    ProgressBar1->setGeometry(526, 419, 100, 16);
-    ProgressBar1->setRange(0, 300);
-    ProgressBar1->setValue(0);
-    ProgressBar1->setTextVisible(false);
-    setHint(ProgressBar1, QStringLiteral("% Riempimento lista"));
-
-    Timer1 = named(new QTimer(this), "Timer1");
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(100);
 
-    for (QWidget* w : std::initializer_list<QWidget*>{BitBtn1, BitBtn2, Button1, Button2, Button3,
-                                                      Button4, Button5, secpos})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{m_ui->BitBtn1, m_ui->BitBtn2, m_ui->Button1, m_ui->Button2,
+                                         m_ui->Button3, m_ui->Button4, m_ui->Button5, m_ui->secpos})
         keepOwnColours(w);
-}
-
-void Form1::createToolBar(QWidget* client)
-{
-    ToolBar1 = named(new QWidget(client), "ToolBar1");
-    ToolBar1->setGeometry(0, 0, 624, 28);
-    keepOwnColours(ToolBar1);
-    ToolBar1->setAutoFillBackground(true);
-
-    auto divider = [this](int x) {
-        auto* line = new QFrame(ToolBar1);
-        line->setFrameStyle(QFrame::VLine | QFrame::Sunken);
-        line->setGeometry(x, 3, 2, 22);
-    };
-    auto button = [this](const char* name, ToolIcon icon, const QString& hint, int x,
-                         int width = 23) {
-        auto* b = named(new QToolButton(ToolBar1), name);
-        b->setAutoRaise(true);
-        b->setIcon(toolIcon(icon));
-        b->setIconSize(QSize(16, 16));
-        b->setGeometry(x, 2, width, 23);
-        b->setToolTip(hint);
-        b->setAccessibleName(hint);
-        return b;
-    };
-
-    // A separator before the first button and after the first, third and sixth;
-    // a divider line after the fourth and after the fifth.
-    RxSpeedButton1 = button("RxSpeedButton1", ToolIcon::NewList, texts::NewList, 8);
-    RxSpeedButton3 =
-        button("RxSpeedButton3", ToolIcon::OpenList, texts::OpenList, 39);
-    freccia = button("freccia", ToolIcon::RecentFiles, QStringLiteral("File recenti..."), 62, 15);
-    freccia->setIconSize(QSize(9, 9));
-    RxSpeedButton4 =
-        button("RxSpeedButton4", ToolIcon::SaveList, texts::SaveListAs, 85);
-    divider(111);
-    RxSpeedButton5 = button("RxSpeedButton5", ToolIcon::ListInformation,
-                            texts::ListInformation, 116);
-    divider(142);
-    RxSpeedButton6 = button("RxSpeedButton6", ToolIcon::Help, QStringLiteral("Guida"), 147);
-    RxSpeedButton7 = button("RxSpeedButton7", ToolIcon::About, QStringLiteral("About"), 178);
 }
 
 void Form1::createMenus()
@@ -444,8 +349,8 @@ void Form1::createMenus()
         a->setSeparator(true);
         recenti->addAction(a);
     }
-    freccia->setMenu(recenti);
-    freccia->setPopupMode(QToolButton::InstantPopup);
+    m_ui->freccia->setMenu(recenti);
+    m_ui->freccia->setPopupMode(QToolButton::InstantPopup);
 
     // F10 opens the first menu, as in most desktop programs.
     auto* menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
@@ -461,13 +366,16 @@ void Form1::connectShellCommands()
     connect(Esci1, &QAction::triggered, this, &QWidget::close);
     connect(Esci2, &QAction::triggered, this, &QWidget::close);
     bind(Guida1, &Form1::showHelp);
-    connect(RxSpeedButton6, &QToolButton::clicked, Guida1, &QAction::trigger);
+    connect(m_ui->RxSpeedButton6, &QToolButton::clicked, Guida1, &QAction::trigger);
     bind(Informazionilistaaggiuntive1, &Form1::showAdditionalInformation);
     bind(Informazionilistaaggiuntive2, &Form1::showAdditionalInformation);
-    connect(RxSpeedButton5, &QToolButton::clicked, Informazionilistaaggiuntive1, &QAction::trigger);
-    connectGuarded(Image2, &PictureView::clickedPicture, this, m_ctx, this, [this] { openWebLink(); });
-    connectGuarded(BitBtn2, &QPushButton::clicked, this, m_ctx, this, [this] { showRiffEditor(); });
-    connectGuarded(BitBtn1, &QPushButton::clicked, this, m_ctx, this, [this] {
+    connect(m_ui->RxSpeedButton5, &QToolButton::clicked, Informazionilistaaggiuntive1,
+            &QAction::trigger);
+    connectGuarded(m_ui->Image2, &PictureView::clickedPicture, this, m_ctx, this,
+                   [this] { openWebLink(); });
+    connectGuarded(m_ui->BitBtn2, &QPushButton::clicked, this, m_ctx, this,
+                   [this] { showRiffEditor(); });
+    connectGuarded(m_ui->BitBtn1, &QPushButton::clicked, this, m_ctx, this, [this] {
         if (m_ctx.windows.form6)
             m_ctx.windows.form6->openSettings();
     });
@@ -476,19 +384,17 @@ void Form1::connectShellCommands()
             m_ctx.windows.form2->aboutCommand();
     };
     connectGuarded(Info1, &QAction::triggered, this, m_ctx, this, about);
-    connectGuarded(RxSpeedButton7, &QToolButton::clicked, this, m_ctx, this, about);
+    connectGuarded(m_ui->RxSpeedButton7, &QToolButton::clicked, this, m_ctx, this, about);
 }
 
 void Form1::runStartup()
 {
     // The program folder comes from the context, set before the window exists.
-    Image2->load(m_ctx.programDir + QStringLiteral("imm/virmoskc.jpg"));
-    Edit2->setEnabled(false);
-    m_document.currentListFile = document::newListName();
+    m_ui->Image2->load(m_ctx.programDir + QStringLiteral("imm/virmoskc.jpg"));
+    m_ui->Edit2->setEnabled(false);
+    m_ctx.document->setCurrentListFile(document::newListName());
 
-    m_recentFiles.load(textfile::readLines(m_ctx.configPath(), filereader::ConfigBytes,
-                                           filereader::ConfigBytes));
-    refreshRecentCaptions();
+    m_documents->loadRecentFiles();
 
     const unsigned seed = m_ctx.seedSource
                               ? m_ctx.seedSource()
@@ -504,84 +410,58 @@ void Form1::applyTheme(const QColor& background, const QColor& title, const QCol
 {
     setBackground(this, background);
     setBackground(centralWidget(), background);
-    for (QWidget* w : std::initializer_list<QWidget*>{note, toni, Panel3, Panel2, GroupBox1, Label1,
-                                                      spazio, StatusBar1, americana})
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             m_ui->note, m_ui->toni, m_ui->Panel3, m_ui->Panel2, m_ui->GroupBox1, m_ui->Label1,
+             m_ui->spazio, m_ui->StatusBar1, m_ui->americana})
         setBackground(w, background);
-    setBackground(Edit1, title, QPalette::Base);
-    setBackground(ListBox1, list, QPalette::Base);
+    setBackground(m_ui->Edit1, title, QPalette::Base);
+    setBackground(m_ui->ListBox1, list, QPalette::Base);
 }
 
 void Form1::markModified()
 {
-    // The flag and the caption come first: a banner that cannot be loaded must
-    // not leave a changed list looking saved (closing would then ask nothing).
-    const bool wasModified = m_document.listModified;
-    m_document.listModified = true;
-    setWindowTitle(document::modifiedCaption(m_document.currentListFile));
-    if (!wasModified)
-        Image2->load(m_ctx.programDir + QStringLiteral("imm/virmoskbn.jpg"));
+    m_documents->markModified();
 }
 
 void Form1::markClean(const QString& path)
 {
-    // The flag and the caption come first, the banner last: a banner that cannot
-    // be loaded must not leave a saved list looking modified.
-    m_document.listModified = false;
-    setWindowTitle(document::cleanCaption(path));
-    Image2->load(m_ctx.programDir + QStringLiteral("imm/virmoskc.jpg"));
+    m_documents->markClean(path);
+}
+
+RecentFiles& Form1::recentFiles()
+{
+    return m_documents->recentFiles();
 }
 
 void Form1::setStatusText(const QString& text)
 {
-    StatusPanel0->setText(text);
+    m_ui->StatusPanel0->setText(text);
 }
 
 QString Form1::statusText() const
 {
-    return StatusPanel0->text();
+    return m_ui->StatusPanel0->text();
 }
 
 void Form1::showEntryCount()
 {
-    Edit3->setText(QString::number(m_list->count()));
-    ProgressBar1->setValue(m_list->count());
+    showEntryCount(list().count());
 }
 
 void Form1::refreshRecentCaptions()
 {
-    const QList<QAction*> items{file11, file21, file31};
-    for (int i = 0; i < items.size(); ++i) {
-        // An item without entry keeps "-", a separator line that cannot be chosen.
-        if (i < m_recentFiles.count()) {
-            // The path is kept whole in the item's data; its text doubles "&" so that
-            // the menu shows it as typed rather than as a mnemonic.
-            const QString path = m_recentFiles.entries().at(i);
-            items[i]->setSeparator(false);
-            items[i]->setData(path);
-            items[i]->setText(QString(path).replace(QLatin1Char('&'), QStringLiteral("&&")));
-        }
-    }
+    m_documents->showRecentCaptions();
 }
 
 QString Form1::recentCaption(int k) const
 {
-    const QList<QAction*> items{file11, file21, file31};
-    if (k < 1 || k > 3)
-        return {};
-    return items[k - 1]->isSeparator() ? QStringLiteral("-") : items[k - 1]->data().toString();
+    return recentItem(k);
 }
 
 void Form1::titleTick()
 {
     m_titleScrollPos = titlescroll::next(m_titleScrollPos);
     m_ctx.setApplicationTitle(titlescroll::window(m_titleScrollPos));
-}
-
-void Form1::titleChanged(const QString& text)
-{
-    const QString stored = m_listFileBuffer.isEmpty() ? QString() : m_listFileBuffer.constFirst();
-    if (text != stored)
-        markModified();
 }
 
 bool Form1::closeQuery()
@@ -617,7 +497,7 @@ void Form1::showAdditionalInformation()
     Form5* form5 = m_ctx.windows.form5;
     if (!form5)
         return;
-    if (m_document.listHasFile)
+    if (document().listHasFile)
         form5->enableFileNameButton();
     form5->showWindow();
 }
@@ -631,4 +511,232 @@ void Form1::showHelp()
 void Form1::openWebLink()
 {
     m_ctx.prompts->openUrl(author::webPage());
+}
+
+void Form1::connectControllers()
+{
+    // The handler takes the signal's arguments when it can, as connectGuarded does.
+    auto guard = [this](auto* sender, auto signal, auto* controller, auto handler) {
+        connectGuarded(
+            sender, signal, controller, m_ctx, this,
+            [ controller, handler ](
+                auto... args) requires std::is_invocable_v<decltype(handler), decltype(controller),
+                                                           decltype(args)...> {
+                std::invoke(handler, controller, args...);
+            });
+    };
+    ChooserController* chooser = m_chooser;
+    guard(m_ui->note, &RadioGroup::clicked, chooser, &ChooserController::noteClick);
+    guard(m_ui->toni, &RadioGroup::clicked, chooser, &ChooserController::toniClick);
+    guard(m_ui->secpos, &QCheckBox::toggled, chooser, &ChooserController::secposClick);
+    guard(m_ui->spazio, &RadioButton::selected, chooser, &ChooserController::spazioClick);
+    guard(m_ui->americana, &QCheckBox::toggled, chooser, &ChooserController::americanaClick);
+    connect(m_ui->gif, &PictureView::pictureChanged, chooser, &ChooserController::describePicture);
+    chooser->describePicture();
+
+    ListController* list = m_listController;
+    guard(m_ui->Button1, &QPushButton::clicked, list, &ListController::add);
+    guard(m_ui->Button4, &QPushButton::clicked, list, &ListController::insert);
+    guard(m_ui->Button2, &QPushButton::clicked, list, &ListController::remove);
+    guard(m_ui->Button3, &QPushButton::clicked, list, &ListController::clear);
+    // Mouse clicks and the list's keyboard navigation both end in a selection change.
+    connect(m_ui->ListBox1->selectionModel(), &QItemSelectionModel::selectionChanged, list,
+            [list](const QItemSelection& selected, const QItemSelection&) {
+                if (!selected.indexes().isEmpty())
+                    list->rowHighlighted(selected.indexes().constFirst().row());
+            });
+    m_ui->ListBox1->installEventFilter(this);
+
+    DocumentController* documents = m_documents;
+    for (QAction* a : {Nuovalista1, Nuovalista2})
+        guard(a, &QAction::triggered, documents, &DocumentController::newList);
+    for (QAction* a : {Salva1, Salvalista1})
+        guard(a, &QAction::triggered, documents, &DocumentController::saveList);
+    for (QAction* a : {Salvaconnome1, Salvalistaconnome1})
+        guard(a, &QAction::triggered, documents, &DocumentController::saveListAs);
+    for (QAction* a : {Apri1, Aprilista1})
+        guard(a, &QAction::triggered, documents, &DocumentController::openList);
+    for (QAction* a : {Filerecenti1, Filerecenti2})
+        guard(a, &QAction::triggered, documents, &DocumentController::showRecentFiles);
+    // The tool button hinted "Salva lista con nome..." saves in place.
+    guard(m_ui->RxSpeedButton1, &QToolButton::clicked, documents, &DocumentController::newList);
+    guard(m_ui->RxSpeedButton3, &QToolButton::clicked, documents, &DocumentController::openList);
+    guard(m_ui->RxSpeedButton4, &QToolButton::clicked, documents, &DocumentController::saveList);
+    const QList<QAction*> recent{file11, file21, file31};
+    for (int k = 1; k <= 3; ++k) {
+        connectGuarded(recent[k - 1], &QAction::triggered, documents, m_ctx, this,
+                       [documents, k] { documents->openRecent(k); });
+    }
+
+    guard(m_ui->Button5, &QPushButton::clicked, m_page, &PageController::generatePage);
+    m_ui->gif->installEventFilter(m_strum);
+    m_ui->Shape1->installEventFilter(m_strum);
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event)
+{
+    // The Space key in ListBox1 removes the selected entry and goes no further.
+    // Only the event is looked at first: the filter also sees the list's last
+    // events while the window is being destroyed.
+    if (event->type() == QEvent::KeyPress && watched == m_ui->ListBox1 &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space) {
+        guarded(m_ctx, this, [this] { m_listController->remove(); });
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Form1::showChordName(const QString& name)
+{
+    m_ui->Panel1->setText(name);
+}
+
+void Form1::showChordPicture(const QString& path)
+{
+    m_ui->gif->load(path);
+}
+
+void Form1::clearChordPicture()
+{
+    m_ui->gif->clearPicture();
+}
+
+bool Form1::hasChordPicture() const
+{
+    return m_ui->gif->hasPicture();
+}
+
+QString Form1::chordPictureFile() const
+{
+    return m_ui->gif->fileName();
+}
+
+void Form1::showChordHint(const QString& hint)
+{
+    m_ui->gif->setToolTip(hint);
+    m_ui->Shape1->setToolTip(hint);
+}
+
+void Form1::describeChordPicture(const QString& description)
+{
+    m_ui->gif->setAccessibleDescription(description);
+}
+
+void Form1::clearChordGroups()
+{
+    m_ui->note->setItemIndex(-1);
+    m_ui->toni->setItemIndex(-1);
+}
+
+void Form1::showNoteLabels(const QStringList& labels)
+{
+    m_ui->note->setItems(labels);
+}
+
+bool Form1::blankSelected() const
+{
+    return m_ui->spazio->isChecked();
+}
+
+void Form1::deselectBlank()
+{
+    m_ui->spazio->deselect();
+}
+
+void Form1::showSecondPositionBox(bool shown)
+{
+    m_ui->secpos->setVisible(shown);
+}
+
+void Form1::untickSecondPositionBox(bool notify)
+{
+    const QSignalBlocker blocker(notify ? nullptr : m_ui->secpos);
+    m_ui->secpos->setChecked(false);
+}
+
+void Form1::colourSecondPositionBox(const QColor& colour)
+{
+    m_ui->secpos->setStyleSheet(
+        QStringLiteral("QCheckBox { background: white; color: %1; }").arg(colour.name()));
+}
+
+void Form1::showEntryCount(int count)
+{
+    m_ui->Edit3->setText(QString::number(count));
+    m_ui->ProgressBar1->setValue(count);
+}
+
+void Form1::showSelectedNumber(int number)
+{
+    m_ui->Edit2->setText(QString::number(number));
+}
+
+void Form1::enableSelectedNumber(bool enabled)
+{
+    m_ui->Edit2->setEnabled(enabled);
+}
+
+void Form1::clearListHighlight()
+{
+    m_ui->ListBox1->selectionModel()->clear();
+}
+
+void Form1::listEdited()
+{
+    m_documents->markModified();
+}
+
+bool Form1::listFromFile() const
+{
+    return document().listFromFile;
+}
+
+void Form1::forgetListFromFile()
+{
+    m_ctx.document->setFromFile(false);
+}
+
+void Form1::showCaption(const QString& caption)
+{
+    setWindowTitle(caption);
+}
+
+void Form1::showStatus(const QString& text)
+{
+    setStatusText(text);
+}
+
+void Form1::showBanner(bool modified)
+{
+    m_ui->Image2->load(m_ctx.programDir + (modified ? QStringLiteral("imm/virmoskbn.jpg")
+                                                    : QStringLiteral("imm/virmoskc.jpg")));
+}
+
+void Form1::showRecentFiles(const QStringList& paths)
+{
+    const QList<QAction*> items{file11, file21, file31};
+    for (int i = 0; i < items.size(); ++i) {
+        // An item without entry keeps "-", a separator line that cannot be chosen.
+        if (i < paths.size()) {
+            // The path is kept whole in the item's data; its text doubles "&" so that
+            // the menu shows it as typed rather than as a mnemonic.
+            const QString& path = paths.at(i);
+            items[i]->setSeparator(false);
+            items[i]->setData(path);
+            items[i]->setText(QString(path).replace(QLatin1Char('&'), QStringLiteral("&&")));
+        }
+    }
+}
+
+QString Form1::recentItem(int k) const
+{
+    const QList<QAction*> items{file11, file21, file31};
+    if (k < 1 || k > 3)
+        return {};
+    return items[k - 1]->isSeparator() ? QStringLiteral("-") : items[k - 1]->data().toString();
+}
+
+void Form1::popUpRecentFiles()
+{
+    recenti->popup(QCursor::pos());
 }

@@ -1,11 +1,21 @@
 #pragma once
 
+#include "chordlist/list_view.h"
+#include "chords/chooser_view.h"
 #include "core/app_context.h"
 #include "core/document_state.h"
+#include "documents/chord_list_document.h"
+#include "documents/document_view.h"
 #include "documents/recent_files.h"
 
 #include <QMainWindow>
 #include <QStringList>
+
+#include <memory>
+
+namespace Ui {
+class Form1;
+}
 
 class ChordListModel;
 class ChooserController;
@@ -29,10 +39,10 @@ class QPushButton;
 class QTimer;
 class QToolButton;
 
-// The main window: the chord reference, the chord list and the document it
-// forms. It owns the state the other windows share: the document state, the
-// chord list, the list-file buffer and the recent-files store.
-class Form1 : public QMainWindow
+// The main window: the chord reference and the chord list document it shows
+// (the context's). It keeps its controls to itself: the controllers it creates
+// run the commands and tell it what to show through the views it implements.
+class Form1 : public QMainWindow, private ChooserView, private ListView, private DocumentView
 {
     Q_OBJECT
 public:
@@ -42,11 +52,11 @@ public:
     AppContext& context() { return m_ctx; }
     QString programDir() const { return m_ctx.programDir; }
 
-    DocumentState& document() { return m_document; }
-    ChordListModel& list() { return *m_list; }
-    // The lines of the list file last built for writing or successfully read.
-    QStringList& listFileBuffer() { return m_listFileBuffer; }
-    RecentFiles& recentFiles() { return m_recentFiles; }
+    ChordListDocument& listDocument() { return *m_ctx.document; }
+    const DocumentState& document() const { return m_ctx.document->state(); }
+    ChordListModel& list();
+    const QStringList& listFileBuffer() const { return m_ctx.document->listFileLines(); }
+    RecentFiles& recentFiles();
 
     ChooserController& chooser() { return *m_chooser; }
     ListController& listController() { return *m_listController; }
@@ -54,7 +64,7 @@ public:
     PageController& page() { return *m_page; }
     StrumController& strum() { return *m_strum; }
 
-    // Shared steps that show the document state.
+    // The document commands' steps that show the document state.
     void markModified();
     void markClean(const QString& path);
     void setStatusText(const QString& text);
@@ -77,44 +87,56 @@ public:
     void showHelp();
     void openWebLink();
 
-    // Controls, named as the rest of the program and the tests know them.
-    QWidget* ToolBar1 = nullptr;
-    QToolButton* RxSpeedButton1 = nullptr;
-    QToolButton* RxSpeedButton3 = nullptr;
-    QToolButton* freccia = nullptr;
-    QToolButton* RxSpeedButton4 = nullptr;
-    QToolButton* RxSpeedButton5 = nullptr;
-    QToolButton* RxSpeedButton6 = nullptr;
-    QToolButton* RxSpeedButton7 = nullptr;
-    QLabel* Panel1 = nullptr;
-    QPushButton* BitBtn2 = nullptr;
-    QPushButton* BitBtn1 = nullptr;
-    RadioGroup* note = nullptr;
-    RadioGroup* toni = nullptr;
-    QFrame* Bevel1 = nullptr;
-    PictureView* Image2 = nullptr;
-    QLineEdit* Edit1 = nullptr;
-    QFrame* Shape1 = nullptr;
-    PictureView* gif = nullptr;
-    QCheckBox* secpos = nullptr;
-    QListView* ListBox1 = nullptr;
-    QFrame* Panel3 = nullptr;
-    QPushButton* Button1 = nullptr;
-    QPushButton* Button3 = nullptr;
-    QPushButton* Button5 = nullptr;
-    QFrame* Panel2 = nullptr;
-    QPushButton* Button4 = nullptr;
-    QPushButton* Button2 = nullptr;
-    QLineEdit* Edit2 = nullptr;
-    QLabel* Label1 = nullptr;
-    QLineEdit* Edit3 = nullptr;
-    QGroupBox* GroupBox1 = nullptr;
-    RadioButton* spazio = nullptr;
-    QCheckBox* americana = nullptr;
-    QWidget* StatusBar1 = nullptr;
-    QLabel* StatusPanel0 = nullptr;
-    QLabel* StatusPanel1 = nullptr;
-    QProgressBar* ProgressBar1 = nullptr;
+signals:
+    // Closing the main window ends the program.
+    void mainWindowClosed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // ChooserView
+    void showChordName(const QString& name) override;
+    void showChordPicture(const QString& path) override;
+    void clearChordPicture() override;
+    bool hasChordPicture() const override;
+    QString chordPictureFile() const override;
+    void showChordHint(const QString& hint) override;
+    void describeChordPicture(const QString& description) override;
+    void clearChordGroups() override;
+    void showNoteLabels(const QStringList& labels) override;
+    bool blankSelected() const override;
+    void deselectBlank() override;
+    void showSecondPositionBox(bool shown) override;
+    void untickSecondPositionBox(bool notify) override;
+    void colourSecondPositionBox(const QColor& colour) override;
+    // ListView and DocumentView
+    void showEntryCount(int count) override;
+    void showSelectedNumber(int number) override;
+    void enableSelectedNumber(bool enabled) override;
+    void clearListHighlight() override;
+    void listEdited() override;
+    bool listFromFile() const override;
+    void forgetListFromFile() override;
+    void showCaption(const QString& caption) override;
+    void showStatus(const QString& text) override;
+    void showBanner(bool modified) override;
+    void showRecentFiles(const QStringList& paths) override;
+    QString recentItem(int k) const override;
+    void popUpRecentFiles() override;
+
+    void createControls(QWidget* client);
+    void createMenus();
+    void connectShellCommands();
+    void connectControllers();
+    void runStartup();
+    bool closeQuery();
+
+    AppContext& m_ctx;
+    // The controls of the layout file; the timer and the menus, built here.
+    std::unique_ptr<Ui::Form1> m_ui;
     QTimer* Timer1 = nullptr;
 
     // Menus and their items.
@@ -142,28 +164,6 @@ public:
     QAction* file21 = nullptr;
     QAction* file31 = nullptr;
 
-signals:
-    // Closing the main window ends the program.
-    void mainWindowClosed();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    void contextMenuEvent(QContextMenuEvent* event) override;
-
-private:
-    void createControls(QWidget* client);
-    void createToolBar(QWidget* client);
-    void createMenus();
-    void connectShellCommands();
-    void runStartup();
-    void titleChanged(const QString& text);
-    bool closeQuery();
-
-    AppContext& m_ctx;
-    DocumentState m_document;
-    ChordListModel* m_list;
-    QStringList m_listFileBuffer;
-    RecentFiles m_recentFiles;
     int m_titleScrollPos = 0;
 
     ChooserController* m_chooser = nullptr;

@@ -1,25 +1,15 @@
 #include "chordlist/list_controller.h"
 
-#include "app/form1.h"
 #include "chordlist/chord_list_editing.h"
 #include "chordlist/chord_list_model.h"
+#include "chordlist/list_view.h"
 #include "chords/chooser_controller.h"
-#include "chords/chord_catalogue.h"
+#include "core/app_context.h"
 #include "core/prompts.h"
 #include "core/texts.h"
 #include "ui/guard.h"
-#include "ui/picture_view.h"
-#include "ui/radio_button.h"
-#include "ui/radio_group.h"
 
-#include <QCheckBox>
-#include <QItemSelectionModel>
-#include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListView>
-#include <QProgressBar>
-#include <QPushButton>
+#include <QWidget>
 
 namespace {
 
@@ -34,80 +24,52 @@ const QString AlreadyEmpty = QStringLiteral("Lista già vuota!");
 
 } // namespace
 
-ListController::ListController(Form1& form) : QObject(&form), m_form(form), m_listBox(form.ListBox1)
+ListController::ListController(AppContext& ctx, ChordListModel& list, ChooserController& chooser,
+                               ListView& view, QWidget* window)
+    : QObject(window), m_ctx(ctx), m_list(list), m_chooser(chooser), m_view(view), m_window(window)
 {
-    AppContext& ctx = m_form.context();
-    auto bind = [this, &ctx](QPushButton* button, void (ListController::*handler)()) {
-        connectGuarded(button, &QPushButton::clicked, this, ctx, &m_form,
-                       [this, handler] { (this->*handler)(); });
-    };
-    bind(m_form.Button1, &ListController::add);
-    bind(m_form.Button4, &ListController::insert);
-    bind(m_form.Button2, &ListController::remove);
-    bind(m_form.Button3, &ListController::clear);
-
-    // Mouse clicks and the list's keyboard navigation both end in a selection change.
-    connect(m_form.ListBox1->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            [this](const QItemSelection& selected, const QItemSelection&) {
-                selectionChanged(selected);
-            });
-    m_listBox->installEventFilter(this);
 }
 
-bool ListController::eventFilter(QObject* watched, QEvent* event)
+void ListController::rowHighlighted(int row)
 {
-    // Only the event is looked at first: the filter also sees the list's last
-    // events while the window is being destroyed.
-    if (event->type() == QEvent::KeyPress && watched == m_listBox &&
-        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space) {
-        guarded(m_form.context(), &m_form, [this] { remove(); });
-        return true;
-    }
-    return QObject::eventFilter(watched, event);
-}
-
-void ListController::selectionChanged(const QItemSelection& selected)
-{
-    // A view moves its selection by itself while lines are inserted, removed or
-    // replaced; only a line the user selects runs Select.
-    if (m_form.list().isChanging() || selected.indexes().isEmpty())
+    if (m_list.isChanging())
         return;
-    const int row = selected.indexes().constFirst().row();
-    guarded(m_form.context(), &m_form, [this, row] { select(row); });
+    guarded(m_ctx, m_window, [this, row] { select(row); });
 }
 
 void ListController::add()
 {
-    ChordListModel& list = m_form.list();
+    ChordListModel& list = m_list;
     if (list.isFull()) {
         inform(ListFull);
         return;
     }
-    const QString caption = m_form.Panel1->text();
+    const ChosenChord& chosen = m_chooser.chosen();
+    const QString caption = chosen.name;
     if (caption == texts::NothingChosen) {
         inform(ChooseChordFirst);
         return;
     }
     if (caption == texts::Blank) {
         // The blank caption with only one group selected is a chord half chosen.
-        if (m_form.note->itemIndex() >= 0) {
+        if (chosen.root >= 0) {
             inform(ChooseTypeFirst);
             return;
         }
-        if (m_form.toni->itemIndex() >= 0) {
+        if (chosen.type >= 0) {
             inform(ChooseRootFirst);
             return;
         }
     }
     const QString line = listediting::entryLine(caption);
     list.appendEntry(line, listediting::appendedPicture(list, line, caption));
-    m_form.showEntryCount();
-    m_form.markModified();
+    m_view.showEntryCount(list.count());
+    m_view.listEdited();
 }
 
 void ListController::insert()
 {
-    ChordListModel& list = m_form.list();
+    ChordListModel& list = m_list;
     // After another list was opened the selected position may name no entry.
     const int k = list.selectedPos();
     if (!list.entrySelected() || !list.isEntry(k)) {
@@ -118,7 +80,7 @@ void ListController::insert()
         inform(ListFull);
         return;
     }
-    const QString caption = m_form.Panel1->text();
+    const QString caption = m_chooser.chosen().name;
     if (caption == texts::NothingChosen)
         return;
     const QString line = listediting::entryLine(caption);
@@ -126,14 +88,14 @@ void ListController::insert()
     // The selection keeps denoting the entry that was selected, so repeated
     // inserts go in order before it.
     list.setSelectedPos(k + 1);
-    m_form.showEntryCount();
+    m_view.showEntryCount(list.count());
     showSelectedPosition();
-    m_form.markModified();
+    m_view.listEdited();
 }
 
 void ListController::remove()
 {
-    ChordListModel& list = m_form.list();
+    ChordListModel& list = m_list;
     if (!list.entrySelected()) {
         inform(ChooseEntryToRemove);
         return;
@@ -147,73 +109,59 @@ void ListController::remove()
     }
     list.removeEntry(k);
     list.setSelectedPos(k - 1);
-    m_form.showEntryCount();
+    m_view.showEntryCount(list.count());
     list.setEntrySelected(false);
-    m_form.Edit2->setEnabled(false);
-    m_form.Edit2->setText(QStringLiteral("0"));
+    m_view.enableSelectedNumber(false);
+    m_view.showSelectedNumber(0);
     // No entry is selected now, and the list shows none highlighted.
-    m_form.ListBox1->selectionModel()->clear();
-    m_form.markModified();
+    m_view.clearListHighlight();
+    m_view.listEdited();
 }
 
 void ListController::clear()
 {
-    ChordListModel& list = m_form.list();
-    DocumentState& doc = m_form.document();
-    if (!doc.listFromFile && list.isEmpty())
+    ChordListModel& list = m_list;
+    if (!m_view.listFromFile() && list.isEmpty())
         inform(AlreadyEmpty);
-    m_form.ProgressBar1->setValue(0);
     list.setEntrySelected(false);
-    m_form.Edit2->setText(QStringLiteral("0"));
-    m_form.Edit2->setEnabled(false);
-    m_form.Edit3->setText(QStringLiteral("0"));
+    m_view.showSelectedNumber(0);
+    m_view.enableSelectedNumber(false);
+    m_view.showEntryCount(0);
     list.clearEntries();
     list.setSelectedPos(0);
-    doc.listFromFile = false;
+    m_view.forgetListFromFile();
 }
 
 void ListController::select(int row)
 {
-    ChordListModel& list = m_form.list();
+    ChordListModel& list = m_list;
     if (!list.isEntry(row))
         return;
-    m_form.secpos->hide();
-    m_form.chooser().untickSecondPosition();
+    m_chooser.leaveSecondPosition();
     list.setEntrySelected(true);
-    m_form.Edit2->setEnabled(true);
+    m_view.enableSelectedNumber(true);
     list.setSelectedPos(row);
     showSelectedPosition();
 
     // The entry on display becomes the chord that a following Add or Insert
     // takes, with its own picture.
     const QString line = list.line(row);
-    const QString picture = list.picture(row);
-    list.setPendingPicture(picture);
-    if (line == ChordListModel::BlankLine) {
-        m_form.Panel1->setText(texts::Blank);
-        m_form.gif->clearPicture();
-    } else {
-        m_form.Panel1->setText(line);
-        m_form.gif->load(chords::openablePicturePath(m_form.programDir(), picture));
-    }
-    m_form.note->setItemIndex(-1);
-    m_form.toni->setItemIndex(-1);
-    m_form.spazio->deselect();
+    m_chooser.showEntry(line, line == ChordListModel::BlankLine, list.picture(row));
 }
 
 void ListController::forgetSelection()
 {
-    m_form.list().setEntrySelected(false);
-    m_form.Edit2->setEnabled(false);
-    m_listBox->selectionModel()->clear();
+    m_list.setEntrySelected(false);
+    m_view.enableSelectedNumber(false);
+    m_view.clearListHighlight();
 }
 
 void ListController::inform(const QString& text)
 {
-    m_form.context().prompts->information(&m_form, text);
+    m_ctx.prompts->information(m_window, text);
 }
 
 void ListController::showSelectedPosition()
 {
-    m_form.Edit2->setText(QString::number(m_form.list().selectedPos() + 1));
+    m_view.showSelectedNumber(m_list.selectedPos() + 1);
 }

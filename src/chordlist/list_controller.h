@@ -2,9 +2,11 @@
 
 #include <QObject>
 
-class Form1;
-class QItemSelection;
-class QListView;
+class ChooserController;
+class ChordListModel;
+class ListView;
+class QWidget;
+struct AppContext;
 
 // The chord list's editing commands: add, insert, remove, clear and select.
 // Every command keeps the lines, the entries' pictures, the pending picture
@@ -13,7 +15,9 @@ class ListController : public QObject
 {
     Q_OBJECT
 public:
-    explicit ListController(Form1& form);
+    // Errors and notices are reported over window.
+    ListController(AppContext& ctx, ChordListModel& list, ChooserController& chooser,
+                   ListView& view, QWidget* window);
 
     void add();
     void insert();
@@ -24,16 +28,17 @@ public:
     // the user selects one, the list shows none highlighted (so that a click on
     // any entry selects it) and Edit2 is disabled, keeping its text.
     void forgetSelection();
-
-protected:
-    // The Space key in ListBox1 removes the selected entry and goes no further.
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    // The user highlighted row; a view moves its highlight by itself while the
+    // list changes, which selects nothing.
+    void rowHighlighted(int row);
 
 private:
-    void selectionChanged(const QItemSelection& selected);
     void inform(const QString& text);
     void showSelectedPosition();
 
-    Form1& m_form;
-    QListView* m_listBox;
+    AppContext& m_ctx;
+    ChordListModel& m_list;
+    ChooserController& m_chooser;
+    ListView& m_view;
+    QWidget* m_window;
 };

@@ -1,19 +1,11 @@
 #include "chords/chooser_controller.h"
 
-#include "app/form1.h"
-#include "chordlist/chord_list_editing.h"
-#include "chordlist/chord_list_model.h"
+#include "chords/chooser_view.h"
 #include "chords/chord_catalogue.h"
+#include "core/document_state.h"
 #include "core/texts.h"
-#include "ui/guard.h"
-#include "ui/picture_view.h"
-#include "ui/radio_button.h"
-#include "ui/radio_group.h"
 
-#include <QCheckBox>
 #include <QColor>
-#include <QLabel>
-#include <QSignalBlocker>
 
 namespace {
 
@@ -25,127 +17,177 @@ const QColor TickedColour(255, 0, 0);
 
 } // namespace
 
-ChooserController::ChooserController(Form1& form) : QObject(&form), m_form(form)
+ChooserController::ChooserController(ChooserView& view, PendingPicture pendingPicture,
+                                     const QString& programDir, QObject* parent)
+    : QObject(parent), m_view(view), m_pendingPicture(std::move(pendingPicture)),
+      m_programDir(programDir)
 {
-    AppContext& ctx = m_form.context();
-    auto bind = [this, &ctx](auto* sender, auto signal, void (ChooserController::*handler)()) {
-        connectGuarded(sender, signal, this, ctx, &m_form, [this, handler] { (this->*handler)(); });
-    };
-    bind(m_form.note, &RadioGroup::clicked, &ChooserController::noteClick);
-    bind(m_form.toni, &RadioGroup::clicked, &ChooserController::toniClick);
-    bind(m_form.secpos, &QCheckBox::toggled, &ChooserController::secposClick);
-    bind(m_form.spazio, &RadioButton::selected, &ChooserController::spazioClick);
-    bind(m_form.americana, &QCheckBox::toggled, &ChooserController::americanaClick);
-    connect(m_form.gif, &PictureView::pictureChanged, this, &ChooserController::describePicture);
-    describePicture();
 }
 
-void ChooserController::noteClick()
+void ChooserController::noteClick(int root)
 {
-    selectionClick(Group::Note);
+    selectionClick(Group::Note, root);
 }
 
-void ChooserController::toniClick()
+void ChooserController::toniClick(int type)
 {
-    selectionClick(Group::Toni);
+    selectionClick(Group::Toni, type);
 }
 
 // The six steps shared by both groups; the other group decides whether a chord
 // is complete, and the group that completed it picks between the three names
 // that differ.
-void ChooserController::selectionClick(Group group)
+void ChooserController::selectionClick(Group group, int index)
 {
-    const int root = m_form.note->itemIndex();
-    const int type = m_form.toni->itemIndex();
-    const bool otherSelected = (group == Group::Note ? type : root) >= 0;
-    ChordListModel& list = m_form.list();
+    (group == Group::Note ? m_chosen.root : m_chosen.type) = index;
+    const bool otherSelected = (group == Group::Note ? m_chosen.type : m_chosen.root) >= 0;
 
-    if (otherSelected)
-        m_form.spazio->deselect();
-    m_form.secpos->hide();
+    if (otherSelected) {
+        m_chosen.blank = false;
+        m_view.deselectBlank();
+    }
+    m_view.showSecondPositionBox(false);
     if (otherSelected) {
         const auto source =
             group == Group::Note ? chords::Source::NoteGroup : chords::Source::TypeGroup;
-        m_form.Panel1->setText(chords::chordName(root, type, source));
-        list.setPendingPicture(chords::chordPicture(root, type));
-        m_form.gif->load(chords::openablePicturePath(m_form.programDir(), list.pendingPicture()));
+        m_chosen.name = chords::chordName(m_chosen.root, m_chosen.type, source);
+        m_chosen.picture = chords::chordPicture(m_chosen.root, m_chosen.type);
+        m_view.showChordName(m_chosen.name);
+        m_pendingPicture(m_chosen.picture);
+        m_view.showChordPicture(picturePath(m_chosen.picture));
     }
-    const QString caption = m_form.Panel1->text();
-    if (chords::secondPosition(caption)) {
+    if (chords::secondPosition(m_chosen.name)) {
         untickSecondPosition();
-        m_form.secpos->show();
+        m_view.showSecondPositionBox(true);
     }
-    if (caption != texts::NothingChosen) {
-        const QString hint = FingeringHint + caption;
-        m_form.gif->setToolTip(hint);
-        m_form.Shape1->setToolTip(hint);
+    if (m_chosen.name != texts::NothingChosen) {
+        const QString hint = FingeringHint + m_chosen.name;
+        m_view.showChordHint(hint);
     }
 }
 
-void ChooserController::secposClick()
+void ChooserController::secposClick(bool ticked)
 {
-    const bool ticked = m_form.secpos->isChecked();
+    m_chosen.secondPosition = ticked;
     setSecondPositionColour(ticked);
-    if (const auto second = chords::secondPosition(m_form.Panel1->text()))
-        m_form.list().setPendingPicture(ticked ? second->secondPicture : second->firstPicture);
+    if (const auto second = chords::secondPosition(m_chosen.name)) {
+        m_chosen.picture = ticked ? second->secondPicture : second->firstPicture;
+        m_pendingPicture(m_chosen.picture);
+    }
     showPendingPicture();
 }
 
 void ChooserController::spazioClick()
 {
-    if (!m_form.spazio->isChecked())
+    if (!m_view.blankSelected())
         return;
-    m_form.gif->setToolTip(QString());
-    m_form.Shape1->setToolTip(QString());
-    m_form.gif->clearPicture();
-    m_form.note->setItemIndex(-1);
-    m_form.toni->setItemIndex(-1);
-    m_form.Panel1->setText(texts::Blank);
-    m_form.list().setPendingPicture(QString());
+    m_chosen.blank = true;
+    m_view.showChordHint(QString());
+    m_view.clearChordPicture();
+    m_chosen.root = m_chosen.type = -1;
+    m_view.clearChordGroups();
+    m_chosen.name = texts::Blank;
+    m_view.showChordName(m_chosen.name);
+    m_chosen.picture.clear();
+    m_pendingPicture(m_chosen.picture);
 }
 
-void ChooserController::americanaClick()
+void ChooserController::americanaClick(bool american)
 {
     // Only the labels change: chord names stay in Italian notation.
-    m_form.note->setItems(chords::noteLabels(m_form.americana->isChecked()));
+    m_view.showNoteLabels(chords::noteLabels(american));
 }
 
 void ChooserController::untickSecondPosition()
 {
-    if (!m_form.secpos->isChecked())
+    if (!m_chosen.secondPosition)
         return;
-    {
-        const QSignalBlocker blocker(m_form.secpos);
-        m_form.secpos->setChecked(false);
+    m_view.untickSecondPositionBox(false);
+    secposClick(false);
+}
+
+void ChooserController::leaveSecondPosition()
+{
+    m_view.showSecondPositionBox(false);
+    untickSecondPosition();
+}
+
+void ChooserController::showEntry(const QString& line, bool blank, const QString& picture)
+{
+    m_chosen.picture = picture;
+    m_pendingPicture(picture);
+    if (blank) {
+        m_chosen.name = texts::Blank;
+        m_view.showChordName(m_chosen.name);
+        m_view.clearChordPicture();
+    } else {
+        m_chosen.name = line;
+        m_view.showChordName(m_chosen.name);
+        m_view.showChordPicture(picturePath(picture));
     }
-    secposClick();
+    m_chosen.root = m_chosen.type = -1;
+    m_view.clearChordGroups();
+    m_chosen.blank = false;
+    m_view.deselectBlank();
+}
+
+void ChooserController::clearChoice()
+{
+    // Hints off: the fingering hint returns with the next chord chosen.
+    m_view.showChordHint(QString());
+    m_view.clearChordPicture();
+    m_chosen.root = m_chosen.type = -1;
+    m_view.clearChordGroups();
+    m_chosen.name = texts::NothingChosen;
+    m_chosen.picture.clear();
+    m_view.showChordName(m_chosen.name);
+    // Unticking runs the second-position handler when the box was ticked.
+    m_view.untickSecondPositionBox(true);
+    m_view.showSecondPositionBox(false);
+}
+
+QString ChooserController::pictureOnDisplay() const
+{
+    if (m_chosen.name == texts::NothingChosen || m_chosen.name == texts::Blank)
+        return {};
+    if (m_chosen.root >= 0 && m_chosen.type >= 0) {
+        if (m_chosen.secondPosition) {
+            if (const auto second = chords::secondPosition(m_chosen.name))
+                return second->secondPicture;
+        }
+        return chords::chordPicture(m_chosen.root, m_chosen.type);
+    }
+    // A list entry on display: the picture it shows.
+    const QString shown = m_view.chordPictureFile();
+    return shown.isEmpty() ? QString() : document::fileNamePart(shown);
 }
 
 // Unlike the hint, which only a choice in the groups sets, the description a
 // screen reader gives the picture follows every picture shown, a list entry's
-// included; the name panel already holds that chord when its picture loads.
+// included; the chosen chord's name is set before its picture loads.
 void ChooserController::describePicture()
 {
-    m_form.gif->setAccessibleDescription(m_form.gif->hasPicture()
-                                             ? FingeringHint + m_form.Panel1->text()
-                                             : QStringLiteral("Nessun accordo"));
+    m_view.describeChordPicture(m_view.hasChordPicture() ? FingeringHint + m_chosen.name
+                                                         : QStringLiteral("Nessun accordo"));
 }
 
 void ChooserController::setSecondPositionColour(bool ticked)
 {
-    const QColor colour = ticked ? TickedColour : UntickedColour;
-    m_form.secpos->setStyleSheet(
-        QStringLiteral("QCheckBox { background: white; color: %1; }").arg(colour.name()));
+    m_view.colourSecondPositionBox(ticked ? TickedColour : UntickedColour);
 }
 
 // An empty pending picture (after the blank entry, or after a new list emptied
 // every slot) leaves nothing to show: the view is emptied without a report.
 void ChooserController::showPendingPicture()
 {
-    const QString pending = m_form.list().pendingPicture();
-    if (pending.isEmpty()) {
-        m_form.gif->clearPicture();
+    if (m_chosen.picture.isEmpty()) {
+        m_view.clearChordPicture();
         return;
     }
-    m_form.gif->load(chords::openablePicturePath(m_form.programDir(), pending));
+    m_view.showChordPicture(picturePath(m_chosen.picture));
+}
+
+QString ChooserController::picturePath(const QString& fileName) const
+{
+    return chords::openablePicturePath(m_programDir, fileName);
 }

@@ -1,13 +1,12 @@
 #include "chords/strum_controller.h"
 
-#include "app/form1.h"
+#include "chords/chooser_view.h"
 #include "chords/strum_synth.h"
 #include "chords/voicing_table.h"
+#include "core/app_context.h"
 #include "ui/guard.h"
-#include "ui/picture_view.h"
 
 #include <QFileInfo>
-#include <QFrame>
 #include <QHelpEvent>
 #include <QKeySequence>
 #include <QMouseEvent>
@@ -26,19 +25,17 @@ QStringList moduleFolders(const AppContext& ctx)
 
 } // namespace
 
-StrumController::StrumController(Form1& form)
-    : QObject(&form), m_form(form), m_player(moduleFolders(form.context()))
+StrumController::StrumController(AppContext& ctx, ChooserView& view, QWidget* window)
+    : QObject(window), m_ctx(ctx), m_view(view), m_window(window), m_player(moduleFolders(ctx))
 {
-    m_form.gif->installEventFilter(this);
-    m_form.Shape1->installEventFilter(this);
-    auto* shortcut = new QShortcut(QKeySequence(QString::fromLatin1(Shortcut)), &m_form);
+    auto* shortcut = new QShortcut(QKeySequence(QString::fromLatin1(Shortcut)), window);
     shortcut->setObjectName(QStringLiteral("strumShortcut"));
     connect(shortcut, &QShortcut::activated, this, &StrumController::strum);
 }
 
 void StrumController::strum()
 {
-    guarded(m_form.context(), &m_form, [this] {
+    guarded(m_ctx, m_window, [this] {
         const QString picture = pictureShown();
         const chords::Voicing* voicing = chords::voicingForPicture(picture.toStdString());
         if (!voicing)
@@ -50,7 +47,7 @@ void StrumController::strum()
 
 QString StrumController::pictureShown() const
 {
-    return m_form.gif->hasPicture() ? QFileInfo(m_form.gif->fileName()).fileName() : QString();
+    return m_view.hasChordPicture() ? QFileInfo(m_view.chordPictureFile()).fileName() : QString();
 }
 
 // A press strums at once, as a pick does; the hint of the picture and its frame gains a

@@ -4,8 +4,10 @@
 
 #include <QObject>
 
-class Form1;
+class ChooserView;
 class QEvent;
+class QWidget;
+struct AppContext;
 
 // Hearing the chord on display: a click on the fingering picture or its white frame, or
 // the shortcut, strums the voicing of the picture shown (first or second position, or
@@ -16,7 +18,9 @@ class StrumController : public QObject
 public:
     static inline const char* const Shortcut = "Ctrl+R";
 
-    explicit StrumController(Form1& form);
+    // The shortcut works anywhere in window; the window installs the controller
+    // as event filter on the picture and its frame.
+    StrumController(AppContext& ctx, ChooserView& view, QWidget* window);
 
     // Strums the chord on display, if there is one.
     void strum();
@@ -32,6 +36,8 @@ protected:
 private:
     QString pictureShown() const;
 
-    Form1& m_form;
+    AppContext& m_ctx;
+    ChooserView& m_view;
+    QWidget* m_window;
     StrumPlayer m_player;
 };

@@ -6,6 +6,7 @@
 #include <functional>
 #include <random>
 
+class ChordListDocument;
 class Prompts;
 class Form1;
 class Form2;
@@ -53,6 +54,8 @@ struct AppContext
     std::function<unsigned()> seedSource;
     std::mt19937 random;
     Windows windows;
+    // The chord list the windows show, created before them and ending after them.
+    ChordListDocument* document = nullptr;
     // Called whenever applicationTitle changes.
     std::function<void(const QString&)> onTitleChanged;
 

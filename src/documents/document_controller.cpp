@@ -1,32 +1,21 @@
 #include "documents/document_controller.h"
 
-#include "app/form1.h"
 #include "chordlist/chord_list_model.h"
 #include "chordlist/list_controller.h"
-#include "chords/chord_catalogue.h"
+#include "chords/chooser_controller.h"
+#include "core/app_context.h"
 #include "core/document_state.h"
+#include "core/errors.h"
+#include "core/file_reader.h"
 #include "core/prompts.h"
 #include "core/text_file.h"
 #include "core/texts.h"
-#include "documents/form5.h"
+#include "documents/chord_list_document.h"
+#include "documents/document_view.h"
 #include "documents/list_file.h"
 #include "riff/form8.h"
-#include "ui/code_page_text_edit.h"
-#include "ui/guard.h"
-#include "ui/picture_view.h"
-#include "ui/radio_group.h"
 
-#include <QAction>
-#include <QCheckBox>
-#include <QCursor>
 #include <QFileInfo>
-#include <QFrame>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
-#include <QProgressBar>
-#include <QTextDocument>
-#include <QToolButton>
 
 #include <exception>
 
@@ -38,50 +27,54 @@ const QString EmptyListNotice = QStringLiteral("Lista Vuota! Salvataggio annulla
 
 } // namespace
 
-DocumentController::DocumentController(Form1& form) : QObject(&form), m_form(form)
+DocumentController::DocumentController(AppContext& ctx, ChordListDocument& document,
+                                       DocumentView& view, ChooserController& chooser,
+                                       ListController& list, QWidget* window)
+    : QObject(window), m_ctx(ctx), m_document(document), m_view(view), m_chooser(chooser),
+      m_list(list), m_window(window)
 {
-    connectCommands();
 }
 
-void DocumentController::connectCommands()
+void DocumentController::loadRecentFiles()
 {
-    Form1& f = m_form;
-    auto bind = [this](QAction* action, void (DocumentController::*command)()) {
-        connectGuarded(action, &QAction::triggered, this, m_form.context(), &m_form,
-                       [this, command] { (this->*command)(); });
-    };
-    bind(f.Nuovalista1, &DocumentController::newList);
-    bind(f.Nuovalista2, &DocumentController::newList);
-    bind(f.Salva1, &DocumentController::saveList);
-    bind(f.Salvalista1, &DocumentController::saveList);
-    bind(f.Salvaconnome1, &DocumentController::saveListAs);
-    bind(f.Salvalistaconnome1, &DocumentController::saveListAs);
-    bind(f.Apri1, &DocumentController::openList);
-    bind(f.Aprilista1, &DocumentController::openList);
-    bind(f.Filerecenti1, &DocumentController::showRecentFiles);
-    bind(f.Filerecenti2, &DocumentController::showRecentFiles);
+    m_recentFiles.load(
+        textfile::readLines(m_ctx.configPath(), filereader::ConfigBytes, filereader::ConfigBytes));
+    showRecentCaptions();
+}
 
-    // The tool button hinted "Salva lista con nome..." saves in place.
-    auto button = [this](QToolButton* b, void (DocumentController::*command)()) {
-        connectGuarded(b, &QToolButton::clicked, this, m_form.context(), &m_form,
-                       [this, command] { (this->*command)(); });
-    };
-    button(f.RxSpeedButton1, &DocumentController::newList);
-    button(f.RxSpeedButton3, &DocumentController::openList);
-    button(f.RxSpeedButton4, &DocumentController::saveList);
+void DocumentController::showRecentCaptions()
+{
+    m_view.showRecentFiles(m_recentFiles.entries());
+}
 
-    const QList<QAction*> recent{f.file11, f.file21, f.file31};
-    for (int k = 1; k <= 3; ++k) {
-        connectGuarded(recent[k - 1], &QAction::triggered, this, m_form.context(), &m_form,
-                       [this, k] { openRecent(k); });
-    }
+void DocumentController::markModified()
+{
+    const bool wasModified = m_document.state().listModified;
+    m_document.setModified(true);
+    m_view.showCaption(document::modifiedCaption(m_document.state().currentListFile));
+    if (!wasModified)
+        m_view.showBanner(true);
+}
+
+void DocumentController::markClean(const QString& path)
+{
+    m_document.setModified(false);
+    m_view.showCaption(document::cleanCaption(path));
+    m_view.showBanner(false);
+}
+
+void DocumentController::titleEdited(const QString& title)
+{
+    m_document.setTitle(title);
+    if (m_document.titleDiffersFromFile())
+        markModified();
 }
 
 bool DocumentController::settleUnsavedChanges()
 {
-    if (!m_form.document().listModified || m_form.list().isEmpty())
+    if (!m_document.state().listModified || m_document.entries().isEmpty())
         return true;
-    switch (m_form.context().prompts->question(&m_form, UnsavedQuestion, true)) {
+    switch (m_ctx.prompts->question(m_window, UnsavedQuestion, true)) {
     case Prompts::Answer::Cancel:
         return false;
     case Prompts::Answer::No:
@@ -92,20 +85,20 @@ bool DocumentController::settleUnsavedChanges()
     saveListOrSaveAs();
     // A list that was not saved after all (dialog cancelled, replacement refused)
     // is kept rather than lost; a failed write has thrown already.
-    return !m_form.document().listModified;
+    return !m_document.state().listModified;
 }
 
 bool DocumentController::refuseEmptyList()
 {
-    if (!m_form.list().isEmpty())
+    if (!m_document.entries().isEmpty())
         return false;
-    m_form.context().prompts->information(&m_form, EmptyListNotice);
+    m_ctx.prompts->information(m_window, EmptyListNotice);
     return true;
 }
 
 void DocumentController::saveListOrSaveAs()
 {
-    if (m_form.document().listHasFile)
+    if (m_document.state().listHasFile)
         saveList();
     else
         saveListAs();
@@ -115,14 +108,14 @@ void DocumentController::saveList()
 {
     if (refuseEmptyList())
         return;
-    DocumentState& doc = m_form.document();
+    const DocumentState& doc = m_document.state();
     if (!doc.listHasFile) {
         saveUnderNewName(QStringLiteral("Salva lista..."));
         return;
     }
     writeListFile(doc.currentListFile);
-    m_form.setStatusText(doc.currentListFile);
-    m_form.markClean(doc.currentListFile);
+    m_view.showStatus(doc.currentListFile);
+    markClean(doc.currentListFile);
 }
 
 void DocumentController::saveListAs()
@@ -141,14 +134,14 @@ QString DocumentController::withListExtension(const QString& chosen)
 
 void DocumentController::saveUnderNewName(const QString& dialogTitle)
 {
-    Prompts& prompts = *m_form.context().prompts;
+    Prompts& prompts = *m_ctx.prompts;
     Prompts::FileDialog dialog;
     dialog.title = dialogTitle;
     dialog.filter = ListFile::DialogFilter;
     dialog.startFolder = ListFolder;
-    dialog.proposedName = m_form.Edit1->text() + ListFile::Extension;
+    dialog.proposedName = m_document.title() + ListFile::Extension;
     dialog.overwritePrompt = true;
-    const std::optional<QString> chosen = prompts.saveFileName(&m_form, dialog);
+    const std::optional<QString> chosen = prompts.saveFileName(m_window, dialog);
     if (!chosen)
         return;
 
@@ -157,43 +150,21 @@ void DocumentController::saveUnderNewName(const QString& dialogTitle)
     const QString path = withListExtension(*chosen);
     if (path != *chosen && QFileInfo::exists(path)) {
         const QString question = QStringLiteral("Il file %1 esiste già.\nSostituirlo?").arg(path);
-        if (prompts.question(&m_form, question, false) != Prompts::Answer::Yes)
+        if (prompts.question(m_window, question, false) != Prompts::Answer::Yes)
             return;
     }
 
     writeListFile(path);
-    DocumentState& doc = m_form.document();
-    doc.currentListFile = path;
-    doc.listHasFile = true;
-    m_form.setStatusText(path);
+    ChordListDocument& doc = m_document;
+    doc.setCurrentListFile(path);
+    doc.setHasFile(true);
+    m_view.showStatus(path);
     markCleanThen(path, [this, &path] { recordRecent(path); });
-}
-
-ListFile DocumentController::currentList() const
-{
-    const ChordListModel& list = m_form.list();
-    ListFile file;
-    file.title = m_form.Edit1->text();
-    file.entries = list.lines();
-    for (int i = 0; i < list.count(); ++i)
-        file.pictures.append(list.picture(i));
-    if (Form5* form5 = m_form.context().windows.form5)
-        file.information = form5->informationLines();
-    return file;
 }
 
 void DocumentController::writeListFile(const QString& path)
 {
-    // Refused before it is laid out, and before the buffer changes.
-    const Form5* form5 = m_form.context().windows.form5;
-    if (form5 &&
-        form5->Memo1->document()->characterCount() - 1 > ListFile::MaxInformationCharacters)
-        throw CorvaltoError(ListFile::informationTooLongMessage());
-    QStringList lines = currentList().lines();
-    if (!ListFile::fitsReadLimits(lines))
-        throw CorvaltoError(ListFile::tooLargeToSaveMessage());
-    m_form.listFileBuffer() = std::move(lines);
-    textfile::writeLines(path, m_form.listFileBuffer());
+    textfile::writeLines(path, m_document.takeLinesForWriting());
 }
 
 void DocumentController::openList()
@@ -205,7 +176,7 @@ void DocumentController::openList()
     dialog.filter = ListFile::DialogFilter;
     dialog.startFolder = ListFolder;
     dialog.overwritePrompt = false;
-    const std::optional<QString> chosen = m_form.context().prompts->openFileName(&m_form, dialog);
+    const std::optional<QString> chosen = m_ctx.prompts->openFileName(m_window, dialog);
     if (!chosen)
         return;
     openChosenList(*chosen);
@@ -220,78 +191,50 @@ void DocumentController::openRecent(int k)
 {
     // The file that was in slot k when the user chose it, even if a save during
     // the question below puts another file there.
-    const QString path = m_form.recentCaption(k);
+    const QString path = m_view.recentItem(k);
     if (!settleUnsavedChanges())
         return;
     if (path.isEmpty() || path == QStringLiteral("-"))
         return;
     loadListFile(path, [this, k, &path] {
-        RecentFiles& recent = m_form.recentFiles();
+        RecentFiles& recent = m_recentFiles;
         if (recent.entry(k) != path) {
             recordRecent(path);
             return;
         }
         if (recent.updateBySlot(k)) {
             writeRecentFiles();
-            m_form.refreshRecentCaptions();
+            showRecentCaptions();
         }
     });
 }
 
 void DocumentController::showRecentFiles()
 {
-    if (m_form.recentFiles().count() == 0)
+    if (m_recentFiles.count() == 0)
         return;
-    m_form.recenti->popup(QCursor::pos());
-}
-
-QString DocumentController::pictureOnDisplay() const
-{
-    const QString caption = m_form.Panel1->text();
-    if (caption == texts::NothingChosen || caption == texts::Blank)
-        return {};
-    const int root = m_form.note->itemIndex();
-    const int type = m_form.toni->itemIndex();
-    if (root >= 0 && type >= 0) {
-        if (m_form.secpos->isChecked()) {
-            if (const auto second = chords::secondPosition(caption))
-                return second->secondPicture;
-        }
-        return chords::chordPicture(root, type);
-    }
-    // A list entry on display: the picture it shows.
-    const QString shown = m_form.gif->fileName();
-    return shown.isEmpty() ? QString() : document::fileNamePart(shown);
+    m_view.popUpRecentFiles();
 }
 
 void DocumentController::loadListFile(const QString& path, const std::function<void()>& bookkeeping)
 {
     const QStringList lines = textfile::readLines(path);
-    const ListFile file = ListFile::fromLines(lines);
+    // Nothing after the load can fail on the file's content.
+    ChordListDocument& doc = m_document;
+    doc.load(lines, m_chooser.pictureOnDisplay());
+    ChordListModel& list = doc.entries();
 
-    // Nothing below can fail on the file's content.
-    const QString pending = pictureOnDisplay();
-    ChordListModel& list = m_form.list();
-    // The buffer comes first, so that the new title is not taken for a change.
-    m_form.listFileBuffer() = lines;
-    m_form.Edit1->setText(file.title);
-    list.replaceAll(file.entries, file.pictures);
-    list.setPendingPicture(pending);
-    if (Form5* form5 = m_form.context().windows.form5)
-        form5->setInformationLines(file.information);
-
-    m_form.setWindowTitle(document::cleanCaption(path));
-    m_form.setStatusText(path);
-    m_form.showEntryCount();
-    m_form.Edit2->setText(QStringLiteral("0"));
+    m_view.showCaption(document::cleanCaption(path));
+    m_view.showStatus(path);
+    m_view.showEntryCount(list.count());
+    m_view.showSelectedNumber(0);
     // The old selection would name an entry of this list the user never picked.
-    m_form.listController().forgetSelection();
+    m_list.forgetSelection();
     list.setSelectedPos(0);
 
-    DocumentState& doc = m_form.document();
-    doc.currentListFile = path;
-    doc.listHasFile = true;
-    doc.listFromFile = true;
+    doc.setCurrentListFile(path);
+    doc.setHasFile(true);
+    doc.setFromFile(true);
     markCleanThen(path, bookkeeping);
 }
 
@@ -299,44 +242,31 @@ void DocumentController::newList()
 {
     if (!settleUnsavedChanges())
         return;
-    Form1& f = m_form;
-    ChordListModel& list = f.list();
-    DocumentState& doc = f.document();
+    ChordListDocument& doc = m_document;
+    ChordListModel& list = doc.entries();
 
-    f.Edit1->setText(texts::ListTitle);
-    f.Image2->load(f.programDir() + QStringLiteral("imm/virmoskc.jpg"));
+    doc.setTitle(texts::ListTitle);
+    m_view.showBanner(false);
     list.clearLines();
-    f.setWindowTitle(document::cleanCaption(document::newListName()));
-    f.setStatusText(document::newListName());
-    if (Form5* form5 = f.context().windows.form5)
-        form5->clearInformation();
+    m_view.showCaption(document::cleanCaption(document::newListName()));
+    m_view.showStatus(document::newListName());
+    doc.setInformation({});
     list.clearPictures();
 
-    // Hints off: the fingering hint returns with the next chord chosen.
-    f.gif->setToolTip(QString());
-    f.Shape1->setToolTip(QString());
-    f.ProgressBar1->setValue(0);
-    f.gif->clearPicture();
-
-    f.note->setItemIndex(-1);
-    f.toni->setItemIndex(-1);
-    f.Panel1->setText(texts::NothingChosen);
-    // Unticking runs the second-position handler when the box was ticked.
-    f.secpos->setChecked(false);
-    f.secpos->hide();
+    m_chooser.clearChoice();
 
     list.setEntrySelected(false);
-    f.Edit2->setText(QStringLiteral("0"));
-    f.Edit2->setEnabled(false);
-    f.Edit3->setText(QStringLiteral("0"));
+    m_view.showSelectedNumber(0);
+    m_view.enableSelectedNumber(false);
+    m_view.showEntryCount(0);
 
     list.setSelectedPos(0);
-    doc.listFromFile = false;
-    doc.listHasFile = false;
-    doc.listModified = false;
-    doc.currentListFile = document::newListName();
+    doc.setFromFile(false);
+    doc.setHasFile(false);
+    doc.setModified(false);
+    doc.setCurrentListFile(document::newListName());
 
-    if (Form8* form8 = f.context().windows.form8)
+    if (Form8* form8 = m_ctx.windows.form8)
         form8->clearAll();
 }
 
@@ -345,7 +275,7 @@ void DocumentController::markCleanThen(const QString& path,
 {
     std::exception_ptr bannerError;
     try {
-        m_form.markClean(path);
+        markClean(path);
     } catch (...) {
         bannerError = std::current_exception();
     }
@@ -357,12 +287,12 @@ void DocumentController::markCleanThen(const QString& path,
 
 void DocumentController::recordRecent(const QString& path)
 {
-    m_form.recentFiles().updateByName(path);
+    m_recentFiles.updateByName(path);
     writeRecentFiles();
-    m_form.refreshRecentCaptions();
+    showRecentCaptions();
 }
 
 void DocumentController::writeRecentFiles()
 {
-    textfile::writeLines(m_form.context().configPath(), m_form.recentFiles().configLines());
+    textfile::writeLines(m_ctx.configPath(), m_recentFiles.configLines());
 }

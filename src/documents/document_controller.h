@@ -1,12 +1,18 @@
 #pragma once
 
+#include "documents/recent_files.h"
+
 #include <QObject>
 #include <QString>
 
 #include <functional>
 
-class Form1;
-struct ListFile;
+class ChooserController;
+class ChordListDocument;
+class DocumentView;
+class ListController;
+class QWidget;
+struct AppContext;
 
 // The document commands of the main window: new, open, save, save as, the
 // recent files and the unsaved-changes question. Each command throws
@@ -16,7 +22,25 @@ class DocumentController : public QObject
 {
     Q_OBJECT
 public:
-    explicit DocumentController(Form1& form);
+    // Errors and questions are shown over window.
+    DocumentController(AppContext& ctx, ChordListDocument& document, DocumentView& view,
+                       ChooserController& chooser, ListController& list, QWidget* window);
+
+    RecentFiles& recentFiles() { return m_recentFiles; }
+    // Reads the recent files from config.ini at start-up.
+    void loadRecentFiles();
+    // The recent-files menu shows the store.
+    void showRecentCaptions();
+
+    // The document counts as modified: the flag, then the caption and, on the
+    // first change, the banner. The flag and the caption come first, so that a
+    // banner that cannot be loaded does not leave a changed list looking saved.
+    void markModified();
+    // The document counts as saved under path: the flag and the caption, the
+    // banner last.
+    void markClean(const QString& path);
+    // The user edited the title: a title other than the file's is a change.
+    void titleEdited(const QString& title);
 
     void newList();
     void openList();
@@ -47,18 +71,19 @@ public:
     static QString withListExtension(const QString& chosen);
 
 private:
-    void connectCommands();
     bool refuseEmptyList();
     void saveUnderNewName(const QString& dialogTitle);
-    ListFile currentList() const;
-    // The bare picture file name of the chord on display, which the next added
-    // entry takes over.
-    QString pictureOnDisplay() const;
     // The mark-clean step, then the bookkeeping of the command that saved or
     // opened path, whatever the banner at the end of mark clean does.
     void markCleanThen(const QString& path, const std::function<void()>& bookkeeping);
     void recordRecent(const QString& path);
     void writeRecentFiles();
 
-    Form1& m_form;
+    AppContext& m_ctx;
+    ChordListDocument& m_document;
+    DocumentView& m_view;
+    ChooserController& m_chooser;
+    ListController& m_list;
+    QWidget* m_window;
+    RecentFiles m_recentFiles;
 };

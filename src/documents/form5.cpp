@@ -1,10 +1,8 @@
 #include "documents/form5.h"
 
-#include "app/form1.h"
 #include "core/prompts.h"
 #include "core/texts.h"
-#include "htmlpage/form3.h"
-#include "htmlpage/page_controller.h"
+#include "documents/chord_list_document.h"
 #include "ui/code_page_text_edit.h"
 #include "ui/code_page_validator.h"
 #include "ui/guard.h"
@@ -136,6 +134,19 @@ Form5::Form5(AppContext& ctx, QWidget* parent)
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
+
+    if (ChordListDocument* document = m_ctx.document) {
+        document->attachInformationText({[this] { return Memo1->document()->characterCount() - 1; },
+                                         [this] { return informationLines(); }});
+        connect(document, &ChordListDocument::informationChanged, this,
+                &Form5::setInformationLines);
+    }
+}
+
+Form5::~Form5()
+{
+    if (m_ctx.document)
+        m_ctx.document->attachInformationText({});
 }
 
 void Form5::layOutTextArea() const
@@ -200,7 +211,7 @@ void Form5::showWindow()
 
 void Form5::fileNameLine()
 {
-    const DocumentState& state = m_ctx.windows.form1->document();
+    const DocumentState& state = m_ctx.document->state();
     replaceText(state.listFromFile ? state.currentListFile : state.currentListFile + NewListSuffix);
 }
 
@@ -218,17 +229,16 @@ void Form5::replaceText(const QString& text)
 
 void Form5::closeWindow()
 {
-    // An open preview is brought up to date with the information first.
-    if (m_ctx.windows.form3 && m_ctx.windows.form3->isVisible())
-        m_ctx.windows.form1->page().generatePage();
+    if (m_beforeClosing)
+        m_beforeClosing();
     hide();
 }
 
 void Form5::textChanged()
 {
     // Only the flag: the caption keeps its form and the banner its picture.
-    if (m_ctx.windows.form1)
-        m_ctx.windows.form1->document().listModified = true;
+    if (m_ctx.document)
+        m_ctx.document->informationEdited();
 }
 
 void Form5::refuseCharacter(const QString& character)

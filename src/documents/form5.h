@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <functional>
+
 class CodePageTextEdit;
 class QPushButton;
 
@@ -15,6 +17,7 @@ class Form5 : public QWidget
     Q_OBJECT
 public:
     explicit Form5(AppContext& ctx, QWidget* parent = nullptr);
+    ~Form5() override;
 
     // The information text as displayed lines: a line the text area wraps
     // counts once per displayed line; a final empty line is not counted. The
@@ -26,6 +29,9 @@ public:
     void clearInformation();
     void enableFileNameButton();
     void showWindow();
+    // Runs as the Close button is pressed, before the window hides; an error
+    // keeps it open.
+    void setBeforeClosing(std::function<void()> step) { m_beforeClosing = std::move(step); }
 
     CodePageTextEdit* Memo1 = nullptr;
     QPushButton* Button4 = nullptr;
@@ -47,5 +53,6 @@ private:
     void refuseCharacter(const QString& character);
 
     AppContext& m_ctx;
+    std::function<void()> m_beforeClosing;
     mutable bool m_laidOut = false;
 };

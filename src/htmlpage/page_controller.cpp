@@ -1,14 +1,15 @@
 #include "htmlpage/page_controller.h"
 
-#include "app/form1.h"
 #include "chordlist/chord_list_model.h"
+#include "core/app_context.h"
 #include "core/document_state.h"
 #include "core/prompts.h"
 #include "core/text_file.h"
 #include "core/texts.h"
+#include "documents/chord_list_document.h"
 #include "documents/document_controller.h"
 #include "documents/form4.h"
-#include "documents/form5.h"
+#include "documents/list_file.h"
 #include "htmlpage/form3.h"
 #include "htmlpage/page_builder.h"
 #include "ui/browser_view.h"
@@ -16,9 +17,8 @@
 
 #include <QKeySequence>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QShortcut>
+#include <QWidget>
 
 namespace {
 
@@ -31,35 +31,35 @@ const QString TitleQuestion =
 
 } // namespace
 
-PageController::PageController(Form1& form) : QObject(&form), m_form(form)
+PageController::PageController(AppContext& ctx, ChordListDocument& document,
+                               DocumentController& documents, QWidget* window)
+    : QObject(window), m_ctx(ctx), m_document(document), m_documents(documents), m_window(window)
 {
-    auto run = [this] { generatePage(); };
-    connectGuarded(m_form.Button5, &QPushButton::clicked, this, m_form.context(), &m_form, run);
     // Button5 is the main window's cancel button: Esc anywhere in it runs the command.
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), &m_form);
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), window);
     escape->setObjectName(QStringLiteral("EscapeShortcut"));
     escape->setContext(Qt::WindowShortcut);
-    connectGuarded(escape, &QShortcut::activated, this, m_form.context(), &m_form, run);
+    connectGuarded(escape, &QShortcut::activated, this, ctx, window, [this] { generatePage(); });
 }
 
 void PageController::generatePage()
 {
-    AppContext& ctx = m_form.context();
-    ChordListModel& list = m_form.list();
-    const DocumentState& doc = m_form.document();
+    AppContext& ctx = m_ctx;
+    const ChordListModel& list = m_document.entries();
+    const DocumentState& doc = m_document.state();
 
     if (list.isEmpty()) {
-        ctx.prompts->information(&m_form, EmptyListMessage);
+        ctx.prompts->information(m_window, EmptyListMessage);
         return;
     }
     if (!doc.listHasFile) {
         // The page is made from a saved list only; saving now does not make it.
-        ctx.prompts->information(&m_form, SaveFirstMessage);
-        m_form.documents().saveListAs();
+        ctx.prompts->information(m_window, SaveFirstMessage);
+        m_documents.saveListAs();
         return;
     }
-    if (m_form.Edit1->text() == texts::ListTitle &&
-        ctx.prompts->question(&m_form, TitleQuestion, false) == Prompts::Answer::Yes) {
+    if (m_document.title() == texts::ListTitle &&
+        ctx.prompts->question(m_window, TitleQuestion, false) == Prompts::Answer::Yes) {
         // The title dialog runs this command again when the user confirms a title.
         if (Form4* form4 = ctx.windows.form4) {
             form4->showWindow();
@@ -73,15 +73,14 @@ void PageController::generatePage()
     // The page shows the list in memory, which may differ from the saved file.
     preview->showListModified(doc.listModified);
     preview->showPreview();
-    m_form.hide();
+    m_window->hide();
 
+    const ListFile file = m_document.snapshot();
     htmlpage::PageInput input;
-    input.title = m_form.Edit1->text();
-    input.entries = list.lines();
-    for (int i = 0; i < list.count(); ++i)
-        input.pictures.append(list.picture(i));
-    if (Form5* form5 = ctx.windows.form5)
-        input.information = form5->informationLines();
+    input.title = file.title;
+    input.entries = file.entries;
+    input.pictures = file.pictures;
+    input.information = file.information;
     input.listFile = doc.currentListFile;
     input.programDir = ctx.programDir;
     const QStringList page = htmlpage::buildPage(input);

@@ -3,7 +3,10 @@
 #include <QObject>
 #include <QString>
 
-class Form1;
+class ChordListDocument;
+class DocumentController;
+class QWidget;
+struct AppContext;
 
 // The "Pagina Html" command of the main window (its button Button5 and Esc):
 // writes the HTML page of the saved list beside the list file and shows it in
@@ -12,7 +15,10 @@ class PageController : public QObject
 {
     Q_OBJECT
 public:
-    explicit PageController(Form1& form);
+    // window is the main window, which the preview takes the place of; Esc
+    // anywhere in it runs the command.
+    PageController(AppContext& ctx, ChordListDocument& document, DocumentController& documents,
+                   QWidget* window);
 
     // The command's handler, as the title dialog and the information window run
     // it too. A page that cannot be written throws CorvaltoError to the caller's
@@ -24,6 +30,9 @@ public:
     QString pageFolder() const { return m_pageFolder; }
 
 private:
-    Form1& m_form;
+    AppContext& m_ctx;
+    ChordListDocument& m_document;
+    DocumentController& m_documents;
+    QWidget* m_window;
     QString m_pageFolder;
 };

@@ -1,18 +1,13 @@
 #include "support/main_window_driver.h"
 
-#include "app/form1.h"
 #include "chordlist/chord_list_model.h"
 #include "chords/chord_catalogue.h"
 #include "support/chord_pictures.h"
-#include "ui/picture_view.h"
-#include "ui/radio_group.h"
 
 #include <QAbstractButton>
-#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QListView>
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -81,25 +76,26 @@ void clickButton(QAbstractButton* button)
 void clickRow(Form1* form, int row)
 {
     const QModelIndex index = form->list().index(row, 0);
-    form->ListBox1->scrollTo(index);
-    const QRect r = form->ListBox1->visualRect(index);
-    QTest::mouseClick(form->ListBox1->viewport(), Qt::LeftButton, Qt::NoModifier, r.center());
+    controls(form).ListBox1->scrollTo(index);
+    const QRect r = controls(form).ListBox1->visualRect(index);
+    QTest::mouseClick(controls(form).ListBox1->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      r.center());
 }
 
 void pressKey(Form1* form, int key)
 {
-    form->ListBox1->setFocus();
-    QTest::keyClick(form->ListBox1, static_cast<Qt::Key>(key));
+    controls(form).ListBox1->setFocus();
+    QTest::keyClick(controls(form).ListBox1, static_cast<Qt::Key>(key));
 }
 
 void pickRoot(Form1* form, int root)
 {
-    clickIndicator(form->note->button(root));
+    clickIndicator(controls(form).note->button(root));
 }
 
 void pickType(Form1* form, int type)
 {
-    clickIndicator(form->toni->button(type));
+    clickIndicator(controls(form).toni->button(type));
 }
 
 void pickChord(Form1* form, int root, int type)
@@ -110,7 +106,7 @@ void pickChord(Form1* form, int root, int type)
 
 QString shownPicture(Form1* form)
 {
-    const QString path = form->gif->fileName();
+    const QString path = controls(form).gif->fileName();
     return path.isEmpty() ? QString() : QFileInfo(path).fileName();
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "core/app_context.h"
 #include "app/corvalto_app.h"
+#include "core/app_context.h"
+#include "support/main_window_controls.h"
 #include "support/scripted_prompts.h"
 
 #include <QString>
