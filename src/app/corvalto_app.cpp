@@ -66,7 +66,7 @@ QIcon CorvaltoApp::icon()
 {
     QList<SizedPicture> pictures;
     for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
-        pictures.append({QSize(size, size), QStringLiteral(":/icons/%1.png").arg(size)});
+        pictures.append({QSize(size, size), QStringLiteral(":/icons/%1.argb").arg(size)});
     return sizedIcon(pictures);
 }
 

@@ -1,6 +1,8 @@
 #include "ui/sized_icon.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QHash>
 #include <QIconEngine>
 #include <QImage>
 #include <QImageReader>
@@ -8,7 +10,9 @@
 #include <QPixmap>
 #include <QStyle>
 #include <QStyleOption>
+#include <QTimer>
 
+#include <memory>
 #include <utility>
 
 namespace {
@@ -55,9 +59,7 @@ public:
         const SizedPicture* best = bestFor(pixels);
         if (!best)
             return QPixmap();
-        QImageReader reader(best->path, "png");
-        reader.setAutoDetectImageFormat(false);
-        QImage image = reader.read();
+        QImage image = decoded(*best);
         if (image.isNull())
             return QPixmap();
         if (image.width() > pixels.width() || image.height() > pixels.height())
@@ -82,6 +84,47 @@ public:
     }
 
 private:
+    // A window asks for every size twice while it is made (for the window and
+    // for the window system): the pictures are kept until the event loop runs.
+    QImage decoded(const SizedPicture& picture)
+    {
+        if (!m_decoded)
+            m_decoded = std::make_shared<QHash<QString, QImage>>();
+        auto found = m_decoded->constFind(picture.path);
+        if (found != m_decoded->constEnd())
+            return *found;
+        const QImage image = read(picture);
+        if (m_decoded->isEmpty() && QCoreApplication::instance()) {
+            std::weak_ptr<QHash<QString, QImage>> kept = m_decoded;
+            QTimer::singleShot(0, QCoreApplication::instance(), [kept] {
+                if (auto pictures = kept.lock())
+                    pictures->clear();
+            });
+        }
+        m_decoded->insert(picture.path, image);
+        return image;
+    }
+
+    static QImage read(const SizedPicture& picture)
+    {
+        if (!picture.path.endsWith(QLatin1String(".argb"))) {
+            QImageReader reader(picture.path, "png");
+            reader.setAutoDetectImageFormat(false);
+            return reader.read();
+        }
+        QFile file(picture.path);
+        const qint64 bytes = qint64(picture.size.width()) * picture.size.height() * 4;
+        if (picture.size.isEmpty() || !file.open(QIODevice::ReadOnly) || file.size() != bytes)
+            return QImage();
+        QImage image(picture.size, QImage::Format_ARGB32_Premultiplied);
+        const qint64 rowBytes = qint64(picture.size.width()) * 4;
+        for (int y = 0; y < image.height(); ++y) {
+            if (file.read(reinterpret_cast<char*>(image.scanLine(y)), rowBytes) != rowBytes)
+                return QImage();
+        }
+        return image;
+    }
+
     // The smallest picture at least as large as asked, else the largest.
     const SizedPicture* bestFor(const QSize& size) const
     {
@@ -105,6 +148,7 @@ private:
     }
 
     QList<SizedPicture> m_pictures;
+    std::shared_ptr<QHash<QString, QImage>> m_decoded;
 };
 
 } // namespace
