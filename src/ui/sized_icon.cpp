@@ -8,6 +8,7 @@
 #include <QImageReader>
 #include <QPainter>
 #include <QPixmap>
+#include <QResource>
 #include <QStyle>
 #include <QStyleOption>
 #include <QTimer>
@@ -112,9 +113,19 @@ private:
             reader.setAutoDetectImageFormat(false);
             return reader.read();
         }
-        QFile file(picture.path);
         const qint64 bytes = qint64(picture.size.width()) * picture.size.height() * 4;
-        if (picture.size.isEmpty() || !file.open(QIODevice::ReadOnly) || file.size() != bytes)
+        if (picture.size.isEmpty())
+            return QImage();
+        // Pixels compiled into the program uncompressed are used where they lie,
+        // read-only, without a copy.
+        const QResource resource(picture.path);
+        if (resource.isValid() && resource.compressionAlgorithm() == QResource::NoCompression &&
+            resource.size() == bytes) {
+            return QImage(resource.data(), picture.size.width(), picture.size.height(),
+                          picture.size.width() * 4, QImage::Format_ARGB32_Premultiplied);
+        }
+        QFile file(picture.path);
+        if (!file.open(QIODevice::ReadOnly) || file.size() != bytes)
             return QImage();
         QImage image(picture.size, QImage::Format_ARGB32_Premultiplied);
         const qint64 rowBytes = qint64(picture.size.width()) * 4;
