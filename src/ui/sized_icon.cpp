@@ -113,9 +113,9 @@ private:
             reader.setAutoDetectImageFormat(false);
             return reader.read();
         }
-        const qint64 bytes = qint64(picture.size.width()) * picture.size.height() * 4;
         if (picture.size.isEmpty())
             return QImage();
+        const qint64 bytes = qint64(picture.size.width()) * picture.size.height() * 4;
         // Pixels compiled into the program uncompressed are used where they lie,
         // read-only, without a copy.
         const QResource resource(picture.path);
