@@ -9,20 +9,26 @@ set(CORVALTO_APP_ID org.example.virmosk.Corvalto)
 set(CORVALTO_DESKTOP_SOURCES ${CMAKE_SOURCE_DIR}/assets/desktop)
 set(CORVALTO_ICON_SIZES 16 22 24 32 48 64 128 256)
 
-# The icon is drawn once as SVG; the PNGs are rendered from it and also
-# compiled into the program as every window's icon.
+# The icon is drawn once as SVG; the PNGs are rendered from it. The program
+# holds their pixels raw, uncompressed, as every window's icon: a window hands
+# every size to the window system when it is made, and decoding eight PNGs
+# then cost more than the rest of making the main window's native window.
 find_program(CORVALTO_RSVG_CONVERT rsvg-convert REQUIRED)
 set(CORVALTO_ICON_SVG ${CORVALTO_DESKTOP_SOURCES}/${CORVALTO_APP_ID}.svg)
-set(CORVALTO_ICON_PNGS)
+set(CORVALTO_ICON_PIXELS)
 foreach(size IN LISTS CORVALTO_ICON_SIZES)
     set(png ${CMAKE_BINARY_DIR}/icons/${size}.png)
+    set(argb ${CMAKE_BINARY_DIR}/icons/${size}.argb)
     add_custom_command(OUTPUT ${png}
         COMMAND ${CORVALTO_RSVG_CONVERT} -w ${size} -h ${size} -o ${png} ${CORVALTO_ICON_SVG}
         DEPENDS ${CORVALTO_ICON_SVG} VERBATIM)
-    list(APPEND CORVALTO_ICON_PNGS ${png})
+    add_custom_command(OUTPUT ${argb}
+        COMMAND icon_pixels ${png} ${argb}
+        DEPENDS ${png} icon_pixels VERBATIM)
+    list(APPEND CORVALTO_ICON_PIXELS ${argb})
 endforeach()
 qt_add_resources(corvalto_gui corvalto_icons PREFIX /icons BASE ${CMAKE_BINARY_DIR}/icons
-    FILES ${CORVALTO_ICON_PNGS})
+    FILES ${CORVALTO_ICON_PIXELS} OPTIONS -no-compress)
 
 install(TARGETS corvalto RUNTIME DESTINATION bin)
 # The modules the program loads when first needed: the screen saver's mesh reader and

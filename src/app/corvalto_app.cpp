@@ -15,6 +15,7 @@
 #include "ui/accessibility.h"
 #include "ui/guard.h"
 #include "ui/program_style.h"
+#include "ui/sized_icon.h"
 #include "ui/window_placement.h"
 
 #include <QApplication>
@@ -115,10 +116,10 @@ void CorvaltoApp::openListFile(const QString& path)
 
 QIcon CorvaltoApp::icon()
 {
-    QIcon icon;
+    QList<SizedPicture> pictures;
     for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));
-    return icon;
+        pictures.append({QSize(size, size), QStringLiteral(":/icons/%1.argb").arg(size)});
+    return sizedIcon(pictures);
 }
 
 void CorvaltoApp::installFonts()

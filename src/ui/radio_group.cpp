@@ -5,6 +5,8 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 
+#include <algorithm>
+
 namespace {
 
 // The whole row of an item takes the click, not only its circle and text. The
@@ -125,8 +127,26 @@ void RadioGroup::layoutItems()
     const int top = 16;
     const int available = height() - top - 4;
     const int step = available / static_cast<int>(m_buttons.size());
+    // Every caption of one line of printable ASCII is as tall as any other in
+    // the same font: one of them is measured for all, which spares shaping each.
+    auto plain = [](const QString& text) {
+        return !text.isEmpty() && std::all_of(text.cbegin(), text.cend(), [](QChar c) {
+                   return c.unicode() >= 0x20 && c.unicode() < 0x7F;
+               });
+    };
+    int plainHeight = -1;
+    QFont plainFont;
     for (int i = 0; i < count(); ++i) {
-        const int h = m_buttons[i]->sizeHint().height();
-        m_buttons[i]->setGeometry(8, top + i * step + (step - h) / 2, width() - 12, h);
+        QRadioButton* b = m_buttons[i];
+        int h;
+        if (!plain(b->text())) {
+            h = b->sizeHint().height();
+        } else if (plainHeight >= 0 && b->font() == plainFont) {
+            h = plainHeight;
+        } else {
+            h = plainHeight = b->sizeHint().height();
+            plainFont = b->font();
+        }
+        b->setGeometry(8, top + i * step + (step - h) / 2, width() - 12, h);
     }
 }
