@@ -3,8 +3,6 @@
 #include "app/form2.h"
 #include "chordlist/chord_list_model.h"
 #include "core/author.h"
-#include "support/main_window_driver.h"
-#include "support/test_app.h"
 #include "support/window_driver.h"
 #include "ui/credits_panel.h"
 

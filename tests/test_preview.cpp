@@ -7,8 +7,6 @@
 #include "htmlpage/page_builder.h"
 #include "htmlpage/page_controller.h"
 #include "support/crafted_files.h"
-#include "support/main_window_driver.h"
-#include "support/test_app.h"
 #include "support/window_driver.h"
 #include "ui/browser_view.h"
 
@@ -438,7 +436,7 @@ void TestPreview::titleAndInformationRegenerate()
     Form5* information = t.w().form5;
     QVERIFY(information->isVisible());
     information->setInformationLines({QStringLiteral("Capo al II tasto & arpeggio")});
-    QTest::mouseClick(information->Button1, Qt::LeftButton);
+    driver::click(information, "Button1");
     QVERIFY(!information->isVisible());
     QVERIFY(fileBytes(page).contains(
         "\r\nCapo al II tasto &amp; arpeggio\r\n</div>\r\n</div>\r\n<hr>\r\n"));

@@ -1,6 +1,5 @@
 #include "riff/form8.h"
 #include "riff/tablature.h"
-#include "support/test_app.h"
 #include "support/window_driver.h"
 
 #include <QDir>

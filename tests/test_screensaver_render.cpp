@@ -4,7 +4,6 @@
 #include "screensaver/form6.h"
 #include "screensaver/form7.h"
 #include "screensaver/frame.h"
-#include "support/test_app.h"
 #include "support/window_driver.h"
 #include "ui/display_layer.h"
 #include "ui/display_timer.h"

@@ -8,7 +8,6 @@
 #include "screensaver/form6.h"
 #include "screensaver/form7.h"
 #include "support/crafted_files.h"
-#include "support/test_app.h"
 #include "support/window_driver.h"
 #include "ui/picture_view.h"
 #include "ui/radio_button.h"

@@ -5,7 +5,7 @@
 #include "chords/strum_controller.h"
 #include "chords/strum_synth.h"
 #include "chords/voicing_table.h"
-#include "support/main_window_driver.h"
+#include "support/window_driver.h"
 
 #include <QApplication>
 #include <QFile>
