@@ -1,5 +1,4 @@
 // The About window and the About command of the main window.
-#include "app/form1.h"
 #include "app/form2.h"
 #include "chordlist/chord_list_model.h"
 #include "core/author.h"
@@ -8,7 +7,6 @@
 
 #include <QApplication>
 #include <QMovie>
-#include <QTest>
 
 class TestAbout : public QObject
 {

@@ -5,7 +5,6 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QFile>
-#include <QTest>
 
 using namespace driver;
 

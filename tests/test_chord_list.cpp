@@ -3,7 +3,6 @@
 #include "support/window_driver.h"
 
 #include <QItemSelectionModel>
-#include <QTest>
 
 using namespace driver;
 

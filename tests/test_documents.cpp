@@ -10,7 +10,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QTest>
 
 #include <csignal>
 #include <sys/resource.h>

@@ -16,7 +16,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QTest>
 
 #include <climits>
 #include <random>

@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QRadioButton>
-#include <QTest>
 
 namespace {
 

@@ -10,16 +10,13 @@
 #include "ui/display_window.h"
 #include "ui/up_down.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QCursor>
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QTest>
 
 namespace {
 

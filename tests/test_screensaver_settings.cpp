@@ -7,16 +7,11 @@
 #include "ui/display_layer.h"
 #include "ui/up_down.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QGuiApplication>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
-#include <QTest>
-#include <QToolButton>
 
 #include <random>
 

@@ -11,7 +11,6 @@
 #include <QFile>
 #include <QHelpEvent>
 #include <QSignalSpy>
-#include <QTest>
 #include <QToolTip>
 
 #include <algorithm>

@@ -10,7 +10,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QSignalSpy>
-#include <QTest>
 #include <QTextBlock>
 #include <QTextLayout>
 
