@@ -19,7 +19,7 @@ test: deps
 	cmake -S . -B $(TEST_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCORVALTO_SANITIZE=ON
 	cmake --build $(TEST_DIR) -j $(JOBS)
 	./scripts/check-link-packages.sh $(TEST_DIR)
-	./scripts/check-layers.py --report
+	./scripts/check-layers.py
 	./scripts/run-tests.sh $(TEST_DIR)
 
 bench: build

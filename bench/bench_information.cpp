@@ -51,7 +51,7 @@ void informationBench()
         while (line.size() < length)
             line += c.pattern;
         line.truncate(length);
-        ctx.windows.form5->Memo1->setPlainText(line);
+        ctx.windows.form5->findChild<QPlainTextEdit*>(QStringLiteral("Memo1"))->setPlainText(line);
 
         program.prompts.clear();
         QFile::remove(path);

@@ -6,7 +6,10 @@ folder, then the folders its files include through `#include "folder/..."`)
 and fails on
   - any cycle between folders (a folder reaching itself through others);
   - a file of the QtCore-only library (CORVALTO_CORE_SOURCES in
-    src/CMakeLists.txt) that includes a QtGui, QtWidgets or QtOpenGL header.
+    src/CMakeLists.txt) that includes a QtGui, QtWidgets or QtOpenGL header;
+  - a window's header (formN.h) included by anything but its own formN.cpp
+    and the top (src/app/corvalto_app.*, src/main.cpp), which wires the
+    windows together.
 A file's folder is its directory under src/; main.cpp, the top, is "main".
 
 With --report the findings are printed and the exit status is 0 all the same.
@@ -25,6 +28,8 @@ GUI_MODULES = ["QtGui", "QtWidgets", "QtOpenGL", "QtOpenGLWidgets"]
 
 QUOTED = re.compile(r'^\s*#\s*include\s*"([^"]+)"', re.MULTILINE)
 ANGLED = re.compile(r'^\s*#\s*include\s*<([^>]+)>', re.MULTILINE)
+WINDOW_HEADER = re.compile(r"(?:^|/)(form\d+)\.h$")
+TOP = ("app/corvalto_app.h", "app/corvalto_app.cpp", "main.cpp")
 
 
 def folder_of(relative):
@@ -141,6 +146,19 @@ def gui_includes_in_core():
     return found
 
 
+def foreign_window_includes():
+    found = []
+    for relative, path in sources():
+        if relative in TOP:
+            continue
+        own = os.path.splitext(os.path.basename(relative))[0]
+        for included in QUOTED.findall(read(path)):
+            window = WINDOW_HEADER.search(included)
+            if window and window.group(1) != own:
+                found.append((relative, included))
+    return found
+
+
 def main():
     report_only = "--report" in sys.argv[1:]
     graph = include_graph()
@@ -160,9 +178,13 @@ def main():
     for relative, header in gui_includes_in_core():
         failures += 1
         print(f"QtCore-only file includes a GUI header: {relative} -> <{header}>")
+    for relative, included in foreign_window_includes():
+        failures += 1
+        print(f"Another window's header outside the top: {relative} -> {included}")
 
     if failures == 0:
-        print("No cycle between folders; the QtCore-only files include no GUI header.")
+        print("No cycle between folders; the QtCore-only files include no GUI header; "
+              "only the top includes another window's header.")
         return 0
     print(f"check-layers: {failures} finding(s)" + (" (report only)" if report_only else ""))
     return 0 if report_only else 1

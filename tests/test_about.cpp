@@ -1,16 +1,12 @@
 // The About window and the About command of the main window.
-#include "app/form1.h"
 #include "app/form2.h"
 #include "chordlist/chord_list_model.h"
 #include "core/author.h"
-#include "support/main_window_driver.h"
-#include "support/test_app.h"
 #include "support/window_driver.h"
 #include "ui/credits_panel.h"
 
 #include <QApplication>
 #include <QMovie>
-#include <QTest>
 
 class TestAbout : public QObject
 {

@@ -1,11 +1,10 @@
 #include "chordlist/chord_list_model.h"
 #include "chords/chord_catalogue.h"
-#include "support/main_window_driver.h"
+#include "support/window_driver.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QFile>
-#include <QTest>
 
 using namespace driver;
 

@@ -1,9 +1,8 @@
 #include "chordlist/chord_list_model.h"
 #include "core/text_file.h"
-#include "support/main_window_driver.h"
+#include "support/window_driver.h"
 
 #include <QItemSelectionModel>
-#include <QTest>
 
 using namespace driver;
 

@@ -5,13 +5,11 @@
 #include "documents/form5.h"
 #include "riff/form8.h"
 #include "support/crafted_files.h"
-#include "support/test_app.h"
 #include "support/window_driver.h"
 #include "ui/code_page_text_edit.h"
 
 #include <QDir>
 #include <QFile>
-#include <QTest>
 
 #include <csignal>
 #include <sys/resource.h>
@@ -823,7 +821,8 @@ void TestDocuments::failedSaveKeepsPreviousFile()
         if (failure == "removed")
             QDir(folder).removeRecursively();
         if (failure == "information")
-            t.w().form5->Memo1->setPlainText(QString("capo ").repeated(210000));
+            control<QPlainTextEdit>(t.w().form5, "Memo1")
+                ->setPlainText(QString("capo ").repeated(210000));
         controls(f).Salva1->trigger();
     }
     QFile::setPermissions(folder,

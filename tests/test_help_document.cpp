@@ -5,7 +5,7 @@
 #include "htmlpage/form3.h"
 #include "riff/form8.h"
 #include "screensaver/form6.h"
-#include "support/test_app.h"
+#include "support/window_driver.h"
 
 #include <QAbstractButton>
 #include <QFile>

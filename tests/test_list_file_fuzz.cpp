@@ -11,14 +11,11 @@
 #include "documents/form5.h"
 #include "documents/list_file.h"
 #include "htmlpage/form3.h"
-#include "support/main_window_driver.h"
-#include "support/test_app.h"
 #include "support/window_driver.h"
 #include "ui/browser_view.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QTest>
 
 #include <climits>
 #include <random>

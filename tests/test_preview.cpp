@@ -7,14 +7,11 @@
 #include "htmlpage/page_builder.h"
 #include "htmlpage/page_controller.h"
 #include "support/crafted_files.h"
-#include "support/main_window_driver.h"
-#include "support/test_app.h"
 #include "support/window_driver.h"
 #include "ui/browser_view.h"
 
 #include <QDir>
 #include <QFile>
-#include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFragment>
@@ -60,11 +57,13 @@ QList<Entry> twelveChords()
             {QStringLiteral("SI 7"), QStringLiteral("si7.gif")}};
 }
 
-// A titled list saved as liste/<name> in the test's program folder.
+// The main window shown with a titled list saved as liste/<name> in the test's
+// program folder.
 QString savedList(TestApp& t, const QString& name = QStringLiteral("Canzone.qvl"),
                   const QString& title = QStringLiteral("Canzone"))
 {
     Form1* form = t.w().form1;
+    form->show();
     controls(form).Edit1->setText(title);
     fillList(form, {{QStringLiteral("DO Maggiore"), QStringLiteral("do.gif")},
                     {QStringLiteral("-"), QString()},
@@ -193,7 +192,6 @@ void TestPreview::defaultTitle()
     QFETCH(bool, answerYes);
     TestApp t;
     Form1* form = t.w().form1;
-    form->show();
     const QString list =
         savedList(t, QStringLiteral("Canzone.qvl"), QStringLiteral("Titolo lista"));
     t.prompts.answer(answerYes ? Prompts::Answer::Yes : Prompts::Answer::No);
@@ -220,7 +218,6 @@ void TestPreview::writesPageBesideList()
 {
     TestApp t;
     Form1* form = t.w().form1;
-    form->show();
     const QString list = savedList(t, QStringLiteral("Lista.qvl"));
     t.w().form5->setInformationLines({QStringLiteral("Capo al II tasto")});
     const QStringList information = t.w().form5->informationLines();
@@ -256,7 +253,6 @@ void TestPreview::escapeRunsCommand()
 {
     TestApp t;
     Form1* form = t.w().form1;
-    form->show();
     const QString list = savedList(t);
     form->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(form));
@@ -281,7 +277,6 @@ void TestPreview::modifiedLabel()
     QFETCH(bool, modified);
     TestApp t;
     Form1* form = t.w().form1;
-    form->show();
     savedList(t);
     form->listDocument().setModified(modified);
 
@@ -299,7 +294,6 @@ void TestPreview::failedWrite()
 {
     TestApp t;
     Form1* form = t.w().form1;
-    form->show();
     const QString list = savedList(t);
     const QString page = list + QStringLiteral(".html");
     // A folder where the page should go: the page cannot be written.
@@ -327,7 +321,6 @@ void TestPreview::closingBringsMainWindowBack()
     QFETCH(bool, byButton);
     TestApp t;
     Form1* form = t.w().form1;
-    form->show();
     savedList(t);
     QTest::mouseClick(controls(form).Button5, Qt::LeftButton);
     Form3* preview = t.w().form3;
@@ -346,7 +339,6 @@ void TestPreview::refreshReadsFromDisk()
 {
     TestApp t;
     Form1* form = t.w().form1;
-    form->show();
     const QString page = savedList(t) + QStringLiteral(".html");
     QTest::mouseClick(controls(form).Button5, Qt::LeftButton);
     Form3* preview = t.w().form3;
@@ -365,7 +357,6 @@ void TestPreview::refreshAfterDeleteRegeneratesNothing()
 {
     TestApp t;
     Form1* form = t.w().form1;
-    form->show();
     const QString page = savedList(t) + QStringLiteral(".html");
     QTest::mouseClick(controls(form).Button5, Qt::LeftButton);
     Form3* preview = t.w().form3;
@@ -392,7 +383,6 @@ void TestPreview::buttonsOfPreview()
 {
     TestApp t;
     Form1* form = t.w().form1;
-    form->show();
     const QString list = savedList(t);
     QTest::mouseClick(controls(form).Button5, Qt::LeftButton);
     Form3* preview = t.w().form3;
@@ -416,7 +406,6 @@ void TestPreview::titleAndInformationRegenerate()
 {
     TestApp t;
     Form1* form = t.w().form1;
-    form->show();
     const QString page = savedList(t) + QStringLiteral(".html");
     QTest::mouseClick(controls(form).Button5, Qt::LeftButton);
     Form3* preview = t.w().form3;
@@ -438,7 +427,7 @@ void TestPreview::titleAndInformationRegenerate()
     Form5* information = t.w().form5;
     QVERIFY(information->isVisible());
     information->setInformationLines({QStringLiteral("Capo al II tasto & arpeggio")});
-    QTest::mouseClick(information->Button1, Qt::LeftButton);
+    driver::click(information, "Button1");
     QVERIFY(!information->isVisible());
     QVERIFY(fileBytes(page).contains(
         "\r\nCapo al II tasto &amp; arpeggio\r\n</div>\r\n</div>\r\n<hr>\r\n"));
@@ -477,7 +466,6 @@ void TestPreview::linksOpenInDesktopBrowser()
 {
     TestApp t;
     Form1* form = t.w().form1;
-    form->show();
     savedList(t);
     QTest::mouseClick(controls(form).Button5, Qt::LeftButton);
     BrowserView* view = control<BrowserView>(t.w().form3, "WebBrowser1");

@@ -1,11 +1,10 @@
 #include "chordlist/chord_list_model.h"
 #include "core/text_file.h"
 #include "documents/recent_files.h"
-#include "support/test_app.h"
+#include "support/window_driver.h"
 
 #include <QDir>
 #include <QFile>
-#include <QTest>
 
 namespace {
 

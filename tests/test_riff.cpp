@@ -1,13 +1,11 @@
 #include "riff/form8.h"
 #include "riff/tablature.h"
-#include "support/test_app.h"
 #include "support/window_driver.h"
 
 #include <QDir>
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QRadioButton>
-#include <QTest>
 
 namespace {
 

@@ -4,23 +4,19 @@
 #include "screensaver/form6.h"
 #include "screensaver/form7.h"
 #include "screensaver/frame.h"
-#include "support/test_app.h"
 #include "support/window_driver.h"
 #include "ui/display_layer.h"
 #include "ui/display_timer.h"
 #include "ui/display_window.h"
 #include "ui/up_down.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QCursor>
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QTest>
 
 namespace {
 

@@ -3,21 +3,15 @@
 #include "screensaver/form6.h"
 #include "screensaver/form7.h"
 #include "screensaver/mesh_reader.h"
-#include "support/test_app.h"
 #include "support/window_driver.h"
 #include "ui/display_layer.h"
 #include "ui/up_down.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QGuiApplication>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
-#include <QTest>
-#include <QToolButton>
 
 #include <random>
 

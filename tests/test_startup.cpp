@@ -8,11 +8,7 @@
 #include "screensaver/form6.h"
 #include "screensaver/form7.h"
 #include "support/crafted_files.h"
-#include "support/test_app.h"
 #include "support/window_driver.h"
-#include "ui/picture_view.h"
-#include "ui/radio_button.h"
-#include "ui/radio_group.h"
 #include "ui/up_down.h"
 
 #include <QAccessible>
@@ -20,8 +16,6 @@
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QStackedWidget>
-
-#include <QTest>
 
 #include <random>
 

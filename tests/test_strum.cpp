@@ -5,13 +5,12 @@
 #include "chords/strum_controller.h"
 #include "chords/strum_synth.h"
 #include "chords/voicing_table.h"
-#include "support/main_window_driver.h"
+#include "support/window_driver.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QHelpEvent>
 #include <QSignalSpy>
-#include <QTest>
 #include <QToolTip>
 
 #include <algorithm>

@@ -3,7 +3,6 @@
 #include "documents/form5.h"
 #include "htmlpage/form3.h"
 #include "riff/form8.h"
-#include "support/test_app.h"
 #include "support/window_driver.h"
 #include "ui/code_page_text_edit.h"
 
@@ -11,7 +10,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QSignalSpy>
-#include <QTest>
 #include <QTextBlock>
 #include <QTextLayout>
 
@@ -107,7 +105,7 @@ void TestTitleInfo::informationLines()
     QFETCH(QString, text);
     QFETCH(QStringList, lines);
     TestApp t;
-    t.w().form5->Memo1->setPlainText(text);
+    control<QPlainTextEdit>(t.w().form5, "Memo1")->setPlainText(text);
     QCOMPARE(t.w().form5->informationLines(), lines);
     // Lines read from a file come back as they were, a final empty one included.
     t.w().form5->setInformationLines(lines);
@@ -118,6 +116,7 @@ void TestTitleInfo::wrappingFollowsTheShownArea()
 {
     TestApp t;
     Form5* f = t.w().form5;
+    auto* memo = control<QPlainTextEdit>(f, "Memo1");
     const QString sentence = words(30);
     const QString unbroken(120, QLatin1Char('x'));
     f->setInformationLines({sentence, QString(), unbroken, QStringLiteral("fine")});
@@ -147,7 +146,7 @@ void TestTitleInfo::wrappingFollowsTheShownArea()
     f->showWindow();
     QVERIFY(QTest::qWaitForWindowExposed(f));
     QCOMPARE(f->informationLines(), before);
-    QCOMPARE(shownLines(f->Memo1), before);
+    QCOMPARE(shownLines(memo), before);
 
     // Lines read back from a list file come out as they were saved.
     f->setInformationLines(before);
@@ -157,9 +156,9 @@ void TestTitleInfo::wrappingFollowsTheShownArea()
     // time, tabs and a run of blanks comes out as the area shows it.
     const QString paragraph = QString(300, QLatin1Char(' ')) + words(3000) + unbroken.repeated(60) +
                               words(900).replace(QLatin1Char(' '), QLatin1Char('\t')) + words(40);
-    f->Memo1->setPlainText(paragraph);
+    memo->setPlainText(paragraph);
     const QStringList lines = f->informationLines();
-    QCOMPARE(lines, shownLines(f->Memo1));
+    QCOMPARE(lines, shownLines(memo));
     QCOMPARE(lines.join(QString()), paragraph);
 }
 
@@ -187,9 +186,9 @@ void TestTitleInfo::textChangeSetsModifiedOnly()
 
     f->showWindow();
     if (change == "typed")
-        QTest::keyClicks(f->Memo1, "Arpeggio");
+        QTest::keyClicks(control<QPlainTextEdit>(f, "Memo1"), "Arpeggio");
     else if (change == "clear")
-        QTest::mouseClick(f->Button3, Qt::LeftButton);
+        driver::click(f, "Button3");
     else if (change == "set")
         f->setInformationLines({"uno", "due"});
     else
@@ -228,14 +227,14 @@ void TestTitleInfo::fileNameLine()
     Form1* main = t.w().form1;
     Form5* f = t.w().form5;
     ChordListDocument& state = main->listDocument();
-    QVERIFY(!f->Button4->isEnabled());
+    QVERIFY(!control<QPushButton>(f, "Button4")->isEnabled());
     main->showAdditionalInformation();
-    QVERIFY(!f->Button4->isEnabled());
+    QVERIFY(!control<QPushButton>(f, "Button4")->isEnabled());
     // The main window's command enables the button once the list has a file;
     // nothing disables it again.
     state.setHasFile(true);
     main->showAdditionalInformation();
-    QVERIFY(f->Button4->isEnabled());
+    QVERIFY(control<QPushButton>(f, "Button4")->isEnabled());
 
     state.setCurrentListFile(path);
     state.setHasFile(hasFile);
@@ -243,21 +242,21 @@ void TestTitleInfo::fileNameLine()
     f->setInformationLines({"uno", "due", "tre"});
     state.setModified(false);
     main->showAdditionalInformation();
-    QTest::mouseClick(f->Button4, Qt::LeftButton);
+    driver::click(f, "Button4");
     QCOMPARE(f->informationLines(), QStringList{line});
     QVERIFY(state.state().listModified);
 
     // Both replacements are single steps that Ctrl+Z takes back.
-    QTest::mouseClick(f->Button3, Qt::LeftButton);
+    driver::click(f, "Button3");
     QVERIFY(f->informationLines().isEmpty());
-    QTest::keyClick(f->Memo1, Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(control<QPlainTextEdit>(f, "Memo1"), Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(f->informationLines(), QStringList{line});
-    QTest::keyClick(f->Memo1, Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(control<QPlainTextEdit>(f, "Memo1"), Qt::Key_Z, Qt::ControlModifier);
     const QStringList typed{"uno", "due", "tre"};
     QCOMPARE(f->informationLines(), typed);
 
     // "Chiudi" hides the window; its text stays.
-    QTest::mouseClick(f->Button1, Qt::LeftButton);
+    driver::click(f, "Button1");
     QVERIFY(!f->isVisible());
     QCOMPARE(f->informationLines(), typed);
 }
@@ -266,11 +265,12 @@ void TestTitleInfo::refusedCharacters()
 {
     TestApp t;
     Form5* f = t.w().form5;
+    auto* memo = control<QPlainTextEdit>(f, "Memo1");
     f->showWindow();
     t.prompts.clear();
-    QTest::keyClicks(f->Memo1, "Do");
-    typeText(f->Memo1, QStringLiteral("\u266f"));
-    QCOMPARE(f->Memo1->toPlainText(), QStringLiteral("Do"));
+    QTest::keyClicks(memo, "Do");
+    typeText(memo, QStringLiteral("\u266f"));
+    QCOMPARE(memo->toPlainText(), QStringLiteral("Do"));
     QTRY_COMPARE(t.prompts.texts("information").size(), 1);
     QVERIFY(t.prompts.texts("information").first().contains(QStringLiteral("\u266f")));
     QVERIFY(t.prompts.texts("information").first().contains(QStringLiteral("U+266F")));
@@ -278,15 +278,15 @@ void TestTitleInfo::refusedCharacters()
     // A paste holding such a character inserts nothing; one without is taken
     // whole, its line ends as new lines.
     QApplication::clipboard()->setText(QStringLiteral("Re\u266f minore"));
-    f->Memo1->paste();
-    QCOMPARE(f->Memo1->toPlainText(), QStringLiteral("Do"));
+    memo->paste();
+    QCOMPARE(memo->toPlainText(), QStringLiteral("Do"));
     QTRY_COMPARE(t.prompts.texts("information").size(), 2);
     QApplication::clipboard()->setText(QStringLiteral(" \u20ac 5\r\nRe"));
-    f->Memo1->paste();
+    memo->paste();
     // Shift+Enter starts a new line like Enter: no line separator is stored.
-    QTest::keyClick(f->Memo1, Qt::Key_Return, Qt::ShiftModifier);
-    QTest::keyClicks(f->Memo1, "Mi");
-    QCOMPARE(f->Memo1->toPlainText(), QStringLiteral("Do \u20ac 5\nRe\nMi"));
+    QTest::keyClick(memo, Qt::Key_Return, Qt::ShiftModifier);
+    QTest::keyClicks(memo, "Mi");
+    QCOMPARE(memo->toPlainText(), QStringLiteral("Do \u20ac 5\nRe\nMi"));
 
     Form4* title = t.w().form4;
     title->showWindow();

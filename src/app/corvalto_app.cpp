@@ -47,11 +47,33 @@ void CorvaltoApp::connectWindows()
     Windows& w = m_ctx.windows;
     Form1* form1 = w.form1;
 
+    // The main window's commands that show other windows; errors are reported
+    // over the main window.
+    Form2* form2 = w.form2;
+    connectGuarded(form1, &Form1::aboutRequested, form2, m_ctx, form1,
+                   [form2] { form2->aboutCommand(); });
+    Form6* form6 = w.form6;
+    connectGuarded(form1, &Form1::screenSaverRequested, form6, m_ctx, form1,
+                   [form6] { form6->openSettings(); });
+    Form8* form8 = w.form8;
+    connectGuarded(form1, &Form1::riffEditorRequested, form8, m_ctx, form1,
+                   [form8] { form8->showWindow(); });
+    // The file-name line is offered once the list has a file; nothing withdraws it.
+    Form5* form5 = w.form5;
+    connectGuarded(form1, &Form1::informationRequested, form5, m_ctx, form1, [this, form5] {
+        if (m_ctx.document->state().listHasFile)
+            form5->enableFileNameButton();
+        form5->showWindow();
+    });
+    connect(&form1->documents(), &DocumentController::listCleared, form8, &Form8::clearAll);
+
     // Until the user selects an entry again, remove and insert are refused; the
     // counter keeps showing the old position.
     connect(w.form2, &Form2::opening, form1,
             [form1] { form1->listController().forgetSelection(); });
 
+    form1->page().setPreview(w.form3);
+    form1->page().setTitleDialog([form4 = w.form4] { form4->bringForward(); });
     w.form3->setPageSource({[this] { return m_ctx.document->state().currentListFile; },
                             [form1] { return form1->page().pageFolder(); }});
     connectGuarded(w.form3, &Form3::informationRequested, form1, m_ctx, w.form3,
@@ -73,10 +95,9 @@ void CorvaltoApp::connectWindows()
     connect(w.form6, &Form6::depthChosen, form7, &Form7::setDepth);
     connectGuarded(w.form6, &Form6::startRequested, form7, m_ctx, w.form6,
                    [form7](const ScreenSaverStart& start) { form7->start(start); });
-    Form6* form6 = w.form6;
     form7->setResolutionItemSource([form6] { return form6->resolutionItem(); });
 
-    w.form8->setListTitleSource([document] { return document->title(); });
+    form8->setListTitleSource([document] { return document->title(); });
 
     // Closing the information window brings an open preview up to date first.
     Form3* form3 = w.form3;

@@ -3,7 +3,6 @@
 #include "ui_form1.h"
 
 #include "core/author.h"
-#include "app/form2.h"
 #include "chordlist/chord_list_model.h"
 #include "chordlist/list_controller.h"
 #include "chords/chooser_controller.h"
@@ -14,10 +13,7 @@
 #include "core/text_file.h"
 #include "core/texts.h"
 #include "documents/document_controller.h"
-#include "documents/form5.h"
 #include "htmlpage/page_controller.h"
-#include "riff/form8.h"
-#include "screensaver/form6.h"
 #include "ui/code_page_validator.h"
 #include "ui/guard.h"
 #include "ui/picture_view.h"
@@ -375,16 +371,9 @@ void Form1::connectShellCommands()
                    [this] { openWebLink(); });
     connectGuarded(m_ui->BitBtn2, &QPushButton::clicked, this, m_ctx, this,
                    [this] { showRiffEditor(); });
-    connectGuarded(m_ui->BitBtn1, &QPushButton::clicked, this, m_ctx, this, [this] {
-        if (m_ctx.windows.form6)
-            m_ctx.windows.form6->openSettings();
-    });
-    auto about = [this] {
-        if (m_ctx.windows.form2)
-            m_ctx.windows.form2->aboutCommand();
-    };
-    connectGuarded(Info1, &QAction::triggered, this, m_ctx, this, about);
-    connectGuarded(m_ui->RxSpeedButton7, &QToolButton::clicked, this, m_ctx, this, about);
+    connect(m_ui->BitBtn1, &QPushButton::clicked, this, &Form1::screenSaverRequested);
+    connect(Info1, &QAction::triggered, this, &Form1::aboutRequested);
+    connect(m_ui->RxSpeedButton7, &QToolButton::clicked, this, &Form1::aboutRequested);
 }
 
 void Form1::runStartup()
@@ -484,22 +473,6 @@ void Form1::closeEvent(QCloseEvent* event)
 void Form1::contextMenuEvent(QContextMenuEvent* event)
 {
     PopupMenu1->popup(event->globalPos());
-}
-
-void Form1::showRiffEditor()
-{
-    if (m_ctx.windows.form8)
-        m_ctx.windows.form8->showWindow();
-}
-
-void Form1::showAdditionalInformation()
-{
-    Form5* form5 = m_ctx.windows.form5;
-    if (!form5)
-        return;
-    if (document().listHasFile)
-        form5->enableFileNameButton();
-    form5->showWindow();
 }
 
 void Form1::showHelp()

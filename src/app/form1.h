@@ -82,14 +82,20 @@ public:
     int titleScrollPos() const { return m_titleScrollPos; }
 
     // Commands that other windows run as if their control had been used.
-    void showRiffEditor();
-    void showAdditionalInformation();
+    void showRiffEditor() { emit riffEditorRequested(); }
+    void showAdditionalInformation() { emit informationRequested(); }
     void showHelp();
     void openWebLink();
 
 signals:
     // Closing the main window ends the program.
     void mainWindowClosed();
+    // Windows the user asks for: the About box, the screen saver's settings,
+    // the riff editor and the additional list information.
+    void aboutRequested();
+    void screenSaverRequested();
+    void riffEditorRequested();
+    void informationRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -17,8 +17,9 @@ class Form6;
 class Form7;
 class Form8;
 
-// The eight windows, created in this order at start; the other windows reach
-// the main window's shared state through it.
+// The eight windows, created in this order at start by CorvaltoApp, which wires
+// them to one another; tests and benchmarks reach them here. Windows and
+// controllers do not: they talk through signals and injected functions.
 struct Windows
 {
     Form1* form1 = nullptr;

@@ -13,9 +13,9 @@
 #include "documents/chord_list_document.h"
 #include "documents/document_view.h"
 #include "documents/list_file.h"
-#include "riff/form8.h"
 
 #include <QFileInfo>
+#include <QWidget>
 
 #include <exception>
 
@@ -266,8 +266,7 @@ void DocumentController::newList()
     doc.setModified(false);
     doc.setCurrentListFile(document::newListName());
 
-    if (Form8* form8 = m_ctx.windows.form8)
-        form8->clearAll();
+    emit listCleared();
 }
 
 void DocumentController::markCleanThen(const QString& path,

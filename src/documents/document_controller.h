@@ -70,6 +70,10 @@ public:
     // unless the name already ends in exactly ".qvl" (case-sensitive).
     static QString withListExtension(const QString& chosen);
 
+signals:
+    // A new list has replaced the old one: the riff editor starts empty too.
+    void listCleared();
+
 private:
     bool refuseEmptyList();
     void saveUnderNewName(const QString& dialogTitle);

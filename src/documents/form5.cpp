@@ -6,6 +6,7 @@
 #include "ui/code_page_text_edit.h"
 #include "ui/code_page_validator.h"
 #include "ui/guard.h"
+#include "ui_form5.h"
 
 #include <QCoreApplication>
 #include <QFontMetricsF>
@@ -91,53 +92,43 @@ void appendDisplayedLines(QStringList& lines, const QString& text, const QFont& 
 Form5::Form5(AppContext& ctx, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint),
-      m_ctx(ctx)
+      m_ctx(ctx), m_ui(std::make_unique<Ui::Form5>())
 {
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(texts::ListInformation);
     setFixedSize(395, 225);
+    m_ui->setupUi(this);
 
-    Memo1 = new CodePageTextEdit(this);
-    Memo1->setObjectName(QStringLiteral("Memo1"));
-    Memo1->setAccessibleName(texts::ListInformation);
+    CodePageTextEdit* memo = m_ui->Memo1;
+    memo->setAccessibleName(texts::ListInformation);
     QFont fixed(QStringLiteral("Fixedsys"));
     fixed.setStyleHint(QFont::Monospace);
     fixed.setFixedPitch(true);
     fixed.setPixelSize(13);
-    Memo1->setFont(fixed);
-    Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    Memo1->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    memo->setFont(fixed);
+    memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    memo->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     // The scroll bar is always there, so the width lines wrap at never changes.
-    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Memo1->setTabChangesFocus(false);
-    Memo1->setGeometry(0, 0, 395, 185);
+    // Button4 is wide enough for its caption in the substitute font.
+    m_ui->Button4->setText(texts::ListFileName);
+    m_ui->Button1->setText(texts::Close);
 
-    Button4 = new QPushButton(texts::ListFileName, this);
-    Button4->setObjectName(QStringLiteral("Button4"));
-    // Wide enough for its caption in the substitute font.
-    Button4->setGeometry(8, 192, 95, 25);
-    Button4->setEnabled(false);
-    Button3 = new QPushButton(QStringLiteral("Cancella"), this);
-    Button3->setObjectName(QStringLiteral("Button3"));
-    Button3->setGeometry(160, 192, 75, 25);
-    Button1 = new QPushButton(texts::Close, this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setGeometry(312, 192, 75, 25);
-
-    connect(Memo1, &QPlainTextEdit::textChanged, this, &Form5::textChanged);
-    connect(Memo1, &CodePageTextEdit::refused, this, &Form5::refuseCharacter, Qt::QueuedConnection);
-    connectGuarded(Button4, &QPushButton::clicked, this, m_ctx, this, [this] { fileNameLine(); });
-    connectGuarded(Button3, &QPushButton::clicked, this, m_ctx, this,
+    connect(memo, &QPlainTextEdit::textChanged, this, &Form5::textChanged);
+    connect(memo, &CodePageTextEdit::refused, this, &Form5::refuseCharacter, Qt::QueuedConnection);
+    connectGuarded(m_ui->Button4, &QPushButton::clicked, this, m_ctx, this,
+                   [this] { fileNameLine(); });
+    connectGuarded(m_ui->Button3, &QPushButton::clicked, this, m_ctx, this,
                    [this] { replaceText(QString()); });
-    connectGuarded(Button1, &QPushButton::clicked, this, m_ctx, this, [this] { closeWindow(); });
+    connectGuarded(m_ui->Button1, &QPushButton::clicked, this, m_ctx, this,
+                   [this] { closeWindow(); });
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 
     if (ChordListDocument* document = m_ctx.document) {
-        document->attachInformationText({[this] { return Memo1->document()->characterCount() - 1; },
-                                         [this] { return informationLines(); }});
+        document->attachInformationText(
+            {[this] { return m_ui->Memo1->document()->characterCount() - 1; },
+             [this] { return informationLines(); }});
         connect(document, &ChordListDocument::informationChanged, this,
                 &Form5::setInformationLines);
     }
@@ -154,13 +145,14 @@ void Form5::layOutTextArea() const
     if (m_laidOut)
         return;
     m_laidOut = true;
-    Memo1->setTabStopDistance(TabColumns *
-                              QFontMetricsF(Memo1->font()).horizontalAdvance(QLatin1Char(' ')));
+    CodePageTextEdit* memo = m_ui->Memo1;
+    memo->setTabStopDistance(TabColumns *
+                             QFontMetricsF(memo->font()).horizontalAdvance(QLatin1Char(' ')));
     // The information lines are read from the layout also while the window was
     // never shown.
-    Memo1->ensurePolished();
-    QResizeEvent laidOut(Memo1->size(), QSize());
-    QCoreApplication::sendEvent(Memo1, &laidOut);
+    memo->ensurePolished();
+    QResizeEvent laidOut(memo->size(), QSize());
+    QCoreApplication::sendEvent(memo, &laidOut);
 }
 
 void Form5::showEvent(QShowEvent* event)
@@ -172,9 +164,9 @@ void Form5::showEvent(QShowEvent* event)
 QStringList Form5::informationLines() const
 {
     layOutTextArea();
-    const QTextDocument* doc = Memo1->document();
+    const QTextDocument* doc = m_ui->Memo1->document();
     // The same width and options the text area lays its blocks out with.
-    const qreal width = Memo1->viewport()->width() - 2 * doc->documentMargin();
+    const qreal width = m_ui->Memo1->viewport()->width() - 2 * doc->documentMargin();
     QStringList lines;
     for (QTextBlock block = doc->begin(); block.isValid(); block = block.next())
         appendDisplayedLines(lines, block.text(), doc->defaultFont(), doc->defaultTextOption(),
@@ -191,17 +183,17 @@ void Form5::setInformationLines(const QStringList& lines)
     QString text = lines.join(QLatin1Char('\n'));
     if (!lines.isEmpty() && lines.constLast().isEmpty())
         text.append(QLatin1Char('\n'));
-    Memo1->setPlainText(text);
+    m_ui->Memo1->setPlainText(text);
 }
 
 void Form5::clearInformation()
 {
-    Memo1->clear();
+    m_ui->Memo1->clear();
 }
 
 void Form5::enableFileNameButton()
 {
-    Button4->setEnabled(true);
+    m_ui->Button4->setEnabled(true);
 }
 
 void Form5::showWindow()
@@ -219,7 +211,7 @@ void Form5::fileNameLine()
 // or new list. The text counts as changed even when it was already this one.
 void Form5::replaceText(const QString& text)
 {
-    QTextCursor cursor(Memo1->document());
+    QTextCursor cursor(m_ui->Memo1->document());
     cursor.beginEditBlock();
     cursor.select(QTextCursor::Document);
     cursor.insertText(text);

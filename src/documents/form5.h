@@ -6,9 +6,11 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
-class CodePageTextEdit;
-class QPushButton;
+namespace Ui {
+class Form5;
+}
 
 // The additional list information window: a free text that belongs to the list,
 // saved at the end of the list file and shown on the HTML page.
@@ -33,11 +35,6 @@ public:
     // keeps it open.
     void setBeforeClosing(std::function<void()> step) { m_beforeClosing = std::move(step); }
 
-    CodePageTextEdit* Memo1 = nullptr;
-    QPushButton* Button4 = nullptr;
-    QPushButton* Button3 = nullptr;
-    QPushButton* Button1 = nullptr;
-
 protected:
     void showEvent(QShowEvent* event) override;
 
@@ -53,6 +50,7 @@ private:
     void refuseCharacter(const QString& character);
 
     AppContext& m_ctx;
+    std::unique_ptr<Ui::Form5> m_ui;
     std::function<void()> m_beforeClosing;
     mutable bool m_laidOut = false;
 };

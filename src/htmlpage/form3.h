@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/app_context.h"
+#include "htmlpage/page_preview.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -16,7 +17,7 @@ class Form3;
 // user wants next (print it in the desktop's browser, change the title or the
 // additional information, open the riff folder, reload, close). While it is
 // shown the main window is hidden; closing it by any means brings that back.
-class Form3 : public QWidget
+class Form3 : public QWidget, public PagePreview
 {
     Q_OBJECT
 public:
@@ -36,13 +37,13 @@ public:
 
     // Shows the window centred on its first showing; a window already shown
     // stays where it is.
-    void showPreview();
+    void showPreview() override;
     // The "*Lista modificata" notice: the page shows a list not yet saved.
-    void showListModified(bool modified);
+    void showListModified(bool modified) override;
     // Loads the page file afresh into the view.
-    void showPage(const QString& path);
+    void showPage(const QString& path) override;
     // The lines of the page being built; kept in the hidden Memo1.
-    void setPageLines(const QStringList& lines);
+    void setPageLines(const QStringList& lines) override;
     QStringList pageLines() const;
 
 signals:

@@ -8,10 +8,9 @@
 #include "core/texts.h"
 #include "documents/chord_list_document.h"
 #include "documents/document_controller.h"
-#include "documents/form4.h"
 #include "documents/list_file.h"
-#include "htmlpage/form3.h"
 #include "htmlpage/page_builder.h"
+#include "htmlpage/page_preview.h"
 #include "ui/browser_view.h"
 #include "ui/guard.h"
 
@@ -61,15 +60,12 @@ void PageController::generatePage()
     if (m_document.title() == texts::ListTitle &&
         ctx.prompts->question(m_window, TitleQuestion, false) == Prompts::Answer::Yes) {
         // The title dialog runs this command again when the user confirms a title.
-        if (Form4* form4 = ctx.windows.form4) {
-            form4->showWindow();
-            form4->raise();
-            form4->activateWindow();
-        }
+        if (m_showTitleDialog)
+            m_showTitleDialog();
         return;
     }
 
-    Form3* preview = ctx.windows.form3;
+    PagePreview* preview = m_preview;
     // The page shows the list in memory, which may differ from the saved file.
     preview->showListModified(doc.listModified);
     preview->showPreview();

@@ -3,8 +3,11 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
+
 class ChordListDocument;
 class DocumentController;
+class PagePreview;
 class QWidget;
 struct AppContext;
 
@@ -29,10 +32,18 @@ public:
     // trailing "/"; empty before the first.
     QString pageFolder() const { return m_pageFolder; }
 
+    // The window the page is shown in.
+    void setPreview(PagePreview* preview) { m_preview = preview; }
+    // Brings the title dialog forward; confirming a title there runs the
+    // command again.
+    void setTitleDialog(std::function<void()> show) { m_showTitleDialog = std::move(show); }
+
 private:
     AppContext& m_ctx;
     ChordListDocument& m_document;
     DocumentController& m_documents;
     QWidget* m_window;
+    PagePreview* m_preview = nullptr;
+    std::function<void()> m_showTitleDialog;
     QString m_pageFolder;
 };

@@ -44,7 +44,8 @@
 // clang-format on
 
 // The main window's controls, found by object name, so that a test reaches a
-// control the same way whatever holds it in the window.
+// control the same way whatever holds it in the window. Part of the window
+// driver (window_driver.h), kept free of Qt Test for the benchmarks.
 struct MainWindowControls
 {
 #define MAIN_WINDOW_CONTROL(Type, name) Type* name = nullptr;

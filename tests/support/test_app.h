@@ -2,7 +2,6 @@
 
 #include "app/corvalto_app.h"
 #include "core/app_context.h"
-#include "support/main_window_controls.h"
 #include "support/scripted_prompts.h"
 
 #include <QString>

@@ -1,4 +1,4 @@
-#include "support/main_window_driver.h"
+#include "support/window_driver.h"
 
 #include "chordlist/chord_list_model.h"
 #include "chords/chord_catalogue.h"
@@ -11,7 +11,6 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
-#include <QTest>
 
 namespace driver {
 
