@@ -19,6 +19,7 @@
 #include "riff/form8.h"
 #include "screensaver/form6.h"
 #include "ui/code_page_validator.h"
+#include "ui/design_font.h"
 #include "ui/guard.h"
 #include "ui/picture_view.h"
 #include "ui/radio_button.h"
@@ -204,7 +205,7 @@ void Form1::createControls(QWidget* client)
 
     m_ui->Panel1->setText(texts::NothingChosen);
     {
-        QFont f(QStringLiteral("Bookman Old Style"));
+        QFont f = designFont(QStringLiteral("Bookman Old Style"));
         f.setPixelSize(21);
         f.setBold(true);
         f.setItalic(true);
