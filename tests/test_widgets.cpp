@@ -1,6 +1,7 @@
 #include "core/errors.h"
 #include "support/scripted_prompts.h"
 #include "support/test_app.h"
+#include "ui/design_font.h"
 #include "ui/guarded_application.h"
 #include "ui/picture_view.h"
 #include "ui/program_style.h"
@@ -55,6 +56,8 @@ private slots:
     void radioButtonEvents();
     void pictureView_data();
     void pictureView();
+    void designFonts_data();
+    void designFonts();
     void scrollBarPixels_data();
     void scrollBarPixels();
     void fileDialogModes_data();
@@ -212,6 +215,36 @@ void TestWidgets::pictureView_data()
     QTest::newRow("missing") << imm + "nessuno.gif" << "Cannot open file " + imm + "nessuno.gif"
                              << QSize();
     QTest::newRow("the imm folder itself") << imm << "Cannot open file " + imm << QSize();
+}
+
+void TestWidgets::designFonts_data()
+{
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<QString>("substitute"); // empty: none
+    QTest::addColumn<QString>("used");
+    QTest::newRow("installed") << "DejaVu Sans"
+                               << ""
+                               << "DejaVu Sans";
+    QTest::newRow("absent, substitute installed") << "Famiglia Assente Uno"
+                                                  << "DejaVu Sans Mono"
+                                                  << "DejaVu Sans Mono";
+    QTest::newRow("absent, no substitute") << "Famiglia Assente Due"
+                                           << ""
+                                           << "Famiglia Assente Due";
+    QTest::newRow("absent, substitute absent") << "Famiglia Assente Tre"
+                                               << "Famiglia Assente Quattro"
+                                               << "Famiglia Assente Tre";
+}
+
+void TestWidgets::designFonts()
+{
+    QFETCH(QString, family);
+    QFETCH(QString, substitute);
+    QFETCH(QString, used);
+    if (!substitute.isEmpty())
+        QFont::insertSubstitution(family, substitute);
+    // The substitution table holds its names in lower case.
+    QCOMPARE(designFont(family).family().toCaseFolded(), used.toCaseFolded());
 }
 
 void TestWidgets::scrollBarPixels_data()
