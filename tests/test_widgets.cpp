@@ -260,6 +260,7 @@ void TestWidgets::scrollBarPixels_data()
     QTest::newRow("disabled, right to left") << 131 << false << true << 150 << 5 << false;
     QTest::newRow("cut off at the top") << 321 << true << false << 150 << -70 << false;
     QTest::newRow("one band") << 66 << true << false << 20 << 5 << false;
+    QTest::newRow("last band one row") << 98 << true << false << 299 << 5 << false;
     QTest::newRow("see-through colours") << 321 << true << false << 60 << 5 << true;
 }
 

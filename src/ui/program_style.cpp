@@ -89,10 +89,10 @@ void ProgramStyle::drawComplexControl(ComplexControl control, const QStyleOption
 {
     // The raster engine hands a fill of 96 rows or more to its thread pool and
     // waits for it, which costs more than filling a scroll bar's few pixels. A
-    // tall scroll bar is drawn in bands of at most 64 rows, each whole into a
+    // tall scroll bar is drawn in bands of at most 95 rows, each whole into a
     // picture of its own, and the pictures copied in place: the same pixels
     // when the bands come out opaque, every fill made on this thread.
-    constexpr int Band = 64;
+    constexpr int Band = 95;
     if (control != CC_ScrollBar || !option || option->rect.height() <= Band ||
         !copiesExactly(painter)) {
         QProxyStyle::drawComplexControl(control, option, painter, widget);
