@@ -1,8 +1,10 @@
 #include "core/errors.h"
 #include "support/scripted_prompts.h"
 #include "support/test_app.h"
+#include "ui/design_font.h"
 #include "ui/guarded_application.h"
 #include "ui/picture_view.h"
+#include "ui/program_style.h"
 #include "ui/radio_button.h"
 #include "ui/radio_group.h"
 #include "ui/real_prompts.h"
@@ -11,12 +13,18 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileDialog>
+#include <QListView>
+#include <QPainter>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSignalSpy>
+#include <QStringListModel>
+#include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
+#include <memory>
 #include <new>
 
 namespace {
@@ -48,6 +56,10 @@ private slots:
     void radioButtonEvents();
     void pictureView_data();
     void pictureView();
+    void designFonts_data();
+    void designFonts();
+    void scrollBarPixels_data();
+    void scrollBarPixels();
     void fileDialogModes_data();
     void fileDialogModes();
     void exceptionsStopAtTheEventLoop();
@@ -203,6 +215,93 @@ void TestWidgets::pictureView_data()
     QTest::newRow("missing") << imm + "nessuno.gif" << "Cannot open file " + imm + "nessuno.gif"
                              << QSize();
     QTest::newRow("the imm folder itself") << imm << "Cannot open file " + imm << QSize();
+}
+
+void TestWidgets::designFonts_data()
+{
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<QString>("substitute"); // empty: none
+    QTest::addColumn<QString>("used");
+    QTest::newRow("installed") << "DejaVu Sans"
+                               << ""
+                               << "DejaVu Sans";
+    QTest::newRow("absent, substitute installed") << "Famiglia Assente Uno"
+                                                  << "DejaVu Sans Mono"
+                                                  << "DejaVu Sans Mono";
+    QTest::newRow("absent, no substitute") << "Famiglia Assente Due"
+                                           << ""
+                                           << "Famiglia Assente Due";
+    QTest::newRow("absent, substitute absent") << "Famiglia Assente Tre"
+                                               << "Famiglia Assente Quattro"
+                                               << "Famiglia Assente Tre";
+}
+
+void TestWidgets::designFonts()
+{
+    QFETCH(QString, family);
+    QFETCH(QString, substitute);
+    QFETCH(QString, used);
+    if (!substitute.isEmpty())
+        QFont::insertSubstitution(family, substitute);
+    // The substitution table holds its names in lower case.
+    QCOMPARE(designFont(family).family().toCaseFolded(), used.toCaseFolded());
+}
+
+void TestWidgets::scrollBarPixels_data()
+{
+    QTest::addColumn<int>("height"); // of the list; its scroll bar is 2 pixels shorter
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<bool>("rightToLeft");
+    QTest::addColumn<int>("row"); // the row scrolled to
+    QTest::addColumn<int>("top"); // where the list is drawn; above 0 it is cut off
+    QTest::addColumn<bool>("seeThrough");
+    QTest::newRow("main window's list, top") << 321 << true << false << 0 << 5 << false;
+    QTest::newRow("end, short last band") << 302 << true << false << 299 << 5 << false;
+    QTest::newRow("disabled, right to left") << 131 << false << true << 150 << 5 << false;
+    QTest::newRow("cut off at the top") << 321 << true << false << 150 << -70 << false;
+    QTest::newRow("one band") << 66 << true << false << 20 << 5 << false;
+    QTest::newRow("last band one row") << 98 << true << false << 299 << 5 << false;
+    QTest::newRow("see-through colours") << 321 << true << false << 60 << 5 << true;
+}
+
+// The program's style draws tall scroll bars in bands: the pixels are the
+// ones its base style draws in one go, here on a list's scroll bar as in the
+// main window.
+void TestWidgets::scrollBarPixels()
+{
+    QFETCH(int, height);
+    QFETCH(bool, enabled);
+    QFETCH(bool, rightToLeft);
+    QFETCH(int, row);
+    QFETCH(int, top);
+    QFETCH(bool, seeThrough);
+    ProgramStyle program;
+    std::unique_ptr<QStyle> base(QStyleFactory::create(program.baseStyle()->name()));
+    QVERIFY(base);
+    QStringListModel model(QStringList(300, QStringLiteral("RE 6")));
+    auto draw = [&](QStyle* style) {
+        QListView list;
+        list.setModel(&model);
+        list.setUniformItemSizes(true);
+        list.setEnabled(enabled);
+        list.setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+        if (seeThrough) {
+            QPalette p = list.palette();
+            for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button})
+                p.setColor(role, QColor(40, 90, 200, 120));
+            list.setPalette(p);
+        }
+        list.verticalScrollBar()->setStyle(style);
+        list.resize(177, height);
+        list.scrollTo(model.index(row), QAbstractItemView::PositionAtTop);
+        QImage image(187, height + 10, QImage::Format_ARGB32_Premultiplied);
+        image.fill(QColor(255, 0, 255, 200));
+        QPainter painter(&image);
+        list.render(&painter, QPoint(5, top));
+        painter.end();
+        return image;
+    };
+    QCOMPARE(draw(&program), draw(base.get()));
 }
 
 void TestWidgets::pictureView()

@@ -15,6 +15,7 @@
 #include "documents/document_controller.h"
 #include "htmlpage/page_controller.h"
 #include "ui/code_page_validator.h"
+#include "ui/design_font.h"
 #include "ui/guard.h"
 #include "ui/picture_view.h"
 #include "ui/radio_button.h"
@@ -200,7 +201,7 @@ void Form1::createControls(QWidget* client)
 
     m_ui->Panel1->setText(texts::NothingChosen);
     {
-        QFont f(QStringLiteral("Bookman Old Style"));
+        QFont f = designFont(QStringLiteral("Bookman Old Style"));
         f.setPixelSize(21);
         f.setBold(true);
         f.setItalic(true);

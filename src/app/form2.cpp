@@ -5,6 +5,7 @@
 #include "core/texts.h"
 #include "ui/caption_fit.h"
 #include "ui/credits_panel.h"
+#include "ui/design_font.h"
 #include "ui/guard.h"
 #include "ui/picture_view.h"
 #include "ui/window_placement.h"
@@ -20,7 +21,7 @@ namespace {
 
 QFont badgeFont(const QString& family, int pixels, bool italic)
 {
-    QFont f(family);
+    QFont f = designFont(family);
     f.setPixelSize(pixels);
     f.setBold(true);
     f.setItalic(italic);

@@ -4,6 +4,7 @@
 #include "core/texts.h"
 #include "riff/riff_file.h"
 #include "ui/code_page_validator.h"
+#include "ui/design_font.h"
 #include "ui/guard.h"
 #include "ui_form8.h"
 
@@ -21,7 +22,7 @@ const QString RiffFolder = QStringLiteral("riff");
 
 QFont fixedFont()
 {
-    QFont f(QStringLiteral("Fixedsys"));
+    QFont f = designFont(QStringLiteral("Fixedsys"));
     f.setStyleHint(QFont::Monospace);
     f.setFixedPitch(true);
     f.setPixelSize(13);

@@ -7,6 +7,9 @@
 #include <QPainter>
 #include <QStyleOption>
 
+#include <algorithm>
+#include <cmath>
+
 ProgramStyle::ProgramStyle() : QProxyStyle() {}
 
 QIcon ProgramStyle::standardIcon(StandardPixmap icon, const QStyleOption* option,
@@ -52,6 +55,76 @@ void ProgramStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* o
     painter->setPen(light);
     painter->drawRoundedRect(frame.adjusted(1, 1, -1, -1), 2, 2);
     painter->restore();
+}
+
+namespace {
+
+// Pixels drawn into a picture come out the same when the picture is copied
+// through the painter: a whole-pixel shift at most, full opacity, plain
+// blending, one device pixel a pixel, 24 bits or more a pixel.
+bool copiesExactly(const QPainter* painter)
+{
+    const QTransform t = painter->transform();
+    const QPaintDevice* device = painter->device();
+    return t.type() <= QTransform::TxTranslate && t.dx() == std::floor(t.dx()) &&
+           t.dy() == std::floor(t.dy()) && painter->opacity() == 1.0 &&
+           painter->compositionMode() == QPainter::CompositionMode_SourceOver && device &&
+           device->devicePixelRatio() == 1.0 && device->depth() >= 24;
+}
+
+bool opaque(const QImage& image)
+{
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        if (!std::all_of(line, line + image.width(), [](QRgb p) { return qAlpha(p) == 255; }))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+void ProgramStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                                      QPainter* painter, const QWidget* widget) const
+{
+    // The raster engine hands a fill of 96 rows or more to its thread pool and
+    // waits for it, which costs more than filling a scroll bar's few pixels. A
+    // tall scroll bar is drawn in bands of at most 95 rows, each whole into a
+    // picture of its own, and the pictures copied in place: the same pixels
+    // when the bands come out opaque, every fill made on this thread.
+    constexpr int Band = 95;
+    if (control != CC_ScrollBar || !option || option->rect.height() <= Band ||
+        !copiesExactly(painter)) {
+        QProxyStyle::drawComplexControl(control, option, painter, widget);
+        return;
+    }
+    const QRect bar = option->rect;
+    QList<QImage> bands;
+    for (int top = bar.top(); top <= bar.bottom(); top += Band) {
+        QImage band(bar.width(), qMin(Band, bar.bottom() - top + 1),
+                    QImage::Format_ARGB32_Premultiplied);
+        band.fill(Qt::transparent);
+        QPainter p(&band);
+        p.setRenderHints(painter->renderHints());
+        p.setPen(painter->pen());
+        p.setBrush(painter->brush());
+        p.setFont(painter->font());
+        p.setBackground(painter->background());
+        p.setBackgroundMode(painter->backgroundMode());
+        p.setLayoutDirection(painter->layoutDirection());
+        p.translate(-bar.left(), -top);
+        p.setBrushOrigin(painter->brushOrigin());
+        QProxyStyle::drawComplexControl(control, option, &p, widget);
+        p.end();
+        // What shows through a band would be what lies under the scroll bar.
+        if (!opaque(band)) {
+            QProxyStyle::drawComplexControl(control, option, painter, widget);
+            return;
+        }
+        bands.append(std::move(band));
+    }
+    for (int i = 0; i < bands.size(); ++i)
+        painter->drawImage(QPoint(bar.left(), bar.top() + i * Band), bands.at(i));
 }
 
 void ProgramStyle::install()
