@@ -5,6 +5,7 @@
 #include "documents/chord_list_document.h"
 #include "ui/code_page_text_edit.h"
 #include "ui/code_page_validator.h"
+#include "ui/design_font.h"
 #include "ui/guard.h"
 #include "ui_form5.h"
 
@@ -101,7 +102,7 @@ Form5::Form5(AppContext& ctx, QWidget* parent)
 
     CodePageTextEdit* memo = m_ui->Memo1;
     memo->setAccessibleName(texts::ListInformation);
-    QFont fixed(QStringLiteral("Fixedsys"));
+    QFont fixed = designFont(QStringLiteral("Fixedsys"));
     fixed.setStyleHint(QFont::Monospace);
     fixed.setFixedPitch(true);
     fixed.setPixelSize(13);
