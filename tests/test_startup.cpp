@@ -194,6 +194,7 @@ void TestStartup::accessibleWindows()
     QWidget* const windows[] = {w.form1, w.form2, w.form3, w.form4,
                                 w.form5, w.form6, w.form7, w.form8};
     QWidget* form = windows[window - 1];
+    form->ensurePolished(); // hidden windows make their controls then
     QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(form);
     QCOMPARE(iface->role(), QAccessible::Window);
     QCOMPARE(iface->text(QAccessible::Name), form->windowTitle());

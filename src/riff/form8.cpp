@@ -35,24 +35,43 @@ Form8::Form8(AppContext& ctx, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                           Qt::WindowStaysOnTopHint),
-      m_ctx(ctx), m_ui(std::make_unique<Ui::Form8>())
+      m_ctx(ctx)
 {
     setObjectName(QStringLiteral("Form8"));
     setWindowTitle(texts::RiffEditorTitle);
     setFixedSize(449, 526);
-
-    m_ui->setupUi(this);
-    createGrid();
-    createCommands();
-    connectCommands();
-    setTabOrder();
-    clearAll();
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }
 
 Form8::~Form8() = default;
+
+void Form8::ensureBuilt()
+{
+    if (m_ui)
+        return;
+    m_ui = std::make_unique<Ui::Form8>();
+    m_ui->setupUi(this);
+    createGrid();
+    createCommands();
+    connectCommands();
+    setTabOrder();
+    clearAll();
+}
+
+bool Form8::event(QEvent* event)
+{
+    // Every new widget asks to be polished when the event loop first runs; this
+    // window waits until it is shown or its controls are asked for.
+    if (event->type() == QEvent::PolishRequest && !m_ui)
+        return true;
+    // The controls are made before the window's own polish, so that they are
+    // polished with it as when they were made with the window.
+    if (event->type() == QEvent::Polish)
+        ensureBuilt();
+    return QWidget::event(event);
+}
 
 void Form8::setListTitleSource(std::function<QString()> source)
 {
@@ -176,6 +195,11 @@ bool Form8::eventFilter(QObject* watched, QEvent* event)
 
 void Form8::clearAll()
 {
+    // Controls not made yet are made cleared.
+    if (!m_ui) {
+        m_scheme.clear();
+        return;
+    }
     clearGrid();
     m_scheme.clear();
     showScheme();

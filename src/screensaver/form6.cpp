@@ -36,11 +36,20 @@ Form6::Form6(AppContext& ctx, QWidget* parent)
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint |
                           Qt::MSWindowsFixedSizeDialogHint),
-      m_ctx(ctx), m_ui(std::make_unique<Ui::Form6>())
+      m_ctx(ctx)
 {
     setObjectName(QStringLiteral("Form6"));
     setWindowTitle(texts::ScreenSaverTitle);
     setFixedSize(369, 276);
+}
+
+Form6::~Form6() = default;
+
+void Form6::ensureBuilt()
+{
+    if (m_ui)
+        return;
+    m_ui = std::make_unique<Ui::Form6>();
     createControls();
 
     connect(m_ui->bit16, &QRadioButton::toggled, this, [this](bool on) {
@@ -74,7 +83,18 @@ Form6::Form6(AppContext& ctx, QWidget* parent)
     FormCreate();
 }
 
-Form6::~Form6() = default;
+bool Form6::event(QEvent* event)
+{
+    // Every new widget asks to be polished when the event loop first runs; this
+    // window waits until it is shown or its controls are asked for.
+    if (event->type() == QEvent::PolishRequest && !m_ui)
+        return true;
+    // The controls are made before the window's own polish, so that they are
+    // polished with it as when they were made with the window.
+    if (event->type() == QEvent::Polish)
+        ensureBuilt();
+    return QWidget::event(event);
+}
 
 void Form6::createControls()
 {
@@ -143,11 +163,13 @@ void Form6::enableLightFields(const LightControls& c, bool enabled)
 
 int Form6::objectItem() const
 {
+    ensurePolished();
     return selectedItem(m_ui->ogg);
 }
 
 int Form6::resolutionItem() const
 {
+    ensurePolished();
     return selectedItem(m_ui->ris);
 }
 
@@ -173,6 +195,7 @@ void Form6::setBitCount(int bits)
 
 void Form6::openSettings()
 {
+    ensurePolished();
     const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
     if (s) {
         const QRect desk = s->availableGeometry();
@@ -217,6 +240,7 @@ ScreenSaverSettings::Colour Form6::lightFrom(const LightControls& c, double norm
 
 void Form6::Button1Click()
 {
+    ensurePolished();
     guarded(m_ctx, this, [this] {
         // Without the module that reads the meshes nothing starts, not even the
         // busy pointer.

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QString>
 #include <QTest>
+#include <QWidget>
 
 #include <memory>
 
@@ -17,9 +18,12 @@ class QAbstractButton;
 // buttons and list rows, and key presses in the list.
 namespace driver {
 
-// The named child of window; fails the running test when there is none.
+// The named child of window; fails the running test when there is none. A
+// window makes its controls when first polished, which showing it does too.
 template <class T> T* control(const QObject* window, const QString& objectName)
 {
+    if (const auto* widget = qobject_cast<const QWidget*>(window))
+        widget->ensurePolished();
     T* child = window->findChild<T*>(objectName);
     if (!child)
         QTest::qFail(
