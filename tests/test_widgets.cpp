@@ -8,6 +8,7 @@
 #include "ui/radio_button.h"
 #include "ui/radio_group.h"
 #include "ui/real_prompts.h"
+#include "ui/scroll_bar.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -16,6 +17,7 @@
 #include <QListView>
 #include <QPainter>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QStringListModel>
@@ -60,6 +62,8 @@ private slots:
     void designFonts();
     void scrollBarPixels_data();
     void scrollBarPixels();
+    void scrollBarRepaintsChanges_data();
+    void scrollBarRepaintsChanges();
     void fileDialogModes_data();
     void fileDialogModes();
     void exceptionsStopAtTheEventLoop();
@@ -302,6 +306,58 @@ void TestWidgets::scrollBarPixels()
         return image;
     };
     QCOMPARE(draw(&program), draw(base.get()));
+}
+
+void TestWidgets::scrollBarRepaintsChanges_data()
+{
+    QTest::addColumn<int>("from"); // entries at the start
+    QTest::addColumn<int>("to");   // entries after adding or removing one at a time
+    QTest::addColumn<bool>("followEnd");
+    QTest::newRow("growing from empty") << 0 << 60 << false;
+    QTest::newRow("growing to 300") << 250 << 300 << false;
+    QTest::newRow("shrinking") << 300 << 260 << false;
+    QTest::newRow("growing, the end in view") << 100 << 140 << true;
+}
+
+// A change of range or value repaints part of the scroll bar at most: what
+// is on screen after each is what drawing it whole gives.
+void TestWidgets::scrollBarRepaintsChanges()
+{
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QFETCH(bool, followEnd);
+    QStringListModel model(QStringList(from, QStringLiteral("RE 6")));
+    ProgramStyle style;
+    QListView list;
+    list.setModel(&model);
+    list.setUniformItemSizes(true);
+    list.setVerticalScrollBar(new ScrollBar(Qt::Vertical));
+    list.verticalScrollBar()->setStyle(&style);
+    list.resize(177, 321);
+    list.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&list));
+    QScrollBar* bar = list.verticalScrollBar();
+    while (model.rowCount() != to) {
+        const int end = model.rowCount();
+        if (to > from && model.insertRow(end))
+            model.setData(model.index(end), QStringLiteral("LA Minore 7"));
+        else if (to < from)
+            model.removeRow(end - 1);
+        if (followEnd)
+            list.scrollToBottom();
+        QApplication::processEvents();
+        if (!bar->isVisible())
+            continue;
+        const QRect area(bar->mapTo(&list, QPoint(0, 0)), bar->size());
+        auto shown = [&] {
+            return list.screen()
+                ->grabWindow(list.winId(), area.x(), area.y(), area.width(), area.height())
+                .toImage()
+                .convertToFormat(QImage::Format_RGB32);
+        };
+        // A scroll bar that has just appeared is drawn a moment later.
+        QTRY_COMPARE(shown(), bar->grab().toImage().convertToFormat(QImage::Format_RGB32));
+    }
 }
 
 void TestWidgets::pictureView()

@@ -20,6 +20,7 @@
 #include "ui/picture_view.h"
 #include "ui/radio_button.h"
 #include "ui/radio_group.h"
+#include "ui/scroll_bar.h"
 #include "ui/shortcut_priority.h"
 #include "ui/tool_icons.h"
 #include "ui/window_system.h"
@@ -243,6 +244,8 @@ void Form1::createControls(QWidget* client)
     m_ui->secpos->hide();
 
     m_ui->ListBox1->setModel(&list());
+    // Each entry added grows the scroll bar's range.
+    m_ui->ListBox1->setVerticalScrollBar(new ScrollBar(Qt::Vertical));
 
     m_ui->Button5->setToolTip(texts::PagePreview);
     m_ui->Label1->move(55, 58);

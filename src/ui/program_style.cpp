@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QGroupBox>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QStyleOption>
 
@@ -82,6 +83,17 @@ bool opaque(const QImage& image)
     return true;
 }
 
+// Whether nothing drawn within rect (in the painter's coordinates) can show:
+// it lies outside what the painter is clipped to.
+bool clippedAway(const QPainter* painter, const QRect& rect)
+{
+    if (painter->hasClipping() && !painter->clipBoundingRect().intersects(rect))
+        return true;
+    const QPaintEngine* engine = painter->paintEngine();
+    const QRegion repainted = engine ? engine->systemClip() : QRegion();
+    return !repainted.isEmpty() && !repainted.intersects(painter->deviceTransform().mapRect(rect));
+}
+
 } // namespace
 
 void ProgramStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
@@ -101,8 +113,14 @@ void ProgramStyle::drawComplexControl(ComplexControl control, const QStyleOption
     const QRect bar = option->rect;
     QList<QImage> bands;
     for (int top = bar.top(); top <= bar.bottom(); top += Band) {
-        QImage band(bar.width(), qMin(Band, bar.bottom() - top + 1),
-                    QImage::Format_ARGB32_Premultiplied);
+        // A band outside what is being repainted is not drawn: a scroll bar
+        // whose range grows repaints only where its handle changes.
+        const QRect area(bar.left(), top, bar.width(), qMin(Band, bar.bottom() - top + 1));
+        if (clippedAway(painter, area)) {
+            bands.append(QImage());
+            continue;
+        }
+        QImage band(area.size(), QImage::Format_ARGB32_Premultiplied);
         band.fill(Qt::transparent);
         QPainter p(&band);
         p.setRenderHints(painter->renderHints());
@@ -123,8 +141,10 @@ void ProgramStyle::drawComplexControl(ComplexControl control, const QStyleOption
         }
         bands.append(std::move(band));
     }
-    for (int i = 0; i < bands.size(); ++i)
-        painter->drawImage(QPoint(bar.left(), bar.top() + i * Band), bands.at(i));
+    for (int i = 0; i < bands.size(); ++i) {
+        if (!bands.at(i).isNull())
+            painter->drawImage(QPoint(bar.left(), bar.top() + i * Band), bands.at(i));
+    }
 }
 
 void ProgramStyle::install()

@@ -1,0 +1,48 @@
+#include "ui/scroll_bar.h"
+
+bool ScrollBar::Look::sameButHandle(const Look& other) const
+{
+    return rect == other.rect && state == other.state && active == other.active &&
+           direction == other.direction && palette == other.palette && style == other.style &&
+           empty == other.empty && atMinimum == other.atMinimum && atMaximum == other.atMaximum;
+}
+
+ScrollBar::Look ScrollBar::look() const
+{
+    QStyleOptionSlider option;
+    initStyleOption(&option);
+    Look l;
+    l.rect = option.rect;
+    l.state = option.state;
+    l.active = option.activeSubControls;
+    l.direction = option.direction;
+    l.palette = option.palette.cacheKey();
+    l.style = style();
+    l.empty = option.minimum == option.maximum;
+    l.atMinimum = option.sliderPosition == option.minimum;
+    l.atMaximum = option.sliderPosition == option.maximum;
+    l.handle =
+        style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, this);
+    return l;
+}
+
+void ScrollBar::sliderChange(SliderChange change)
+{
+    const Look now = look();
+    const std::optional<Look> before = std::exchange(m_look, now);
+    if (change == SliderOrientationChange || !before || !before->sameButHandle(now)) {
+        QScrollBar::sliderChange(change);
+        return;
+    }
+    // Outside both handles the groove is drawn the same; a style draws a
+    // handle's outline and shade a few pixels beyond its rectangle.
+    constexpr int Outline = 4;
+    if (before->handle != now.handle)
+        update(before->handle.united(now.handle).adjusted(-Outline, -Outline, Outline, Outline));
+}
+
+void ScrollBar::paintEvent(QPaintEvent* event)
+{
+    m_look = look();
+    QScrollBar::paintEvent(event);
+}
