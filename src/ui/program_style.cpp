@@ -131,6 +131,9 @@ void ProgramStyle::drawComplexControl(ComplexControl control, const QStyleOption
         p.setBackgroundMode(painter->backgroundMode());
         p.setLayoutDirection(painter->layoutDirection());
         p.translate(-bar.left(), -top);
+        // The base style fills its groove the bar's whole length; clipped to
+        // the band, the raster engine fills only the band's rows.
+        p.setClipRect(area);
         p.setBrushOrigin(painter->brushOrigin());
         QProxyStyle::drawComplexControl(control, option, &p, widget);
         p.end();
