@@ -2,6 +2,7 @@
 #include "support/scripted_prompts.h"
 #include "support/test_app.h"
 #include "ui/design_font.h"
+#include "ui/entry_list_view.h"
 #include "ui/guarded_application.h"
 #include "ui/picture_view.h"
 #include "ui/program_style.h"
@@ -284,7 +285,7 @@ void TestWidgets::scrollBarPixels()
     QVERIFY(base);
     QStringListModel model(QStringList(300, QStringLiteral("RE 6")));
     auto draw = [&](QStyle* style) {
-        QListView list;
+        EntryListView list;
         list.setModel(&model);
         list.setUniformItemSizes(true);
         list.setEnabled(enabled);
@@ -313,22 +314,32 @@ void TestWidgets::scrollBarRepaintsChanges_data()
     QTest::addColumn<int>("from"); // entries at the start
     QTest::addColumn<int>("to");   // entries after adding or removing one at a time
     QTest::addColumn<bool>("followEnd");
-    QTest::newRow("growing from empty") << 0 << 60 << false;
-    QTest::newRow("growing to 300") << 250 << 300 << false;
-    QTest::newRow("shrinking") << 300 << 260 << false;
-    QTest::newRow("growing, the end in view") << 100 << 140 << true;
+    QTest::addColumn<int>("at"); // the row inserted or removed; -1: the last
+    QTest::newRow("growing from empty") << 0 << 60 << false << -1;
+    QTest::newRow("growing to 300") << 250 << 300 << false << -1;
+    QTest::newRow("shrinking") << 300 << 260 << false << -1;
+    QTest::newRow("growing, the end in view") << 100 << 140 << true << -1;
+    QTest::newRow("inserting in view") << 5 << 30 << false << 3;
+    QTest::newRow("removing in view") << 30 << 5 << false << 2;
+    QTest::newRow("inserting above the view") << 100 << 110 << true << 40;
+    QTest::newRow("removing the first") << 40 << 30 << false << 0;
 }
 
-// A change of range or value repaints part of the scroll bar at most: what
-// is on screen after each is what drawing it whole gives.
+// A change of range or value repaints part of the scroll bar at most, an entry
+// added or removed the rows from it down: what is on screen after each is what
+// drawing the list whole gives.
 void TestWidgets::scrollBarRepaintsChanges()
 {
     QFETCH(int, from);
     QFETCH(int, to);
     QFETCH(bool, followEnd);
-    QStringListModel model(QStringList(from, QStringLiteral("RE 6")));
+    QFETCH(int, at);
+    QStringList lines;
+    for (int i = 0; i < from; ++i)
+        lines.append(QString::number(i));
+    QStringListModel model(lines);
     ProgramStyle style;
-    QListView list;
+    EntryListView list;
     list.setModel(&model);
     list.setUniformItemSizes(true);
     list.setVerticalScrollBar(new ScrollBar(Qt::Vertical));
@@ -339,24 +350,28 @@ void TestWidgets::scrollBarRepaintsChanges()
     QScrollBar* bar = list.verticalScrollBar();
     while (model.rowCount() != to) {
         const int end = model.rowCount();
-        if (to > from && model.insertRow(end))
-            model.setData(model.index(end), QStringLiteral("LA Minore 7"));
+        const int row = at >= 0 ? at : to > from ? end : end - 1;
+        if (to > from && model.insertRow(row))
+            model.setData(model.index(row), QStringLiteral("LA Minore 7 %1").arg(end));
         else if (to < from)
-            model.removeRow(end - 1);
+            model.removeRow(row);
         if (followEnd)
             list.scrollToBottom();
         QApplication::processEvents();
-        if (!bar->isVisible())
-            continue;
-        const QRect area(bar->mapTo(&list, QPoint(0, 0)), bar->size());
-        auto shown = [&] {
+        auto shown = [&](const QWidget* part) {
+            const QRect area(part->mapTo(&list, QPoint(0, 0)), part->size());
             return list.screen()
                 ->grabWindow(list.winId(), area.x(), area.y(), area.width(), area.height())
                 .toImage()
                 .convertToFormat(QImage::Format_RGB32);
         };
+        auto drawn = [](QWidget* part) {
+            return part->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        };
+        QTRY_COMPARE(shown(list.viewport()), drawn(list.viewport()));
         // A scroll bar that has just appeared is drawn a moment later.
-        QTRY_COMPARE(shown(), bar->grab().toImage().convertToFormat(QImage::Format_RGB32));
+        if (bar->isVisible())
+            QTRY_COMPARE(shown(bar), drawn(bar));
     }
 }
 
