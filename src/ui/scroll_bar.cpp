@@ -37,8 +37,19 @@ void ScrollBar::sliderChange(SliderChange change)
     // Outside both handles the groove is drawn the same; a style draws a
     // handle's outline and shade a few pixels beyond its rectangle.
     constexpr int Outline = 4;
-    if (before->handle != now.handle)
-        update(before->handle.united(now.handle).adjusted(-Outline, -Outline, Outline, Outline));
+    if (before->handle == now.handle)
+        return;
+    // Along its length a handle is drawn the same away from its ends: where
+    // both handles lie, more than an outline from their ends, nothing changes.
+    QRegion changed(
+        before->handle.united(now.handle).adjusted(-Outline, -Outline, Outline, Outline));
+    const QRect both = before->handle.intersected(now.handle);
+    if (!both.isEmpty()) {
+        changed -= orientation() == Qt::Vertical
+                       ? both.adjusted(-Outline, Outline, Outline, -Outline)
+                       : both.adjusted(Outline, -Outline, -Outline, Outline);
+    }
+    update(changed);
 }
 
 void ScrollBar::paintEvent(QPaintEvent* event)
