@@ -20,6 +20,7 @@ test: deps
 	cmake --build $(TEST_DIR) -j $(JOBS)
 	./scripts/check-link-packages.sh $(TEST_DIR)
 	./scripts/check-layers.py
+	./scripts/check-format.sh
 	./scripts/run-tests.sh $(TEST_DIR)
 
 bench: build

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/app_context.h"
 #include "app/corvalto_app.h"
+#include "core/app_context.h"
 #include "support/scripted_prompts.h"
 
 #include <QElapsedTimer>
@@ -60,5 +60,5 @@ struct Program
 
 #define CORVALTO_BENCH_CONCAT2(a, b) a##b
 #define CORVALTO_BENCH_CONCAT(a, b) CORVALTO_BENCH_CONCAT2(a, b)
-#define CORVALTO_BENCH(name, fn) \
+#define CORVALTO_BENCH(name, fn)                                                                   \
     static bench::Registrar CORVALTO_BENCH_CONCAT(corvaltoBench_, __LINE__)(name, fn)

@@ -1,9 +1,9 @@
 #include "bench.h"
 
-#include "core/app_context.h"
 #include "app/corvalto_app.h"
 #include "app/form1.h"
 #include "chordlist/chord_list_model.h"
+#include "core/app_context.h"
 #include "core/text_file.h"
 #include "documents/document_controller.h"
 #include "documents/form5.h"

@@ -22,13 +22,13 @@
 #include <algorithm>
 #include <atomic>
 #include <cstdio>
+#include <cstdlib>
+#include <ctime>
 #include <dlfcn.h>
+#include <iostream>
 #include <map>
 #include <string>
 #include <tuple>
-#include <cstdlib>
-#include <ctime>
-#include <iostream>
 
 // Allocation count of the main thread: the C allocator is wrapped so that
 // every malloc, calloc and realloc there (C++ new included) is counted. Left
@@ -169,8 +169,7 @@ std::string callersPerFrame(long frames)
 
 // Runs frame until about budgetMs have passed, events handled between frames
 // as the idle loop does.
-template <typename Frame>
-Run measure(Frame&& frame, double budgetMs)
+template <typename Frame> Run measure(Frame&& frame, double budgetMs)
 {
     for (int i = 0; i < 10; ++i) {
         frame();
@@ -305,7 +304,8 @@ Run saverRun(const SaverSetup& setup, double budgetMs, int* idleRate)
     while (!display->canDraw() && wait.elapsed() < 5000)
         QApplication::processEvents();
     if (!display->canDraw()) {
-        std::cout << "display did not start: " << program.prompts.texts(QStringLiteral("error")).join(' ').toStdString()
+        std::cout << "display did not start: "
+                  << program.prompts.texts(QStringLiteral("error")).join(' ').toStdString()
                   << std::endl;
         return {};
     }
@@ -352,8 +352,8 @@ void screenSaverBench()
                     s.height, window.fps, window.allocationsPerFrame, window.byLibrary.c_str());
         for (int bits : {16, 32}) {
             const Run layer = layerFloorRun(s.width, s.height, bits, budget);
-            std::printf("%dx%dx%d layer floor: %.0f fps; %.1f allocations/frame (%s)\n",
-                        s.width, s.height, bits, layer.fps, layer.allocationsPerFrame,
+            std::printf("%dx%dx%d layer floor: %.0f fps; %.1f allocations/frame (%s)\n", s.width,
+                        s.height, bits, layer.fps, layer.allocationsPerFrame,
                         layer.byLibrary.c_str());
             const char* button = bits == 16 ? "bit16" : "bit32";
             for (int object = 0; object < 3; ++object) {

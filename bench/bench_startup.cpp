@@ -207,8 +207,8 @@ void printRow(const char* what, double corvalto, double bare, const char* unit, 
 
 void startupBench()
 {
-    Program corvalto{"corvalto", std::string(CORVALTO_PROGRAM_DIR) + "/corvalto",
-                     CORVALTO_PROGRAM_DIR, {}};
+    Program corvalto{
+        "corvalto", std::string(CORVALTO_PROGRAM_DIR) + "/corvalto", CORVALTO_PROGRAM_DIR, {}};
     Program bare{"bare window", CORVALTO_BARE_WINDOW, directoryOf(CORVALTO_BARE_WINDOW), {}};
 
     // One run of each first, not counted: it fills the file cache.

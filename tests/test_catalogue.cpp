@@ -92,23 +92,55 @@ void TestCatalogue::secondPositions_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("second");
-    QTest::newRow("DO Maggiore") << "DO Maggiore" << "do.gif" << "do_sec.gif";
-    QTest::newRow("RE Maggiore") << "RE Maggiore" << "re.gif" << "re_sec.gif";
-    QTest::newRow("SOL Maggiore") << "SOL Maggiore" << "sol.gif" << "sol_sec.gif";
-    QTest::newRow("SOL 7+") << "SOL 7+" << "sol_7piu.gif" << "sol_7piu_sec.gif";
-    QTest::newRow("SOL 7") << "SOL 7" << "sol7.gif" << "sol7_sec.gif";
-    QTest::newRow("SOL 4") << "SOL 4" << "sol_4.gif" << "sol_4_sec.gif";
-    QTest::newRow("RE 7") << "RE 7" << "re7.gif" << "re7_sec.gif";
-    QTest::newRow("RE 6") << "RE 6" << "re_6.gif" << "re_6_sec.gif";
-    QTest::newRow("LA 11") << "LA 11" << "la_11.gif" << "la_11_sec.gif";
-    QTest::newRow("FA 9") << "FA 9" << "fa_9.gif" << "fa_9_sec.gif";
+    QTest::newRow("DO Maggiore") << "DO Maggiore"
+                                 << "do.gif"
+                                 << "do_sec.gif";
+    QTest::newRow("RE Maggiore") << "RE Maggiore"
+                                 << "re.gif"
+                                 << "re_sec.gif";
+    QTest::newRow("SOL Maggiore") << "SOL Maggiore"
+                                  << "sol.gif"
+                                  << "sol_sec.gif";
+    QTest::newRow("SOL 7+") << "SOL 7+"
+                            << "sol_7piu.gif"
+                            << "sol_7piu_sec.gif";
+    QTest::newRow("SOL 7") << "SOL 7"
+                           << "sol7.gif"
+                           << "sol7_sec.gif";
+    QTest::newRow("SOL 4") << "SOL 4"
+                           << "sol_4.gif"
+                           << "sol_4_sec.gif";
+    QTest::newRow("RE 7") << "RE 7"
+                          << "re7.gif"
+                          << "re7_sec.gif";
+    QTest::newRow("RE 6") << "RE 6"
+                          << "re_6.gif"
+                          << "re_6_sec.gif";
+    QTest::newRow("LA 11") << "LA 11"
+                           << "la_11.gif"
+                           << "la_11_sec.gif";
+    QTest::newRow("FA 9") << "FA 9"
+                          << "fa_9.gif"
+                          << "fa_9_sec.gif";
     // Near misses find nothing: the comparison is exact and whole.
-    QTest::newRow("sharp-root ninth") << "FA# 9 / SOLb 9" << "" << "";
-    QTest::newRow("lower case") << "do maggiore" << "" << "";
-    QTest::newRow("trailing blank") << "DO Maggiore " << "" << "";
-    QTest::newRow("Scegli") << "Scegli" << "" << "";
-    QTest::newRow("Spazio Vuoto") << "Spazio Vuoto" << "" << "";
-    QTest::newRow("RE 7+") << "RE 7+" << "" << "";
+    QTest::newRow("sharp-root ninth") << "FA# 9 / SOLb 9"
+                                      << ""
+                                      << "";
+    QTest::newRow("lower case") << "do maggiore"
+                                << ""
+                                << "";
+    QTest::newRow("trailing blank") << "DO Maggiore "
+                                    << ""
+                                    << "";
+    QTest::newRow("Scegli") << "Scegli"
+                            << ""
+                            << "";
+    QTest::newRow("Spazio Vuoto") << "Spazio Vuoto"
+                                  << ""
+                                  << "";
+    QTest::newRow("RE 7+") << "RE 7+"
+                           << ""
+                           << "";
 }
 
 void TestCatalogue::secondPositions()
@@ -124,7 +156,8 @@ void TestCatalogue::secondPositions()
         // Each first-position picture is the catalogue's picture of that chord.
         bool matched = false;
         for (const CatalogueRow& row : catalogueRows)
-            matched = matched || (QLatin1String(row.name) == name && QLatin1String(row.picture) == first);
+            matched =
+                matched || (QLatin1String(row.name) == name && QLatin1String(row.picture) == first);
         QVERIFY(matched);
     }
 }

@@ -538,7 +538,8 @@ void TestDocuments::informationRoundTrip()
     // Final empty information lines survive opening and saving.
     const QString blankEnd = t.folder->file("liste/blank_end.qvl");
     for (const char* information : {"Nota\r\n\r\n", "\r\n", "Nota\r\n\r\n\r\n"}) {
-        const QByteArray bytes = QByteArray("Canzone\r\n1\r\nDO Maggiore\r\ndo.gif\r\n") + information;
+        const QByteArray bytes =
+            QByteArray("Canzone\r\n1\r\nDO Maggiore\r\ndo.gif\r\n") + information;
         writeBytes(blankEnd, bytes);
         f->documents().loadListFile(blankEnd);
         controls(f).Salva1->trigger();

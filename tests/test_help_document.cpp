@@ -25,7 +25,10 @@ class TestHelpDocument : public QObject
     Q_OBJECT
 
 private:
-    static QString helpPath() { return QStringLiteral(CORVALTO_PROGRAM_DIR "/Corvalto 3.0 Help.html"); }
+    static QString helpPath()
+    {
+        return QStringLiteral(CORVALTO_PROGRAM_DIR "/Corvalto 3.0 Help.html");
+    }
 
     static QByteArray helpBytes()
     {
@@ -59,15 +62,18 @@ private slots:
         QVERIFY(!html.contains(QRegularExpression(QStringLiteral("url\\s*\\("))));
 
         QSet<QString> ids;
-        for (const auto& m : QRegularExpression(QStringLiteral("\\bid=\"([^\"]+)\"")).globalMatch(html)) {
+        for (const auto& m :
+             QRegularExpression(QStringLiteral("\\bid=\"([^\"]+)\"")).globalMatch(html)) {
             const QString id = m.captured(1);
             QVERIFY2(!ids.contains(id), qPrintable(QStringLiteral("duplicate id ") + id));
             ids.insert(id);
         }
         int links = 0;
-        for (const auto& m : QRegularExpression(QStringLiteral("href=\"#([^\"]*)\"")).globalMatch(html)) {
+        for (const auto& m :
+             QRegularExpression(QStringLiteral("href=\"#([^\"]*)\"")).globalMatch(html)) {
             ++links;
-            QVERIFY2(ids.contains(m.captured(1)), qPrintable(QStringLiteral("no anchor #") + m.captured(1)));
+            QVERIFY2(ids.contains(m.captured(1)),
+                     qPrintable(QStringLiteral("no anchor #") + m.captured(1)));
         }
         QVERIFY(links > 20);
     }
@@ -98,7 +104,7 @@ private slots:
         for (QGroupBox* g : f->findChildren<QGroupBox*>())
             texts << g->title();
         for (QWidget* w : QList<QWidget*>{t.w().form2, t.w().form3, t.w().form4, t.w().form5,
-                                           t.w().form6, t.w().form8})
+                                          t.w().form6, t.w().form8})
             texts << w->windowTitle();
 
         QSet<QString> seen;
@@ -118,7 +124,8 @@ private slots:
     {
         static const QString text = helpText();
         QFETCH(QString, shown);
-        QVERIFY2(text.contains(shown), qPrintable(QStringLiteral("the help never mentions ") + shown));
+        QVERIFY2(text.contains(shown),
+                 qPrintable(QStringLiteral("the help never mentions ") + shown));
     }
 
     void namesTheProgramFolders_data()

@@ -194,9 +194,12 @@ void TestScreenSaverRender::depths_data()
 {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("text");
-    QTest::newRow("16") << "bit16" << "Risoluzione: 640x480x16";
-    QTest::newRow("24") << "bit24" << "Risoluzione: 640x480x24";
-    QTest::newRow("32") << "bit32" << "Risoluzione: 640x480x32";
+    QTest::newRow("16") << "bit16"
+                        << "Risoluzione: 640x480x16";
+    QTest::newRow("24") << "bit24"
+                        << "Risoluzione: 640x480x24";
+    QTest::newRow("32") << "bit32"
+                        << "Risoluzione: 640x480x32";
 }
 
 void TestScreenSaverRender::depths()
@@ -292,7 +295,8 @@ void TestScreenSaverRender::escRestoresPointerAndFolder()
     start(t);
     Form7* f = t.w().form7;
     // While it runs, the current folder is the mesh folder.
-    QCOMPARE(QDir::current().canonicalPath(), QDir(t.folder->file(QStringLiteral("imm"))).canonicalPath());
+    QCOMPARE(QDir::current().canonicalPath(),
+             QDir(t.folder->file(QStringLiteral("imm"))).canonicalPath());
     frames(t, 1);
 
     // Keys other than Esc are ignored, wherever they arrive.

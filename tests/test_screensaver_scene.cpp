@@ -61,12 +61,24 @@ void TestScreenSaverScene::moduleLookup_data()
     QTest::addColumn<QString>("beside");
     QTest::addColumn<QString>("installed");
     QTest::addColumn<QString>("reported"); // empty when the module loads
-    QTest::newRow("beside the executable") << "good" << "" << "";
-    QTest::newRow("installed layout") << "" << "good" << "";
-    QTest::newRow("broken one skipped") << "broken" << "good" << "";
-    QTest::newRow("nowhere") << "" << "" << "bin";
-    QTest::newRow("broken, none installed") << "broken" << "" << "bin";
-    QTest::newRow("broken installed named") << "" << "broken" << "lib/corvalto";
+    QTest::newRow("beside the executable") << "good"
+                                           << ""
+                                           << "";
+    QTest::newRow("installed layout") << ""
+                                      << "good"
+                                      << "";
+    QTest::newRow("broken one skipped") << "broken"
+                                        << "good"
+                                        << "";
+    QTest::newRow("nowhere") << ""
+                             << ""
+                             << "bin";
+    QTest::newRow("broken, none installed") << "broken"
+                                            << ""
+                                            << "bin";
+    QTest::newRow("broken installed named") << ""
+                                            << "broken"
+                                            << "lib/corvalto";
 }
 
 void TestScreenSaverScene::moduleLookup()
@@ -231,7 +243,8 @@ void TestScreenSaverScene::meshesStayInViewWhileSpinning()
         }
         scene.move(1.0f);
     }
-    const QString extent = QStringLiteral("x %1..%2 y %3..%4").arg(minX).arg(maxX).arg(minY).arg(maxY);
+    const QString extent =
+        QStringLiteral("x %1..%2 y %3..%4").arg(minX).arg(maxX).arg(minY).arg(maxY);
     QVERIFY2(minX >= 0 && maxX <= 640 && minY >= 0 && maxY <= 480, qPrintable(extent));
     QVERIFY2(maxY - minY >= 0.5f * 480 || maxX - minX >= 0.5f * 640, qPrintable(extent));
 }

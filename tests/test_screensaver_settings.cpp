@@ -273,7 +273,8 @@ void TestScreenSaverSettings::lights()
     runOnce(t);
     // "Normali" is 0.9 for the object light and 0.1 for the ambient light.
     const double ambientScale = mode == QStringLiteral("norm") ? 1.0 / 9.0 : 1.0;
-    QVERIFY2(sameColour(f->settings().objectLight, r, g, b), qPrintable(colourText(f->settings().objectLight)));
+    QVERIFY2(sameColour(f->settings().objectLight, r, g, b),
+             qPrintable(colourText(f->settings().objectLight)));
     QVERIFY2(sameColour(f->settings().ambientLight, r * ambientScale, g * ambientScale,
                         b * ambientScale),
              qPrintable(colourText(f->settings().ambientLight)));
@@ -344,7 +345,8 @@ void TestScreenSaverSettings::definiteEnablesFields()
     QFETCH(QString, prefix);
     TestApp t;
     Form6* f = t.w().form6;
-    const QString other = prefix == QStringLiteral("luc") ? QStringLiteral("amb") : QStringLiteral("luc");
+    const QString other =
+        prefix == QStringLiteral("luc") ? QStringLiteral("amb") : QStringLiteral("luc");
     auto fieldsEnabled = [&](const QString& p) {
         int enabled = 0;
         for (const char* c : {"r", "g", "b"}) {

@@ -149,7 +149,8 @@ void TestStartup::windowsAtStart()
     QVERIFY(!controls(f).Edit2->isEnabled());
     QCOMPARE(controls(f).Edit3->text(), QStringLiteral("0"));
     QCOMPARE(f->document().currentListFile, QStringLiteral("Nuova lista"));
-    QVERIFY(!f->document().listModified && !f->document().listHasFile && !f->document().listFromFile);
+    QVERIFY(!f->document().listModified && !f->document().listHasFile &&
+            !f->document().listFromFile);
     QCOMPARE(f->list().lastIndex(), -1);
     QCOMPARE(f->list().selectedPos(), 0);
     QVERIFY(!f->list().entrySelected());
@@ -446,14 +447,21 @@ void TestStartup::commandKeys_data()
     QTest::addColumn<QKeySequence>("keys");
     QTest::addColumn<QString>("focus");  // object name of the control with the focus
     QTest::addColumn<QString>("effect"); // a prompt's kind, "menu" or "closed"
-    QTest::newRow("Ctrl+A in the title field") << QKeySequence("Ctrl+A") << "Edit1" << "open";
-    QTest::newRow("Ctrl+O") << QKeySequence("Ctrl+O") << "spazio" << "open";
+    QTest::newRow("Ctrl+A in the title field") << QKeySequence("Ctrl+A") << "Edit1"
+                                               << "open";
+    QTest::newRow("Ctrl+O") << QKeySequence("Ctrl+O") << "spazio"
+                            << "open";
     // Saving an empty list ends in a notice.
-    QTest::newRow("Ctrl+S in the title field") << QKeySequence("Ctrl+S") << "Edit1" << "information";
-    QTest::newRow("F1") << QKeySequence("F1") << "Edit1" << "document";
-    QTest::newRow("Alt+F") << QKeySequence("Alt+F") << "Edit1" << "menu";
-    QTest::newRow("F10") << QKeySequence("F10") << "spazio" << "menu";
-    QTest::newRow("Ctrl+Q") << QKeySequence("Ctrl+Q") << "Edit1" << "closed";
+    QTest::newRow("Ctrl+S in the title field") << QKeySequence("Ctrl+S") << "Edit1"
+                                               << "information";
+    QTest::newRow("F1") << QKeySequence("F1") << "Edit1"
+                        << "document";
+    QTest::newRow("Alt+F") << QKeySequence("Alt+F") << "Edit1"
+                           << "menu";
+    QTest::newRow("F10") << QKeySequence("F10") << "spazio"
+                         << "menu";
+    QTest::newRow("Ctrl+Q") << QKeySequence("Ctrl+Q") << "Edit1"
+                            << "closed";
 }
 
 void TestStartup::commandKeys()
@@ -525,7 +533,8 @@ void TestStartup::configUnreadable()
 void TestStartup::configWithFiveLines()
 {
     auto folder = std::make_shared<TestProgramFolder>();
-    folder->writeConfig({"/a/Uno.qvl", "/a/Rock & Blues.qvl", "/a/Tre.qvl", "/a/Quattro.qvl", "/a/Cinque.qvl"});
+    folder->writeConfig(
+        {"/a/Uno.qvl", "/a/Rock & Blues.qvl", "/a/Tre.qvl", "/a/Quattro.qvl", "/a/Cinque.qvl"});
     TestApp t(folder);
     Form1* f = t.w().form1;
     QVERIFY(t.prompts.calls().isEmpty());

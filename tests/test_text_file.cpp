@@ -31,7 +31,8 @@ void TestTextFile::lineEnds_data()
     QTest::newRow("LF") << QByteArray("a\nb\n") << QStringList{"a", "b"};
     QTest::newRow("CR") << QByteArray("a\rb\r") << QStringList{"a", "b"};
     QTest::newRow("no final end") << QByteArray("a\r\nb") << QStringList{"a", "b"};
-    QTest::newRow("empty lines kept") << QByteArray("a\r\n\r\n\r\nb\r\n") << QStringList{"a", "", "", "b"};
+    QTest::newRow("empty lines kept")
+        << QByteArray("a\r\n\r\n\r\nb\r\n") << QStringList{"a", "", "", "b"};
     QTest::newRow("LF CR is two ends") << QByteArray("a\n\rb") << QStringList{"a", "", "b"};
     QTest::newRow("empty file") << QByteArray() << QStringList{};
     QTest::newRow("one empty line") << QByteArray("\r\n") << QStringList{""};
@@ -63,7 +64,9 @@ void TestTextFile::westernCharacters()
 {
     const QStringList lines{QStringLiteral("Tonalità: FA# 11 — €5 «ciao» œ"), QString()};
     const QByteArray bytes = textfile::encodeLines(lines);
-    QCOMPARE(bytes, QByteArray("Tonalit\xE0: FA# 11 \x97 \x80" "5 \xAB" "ciao\xBB \x9C\r\n\r\n"));
+    QCOMPARE(bytes, QByteArray("Tonalit\xE0: FA# 11 \x97 \x80"
+                               "5 \xAB"
+                               "ciao\xBB \x9C\r\n\r\n"));
     QCOMPARE(textfile::decodeLines(bytes), lines);
 }
 

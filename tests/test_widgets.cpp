@@ -217,8 +217,8 @@ void TestWidgets::pictureView_data()
     QTest::addColumn<QSize>("size");
     const QString imm = QStringLiteral(CORVALTO_PROGRAM_DIR "/imm/");
     QTest::newRow("JPEG banner") << imm + "virmoskc.jpg" << QString() << QSize(233, 22);
-    QTest::newRow("missing") << imm + "nessuno.gif" << "Cannot open file " + imm + "nessuno.gif"
-                             << QSize();
+    QTest::newRow("missing") << imm + "nessuno.gif"
+                             << "Cannot open file " + imm + "nessuno.gif" << QSize();
     QTest::newRow("the imm folder itself") << imm << "Cannot open file " + imm << QSize();
 }
 
@@ -429,7 +429,6 @@ void TestWidgets::fileDialogModes()
     QVERIFY(!chosen);
     QCOMPARE(seen, mode);
 }
-
 
 // An exception that escapes a handler is reported like any other error, and
 // the events after it are delivered.

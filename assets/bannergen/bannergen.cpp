@@ -46,7 +46,8 @@ QImage drawBanner()
     // Six strings, thicker toward the bottom.
     for (int s = 0; s < 6; ++s) {
         const double y = 2.5 + s * 3.4;
-        p.setPen(QPen(s < 3 ? QColor(230, 230, 230, 150) : QColor(220, 190, 120, 170), 0.5 + s * 0.18));
+        p.setPen(
+            QPen(s < 3 ? QColor(230, 230, 230, 150) : QColor(220, 190, 120, 170), 0.5 + s * 0.18));
         p.drawLine(QPointF(0, y), QPointF(Width, y));
     }
 
@@ -85,7 +86,8 @@ QImage drawBanner()
 
 QImage toModified(const QImage& clean)
 {
-    QImage img = clean.convertToFormat(QImage::Format_Grayscale8).convertToFormat(QImage::Format_RGB888);
+    QImage img =
+        clean.convertToFormat(QImage::Format_Grayscale8).convertToFormat(QImage::Format_RGB888);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     QFont mark(QStringLiteral("DejaVu Sans"));
@@ -115,7 +117,8 @@ bool writeJpeg(const QImage& image, const QString& path)
     jpeg_set_quality(&info, 95, TRUE);
     jpeg_start_compress(&info, TRUE);
     while (info.next_scanline < info.image_height) {
-        JSAMPROW row = const_cast<uchar*>(image.constScanLine(static_cast<int>(info.next_scanline)));
+        JSAMPROW row =
+            const_cast<uchar*>(image.constScanLine(static_cast<int>(info.next_scanline)));
         jpeg_write_scanlines(&info, &row, 1);
     }
     jpeg_finish_compress(&info);

@@ -79,8 +79,8 @@ XMesh virmoskDesign()
     // Drawn 220 high round the origin, where its camera looks, then enlarged to
     // fill more of the screen; the front faces -z, towards the camera.
     XMesh m;
-    const int body = m.addMaterial(
-        {"Corpo", {0.78, 0.10, 0.08, 1.0}, 40, {1.0, 1.0, 1.0}, {0.10, 0.012, 0.01}});
+    const int body =
+        m.addMaterial({"Corpo", {0.78, 0.10, 0.08, 1.0}, 40, {1.0, 1.0, 1.0}, {0.10, 0.012, 0.01}});
     const int binding = m.addMaterial(
         {"Filetto", {0.95, 0.90, 0.75, 1.0}, 20, {0.6, 0.6, 0.6}, {0.20, 0.18, 0.12}});
     const int maple = m.addMaterial(plain("Acero", 0.85, 0.65, 0.35, 12, 0.3));
@@ -94,12 +94,12 @@ XMesh virmoskDesign()
     const int poles = m.addMaterial(glowing("Poli", 1.0, 0.62, 0.15, 0.9));
     const int logo = m.addMaterial(glowing("Logo", 1.0, 0.55, 0.12, 1.0));
 
-    const std::vector<std::array<double, 2>> outline = smoothOutline(
-        {{0, -112},  {24, -109},  {38, -98},  {42, -82},  {38, -66},  {31, -56},
-         {31, -46},  {36, -34},   {37, -22},  {31, -19},  {24, -26},  {13, -31},
-         {-13, -31}, {-22, -24},  {-30, -12}, {-36, -14}, {-38, -26}, {-33, -44},
-         {-32, -56}, {-39, -68},  {-43, -84}, {-39, -99}, {-25, -109}},
-        8);
+    const std::vector<std::array<double, 2>> outline =
+        smoothOutline({{0, -112},  {24, -109}, {38, -98},  {42, -82},  {38, -66},  {31, -56},
+                       {31, -46},  {36, -34},  {37, -22},  {31, -19},  {24, -26},  {13, -31},
+                       {-13, -31}, {-22, -24}, {-30, -12}, {-36, -14}, {-38, -26}, {-33, -44},
+                       {-32, -56}, {-39, -68}, {-43, -84}, {-39, -99}, {-25, -109}},
+                      8);
     m.addExtrusion(outline, {0, -68}, -8, 8, body, binding);
 
     // Neck, fretboard, nut and headstock.
@@ -131,7 +131,8 @@ XMesh virmoskDesign()
         const double y = 82 + 10 * i;
         for (double side : {-1.0, 1.0}) {
             m.addLathe({9 * side, y, -8.5}, {side, 0, 0}, {{1.6, 0}, {1.6, 5}}, 12, chrome, true);
-            m.addBox({side > 0 ? 14.0 : -17.0, y - 2.5, -10}, {side > 0 ? 17.0 : -14.0, y + 2.5, -7}, chrome);
+            m.addBox({side > 0 ? 14.0 : -17.0, y - 2.5, -10},
+                     {side > 0 ? 17.0 : -14.0, y + 2.5, -7}, chrome);
         }
     }
 
@@ -145,7 +146,8 @@ XMesh virmoskDesign()
         }
     }
     for (const auto& k : {std::array<double, 2>{22, -84}, {27, -96}, {14, -100}})
-        m.addLathe({k[0], k[1], -8}, {0, 0, -1}, {{3.5, 0}, {3.5, 3.4}, {2.6, 4.2}}, 16, gold, true);
+        m.addLathe({k[0], k[1], -8}, {0, 0, -1}, {{3.5, 0}, {3.5, 3.4}, {2.6, 4.2}}, 16, gold,
+                   true);
 
     // Strings from the nut to the bridge, above the frets.
     for (int s = 0; s < 6; ++s) {
@@ -219,7 +221,8 @@ XMesh primitiveDesign()
         const V3 ax = normalized({1, 0, 1});
         const V3 ay = normalized({-0.3, 1, 0.3});
         const V3 az = normalized(cross(ax, ay));
-        m.addOrientedBox(at(0, -0.05), ax, normalized(cross(az, ax)), az, {0.22, 0.22, 0.22}, goldish);
+        m.addOrientedBox(at(0, -0.05), ax, normalized(cross(az, ax)), az, {0.22, 0.22, 0.22},
+                         goldish);
     }
     m.addLathe(at(1, -0.3), {0, 1, 0}, {{0.26, 0}, {0, 0.55}}, 32, sky, true);
     m.addLathe(at(2, -0.3), {0, 1, 0}, {{0.18, 0}, {0.18, 0.5}}, 32, green, true);
@@ -233,12 +236,14 @@ XMesh primitiveDesign()
         const V3 c = at(3, 0.0);
         m.addLathe(c, normalized({c.x, 0.4, c.z}), circle, 40, pink);
     }
-    addFlatSolid(m, at(4, 0.0),
-                 {{0.3, 0, 0}, {-0.3, 0, 0}, {0, 0.3, 0}, {0, -0.3, 0}, {0, 0, 0.3}, {0, 0, -0.3}},
-                 {{0, 2, 4}, {2, 1, 4}, {1, 3, 4}, {3, 0, 4}, {2, 0, 5}, {1, 2, 5}, {3, 1, 5}, {0, 3, 5}},
-                 silver);
-    addFlatSolid(m, at(5, -0.3),
-                 {{-0.24, 0, -0.24}, {0.24, 0, -0.24}, {0.24, 0, 0.24}, {-0.24, 0, 0.24}, {0, 0.5, 0}},
-                 {{0, 1, 4}, {1, 2, 4}, {2, 3, 4}, {3, 0, 4}, {0, 2, 1}, {0, 3, 2}}, white);
+    addFlatSolid(
+        m, at(4, 0.0),
+        {{0.3, 0, 0}, {-0.3, 0, 0}, {0, 0.3, 0}, {0, -0.3, 0}, {0, 0, 0.3}, {0, 0, -0.3}},
+        {{0, 2, 4}, {2, 1, 4}, {1, 3, 4}, {3, 0, 4}, {2, 0, 5}, {1, 2, 5}, {3, 1, 5}, {0, 3, 5}},
+        silver);
+    addFlatSolid(
+        m, at(5, -0.3),
+        {{-0.24, 0, -0.24}, {0.24, 0, -0.24}, {0.24, 0, 0.24}, {-0.24, 0, 0.24}, {0, 0.5, 0}},
+        {{0, 1, 4}, {1, 2, 4}, {2, 3, 4}, {3, 0, 4}, {0, 2, 1}, {0, 3, 2}}, white);
     return m;
 }

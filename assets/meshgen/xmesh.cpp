@@ -122,8 +122,9 @@ void XMesh::addLathe(V3 base, V3 up, const std::vector<std::array<double, 2>>& p
             const int centre = addVertex(base + u * profile[end][1], out);
             std::vector<int> rim;
             for (int s = 0; s <= segments; ++s)
-                rim.push_back(addVertex(
-                    base + u * profile[end][1] + radial(2 * std::numbers::pi * s / segments) * r, out));
+                rim.push_back(addVertex(base + u * profile[end][1] +
+                                            radial(2 * std::numbers::pi * s / segments) * r,
+                                        out));
             for (int s = 0; s < segments; ++s)
                 addTriangle(centre, rim[s], rim[s + 1], material, out);
         }

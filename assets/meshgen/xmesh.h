@@ -15,15 +15,30 @@ struct V3
     double x = 0, y = 0, z = 0;
 };
 
-inline V3 operator+(V3 a, V3 b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
-inline V3 operator-(V3 a, V3 b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
-inline V3 operator*(V3 a, double s) { return {a.x * s, a.y * s, a.z * s}; }
-inline double dot(V3 a, V3 b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
+inline V3 operator+(V3 a, V3 b)
+{
+    return {a.x + b.x, a.y + b.y, a.z + b.z};
+}
+inline V3 operator-(V3 a, V3 b)
+{
+    return {a.x - b.x, a.y - b.y, a.z - b.z};
+}
+inline V3 operator*(V3 a, double s)
+{
+    return {a.x * s, a.y * s, a.z * s};
+}
+inline double dot(V3 a, V3 b)
+{
+    return a.x * b.x + a.y * b.y + a.z * b.z;
+}
 inline V3 cross(V3 a, V3 b)
 {
     return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
 }
-inline double length(V3 a) { return std::sqrt(dot(a, a)); }
+inline double length(V3 a)
+{
+    return std::sqrt(dot(a, a));
+}
 inline V3 normalized(V3 a)
 {
     const double l = length(a);
@@ -69,8 +84,9 @@ public:
     // A prism: a closed outline in the xy plane, star-shaped round centre,
     // extruded from z0 to z1 (z0 < z1) and capped at both ends with fans from
     // centre; the sides get smooth normals.
-    void addExtrusion(const std::vector<std::array<double, 2>>& outline, std::array<double, 2> centre,
-                      double z0, double z1, int capMaterial, int sideMaterial);
+    void addExtrusion(const std::vector<std::array<double, 2>>& outline,
+                      std::array<double, 2> centre, double z0, double z1, int capMaterial,
+                      int sideMaterial);
 
     // Scales every position about the origin.
     void scale(double factor);

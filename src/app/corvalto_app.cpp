@@ -145,7 +145,8 @@ QIcon CorvaltoApp::icon()
 
 void CorvaltoApp::installFonts()
 {
-    QFont::insertSubstitution(QStringLiteral("Bookman Old Style"), QStringLiteral("TeX Gyre Bonum"));
+    QFont::insertSubstitution(QStringLiteral("Bookman Old Style"),
+                              QStringLiteral("TeX Gyre Bonum"));
     QFont::insertSubstitution(QStringLiteral("Fixedsys"), QStringLiteral("DejaVu Sans Mono"));
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"));
     QFont base(QStringLiteral("DejaVu Sans"));

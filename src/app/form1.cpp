@@ -2,12 +2,12 @@
 
 #include "ui_form1.h"
 
-#include "core/author.h"
 #include "chordlist/chord_list_model.h"
 #include "chordlist/list_controller.h"
 #include "chords/chooser_controller.h"
 #include "chords/chord_catalogue.h"
 #include "chords/strum_controller.h"
+#include "core/author.h"
 #include "core/colour_theme.h"
 #include "core/prompts.h"
 #include "core/text_file.h"
@@ -361,7 +361,8 @@ void Form1::createMenus()
 void Form1::connectShellCommands()
 {
     auto bind = [this](QAction* a, void (Form1::*handler)()) {
-        connectGuarded(a, &QAction::triggered, this, m_ctx, this, [this, handler] { (this->*handler)(); });
+        connectGuarded(a, &QAction::triggered, this, m_ctx, this,
+                       [this, handler] { (this->*handler)(); });
     };
     connect(Esci1, &QAction::triggered, this, &QWidget::close);
     connect(Esci2, &QAction::triggered, this, &QWidget::close);

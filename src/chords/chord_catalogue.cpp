@@ -51,8 +51,8 @@ constexpr std::array<Type, TypeCount> types{{
 }};
 
 const std::array<const char*, RootCount> italianLabels{
-    "DO", "DO# / REb", "RE", "RE# / MIb", "MI", "FA",
-    "FA# / SOLb", "SOL", "SOL# / LAb", "LA", "LA# / SIb", "SI"};
+    "DO",         "DO# / REb", "RE",         "RE# / MIb", "MI",        "FA",
+    "FA# / SOLb", "SOL",       "SOL# / LAb", "LA",        "LA# / SIb", "SI"};
 const std::array<const char*, RootCount> americanLabels{
     "C", "C# / Db", "D", "D# / Eb", "E", "F", "F# / Gb", "G", "G# / Ab", "A", "A# / Bb", "B"};
 

@@ -73,8 +73,5 @@ struct AppContext
     }
 
     // A uniformly distributed integer in 0..max from the program's one generator.
-    int draw(int max)
-    {
-        return std::uniform_int_distribution<int>(0, max)(random);
-    }
+    int draw(int max) { return std::uniform_int_distribution<int>(0, max)(random); }
 };

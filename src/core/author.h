@@ -6,7 +6,13 @@
 // the HTML page's closing line all use these.
 namespace author {
 
-inline const QString webPage() { return QStringLiteral("https://virmosk.example.org/corvalto"); }
-inline const QString email() { return QStringLiteral("virmosk@virmosk.example.org"); }
+inline const QString webPage()
+{
+    return QStringLiteral("https://virmosk.example.org/corvalto");
+}
+inline const QString email()
+{
+    return QStringLiteral("virmosk@virmosk.example.org");
+}
 
 } // namespace author

@@ -16,8 +16,14 @@ struct DocumentState
 
 namespace document {
 
-inline const QString newListName() { return texts::NewList; }
-inline const QString captionPrefix() { return QStringLiteral("Corvalto 3.0 by Virmosk - "); }
+inline const QString newListName()
+{
+    return texts::NewList;
+}
+inline const QString captionPrefix()
+{
+    return QStringLiteral("Corvalto 3.0 by Virmosk - ");
+}
 
 // The text after the last "/" of a path (the whole text when it has none).
 QString fileNamePart(const QString& path);

@@ -103,7 +103,8 @@ bool isEncodable(const QString& text)
 
 QString unencodableMessage(QChar c)
 {
-    const QString code = QString::number(c.unicode(), 16).toUpper().rightJustified(4, QLatin1Char('0'));
+    const QString code =
+        QString::number(c.unicode(), 16).toUpper().rightJustified(4, QLatin1Char('0'));
     return QStringLiteral("Il carattere \"%1\" (U+%2) non può essere salvato: i file di Corvalto "
                           "usano la codifica dell'Europa occidentale. Sostituirlo e riprovare.")
         .arg(QString(c), code);

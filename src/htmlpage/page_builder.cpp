@@ -1,7 +1,7 @@
 #include "htmlpage/page_builder.h"
 
-#include "core/author.h"
 #include "chords/chord_catalogue.h"
+#include "core/author.h"
 #include "core/document_state.h"
 #include "core/text_file.h"
 

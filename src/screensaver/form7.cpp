@@ -68,7 +68,8 @@ void Form7::showWindow()
     if (!isVisible()) {
         if (const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen()) {
             const QRect desk = s->geometry();
-            move(desk.x() + (desk.width() - width()) / 2, desk.y() + (desk.height() - height()) / 2);
+            move(desk.x() + (desk.width() - width()) / 2,
+                 desk.y() + (desk.height() - height()) / 2);
         }
     }
     show();
@@ -109,17 +110,17 @@ void Form7::DXDrawInitialize()
 
         m_lightFrame = scene->createFrame(root);
         m_meshFrame = scene->createFrame(root);
-        m_lightFrame->addLight(scene->createLight(Light::Type::Directional, float(s.objectLight.red),
-                                                 float(s.objectLight.green),
-                                                 float(s.objectLight.blue)));
+        m_lightFrame->addLight(
+            scene->createLight(Light::Type::Directional, float(s.objectLight.red),
+                               float(s.objectLight.green), float(s.objectLight.blue)));
         root->addLight(scene->createLight(Light::Type::Ambient, float(s.ambientLight.red),
                                           float(s.ambientLight.green), float(s.ambientLight.blue)));
         // The light frame keeps its default orientation: the light shines along +z.
         m_lightFrame->setPosition({2.0f, 0.0f, 22.0f});
 
         Frame* camera = m_scene->camera();
-        camera->setPosition({float(s.cameraPosition.x), float(s.cameraPosition.y),
-                             float(s.cameraPosition.z)});
+        camera->setPosition(
+            {float(s.cameraPosition.x), float(s.cameraPosition.y), float(s.cameraPosition.z)});
         camera->setOrientation({0.35f, -0.65f, 1.0f}, {-0.15f, 1.0f, 0.5f});
 
         m_meshFrame->setPosition({0.0f, 0.0f, 14.0f});
@@ -189,12 +190,12 @@ void Form7::DXTimerTimer(int)
     canvas.setFontColour(QColor(255, 255, 255));
     canvas.setFontSize(12);
     canvas.textOut(column, 0, m_resolutionText);
-    canvas.textOut(column, 15, DXDraw->config().hasOption(DisplayConfig::doZBuffer) ? ZBufferOn
-                                                                                    : ZBufferOff);
+    canvas.textOut(column, 15,
+                   DXDraw->config().hasOption(DisplayConfig::doZBuffer) ? ZBufferOn : ZBufferOff);
     canvas.textOut(3, 0, m_fpsText);
-    canvas.textOut(3, 15, DXDraw->nowOptions().testFlag(DisplayConfig::doHardware)
-                              ? RenderingHardware
-                              : RenderingSoftware);
+    canvas.textOut(3, 15,
+                   DXDraw->nowOptions().testFlag(DisplayConfig::doHardware) ? RenderingHardware
+                                                                            : RenderingSoftware);
     canvas.release();
     DXDraw->flip();
 }

@@ -11,6 +11,9 @@ struct MeshMaterial
     // Specular exponent; 0 turns the highlight off.
     float power = 0.0f;
 
-    bool isEmissive() const { return emissive[0] > 0.0f || emissive[1] > 0.0f || emissive[2] > 0.0f; }
+    bool isEmissive() const
+    {
+        return emissive[0] > 0.0f || emissive[1] > 0.0f || emissive[2] > 0.0f;
+    }
     bool isTransparent() const { return diffuse[3] < 1.0f; }
 };

@@ -5,9 +5,13 @@ namespace saver {
 const std::array<ObjectChoice, 3>& objectChoices()
 {
     static const std::array<ObjectChoice, 3> choices{{
-        {QStringLiteral("Virmosk (luci proprie)"), QStringLiteral("imm/virmosk.x"), 0.05,
+        {QStringLiteral("Virmosk (luci proprie)"),
+         QStringLiteral("imm/virmosk.x"),
+         0.05,
          {-5.5, 10.0, -2.0}},
-        {QStringLiteral("Tubi (luci proprie)"), QStringLiteral("imm/tubi.x"), 0.08,
+        {QStringLiteral("Tubi (luci proprie)"),
+         QStringLiteral("imm/tubi.x"),
+         0.08,
          {-5.5, 8.0, -2.0}},
         {QStringLiteral("Primitive"), QStringLiteral("imm/primitive.x"), 4.0, {-5.3, 8.5, -1.0}},
     }};

@@ -52,8 +52,9 @@ bool DisplayCanvas::create(QOpenGLExtraFunctions* gl, bool openGLES, int surface
     m_prepare = std::move(prepare);
     m_surfaceWidth = surfaceWidth;
     m_surfaceHeight = surfaceHeight;
-    const QByteArray header = openGLES ? QByteArrayLiteral("#version 100\nprecision mediump float;\n")
-                                       : QByteArrayLiteral("#version 120\n");
+    const QByteArray header = openGLES
+                                  ? QByteArrayLiteral("#version 100\nprecision mediump float;\n")
+                                  : QByteArrayLiteral("#version 120\n");
     m_program = std::make_unique<QOpenGLShaderProgram>();
     if (!m_program->addShaderFromSourceCode(QOpenGLShader::Vertex, header + VertexShader) ||
         !m_program->addShaderFromSourceCode(QOpenGLShader::Fragment, header + FragmentShader) ||

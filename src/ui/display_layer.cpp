@@ -9,8 +9,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-DisplayLayer::DisplayLayer(QWidget* parent)
-    : QWidget(parent), m_window(new DisplayWindow)
+DisplayLayer::DisplayLayer(QWidget* parent) : QWidget(parent), m_window(new DisplayWindow)
 {
     setObjectName(QStringLiteral("DXDraw"));
     m_container = QWidget::createWindowContainer(m_window, this);
@@ -35,9 +34,10 @@ void DisplayLayer::setScene(std::unique_ptr<DisplayScene> scene)
 
 bool DisplayLayer::isSoftwareRenderer(const QString& rendererName)
 {
-    static const char* const software[] = {"llvmpipe", "softpipe", "swrast", "software rasterizer",
-                                           "swiftshader", "microsoft basic render", "gdi generic",
-                                           "apple software renderer"};
+    static const char* const software[] = {"llvmpipe",    "softpipe",
+                                           "swrast",      "software rasterizer",
+                                           "swiftshader", "microsoft basic render",
+                                           "gdi generic", "apple software renderer"};
     for (const char* name : software) {
         if (rendererName.contains(QLatin1String(name), Qt::CaseInsensitive))
             return true;
@@ -121,8 +121,8 @@ void DisplayLayer::initialize()
         }))
         fail(QStringLiteral("3D device not found"));
 
-    m_rendererName = QString::fromLatin1(
-        reinterpret_cast<const char*>(gl->glGetString(GL_RENDERER)));
+    m_rendererName =
+        QString::fromLatin1(reinterpret_cast<const char*>(gl->glGetString(GL_RENDERER)));
     m_nowOptions = m_config.options();
     const bool hardware = !isSoftwareRenderer(m_rendererName);
     if (!hardware)

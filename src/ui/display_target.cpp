@@ -40,8 +40,9 @@ bool DisplayTarget::create(QOpenGLExtraFunctions* gl, bool openGLES, int width, 
 {
     destroy();
     m_gl = gl;
-    const QByteArray header = openGLES ? QByteArrayLiteral("#version 100\nprecision mediump float;\n")
-                                       : QByteArrayLiteral("#version 120\n");
+    const QByteArray header = openGLES
+                                  ? QByteArrayLiteral("#version 100\nprecision mediump float;\n")
+                                  : QByteArrayLiteral("#version 120\n");
     m_present = std::make_unique<QOpenGLShaderProgram>();
     if (!m_present->addShaderFromSourceCode(QOpenGLShader::Vertex, header + VertexShader) ||
         !m_present->addShaderFromSourceCode(QOpenGLShader::Fragment, header + FragmentShader) ||
@@ -51,11 +52,10 @@ bool DisplayTarget::create(QOpenGLExtraFunctions* gl, bool openGLES, int width, 
     }
     m_corner = m_present->attributeLocation("a_corner");
 
-    static const ColourFormat formats[] = {
-        {GL_R3_G3_B2, GL_RGB, GL_UNSIGNED_BYTE_3_3_2, 8},
-        {GL_RGB565, GL_RGB, GL_UNSIGNED_SHORT_5_6_5, 16},
-        {GL_RGB8, GL_RGB, GL_UNSIGNED_BYTE, 24},
-        {GL_RGBA8, GL_RGBA, GL_UNSIGNED_BYTE, 32}};
+    static const ColourFormat formats[] = {{GL_R3_G3_B2, GL_RGB, GL_UNSIGNED_BYTE_3_3_2, 8},
+                                           {GL_RGB565, GL_RGB, GL_UNSIGNED_SHORT_5_6_5, 16},
+                                           {GL_RGB8, GL_RGB, GL_UNSIGNED_BYTE, 24},
+                                           {GL_RGBA8, GL_RGBA, GL_UNSIGNED_BYTE, 32}};
     for (const ColourFormat& f : formats) {
         if (f.bits < bits)
             continue;

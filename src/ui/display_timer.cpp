@@ -10,8 +10,7 @@ DisplayTimer::DisplayTimer(QObject* parent) : QObject(parent)
     m_clock.start();
     m_timer.setInterval(0);
     connect(&m_timer, &QTimer::timeout, this, &DisplayTimer::onTimeout);
-    connect(qGuiApp, &QGuiApplication::applicationStateChanged, this,
-            &DisplayTimer::updateRunning);
+    connect(qGuiApp, &QGuiApplication::applicationStateChanged, this, &DisplayTimer::updateRunning);
 }
 
 void DisplayTimer::setEnabled(bool enabled)
@@ -42,8 +41,8 @@ void DisplayTimer::updateRunning()
 {
     // While the application is inactive the timer stops altogether rather than
     // spinning on an idle loop that does nothing.
-    const bool run = m_enabled && (!m_activeOnly || QGuiApplication::applicationState() ==
-                                                        Qt::ApplicationActive);
+    const bool run = m_enabled && (!m_activeOnly ||
+                                   QGuiApplication::applicationState() == Qt::ApplicationActive);
     if (run && !m_timer.isActive()) {
         m_last = m_clock.elapsed();
         m_timer.start();

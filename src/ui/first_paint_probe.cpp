@@ -43,9 +43,10 @@ void FirstPaintProbe::reportAndExit()
     getrusage(RUSAGE_SELF, &usage);
     const long long cpuUs = (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1000000LL +
                             usage.ru_utime.tv_usec + usage.ru_stime.tv_usec;
-    std::printf("painted %lld %lld\n",
-                static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()),
-                cpuUs);
+    std::printf(
+        "painted %lld %lld\n",
+        static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()),
+        cpuUs);
     std::fflush(stdout);
     QCoreApplication::exit(0);
 }

@@ -19,8 +19,7 @@ void reportError(AppContext& ctx, QWidget* owner, const QString& message);
 // Every handler is entered through this guard, so that no exception crosses Qt's
 // event machinery: an error skips the rest of the handler and is reported.
 // Returns false when the handler ended with an error.
-template <typename Handler>
-bool guarded(AppContext& ctx, QWidget* owner, Handler&& handler)
+template <typename Handler> bool guarded(AppContext& ctx, QWidget* owner, Handler&& handler)
 {
     try {
         std::forward<Handler>(handler)();
@@ -40,13 +39,13 @@ template <typename Sender, typename Signal, typename Handler>
 QMetaObject::Connection connectGuarded(Sender* sender, Signal signal, QObject* receiver,
                                        AppContext& ctx, QWidget* owner, Handler handler)
 {
-    return QObject::connect(sender, signal, receiver,
-                            [&ctx, owner, handler = std::move(handler)](const auto&... args) {
-                                guarded(ctx, owner, [&] {
-                                    if constexpr (std::is_invocable_v<const Handler&, decltype(args)...>)
-                                        handler(args...);
-                                    else
-                                        handler();
-                                });
-                            });
+    return QObject::connect(
+        sender, signal, receiver, [&ctx, owner, handler = std::move(handler)](const auto&... args) {
+            guarded(ctx, owner, [&] {
+                if constexpr (std::is_invocable_v<const Handler&, decltype(args)...>)
+                    handler(args...);
+                else
+                    handler();
+            });
+        });
 }

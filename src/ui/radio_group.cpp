@@ -131,8 +131,8 @@ void RadioGroup::layoutItems()
     // the same font: one of them is measured for all, which spares shaping each.
     auto plain = [](const QString& text) {
         return !text.isEmpty() && std::all_of(text.cbegin(), text.cend(), [](QChar c) {
-                   return c.unicode() >= 0x20 && c.unicode() < 0x7F;
-               });
+            return c.unicode() >= 0x20 && c.unicode() < 0x7F;
+        });
     };
     int plainHeight = -1;
     QFont plainFont;

@@ -2,7 +2,8 @@
 
 void ScriptedPrompts::information(QWidget*, const QString& text)
 {
-    m_calls.append({QStringLiteral("information"), text, QStringLiteral("Informazione"), false, {}});
+    m_calls.append(
+        {QStringLiteral("information"), text, QStringLiteral("Informazione"), false, {}});
 }
 
 Prompts::Answer ScriptedPrompts::question(QWidget*, const QString& text, bool withCancel)

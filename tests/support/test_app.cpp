@@ -24,8 +24,7 @@ void copyTree(const QString& from, const QString& to)
 
 } // namespace
 
-TestProgramFolder::TestProgramFolder(Imm imm, bool withConfig)
-    : m_previousDir(QDir::currentPath())
+TestProgramFolder::TestProgramFolder(Imm imm, bool withConfig) : m_previousDir(QDir::currentPath())
 {
     const QString built = QStringLiteral(CORVALTO_PROGRAM_DIR) + QStringLiteral("/imm");
     if (imm == Imm::Linked)
