@@ -293,6 +293,8 @@ Run saverRun(const SaverSetup& setup, double budgetMs, int* idleRate)
     Form7* f7 = ctx.windows.form7;
     auto* display = f7->findChild<DisplayLayer*>(QStringLiteral("DXDraw"));
     auto* timer = f7->findChild<DisplayTimer*>(QStringLiteral("DXTimer"));
+    // The settings window makes its controls when first polished.
+    f6->ensurePolished();
     f6->findChild<QComboBox*>(QStringLiteral("ogg"))->setCurrentIndex(setup.object);
     f6->findChild<QComboBox*>(QStringLiteral("ris"))->setCurrentIndex(setup.resolution);
     f6->findChild<QRadioButton*>(QLatin1String(setup.bitButton))->setChecked(true);
