@@ -3,6 +3,7 @@
 #include "core/prompts.h"
 #include "core/texts.h"
 #include "riff/riff_file.h"
+#include "ui/build_on_polish.h"
 #include "ui/code_page_validator.h"
 #include "ui/design_font.h"
 #include "ui/guard.h"
@@ -62,15 +63,8 @@ void Form8::ensureBuilt()
 
 bool Form8::event(QEvent* event)
 {
-    // Every new widget asks to be polished when the event loop first runs; this
-    // window waits until it is shown or its controls are asked for.
-    if (event->type() == QEvent::PolishRequest && !m_ui)
-        return true;
-    // The controls are made before the window's own polish, so that they are
-    // polished with it as when they were made with the window.
-    if (event->type() == QEvent::Polish)
-        ensureBuilt();
-    return QWidget::event(event);
+    return buildOnPolish(event, m_ui != nullptr, [this] { ensureBuilt(); }) ||
+           QWidget::event(event);
 }
 
 void Form8::setListTitleSource(std::function<QString()> source)

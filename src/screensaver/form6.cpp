@@ -3,6 +3,7 @@
 #include "core/author.h"
 #include "core/texts.h"
 #include "screensaver/mesh_reader.h"
+#include "ui/build_on_polish.h"
 #include "ui/guard.h"
 #include "ui/override_pointer.h"
 #include "ui/up_down.h"
@@ -13,6 +14,7 @@
 #include <QTabBar>
 
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -52,18 +54,13 @@ void Form6::ensureBuilt()
     m_ui = std::make_unique<Ui::Form6>();
     createControls();
 
-    connect(m_ui->bit16, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            setBitCount(16);
-    });
-    connect(m_ui->bit24, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            setBitCount(24);
-    });
-    connect(m_ui->bit32, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            setBitCount(32);
-    });
+    for (auto [button, bits] :
+         {std::pair{m_ui->bit16, 16}, std::pair{m_ui->bit24, 24}, std::pair{m_ui->bit32, 32}}) {
+        connect(button, &QRadioButton::toggled, this, [this, bits = bits](bool on) {
+            if (on)
+                setBitCount(bits);
+        });
+    }
     for (LightControls* c : {&m_objectLight, &m_ambientLight}) {
         connect(c->definite, &QRadioButton::toggled, this, [this, c](bool on) {
             if (on)
@@ -85,15 +82,8 @@ void Form6::ensureBuilt()
 
 bool Form6::event(QEvent* event)
 {
-    // Every new widget asks to be polished when the event loop first runs; this
-    // window waits until it is shown or its controls are asked for.
-    if (event->type() == QEvent::PolishRequest && !m_ui)
-        return true;
-    // The controls are made before the window's own polish, so that they are
-    // polished with it as when they were made with the window.
-    if (event->type() == QEvent::Polish)
-        ensureBuilt();
-    return QWidget::event(event);
+    return buildOnPolish(event, m_ui != nullptr, [this] { ensureBuilt(); }) ||
+           QWidget::event(event);
 }
 
 void Form6::createControls()
