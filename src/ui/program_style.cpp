@@ -26,38 +26,6 @@ QIcon ProgramStyle::standardIcon(StandardPixmap icon, const QStyleOption* option
     }
 }
 
-void ProgramStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
-                                 QPainter* painter, const QWidget* widget) const
-{
-    if (element != PE_FrameGroupBox || !option) {
-        QProxyStyle::drawPrimitive(element, option, painter, widget);
-        return;
-    }
-    // A rounded line a shade darker than the window, a light one inside it; the
-    // frame starts below the title as the style's own does.
-    constexpr int Margin = 4;
-    const auto* box = qobject_cast<const QGroupBox*>(widget);
-    const int top = box && !box->isCheckable() && box->title().isEmpty()
-                        ? Margin
-                        : qMax(pixelMetric(PM_ExclusiveIndicatorHeight, option, widget),
-                               option->fontMetrics.height()) +
-                              Margin;
-    const QRectF frame = QRectF(option->rect.adjusted(0, top, 0, 0)).adjusted(0.5, 0.5, -0.5, -0.5);
-    const QColor window = option->palette.color(QPalette::Window);
-    painter->save();
-    painter->setRenderHint(QPainter::Antialiasing);
-    painter->setBrush(Qt::NoBrush);
-    QColor shade = window.darker(140);
-    shade.setAlpha(160);
-    painter->setPen(shade);
-    painter->drawRoundedRect(frame, 2, 2);
-    QColor light = window.lighter(108);
-    light.setAlpha(120);
-    painter->setPen(light);
-    painter->drawRoundedRect(frame.adjusted(1, 1, -1, -1), 2, 2);
-    painter->restore();
-}
-
 namespace {
 
 // Pixels drawn into a picture come out the same when the picture is copied
@@ -95,6 +63,52 @@ bool clippedAway(const QPainter* painter, const QRect& rect)
 }
 
 } // namespace
+
+void ProgramStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
+                                 QPainter* painter, const QWidget* widget) const
+{
+    if (element != PE_FrameGroupBox || !option) {
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+        return;
+    }
+    // A rounded line a shade darker than the window, a light one inside it; the
+    // frame starts below the title as the style's own does.
+    constexpr int Margin = 4;
+    const auto* box = qobject_cast<const QGroupBox*>(widget);
+    const int top = box && !box->isCheckable() && box->title().isEmpty()
+                        ? Margin
+                        : qMax(pixelMetric(PM_ExclusiveIndicatorHeight, option, widget),
+                               option->fontMetrics.height()) +
+                              Margin;
+    const QRectF frame = QRectF(option->rect.adjusted(0, top, 0, 0)).adjusted(0.5, 0.5, -0.5, -0.5);
+    const QColor window = option->palette.color(QPalette::Window);
+    QColor shade = window.darker(140);
+    shade.setAlpha(160);
+    QColor light = window.lighter(108);
+    light.setAlpha(120);
+    // A tall frame's outline makes two spans a row; the raster engine hands 96
+    // spans or more to its thread pool and waits for it, which costs more than
+    // the few pixels are worth. Drawn clipped to bands of rows, the outline
+    // comes out the same pixel for pixel (a row's coverage depends on that row
+    // alone), every band filled on this thread.
+    constexpr int Band = 32;
+    const QRect rows = option->rect.adjusted(0, top, 0, 0);
+    for (int y = rows.top(); y <= rows.bottom(); y += Band) {
+        const QRect band(rows.left(), y, rows.width(), qMin(Band, rows.bottom() - y + 1));
+        if (clippedAway(painter, band))
+            continue;
+        painter->save();
+        if (rows.height() > Band)
+            painter->setClipRect(band, Qt::IntersectClip);
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->setBrush(Qt::NoBrush);
+        painter->setPen(shade);
+        painter->drawRoundedRect(frame, 2, 2);
+        painter->setPen(light);
+        painter->drawRoundedRect(frame.adjusted(1, 1, -1, -1), 2, 2);
+        painter->restore();
+    }
+}
 
 void ProgramStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
                                       QPainter* painter, const QWidget* widget) const
