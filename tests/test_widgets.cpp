@@ -17,6 +17,7 @@
 #include <QFileDialog>
 #include <QListView>
 #include <QPainter>
+#include <QProgressBar>
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -63,6 +64,8 @@ private slots:
     void designFonts();
     void scrollBarPixels_data();
     void scrollBarPixels();
+    void progressBarPixels_data();
+    void progressBarPixels();
     void scrollBarRepaintsChanges_data();
     void scrollBarRepaintsChanges();
     void fileDialogModes_data();
@@ -303,6 +306,44 @@ void TestWidgets::scrollBarPixels()
         image.fill(QColor(255, 0, 255, 200));
         QPainter painter(&image);
         list.render(&painter, QPoint(5, top));
+        painter.end();
+        return image;
+    };
+    QCOMPARE(draw(&program), draw(base.get()));
+}
+
+void TestWidgets::progressBarPixels_data()
+{
+    QTest::addColumn<int>("value"); // of 300
+    QTest::addColumn<int>("height");
+    QTest::addColumn<bool>("enabled");
+    QTest::newRow("main window's, empty") << 0 << 16 << true;
+    QTest::newRow("main window's, part full") << 113 << 16 << true;
+    QTest::newRow("full, disabled") << 300 << 16 << false;
+    QTest::newRow("tall, one band and a row") << 180 << 41 << true;
+}
+
+// The program's style draws a progress bar in bands of rows: the pixels are
+// the ones its base style draws in one go.
+void TestWidgets::progressBarPixels()
+{
+    QFETCH(int, value);
+    QFETCH(int, height);
+    QFETCH(bool, enabled);
+    ProgramStyle program;
+    std::unique_ptr<QStyle> base(QStyleFactory::create(program.baseStyle()->name()));
+    QVERIFY(base);
+    auto draw = [&](QStyle* style) {
+        QProgressBar bar;
+        bar.setStyle(style);
+        bar.setRange(0, 300);
+        bar.setValue(value);
+        bar.setEnabled(enabled);
+        bar.resize(100, height);
+        QImage image(110, height + 10, QImage::Format_ARGB32_Premultiplied);
+        image.fill(QColor(255, 0, 255, 200));
+        QPainter painter(&image);
+        bar.render(&painter, QPoint(5, 5));
         painter.end();
         return image;
     };

@@ -62,6 +62,27 @@ bool clippedAway(const QPainter* painter, const QRect& rect)
     return !repainted.isEmpty() && !repainted.intersects(painter->deviceTransform().mapRect(rect));
 }
 
+// The raster engine hands a fill of 96 spans or more to its thread pool and
+// waits for it, which costs more than the few pixels of an outline or a small
+// bar are worth: an antialiased outline makes two spans a row and more where it
+// bends. Drawn clipped to bands of rows, it comes out the same pixel for pixel
+// (a row's coverage depends on that row alone), every band filled on this
+// thread. Bands outside what is being repainted are not drawn.
+template <typename Draw>
+void inRowBands(QPainter* painter, const QRect& area, int rows, Draw&& draw)
+{
+    for (int y = area.top(); y <= area.bottom(); y += rows) {
+        const QRect band(area.left(), y, area.width(), qMin(rows, area.bottom() - y + 1));
+        if (clippedAway(painter, band))
+            continue;
+        painter->save();
+        if (area.height() > rows)
+            painter->setClipRect(band, Qt::IntersectClip);
+        draw();
+        painter->restore();
+    }
+}
+
 } // namespace
 
 void ProgramStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
@@ -86,28 +107,27 @@ void ProgramStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* o
     shade.setAlpha(160);
     QColor light = window.lighter(108);
     light.setAlpha(120);
-    // A tall frame's outline makes two spans a row; the raster engine hands 96
-    // spans or more to its thread pool and waits for it, which costs more than
-    // the few pixels are worth. Drawn clipped to bands of rows, the outline
-    // comes out the same pixel for pixel (a row's coverage depends on that row
-    // alone), every band filled on this thread.
-    constexpr int Band = 32;
-    const QRect rows = option->rect.adjusted(0, top, 0, 0);
-    for (int y = rows.top(); y <= rows.bottom(); y += Band) {
-        const QRect band(rows.left(), y, rows.width(), qMin(Band, rows.bottom() - y + 1));
-        if (clippedAway(painter, band))
-            continue;
-        painter->save();
-        if (rows.height() > Band)
-            painter->setClipRect(band, Qt::IntersectClip);
+    // Two spans a row, more at the corners.
+    inRowBands(painter, option->rect.adjusted(0, top, 0, 0), 32, [&] {
         painter->setRenderHint(QPainter::Antialiasing);
         painter->setBrush(Qt::NoBrush);
         painter->setPen(shade);
         painter->drawRoundedRect(frame, 2, 2);
         painter->setPen(light);
         painter->drawRoundedRect(frame.adjusted(1, 1, -1, -1), 2, 2);
-        painter->restore();
+    });
+}
+
+void ProgramStyle::drawControl(ControlElement element, const QStyleOption* option,
+                               QPainter* painter, const QWidget* widget) const
+{
+    if (element != CE_ProgressBarGroove || !option) {
+        QProxyStyle::drawControl(element, option, painter, widget);
+        return;
     }
+    // The groove's rounded ends and shading make up to a dozen spans a row.
+    inRowBands(painter, option->rect, 8,
+               [&] { QProxyStyle::drawControl(element, option, painter, widget); });
 }
 
 void ProgramStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
