@@ -102,11 +102,6 @@ Form5::Form5(AppContext& ctx, QWidget* parent)
 
     CodePageTextEdit* memo = m_ui->Memo1;
     memo->setAccessibleName(texts::ListInformation);
-    QFont fixed = designFont(QStringLiteral("Fixedsys"));
-    fixed.setStyleHint(QFont::Monospace);
-    fixed.setFixedPitch(true);
-    fixed.setPixelSize(13);
-    memo->setFont(fixed);
     memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     memo->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     // The scroll bar is always there, so the width lines wrap at never changes.
@@ -147,6 +142,13 @@ void Form5::layOutTextArea() const
         return;
     m_laidOut = true;
     CodePageTextEdit* memo = m_ui->Memo1;
+    // The text area's font is given here, not at construction: setting it lays
+    // the empty text out, which would load the font before the first paint.
+    QFont fixed = designFont(QStringLiteral("Fixedsys"));
+    fixed.setStyleHint(QFont::Monospace);
+    fixed.setFixedPitch(true);
+    fixed.setPixelSize(13);
+    memo->setFont(fixed);
     memo->setTabStopDistance(TabColumns *
                              QFontMetricsF(memo->font()).horizontalAdvance(QLatin1Char(' ')));
     // The information lines are read from the layout also while the window was

@@ -39,9 +39,9 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    // Sets the tab stops and lays the text area out at its fixed size, once:
-    // when the window is first shown or its lines are first read, so that the
-    // fixed-width font is not loaded at start-up.
+    // Gives the text area its fixed-width font and tab stops and lays it out at
+    // its fixed size, once: when the window is first shown or its lines are
+    // first read, so that the fixed-width font is not loaded at start-up.
     void layOutTextArea() const;
     void fileNameLine();
     void replaceText(const QString& text);
