@@ -26,11 +26,15 @@ CorvaltoApp::CorvaltoApp(AppContext& ctx, QObject* parent) : QObject(parent), m_
 {
     ProgramStyle::install();
     m_ctx.setApplicationTitle(AppContext::InitialTitle);
-    QApplication::setWindowIcon(icon());
     installAccessibility();
     m_ctx.document = new ChordListDocument(this);
     Windows& w = m_ctx.windows;
     w.form1 = new Form1(m_ctx);
+    // The window system is given a window's icon as it makes the window, in
+    // every size; a window that takes the application's icon is given it twice.
+    // The main window has the icon as its own, and the application takes it
+    // only once the main window exists (see show()).
+    w.form1->setWindowIcon(icon());
     w.form2 = new Form2(m_ctx);
     w.form3 = new Form3(m_ctx);
     w.form4 = new Form4(m_ctx);
@@ -127,6 +131,8 @@ void CorvaltoApp::show()
 {
     centreOnScreen(m_ctx.windows.form1);
     m_ctx.windows.form1->show();
+    // For the other windows and the dialogs, all made later by the window system.
+    QApplication::setWindowIcon(m_ctx.windows.form1->windowIcon());
 }
 
 void CorvaltoApp::openListFile(const QString& path)
