@@ -75,6 +75,15 @@ private slots:
 
 namespace {
 
+// The widget drawn at (5, top) on a see-through magenta picture 10 pixels larger.
+QImage overBackdrop(QWidget& widget, int top)
+{
+    QImage image(widget.size() + QSize(10, 10), QImage::Format_ARGB32_Premultiplied);
+    image.fill(QColor(255, 0, 255, 200));
+    widget.render(&image, QPoint(5, top));
+    return image;
+}
+
 // The ways a user selects a radio item; "code" is the program's own selection.
 enum class Means { Mouse, Space, Arrow, Toggle, Code };
 
@@ -302,12 +311,7 @@ void TestWidgets::scrollBarPixels()
         list.verticalScrollBar()->setStyle(style);
         list.resize(177, height);
         list.scrollTo(model.index(row), QAbstractItemView::PositionAtTop);
-        QImage image(187, height + 10, QImage::Format_ARGB32_Premultiplied);
-        image.fill(QColor(255, 0, 255, 200));
-        QPainter painter(&image);
-        list.render(&painter, QPoint(5, top));
-        painter.end();
-        return image;
+        return overBackdrop(list, top);
     };
     QCOMPARE(draw(&program), draw(base.get()));
 }
@@ -340,12 +344,7 @@ void TestWidgets::progressBarPixels()
         bar.setValue(value);
         bar.setEnabled(enabled);
         bar.resize(100, height);
-        QImage image(110, height + 10, QImage::Format_ARGB32_Premultiplied);
-        image.fill(QColor(255, 0, 255, 200));
-        QPainter painter(&image);
-        bar.render(&painter, QPoint(5, 5));
-        painter.end();
-        return image;
+        return overBackdrop(bar, 5);
     };
     QCOMPARE(draw(&program), draw(base.get()));
 }
