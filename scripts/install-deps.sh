@@ -12,7 +12,6 @@ pkg-config
 ccache
 qt6-base-dev
 qt6-base-dev-tools
-libqt6opengl6-dev
 qt6-multimedia-dev
 qt6-translations-l10n
 qt6-image-formats-plugins

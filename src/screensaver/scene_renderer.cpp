@@ -5,6 +5,7 @@
 #include "screensaver/mesh_builder.h"
 #include "screensaver/render_device.h"
 #include "screensaver/viewport.h"
+#include "ui/gl_program.h"
 
 #include <QOpenGLExtraFunctions>
 
@@ -57,8 +58,7 @@ void main()
 
 QByteArray withHeader(const char* source, bool openGLES, int lights)
 {
-    QByteArray out = openGLES ? QByteArrayLiteral("#version 100\nprecision mediump float;\n")
-                              : QByteArrayLiteral("#version 120\n");
+    QByteArray out = shaderHeader(openGLES);
     out += "#define LIGHTS " + QByteArray::number(lights) + "\n";
     out += "#define LIGHT_SLOTS " + QByteArray::number(std::max(lights, 1)) + "\n";
     return out + source;
@@ -81,26 +81,23 @@ SceneRenderer::Program* SceneRenderer::programFor(int lightCount)
     Program& p = m_programs[lightCount];
     if (p.program)
         return &p;
-    auto program = std::make_unique<QOpenGLShaderProgram>();
-    if (!program->addShaderFromSourceCode(QOpenGLShader::Vertex,
-                                          withHeader(VertexShader, m_openGLES, lightCount)) ||
-        !program->addShaderFromSourceCode(QOpenGLShader::Fragment,
-                                          withHeader(FragmentShader, m_openGLES, lightCount)) ||
-        !program->link())
+    const GLuint program = linkShaderProgram(m_gl, withHeader(VertexShader, m_openGLES, lightCount),
+                                             withHeader(FragmentShader, m_openGLES, lightCount));
+    if (!program)
         return nullptr;
-    p.program = std::move(program);
-    p.world = p.program->uniformLocation("u_world");
-    p.viewProjection = p.program->uniformLocation("u_viewProjection");
-    p.eye = p.program->uniformLocation("u_eye");
-    p.ambient = p.program->uniformLocation("u_ambient");
-    p.lightDirection = p.program->uniformLocation("u_lightDirection");
-    p.lightColour = p.program->uniformLocation("u_lightColour");
-    p.diffuse = p.program->uniformLocation("u_diffuse");
-    p.specular = p.program->uniformLocation("u_specular");
-    p.emissive = p.program->uniformLocation("u_emissive");
-    p.power = p.program->uniformLocation("u_power");
-    p.position = p.program->attributeLocation("a_position");
-    p.normal = p.program->attributeLocation("a_normal");
+    p.program = program;
+    p.world = m_gl->glGetUniformLocation(p.program, "u_world");
+    p.viewProjection = m_gl->glGetUniformLocation(p.program, "u_viewProjection");
+    p.eye = m_gl->glGetUniformLocation(p.program, "u_eye");
+    p.ambient = m_gl->glGetUniformLocation(p.program, "u_ambient");
+    p.lightDirection = m_gl->glGetUniformLocation(p.program, "u_lightDirection");
+    p.lightColour = m_gl->glGetUniformLocation(p.program, "u_lightColour");
+    p.diffuse = m_gl->glGetUniformLocation(p.program, "u_diffuse");
+    p.specular = m_gl->glGetUniformLocation(p.program, "u_specular");
+    p.emissive = m_gl->glGetUniformLocation(p.program, "u_emissive");
+    p.power = m_gl->glGetUniformLocation(p.program, "u_power");
+    p.position = m_gl->glGetAttribLocation(p.program, "a_position");
+    p.normal = m_gl->glGetAttribLocation(p.program, "a_normal");
     return &p;
 }
 
@@ -119,8 +116,11 @@ void SceneRenderer::destroy()
         }
     }
     m_meshes.clear();
-    for (Program& p : m_programs)
+    for (Program& p : m_programs) {
+        if (m_gl && p.program)
+            m_gl->glDeleteProgram(p.program);
         p = Program();
+    }
     m_current = nullptr;
     m_gl = nullptr;
 }
@@ -171,7 +171,7 @@ void SceneRenderer::render(const Frame& root, const Viewport& viewport, const Re
     gl->glCullFace(GL_BACK);
     gl->glFrontFace(GL_CW);
 
-    p.program->bind();
+    gl->glUseProgram(p.program);
     const Matrix4 viewProjection = viewport.viewTransform() * viewport.projection();
     gl->glUniformMatrix4fv(p.viewProjection, 1, GL_FALSE, viewProjection.data());
     const Vector3 eye = viewport.camera() ? viewport.camera()->worldTransform().row(3) : Vector3{};
@@ -201,7 +201,7 @@ void SceneRenderer::render(const Frame& root, const Viewport& viewport, const Re
     gl->glDisableVertexAttribArray(p.normal);
     gl->glBindBuffer(GL_ARRAY_BUFFER, 0);
     gl->glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, 0);
-    p.program->release();
+    gl->glUseProgram(0);
     gl->glDisable(GL_CULL_FACE);
     gl->glDisable(GL_DEPTH_TEST);
 }

@@ -2,9 +2,8 @@
 
 #include "screensaver/matrix4.h"
 
-#include <QOpenGLShaderProgram>
+#include <QOpenGLFunctions>
 
-#include <memory>
 #include <vector>
 
 class Frame;
@@ -59,7 +58,7 @@ private:
     // unrolls, where a loop bounded by a uniform costs software renderers dearly.
     struct Program
     {
-        std::unique_ptr<QOpenGLShaderProgram> program;
+        GLuint program = 0;
         int world = -1;
         int viewProjection = -1;
         int eye = -1;

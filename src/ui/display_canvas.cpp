@@ -1,5 +1,7 @@
 #include "ui/display_canvas.h"
 
+#include "ui/gl_program.h"
+
 #include <QFont>
 #include <QFontMetrics>
 #include <QOpenGLExtraFunctions>
@@ -52,18 +54,12 @@ bool DisplayCanvas::create(QOpenGLExtraFunctions* gl, bool openGLES, int surface
     m_prepare = std::move(prepare);
     m_surfaceWidth = surfaceWidth;
     m_surfaceHeight = surfaceHeight;
-    const QByteArray header = openGLES
-                                  ? QByteArrayLiteral("#version 100\nprecision mediump float;\n")
-                                  : QByteArrayLiteral("#version 120\n");
-    m_program = std::make_unique<QOpenGLShaderProgram>();
-    if (!m_program->addShaderFromSourceCode(QOpenGLShader::Vertex, header + VertexShader) ||
-        !m_program->addShaderFromSourceCode(QOpenGLShader::Fragment, header + FragmentShader) ||
-        !m_program->link()) {
-        m_program.reset();
+    const QByteArray header = shaderHeader(openGLES);
+    m_program = linkShaderProgram(gl, header + VertexShader, header + FragmentShader);
+    if (!m_program)
         return false;
-    }
-    m_vertex = m_program->attributeLocation("a_corner");
-    m_rect = m_program->uniformLocation("u_rect");
+    m_vertex = gl->glGetAttribLocation(m_program, "a_corner");
+    m_rect = gl->glGetUniformLocation(m_program, "u_rect");
     gl->glGenTextures(1, &m_texture);
     gl->glBindTexture(GL_TEXTURE_2D, m_texture);
     gl->glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
@@ -88,8 +84,10 @@ void DisplayCanvas::destroy()
 {
     if (m_gl && m_texture)
         m_gl->glDeleteTextures(1, &m_texture);
+    if (m_gl && m_program)
+        m_gl->glDeleteProgram(m_program);
     m_texture = 0;
-    m_program.reset();
+    m_program = 0;
     m_prepare = nullptr;
     m_gl = nullptr;
     m_textureCurrent = false;
@@ -136,7 +134,7 @@ void DisplayCanvas::release()
     gl->glDisable(GL_CULL_FACE);
     gl->glEnable(GL_BLEND);
     gl->glBlendFunc(GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
-    m_program->bind();
+    gl->glUseProgram(m_program);
     // Texture row 0 is the top of the text picture.
     const float x0 = 2.0f * m_area.left() / m_surfaceWidth - 1.0f;
     const float x1 = 2.0f * (m_area.left() + m_area.width()) / m_surfaceWidth - 1.0f;
@@ -151,7 +149,7 @@ void DisplayCanvas::release()
     gl->glDrawArrays(GL_TRIANGLE_STRIP, 0, 4);
     gl->glDisableVertexAttribArray(m_vertex);
     gl->glBindTexture(GL_TEXTURE_2D, 0);
-    m_program->release();
+    gl->glUseProgram(0);
     gl->glDisable(GL_BLEND);
 }
 

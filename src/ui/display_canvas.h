@@ -2,13 +2,12 @@
 
 #include <QColor>
 #include <QImage>
-#include <QOpenGLShaderProgram>
 #include <QRect>
 #include <QString>
+#include <qopengl.h>
 
 #include <array>
 #include <functional>
-#include <memory>
 
 class QOpenGLExtraFunctions;
 
@@ -69,7 +68,7 @@ private:
     void redrawTexts();
 
     QOpenGLExtraFunctions* m_gl = nullptr;
-    std::unique_ptr<QOpenGLShaderProgram> m_program;
+    GLuint m_program = 0;
     std::function<bool()> m_prepare;
     GLuint m_texture = 0;
     int m_surfaceWidth = 0;

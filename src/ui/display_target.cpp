@@ -1,6 +1,10 @@
 #include "ui/display_target.h"
 
+#include "ui/gl_program.h"
+
 #include <QOpenGLExtraFunctions>
+
+#include <utility>
 
 namespace {
 
@@ -40,17 +44,11 @@ bool DisplayTarget::create(QOpenGLExtraFunctions* gl, bool openGLES, int width, 
 {
     destroy();
     m_gl = gl;
-    const QByteArray header = openGLES
-                                  ? QByteArrayLiteral("#version 100\nprecision mediump float;\n")
-                                  : QByteArrayLiteral("#version 120\n");
-    m_present = std::make_unique<QOpenGLShaderProgram>();
-    if (!m_present->addShaderFromSourceCode(QOpenGLShader::Vertex, header + VertexShader) ||
-        !m_present->addShaderFromSourceCode(QOpenGLShader::Fragment, header + FragmentShader) ||
-        !m_present->link()) {
-        m_present.reset();
+    const QByteArray header = shaderHeader(openGLES);
+    m_present = linkShaderProgram(gl, header + VertexShader, header + FragmentShader);
+    if (!m_present)
         return false;
-    }
-    m_corner = m_present->attributeLocation("a_corner");
+    m_corner = gl->glGetAttribLocation(m_present, "a_corner");
 
     static const ColourFormat formats[] = {{GL_R3_G3_B2, GL_RGB, GL_UNSIGNED_BYTE_3_3_2, 8},
                                            {GL_RGB565, GL_RGB, GL_UNSIGNED_SHORT_5_6_5, 16},
@@ -94,9 +92,9 @@ bool DisplayTarget::create(QOpenGLExtraFunctions* gl, bool openGLES, int width, 
             return true;
         }
         // Try the next format with the same program.
-        auto program = std::move(m_present);
+        const GLuint program = std::exchange(m_present, 0);
         destroy();
-        m_present = std::move(program);
+        m_present = program;
         m_gl = gl;
     }
     return false;
@@ -119,10 +117,12 @@ void DisplayTarget::destroy()
             m_gl->glDeleteTextures(1, &m_colour);
         if (m_depth)
             m_gl->glDeleteRenderbuffers(1, &m_depth);
+        if (m_present)
+            m_gl->glDeleteProgram(m_present);
     }
     m_framebuffer = m_colour = m_depth = 0;
     m_width = m_height = m_bits = 0;
-    m_present.reset();
+    m_present = 0;
     m_gl = nullptr;
 }
 
@@ -149,13 +149,13 @@ void DisplayTarget::presentTo(GLuint drawFramebuffer, const QRect& target)
         gl->glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
         m_filter = filter;
     }
-    m_present->bind();
+    gl->glUseProgram(m_present);
     gl->glBindBuffer(GL_ARRAY_BUFFER, 0);
     gl->glEnableVertexAttribArray(m_corner);
     gl->glVertexAttribPointer(m_corner, 2, GL_FLOAT, GL_FALSE, 0, Corners);
     gl->glDrawArrays(GL_TRIANGLE_STRIP, 0, 4);
     gl->glDisableVertexAttribArray(m_corner);
-    m_present->release();
+    gl->glUseProgram(0);
     gl->glBindTexture(GL_TEXTURE_2D, 0);
 }
 

@@ -1,11 +1,8 @@
 #pragma once
 
 #include <QImage>
-#include <QOpenGLShaderProgram>
 #include <QRect>
 #include <qopengl.h>
-
-#include <memory>
 
 class QOpenGLExtraFunctions;
 
@@ -43,7 +40,7 @@ public:
 
 private:
     QOpenGLExtraFunctions* m_gl = nullptr;
-    std::unique_ptr<QOpenGLShaderProgram> m_present;
+    GLuint m_present = 0;
     int m_corner = -1;
     GLint m_filter = 0;
     GLuint m_framebuffer = 0;
