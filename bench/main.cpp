@@ -1,6 +1,7 @@
 #include "bench.h"
 
 #include "screensaver/mesh_reader.h"
+#include "ui/jpeg_reader.h"
 
 #include <QApplication>
 
@@ -32,6 +33,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     MeshReader::setFolders({QStringLiteral(CORVALTO_PROGRAM_DIR)});
+    setJpegModuleFolders({QStringLiteral(CORVALTO_PROGRAM_DIR)});
     const char* filter = argc > 1 ? argv[1] : nullptr;
     for (const bench::Entry& e : bench::registry()) {
         if (filter && e.name.find(filter) == std::string::npos)

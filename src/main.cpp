@@ -3,8 +3,10 @@
 #include "app/form1.h"
 #include "core/program_layout.h"
 #include "screensaver/mesh_reader.h"
+#include "ui/decoded_picture_cache.h"
 #include "ui/first_paint_probe.h"
 #include "ui/guarded_application.h"
+#include "ui/jpeg_reader.h"
 #include "ui/real_prompts.h"
 
 #include <QApplication>
@@ -70,6 +72,8 @@ int main(int argc, char* argv[])
     ctx.configFile = layout.configFile();
     ctx.moduleDirs = layout.moduleDirs();
     MeshReader::setFolders(layout.moduleDirs());
+    setJpegModuleFolders(layout.moduleDirs());
+    DecodedPictureCache::setFolder(layout.cacheDir());
     app.setContext(&ctx);
 
     CorvaltoApp corvalto(ctx);

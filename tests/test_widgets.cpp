@@ -1,6 +1,7 @@
 #include "core/errors.h"
 #include "support/scripted_prompts.h"
 #include "support/test_app.h"
+#include "ui/decoded_picture_cache.h"
 #include "ui/design_font.h"
 #include "ui/entry_list_view.h"
 #include "ui/guarded_application.h"
@@ -47,6 +48,10 @@ protected:
     }
 };
 
+// What a view shows of a JPEG picture: its decoded copy, the picture decoded
+// again, or an error instead.
+enum Shown { Copy, Picture, Error };
+
 } // namespace
 
 class TestWidgets : public QObject
@@ -60,6 +65,8 @@ private slots:
     void radioButtonEvents();
     void pictureView_data();
     void pictureView();
+    void decodedCopies_data();
+    void decodedCopies();
     void designFonts_data();
     void designFonts();
     void scrollBarPixels_data();
@@ -434,6 +441,67 @@ void TestWidgets::pictureView()
     } else {
         QVERIFY(!view.hasPicture());
     }
+}
+
+// A JPEG picture's decoded copy, marked by one changed byte, is shown only while
+// it fits the picture file; otherwise the picture is decoded again.
+void TestWidgets::decodedCopies_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<int>("shown");
+    QTest::newRow("copy fits") << QString() << int(Copy);
+    QTest::newRow("picture touched") << "touch" << int(Picture);
+    QTest::newRow("picture longer, same time") << "append" << int(Picture);
+    QTest::newRow("copy cut short") << "truncate" << int(Picture);
+    QTest::newRow("copy of another path") << "path" << int(Picture);
+    QTest::newRow("picture removed") << "remove" << int(Error);
+}
+
+void TestWidgets::decodedCopies()
+{
+    QFETCH(QString, change);
+    QFETCH(int, shown);
+    QTemporaryDir dir;
+    const QString picture = dir.filePath(QStringLiteral("banner.jpg"));
+    QVERIFY(QFile::copy(QStringLiteral(CORVALTO_PROGRAM_DIR "/imm/virmoskc.jpg"), picture));
+    // A whole second, which the file's time keeps exactly when set again.
+    const QDateTime modified = QDateTime::fromSecsSinceEpoch(1700000000);
+    QFile file(picture);
+    QVERIFY(file.open(QIODevice::Append));
+    QVERIFY(file.setFileTime(modified, QFileDevice::FileModificationTime));
+    DecodedPictureCache::setFolder(dir.filePath(QStringLiteral("cache")));
+    PictureView view;
+    view.load(picture);
+    const QImage decoded = view.pixmap().toImage();
+
+    QFile copy(DecodedPictureCache::copyPath(picture));
+    QVERIFY(copy.open(QIODevice::ReadWrite));
+    QByteArray bytes = copy.readAll();
+    bytes.back() = char(~bytes.back());
+    if (change == "truncate")
+        bytes.chop(1);
+    if (change == "path")
+        bytes[40] = char(bytes[40] ^ 1); // the path's first byte, after the header
+    QVERIFY(copy.resize(0) && copy.write(bytes) == bytes.size());
+    copy.close();
+    if (change == "append")
+        file.write("x");
+    file.setFileTime(modified.addSecs(change == "touch" ? -60 : 0),
+                     QFileDevice::FileModificationTime);
+    file.close();
+    if (change == "remove")
+        QVERIFY(file.remove());
+
+    QString message;
+    try {
+        view.load(picture);
+    } catch (const CorvaltoError& e) {
+        message = e.message();
+    }
+    DecodedPictureCache::setFolder(QString());
+    QCOMPARE(message.isEmpty(), shown != Error);
+    if (message.isEmpty())
+        QCOMPARE(view.pixmap().toImage() == decoded, shown == Picture);
 }
 
 // The open dialog takes only an existing file; the save dialog any name.

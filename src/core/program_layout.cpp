@@ -34,6 +34,9 @@ ProgramLayout::UserFolders ProgramLayout::userFolders()
     user.documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (user.documents.isEmpty())
         user.documents = home;
+    user.cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    if (user.cache.isEmpty())
+        user.cache = home + QStringLiteral("/.cache");
     return user;
 }
 
@@ -48,6 +51,8 @@ ProgramLayout ProgramLayout::resolve(const QString& executableDir, const UserFol
     const QString programDir = clean(executableDir);
     ProgramLayout layout;
     layout.m_moduleDirs = {programDir, clean(programDir + InstalledModules)};
+    if (!user.cache.isEmpty())
+        layout.m_cacheDir = clean(user.cache) + QStringLiteral("corvalto/");
 
     const QString installed = clean(programDir + InstalledResources);
     if (!isDir(programDir + QStringLiteral("imm")) && isDir(installed + QStringLiteral("imm")))

@@ -26,6 +26,7 @@ public:
     {
         QString config;    // $XDG_CONFIG_HOME, by default ~/.config
         QString documents; // the user's documents folder
+        QString cache;     // $XDG_CACHE_HOME, by default ~/.cache
     };
 
     // Resources relative to the executable's folder in an installed tree.
@@ -48,6 +49,10 @@ public:
     // Where loadable modules are looked for, first match wins: beside the
     // executable, then <prefix>/lib/corvalto/.
     QStringList moduleDirs() const { return m_moduleDirs; }
+    // What the program keeps only to start sooner, in either layout: the user's
+    // cache folder's "corvalto" folder, with a trailing "/"; made when first
+    // written to.
+    QString cacheDir() const { return m_cacheDir; }
 
     // In the user's folders, makes the folders and an empty config.ini where
     // they are missing (an existing config.ini is kept) and makes dataDir the
@@ -63,4 +68,5 @@ private:
     QString m_configFile;
     QString m_dataDir;
     QStringList m_moduleDirs;
+    QString m_cacheDir;
 };

@@ -1,30 +1,51 @@
 #include "ui/jpeg_reader.h"
 
-#include <climits>
-#include <csetjmp>
-#include <cstdio>
-
-#include <jpeglib.h>
+#include "core/module_symbol.h"
+#include "ui/jpeg_module.h"
 
 namespace {
 
-struct ErrorManager
+ModuleFunction& module()
 {
-    jpeg_error_mgr base;
-    std::jmp_buf jump;
-    char message[JMSG_LENGTH_MAX];
-};
-
-void onError(j_common_ptr info)
-{
-    auto* err = reinterpret_cast<ErrorManager*>(info->err);
-    (*info->err->format_message)(info, err->message);
-    std::longjmp(err->jump, 1);
+    static ModuleFunction m(QStringLiteral("libcorvalto_jpeg.so"), CORVALTO_JPEG_ENTRY);
+    return m;
 }
 
-void onMessage(j_common_ptr) {}
+// Where the module writes the rows: a picture of the declared size, once that
+// size is allowed and the memory for it is there.
+struct Target
+{
+    QImage image;
+    QSize tooLarge;
+};
+
+unsigned char* rowsOf(void* context, int width, int height, std::ptrdiff_t* rowStride)
+{
+    auto* target = static_cast<Target*>(context);
+    const QSize declared(width, height);
+    if (!isPictureSizeAllowed(declared)) {
+        target->tooLarge = declared;
+        return nullptr;
+    }
+    target->image = QImage(declared, QImage::Format_RGB888);
+    // A failed allocation gives a null image, never rows to write into.
+    if (target->image.isNull())
+        return nullptr;
+    *rowStride = target->image.bytesPerLine();
+    return target->image.bits();
+}
 
 } // namespace
+
+void setJpegModuleFolders(const QStringList& folders)
+{
+    module().setFolders(folders);
+}
+
+bool isJpegModuleLoaded()
+{
+    return module().isLoaded();
+}
 
 bool isPictureSizeAllowed(QSize size)
 {
@@ -45,51 +66,25 @@ QString pictureTooLargeMessage(const QString& path, QSize size)
 
 QImage decodeJpeg(const QByteArray& bytes, QString* error, QSize* tooLarge)
 {
-    jpeg_decompress_struct info{};
-    ErrorManager err{};
-    info.err = jpeg_std_error(&err.base);
-    err.base.error_exit = onError;
-    err.base.output_message = onMessage;
-    QImage image;
-
-    if (setjmp(err.jump)) {
-        jpeg_destroy_decompress(&info);
-        if (error)
-            *error = QString::fromLocal8Bit(err.message);
-        return {};
-    }
-
-    jpeg_create_decompress(&info);
-    jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(bytes.constData()),
-                 static_cast<unsigned long>(bytes.size()));
-    jpeg_read_header(&info, TRUE);
-    const QSize declared(int(qMin<JDIMENSION>(info.image_width, INT_MAX)),
-                         int(qMin<JDIMENSION>(info.image_height, INT_MAX)));
-    if (!isPictureSizeAllowed(declared)) {
-        jpeg_destroy_decompress(&info);
-        if (tooLarge)
-            *tooLarge = declared;
-        if (error)
-            *error = pictureTooLargeMessage(QString(), declared);
-        return {};
-    }
-    info.out_color_space = JCS_RGB;
-    jpeg_start_decompress(&info);
-
-    image = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height),
-                   QImage::Format_RGB888);
-    // A failed allocation gives a null image, never rows to write into.
-    if (image.isNull()) {
-        jpeg_destroy_decompress(&info);
-        if (error)
+    const auto decode = reinterpret_cast<CorvaltoDecodeJpeg>(module().function());
+    Target target;
+    CorvaltoJpegDecoding d;
+    d.bytes = reinterpret_cast<const unsigned char*>(bytes.constData());
+    d.size = static_cast<unsigned long>(bytes.size());
+    d.rows = rowsOf;
+    d.context = &target;
+    const int result = decode(&d);
+    if (result == CorvaltoJpegDecoded)
+        return target.image;
+    if (error) {
+        if (result == CorvaltoJpegUnreadable)
+            *error = QString::fromLocal8Bit(d.message);
+        else if (target.tooLarge.isValid())
+            *error = pictureTooLargeMessage(QString(), target.tooLarge);
+        else
             *error = QStringLiteral("Memoria insufficiente per l'immagine.");
-        return {};
     }
-    while (info.output_scanline < info.output_height) {
-        JSAMPROW row = image.scanLine(static_cast<int>(info.output_scanline));
-        jpeg_read_scanlines(&info, &row, 1);
-    }
-    jpeg_finish_decompress(&info);
-    jpeg_destroy_decompress(&info);
-    return image;
+    if (tooLarge && target.tooLarge.isValid())
+        *tooLarge = target.tooLarge;
+    return {};
 }

@@ -2,6 +2,7 @@
 
 #include "core/errors.h"
 #include "core/file_reader.h"
+#include "ui/decoded_picture_cache.h"
 #include "ui/jpeg_reader.h"
 
 #include <QBuffer>
@@ -19,6 +20,16 @@ PictureView::PictureView(QWidget* parent) : QLabel(parent)
 
 void PictureView::load(const QString& path)
 {
+    // Only JPEG pictures have decoded copies; the name tells which to look for.
+    const bool jpegName = path.endsWith(QLatin1String(".jpg"), Qt::CaseInsensitive) ||
+                          path.endsWith(QLatin1String(".jpeg"), Qt::CaseInsensitive);
+    const DecodedPictureCache::Stamp stamp =
+        jpegName ? DecodedPictureCache::stampOf(path) : DecodedPictureCache::Stamp();
+    if (const QImage copy = DecodedPictureCache::find(stamp); !copy.isNull()) {
+        showStill(copy, path);
+        return;
+    }
+
     const QByteArray bytes = filereader::readAll(path, filereader::PictureBytes);
 
     if (bytes.startsWith("\xFF\xD8")) {
@@ -29,10 +40,8 @@ void PictureView::load(const QString& path)
             throw CorvaltoError(pictureTooLargeMessage(path, tooLarge));
         if (image.isNull())
             throw CorvaltoError(error);
-        clearPicture();
-        setPixmap(QPixmap::fromImage(image));
-        m_fileName = path;
-        emit pictureChanged();
+        DecodedPictureCache::store(stamp, image);
+        showStill(image, path);
         return;
     }
 
@@ -65,6 +74,14 @@ void PictureView::load(const QString& path)
     } else {
         setPixmap(QPixmap::fromImage(first));
     }
+    m_fileName = path;
+    emit pictureChanged();
+}
+
+void PictureView::showStill(const QImage& image, const QString& path)
+{
+    clearPicture();
+    setPixmap(QPixmap::fromImage(image));
     m_fileName = path;
     emit pictureChanged();
 }

@@ -4,6 +4,7 @@
 #include <QString>
 
 class QBuffer;
+class QImage;
 class QMovie;
 
 // Shows a GIF picture (animated ones play) or a JPEG picture at its natural size
@@ -11,6 +12,8 @@ class QMovie;
 // opened or is no regular file throws "Cannot open file <path>"; a file beyond
 // the picture limits (filereader::PictureBytes, MaxPictureSide) or no readable
 // picture throws its own message, and the view keeps its previous picture.
+// A JPEG picture comes from its decoded copy when it has one that fits (see
+// DecodedPictureCache).
 class PictureView : public QLabel
 {
     Q_OBJECT
@@ -32,6 +35,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    void showStill(const QImage& image, const QString& path);
+
     QMovie* m_movie = nullptr;
     QBuffer* m_movieData = nullptr;
     QString m_fileName;

@@ -2,6 +2,7 @@
 
 #include "core/text_file.h"
 #include "screensaver/mesh_reader.h"
+#include "ui/jpeg_reader.h"
 
 #include <QApplication>
 #include <QDir>
@@ -82,4 +83,5 @@ void initTestEnvironment()
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     CorvaltoApp::installFonts();
     MeshReader::setFolders({QStringLiteral(CORVALTO_PROGRAM_DIR)});
+    setJpegModuleFolders({QStringLiteral(CORVALTO_PROGRAM_DIR)});
 }
