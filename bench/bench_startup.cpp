@@ -65,7 +65,7 @@ struct Program
     std::string executable;
     std::string workingDirectory;
     const char* argument = nullptr;
-    std::vector<Sample> samples;
+    std::vector<Sample> samples = {};
 };
 
 long long nowNs()
@@ -215,10 +215,10 @@ void startupBench()
 {
     Program corvalto{"corvalto", std::string(CORVALTO_PROGRAM_DIR) + "/corvalto",
                      CORVALTO_PROGRAM_DIR};
-    Program bare{"bare window", CORVALTO_BARE_WINDOW, directoryOf(CORVALTO_BARE_WINDOW)};
+    const std::string bareDir = directoryOf(CORVALTO_BARE_WINDOW);
+    Program bare{"bare window", CORVALTO_BARE_WINDOW, bareDir};
     // Not a target: how much of the gap any window showing Corvalto's texts has.
-    Program texts{"bare window with texts", CORVALTO_BARE_WINDOW, directoryOf(CORVALTO_BARE_WINDOW),
-                  "--text"};
+    Program texts{"bare window with texts", CORVALTO_BARE_WINDOW, bareDir, "--text"};
 
     // One run of each first, not counted: it fills the file cache.
     for (int i = -1; i < Runs; ++i) {

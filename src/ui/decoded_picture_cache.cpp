@@ -1,5 +1,7 @@
 #include "ui/decoded_picture_cache.h"
 
+#include "core/errors.h"
+#include "core/file_reader.h"
 #include "ui/jpeg_reader.h"
 
 #include <QCryptographicHash>
@@ -28,6 +30,8 @@ struct Header
     qint32 reserved;
 };
 constexpr char Magic[8] = {'C', 'V', 'P', 'I', 'X', '0', '0', '1'};
+// The largest copy read: a picture of the largest size allowed, with a long path.
+constexpr qint64 CopyBytes = sizeof(Header) + 64 * filereader::KiB + 3 * MaxPicturePixels;
 
 QString& folderSetting()
 {
@@ -75,26 +79,33 @@ QImage DecodedPictureCache::find(const Stamp& stamp)
 {
     if (stamp.path.isEmpty())
         return {};
-    QFile file(copyPath(stamp.path));
-    if (!file.open(QIODevice::ReadOnly))
+    const QString copyFile = copyPath(stamp.path);
+    if (!filereader::isRegularFile(copyFile))
         return {};
+    QByteArray bytes;
+    try {
+        bytes = filereader::readAll(copyFile, CopyBytes);
+    } catch (const CorvaltoError&) {
+        return {};
+    }
     Header h{};
     const QByteArray path = stamp.path.toUtf8();
-    if (file.read(reinterpret_cast<char*>(&h), sizeof h) != qint64(sizeof h) ||
-        std::memcmp(h.magic, Magic, sizeof Magic) != 0 || h.size != stamp.size ||
+    if (bytes.size() < qsizetype(sizeof h))
+        return {};
+    std::memcpy(&h, bytes.constData(), sizeof h);
+    if (std::memcmp(h.magic, Magic, sizeof Magic) != 0 || h.size != stamp.size ||
         h.modified != stamp.modified || h.pathBytes != path.size() ||
         !isPictureSizeAllowed(QSize(h.width, h.height)) ||
-        file.size() != qint64(sizeof h) + h.pathBytes + qint64(h.width) * h.height * 3 ||
-        file.read(h.pathBytes) != path)
+        bytes.size() != qsizetype(sizeof h) + h.pathBytes + qsizetype(h.width) * h.height * 3 ||
+        bytes.mid(sizeof h, h.pathBytes) != path)
         return {};
     QImage image(h.width, h.height, QImage::Format_RGB888);
     if (image.isNull())
         return {};
-    for (int y = 0; y < h.height; ++y) {
-        if (file.read(reinterpret_cast<char*>(image.scanLine(y)), qint64(h.width) * 3) !=
-            qint64(h.width) * 3)
-            return {};
-    }
+    const char* rows = bytes.constData() + sizeof h + h.pathBytes;
+    const qsizetype rowBytes = qsizetype(h.width) * 3;
+    for (int y = 0; y < h.height; ++y)
+        std::memcpy(image.scanLine(y), rows + y * rowBytes, size_t(rowBytes));
     return image;
 }
 
