@@ -72,7 +72,8 @@ void TestProgramLayout::resolve()
     QFETCH(QString, resources);
     QFETCH(QString, config);
     QFETCH(QString, data);
-    const ProgramLayout layout = ProgramLayout::resolve(t(exe), {t("cfg"), t("doc/")}, writable);
+    const ProgramLayout layout =
+        ProgramLayout::resolve(t(exe), {t("cfg"), t("doc/"), t("cache")}, writable);
     QCOMPARE(layout.kind() == ProgramLayout::Kind::Installed, installed);
     QCOMPARE(layout.resourceDir(), t(resources));
     QCOMPARE(layout.configFile(), t(config));
@@ -81,6 +82,8 @@ void TestProgramLayout::resolve()
     const QString exeDir = QDir::cleanPath(t(exe)) + '/';
     QCOMPARE(layout.moduleDirs(),
              (QStringList{exeDir, QDir::cleanPath(exeDir + "../lib/corvalto") + '/'}));
+    // What is kept only to start sooner is the user's in every layout.
+    QCOMPARE(layout.cacheDir(), t("cache/corvalto/"));
 }
 
 void TestProgramLayout::prepareMakesUserFolders_data()
@@ -101,7 +104,8 @@ void TestProgramLayout::prepareMakesUserFolders()
     const QString previous = QDir::currentPath();
     if (configUnderAFile)
         QFile(t("cfg")).open(QIODevice::WriteOnly);
-    const ProgramLayout layout = ProgramLayout::resolve(t("usr/bin"), {t("cfg"), t("doc")}, false);
+    const ProgramLayout layout =
+        ProgramLayout::resolve(t("usr/bin"), {t("cfg"), t("doc"), t("cache")}, false);
     if (config != "-") {
         QDir().mkpath(t("cfg/corvalto"));
         QFile f(layout.configFile());
