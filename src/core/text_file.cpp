@@ -7,7 +7,6 @@
 #include <QSaveFile>
 
 #include <array>
-#include <iconv.h>
 
 namespace {
 
@@ -17,30 +16,21 @@ struct CodePage
     QHash<char16_t, unsigned char> fromUnicode;
 };
 
-// Built once from iconv's CP1252 table; undefined bytes keep their own value.
+// Where CP1252 differs from Latin-1: the bytes 0x80 to 0x9F. The five it leaves
+// undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) keep their own value.
+constexpr char16_t Windows1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+// The table is the program's own, so that the codec does not depend on the
+// system's conversion modules being installed, and costs nothing to load.
 const CodePage& codePage()
 {
     static const CodePage table = [] {
         CodePage cp;
-        iconv_t cd = iconv_open("UTF-16LE", "CP1252");
-        for (int b = 0; b < 256; ++b) {
-            char16_t out = static_cast<char16_t>(b);
-            if (cd != reinterpret_cast<iconv_t>(-1)) {
-                char in = static_cast<char>(b);
-                char* inPtr = &in;
-                size_t inLeft = 1;
-                char16_t converted = 0;
-                char* outPtr = reinterpret_cast<char*>(&converted);
-                size_t outLeft = sizeof(converted);
-                iconv(cd, nullptr, nullptr, nullptr, nullptr);
-                if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) != static_cast<size_t>(-1) &&
-                    outLeft == 0)
-                    out = converted;
-            }
-            cp.toUnicode[b] = out;
-        }
-        if (cd != reinterpret_cast<iconv_t>(-1))
-            iconv_close(cd);
+        for (int b = 0; b < 256; ++b)
+            cp.toUnicode[b] = b >= 0x80 && b < 0xA0 ? Windows1252High[b - 0x80] : char16_t(b);
         for (int b = 255; b >= 0; --b)
             cp.fromUnicode.insert(cp.toUnicode[b], static_cast<unsigned char>(b));
         return cp;
