@@ -72,7 +72,8 @@ include(CPack)
 # Installs this build into a scratch prefix and checks the tree, the desktop
 # files with their validators, the MIME type and a first start of the
 # installed program in a new user's home.
-add_test(NAME test_desktop_install COMMAND ${CMAKE_COMMAND}
+add_test(NAME test_desktop_install COMMAND ${CORVALTO_XVFB_RUN} -n ${CORVALTO_FIRST_TEST_DISPLAY}
+    ${CMAKE_COMMAND}
     -DBUILD_DIR=${CMAKE_BINARY_DIR} -DAPP_ID=${CORVALTO_APP_ID}
     "-DICON_SIZES=${CORVALTO_ICON_SIZES}"
     -P ${CMAKE_SOURCE_DIR}/cmake/check_install.cmake)

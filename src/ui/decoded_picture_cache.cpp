@@ -64,9 +64,7 @@ DecodedPictureCache::Stamp DecodedPictureCache::stampOf(const QString& path)
         return {};
     const QString absolute = QFileInfo(path).absoluteFilePath();
     const QByteArray name = QFile::encodeName(absolute);
-    struct stat st
-    {
-    };
+    struct stat st;
     // A file the program cannot read is reported as such, copy or no copy.
     if (::stat(name.constData(), &st) != 0 || !S_ISREG(st.st_mode) ||
         ::access(name.constData(), R_OK) != 0)

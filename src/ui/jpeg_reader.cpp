@@ -42,11 +42,6 @@ void setJpegModuleFolders(const QStringList& folders)
     module().setFolders(folders);
 }
 
-bool isJpegModuleLoaded()
-{
-    return module().isLoaded();
-}
-
 bool isPictureSizeAllowed(QSize size)
 {
     return size.width() > 0 && size.height() > 0 && size.width() <= MaxPictureSide &&

@@ -24,6 +24,5 @@ QString pictureTooLargeMessage(const QString& path, QSize size);
 // file <path>" when the module cannot be loaded.
 QImage decodeJpeg(const QByteArray& bytes, QString* error, QSize* tooLarge = nullptr);
 
-// Where the module is looked for (see ModuleFunction); and whether it is loaded.
+// Where the module is looked for (see ModuleFunction).
 void setJpegModuleFolders(const QStringList& folders);
-bool isJpegModuleLoaded();
