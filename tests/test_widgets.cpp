@@ -73,6 +73,8 @@ private slots:
     void scrollBarPixels();
     void progressBarPixels_data();
     void progressBarPixels();
+    void outlineInRuns_data();
+    void outlineInRuns();
     void scrollBarRepaintsChanges_data();
     void scrollBarRepaintsChanges();
     void fileDialogModes_data();
@@ -354,6 +356,38 @@ void TestWidgets::progressBarPixels()
         return overBackdrop(bar, 5);
     };
     QCOMPARE(draw(&program), draw(base.get()));
+}
+
+void TestWidgets::outlineInRuns_data()
+{
+    QTest::addColumn<QRectF>("outline");
+    QTest::addColumn<QColor>("colour");
+    QTest::newRow("group box's, dark") << QRectF(0.5, 14.5, 120, 330) << QColor(40, 60, 40, 160);
+    QTest::newRow("inner, light") << QRectF(1.5, 15.5, 118, 328) << QColor(240, 250, 240, 120);
+    QTest::newRow("smallest with runs") << QRectF(3.5, 2.5, 8, 8) << QColor(0, 0, 255, 200);
+    QTest::newRow("wide, opaque") << QRectF(7.5, 9.5, 300, 40) << QColor(200, 30, 30);
+}
+
+// An outline drawn in runs has the pixels of the same outline stroked whole.
+void TestWidgets::outlineInRuns()
+{
+    QFETCH(QRectF, outline);
+    QFETCH(QColor, colour);
+    QImage runs(320, 360, QImage::Format_ARGB32_Premultiplied);
+    runs.fill(QColor(255, 0, 255, 200));
+    QImage whole = runs;
+    QPainter p(&runs);
+    p.translate(3, 4);
+    QVERIFY(outlineFitsRuns(&p, outline, 2));
+    drawOutlineInRuns(&p, outline, 2, colour);
+    p.end();
+    p.begin(&whole);
+    p.translate(3, 4);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(colour);
+    p.drawRoundedRect(outline, 2, 2);
+    p.end();
+    QCOMPARE(runs, whole);
 }
 
 void TestWidgets::scrollBarRepaintsChanges_data()

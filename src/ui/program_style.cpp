@@ -85,6 +85,52 @@ void inRowBands(QPainter* painter, const QRect& area, int rows, Draw&& draw)
 
 } // namespace
 
+bool outlineFitsRuns(const QPainter* painter, const QRectF& outline, qreal radius)
+{
+    const QTransform t = painter->transform();
+    const QPaintDevice* device = painter->device();
+    const QRectF covered = outline.adjusted(-0.5, -0.5, 0.5, 0.5);
+    const QRect pixels = covered.toRect();
+    const int corner = int(std::ceil(radius)) + 2;
+    return t.type() <= QTransform::TxTranslate && t.dx() == std::floor(t.dx()) &&
+           t.dy() == std::floor(t.dy()) && device && device->devicePixelRatio() == 1.0 &&
+           QRectF(pixels) == covered && pixels.width() > 2 * corner && pixels.height() > 2 * corner;
+}
+
+void drawOutlineInRuns(QPainter* painter, const QRectF& outline, qreal radius, const QColor& colour)
+{
+    const QRect pixels = outline.adjusted(-0.5, -0.5, 0.5, 0.5).toRect();
+    const int corner = int(std::ceil(radius)) + 2;
+    const int across = pixels.width() - 2 * corner;
+    painter->fillRect(QRect(pixels.left() + corner, pixels.top(), across, 1), colour);
+    painter->fillRect(QRect(pixels.left() + corner, pixels.bottom(), across, 1), colour);
+    // The sides in pieces of 64 rows, each a fill too small for the thread pool.
+    for (int y = pixels.top() + corner; y <= pixels.bottom() - corner; y += 64) {
+        const int rows = qMin(64, pixels.bottom() - corner + 1 - y);
+        painter->fillRect(QRect(pixels.left(), y, 1, rows), colour);
+        painter->fillRect(QRect(pixels.right(), y, 1, rows), colour);
+    }
+    // Each corner as the corner of a small outline of its own: within the square
+    // around the corner, the two outlines cover the same area.
+    const qreal side = 2 * corner;
+    const QPointF far = outline.bottomRight() - QPointF(side, side);
+    const QPointF starts[] = {
+        outline.topLeft(), {far.x(), outline.top()}, {outline.left(), far.y()}, far};
+    const QPoint squares[] = {pixels.topLeft(),
+                              {pixels.right() - corner + 1, pixels.top()},
+                              {pixels.left(), pixels.bottom() - corner + 1},
+                              {pixels.right() - corner + 1, pixels.bottom() - corner + 1}};
+    for (int i = 0; i < 4; ++i) {
+        painter->save();
+        painter->setClipRect(QRect(squares[i], QSize(corner, corner)), Qt::IntersectClip);
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->setBrush(Qt::NoBrush);
+        painter->setPen(colour);
+        painter->drawRoundedRect(QRectF(starts[i], QSizeF(side, side)), radius, radius);
+        painter->restore();
+    }
+}
+
 void ProgramStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
                                  QPainter* painter, const QWidget* widget) const
 {
@@ -107,14 +153,21 @@ void ProgramStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* o
     shade.setAlpha(160);
     QColor light = window.lighter(108);
     light.setAlpha(120);
-    // Two spans a row, more at the corners.
+    // The inner line is the smaller: where it can be drawn in runs, so can the outer.
+    const QRectF inner = frame.adjusted(1, 1, -1, -1);
+    if (outlineFitsRuns(painter, inner, 2)) {
+        drawOutlineInRuns(painter, frame, 2, shade);
+        drawOutlineInRuns(painter, inner, 2, light);
+        return;
+    }
+    // Otherwise stroked whole, in bands: two spans a row, more at the corners.
     inRowBands(painter, option->rect.adjusted(0, top, 0, 0), 32, [&] {
         painter->setRenderHint(QPainter::Antialiasing);
         painter->setBrush(Qt::NoBrush);
         painter->setPen(shade);
         painter->drawRoundedRect(frame, 2, 2);
         painter->setPen(light);
-        painter->drawRoundedRect(frame.adjusted(1, 1, -1, -1), 2, 2);
+        painter->drawRoundedRect(inner, 2, 2);
     });
 }
 

@@ -1,6 +1,10 @@
 #pragma once
 
 #include <QProxyStyle>
+#include <QRectF>
+
+class QColor;
+class QPainter;
 
 // The desktop's style with the program's own drawing of what the main window
 // needs at start-up and the style would read from picture files (the menu
@@ -25,3 +29,14 @@ public:
     // Makes it the application's style unless it is already.
     static void install();
 };
+
+// A rounded outline one pixel wide along pixel centres (its edges at half
+// pixels) covers its straight runs whole. drawOutlineInRuns fills those runs as
+// rectangles and strokes only the corners: the pixels of stroking the outline
+// whole with an antialiased pen, for a fraction of the work, and no fill large
+// enough for the raster engine's thread pool. It needs the painter to map
+// pixels one to one and the outline to have straight runs, which
+// outlineFitsRuns tells.
+bool outlineFitsRuns(const QPainter* painter, const QRectF& outline, qreal radius);
+void drawOutlineInRuns(QPainter* painter, const QRectF& outline, qreal radius,
+                       const QColor& colour);
