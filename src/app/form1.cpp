@@ -125,8 +125,6 @@ Form1::Form1(AppContext& ctx, QWidget* parent)
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    applyTheme(toColor(ColourTheme::designed().background), toColor(ColourTheme::designed().title),
-               toColor(ColourTheme::designed().list));
 
     ChordListDocument& document = *m_ctx.document;
     m_chooser = new ChooserController(
@@ -156,7 +154,11 @@ Form1::Form1(AppContext& ctx, QWidget* parent)
             });
     connect(Timer1, &QTimer::timeout, this, &Form1::titleTick);
 
-    guarded(m_ctx, this, [this] { runStartup(); });
+    // The colour theme is drawn as the start-up's last step; a start-up stopped
+    // by an error keeps the designed colours.
+    if (!guarded(m_ctx, this, [this] { runStartup(); }))
+        applyTheme(toColor(ColourTheme::designed().background),
+                   toColor(ColourTheme::designed().title), toColor(ColourTheme::designed().list));
     Timer1->start();
 }
 
