@@ -42,7 +42,6 @@ public:
     // The mesh file of the running (or last) display, from scene construction on.
     QString meshPath() const { return m_meshPath; }
     Frame* meshFrame() const { return m_meshFrame; }
-    Frame* lightFrame() const { return m_lightFrame; }
 
     // Handlers.
     void DXDrawInitialize();

@@ -77,12 +77,9 @@ QImage DecodedPictureCache::find(const Stamp& stamp)
 {
     if (stamp.path.isEmpty())
         return {};
-    const QString copyFile = copyPath(stamp.path);
-    if (!filereader::isRegularFile(copyFile))
-        return {};
     QByteArray bytes;
     try {
-        bytes = filereader::readAll(copyFile, CopyBytes);
+        bytes = filereader::readAll(copyPath(stamp.path), CopyBytes);
     } catch (const CorvaltoError&) {
         return {};
     }

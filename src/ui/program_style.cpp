@@ -28,17 +28,24 @@ QIcon ProgramStyle::standardIcon(StandardPixmap icon, const QStyleOption* option
 
 namespace {
 
-// Pixels drawn into a picture come out the same when the picture is copied
-// through the painter: a whole-pixel shift at most, full opacity, plain
-// blending, one device pixel a pixel, 24 bits or more a pixel.
-bool copiesExactly(const QPainter* painter)
+// The painter maps pixels one to one: a whole-pixel shift at most, one device
+// pixel a pixel.
+bool mapsPixelsOneToOne(const QPainter* painter)
 {
     const QTransform t = painter->transform();
     const QPaintDevice* device = painter->device();
     return t.type() <= QTransform::TxTranslate && t.dx() == std::floor(t.dx()) &&
-           t.dy() == std::floor(t.dy()) && painter->opacity() == 1.0 &&
-           painter->compositionMode() == QPainter::CompositionMode_SourceOver && device &&
-           device->devicePixelRatio() == 1.0 && device->depth() >= 24;
+           t.dy() == std::floor(t.dy()) && device && device->devicePixelRatio() == 1.0;
+}
+
+// Pixels drawn into a picture come out the same when the picture is copied
+// through the painter: pixels mapped one to one, full opacity, plain blending,
+// 24 bits or more a pixel.
+bool copiesExactly(const QPainter* painter)
+{
+    return mapsPixelsOneToOne(painter) && painter->opacity() == 1.0 &&
+           painter->compositionMode() == QPainter::CompositionMode_SourceOver &&
+           painter->device()->depth() >= 24;
 }
 
 bool opaque(const QImage& image)
@@ -87,14 +94,11 @@ void inRowBands(QPainter* painter, const QRect& area, int rows, Draw&& draw)
 
 bool outlineFitsRuns(const QPainter* painter, const QRectF& outline, qreal radius)
 {
-    const QTransform t = painter->transform();
-    const QPaintDevice* device = painter->device();
     const QRectF covered = outline.adjusted(-0.5, -0.5, 0.5, 0.5);
     const QRect pixels = covered.toRect();
     const int corner = int(std::ceil(radius)) + 2;
-    return t.type() <= QTransform::TxTranslate && t.dx() == std::floor(t.dx()) &&
-           t.dy() == std::floor(t.dy()) && device && device->devicePixelRatio() == 1.0 &&
-           QRectF(pixels) == covered && pixels.width() > 2 * corner && pixels.height() > 2 * corner;
+    return mapsPixelsOneToOne(painter) && QRectF(pixels) == covered &&
+           pixels.width() > 2 * corner && pixels.height() > 2 * corner;
 }
 
 void drawOutlineInRuns(QPainter* painter, const QRectF& outline, qreal radius, const QColor& colour)

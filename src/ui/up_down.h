@@ -32,7 +32,6 @@ public:
     void setValueName(const QString& value);
 
     QToolButton* upButton() const { return m_up; }
-    QToolButton* downButton() const { return m_down; }
 
 signals:
     void positionChanged(int position);
