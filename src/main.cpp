@@ -10,12 +10,14 @@
 #include "ui/real_prompts.h"
 
 #include <QApplication>
+#include <QDBusConnection>
 #include <QDir>
 #include <QLibraryInfo>
 #include <QTimer>
 #include <QTranslator>
 
 #include <cstdio>
+#include <thread>
 
 namespace {
 
@@ -54,6 +56,14 @@ int main(int argc, char* argv[])
         std::fputs(line.text.toLocal8Bit().constData(), stderr);
         return 1;
     }
+
+    // Building the main window reaches the session bus: the accessibility
+    // bridge asks it whether a screen reader listens. Where no bus is running
+    // yet, reaching it means starting dbus-launch and waiting for the daemon,
+    // several milliseconds in which the main thread would stand still. The
+    // connection is opened beside the building instead; whoever needs it first
+    // waits only for what is left. Joined before the application goes.
+    const std::jthread sessionBus([] { QDBusConnection::sessionBus(); });
 
     // The platform's own dialog texts in Italian, whatever the system locale.
     QTranslator qtItalian;
