@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QListView>
 #include <QPainter>
 #include <QProgressBar>
@@ -73,6 +74,8 @@ private slots:
     void scrollBarPixels();
     void progressBarPixels_data();
     void progressBarPixels();
+    void pictureCopiesPixels_data();
+    void pictureCopiesPixels();
     void outlineInRuns_data();
     void outlineInRuns();
     void scrollBarRepaintsChanges_data();
@@ -356,6 +359,65 @@ void TestWidgets::progressBarPixels()
         return overBackdrop(bar, 5);
     };
     QCOMPARE(draw(&program), draw(base.get()));
+}
+
+void TestWidgets::pictureCopiesPixels_data()
+{
+    QTest::addColumn<bool>("edit");
+    QTest::addColumn<bool>("on"); // checked, or read-only
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<bool>("rightToLeft");
+    QTest::addColumn<QColor>("under");
+    const QColor panel(250, 220, 190);
+    const QColor seeThrough(40, 90, 200, 120);
+    QTest::newRow("radio") << false << false << true << false << panel;
+    QTest::newRow("radio, checked, right to left") << false << true << true << true << panel;
+    QTest::newRow("radio, disabled") << false << true << false << false << panel;
+    QTest::newRow("radio over see-through") << false << false << true << false << seeThrough;
+    QTest::newRow("line edit") << true << false << true << false << panel;
+    QTest::newRow("line edit, read-only, disabled") << true << true << false << false << panel;
+    QTest::newRow("line edit over see-through") << true << false << true << true << seeThrough;
+}
+
+// Radio indicators and line edit panels copied from pictures, the first time
+// and again, have the pixels the base style draws; over a colour that is not
+// opaque they are drawn as the base style draws them.
+void TestWidgets::pictureCopiesPixels()
+{
+    QFETCH(bool, edit);
+    QFETCH(bool, on);
+    QFETCH(bool, enabled);
+    QFETCH(bool, rightToLeft);
+    QFETCH(QColor, under);
+    ProgramStyle program;
+    std::unique_ptr<QStyle> base(QStyleFactory::create(program.baseStyle()->name()));
+    QVERIFY(base);
+    auto draw = [&](QStyle* style) {
+        QWidget parent;
+        parent.setAutoFillBackground(true);
+        QPalette p = parent.palette();
+        p.setColor(QPalette::Window, under);
+        parent.setPalette(p);
+        parent.resize(140, 40);
+        QWidget* child = nullptr;
+        if (edit) {
+            auto* line = new QLineEdit(QStringLiteral("12"), &parent);
+            line->setReadOnly(on);
+            child = line;
+        } else {
+            auto* radio = new QRadioButton(QStringLiteral("DO# / REb"), &parent);
+            radio->setChecked(on);
+            child = radio;
+        }
+        child->setStyle(style);
+        child->setEnabled(enabled);
+        child->setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+        child->setGeometry(6, 7, 110, 22);
+        return overBackdrop(parent, 3);
+    };
+    const QImage expected = draw(base.get());
+    QCOMPARE(draw(&program), expected);
+    QCOMPARE(draw(&program), expected);
 }
 
 void TestWidgets::outlineInRuns_data()

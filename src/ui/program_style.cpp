@@ -10,6 +10,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
+#include <utility>
 
 ProgramStyle::ProgramStyle() : QProxyStyle() {}
 
@@ -90,6 +92,34 @@ void inRowBands(QPainter* painter, const QRect& area, int rows, Draw&& draw)
     }
 }
 
+// The colour of every pixel under rect on the painter's picture, when they are
+// all one opaque colour and the painter copies pixels exactly; its format too.
+std::optional<std::pair<QRgb, QImage::Format>> flatUnder(const QPainter* painter, const QRect& rect)
+{
+    if (!copiesExactly(painter))
+        return std::nullopt;
+    QPaintEngine* engine = painter->paintEngine();
+    if (!engine || engine->type() != QPaintEngine::Raster)
+        return std::nullopt;
+    const QPaintDevice* device = engine->paintDevice();
+    if (!device || device->devType() != QInternal::Image)
+        return std::nullopt;
+    const auto* image = static_cast<const QImage*>(device);
+    const QRect area = painter->deviceTransform().mapRect(rect);
+    if (!image->rect().contains(area) || image->depth() != 32)
+        return std::nullopt;
+    const QRgb colour =
+        reinterpret_cast<const QRgb*>(image->constScanLine(area.top()))[area.left()];
+    if (qAlpha(colour) != 255)
+        return std::nullopt;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image->constScanLine(y)) + area.left();
+        if (!std::all_of(line, line + area.width(), [colour](QRgb p) { return p == colour; }))
+            return std::nullopt;
+    }
+    return std::pair(colour, image->format());
+}
+
 } // namespace
 
 bool outlineFitsRuns(const QPainter* painter, const QRectF& outline, qreal radius)
@@ -138,6 +168,9 @@ void drawOutlineInRuns(QPainter* painter, const QRectF& outline, qreal radius, c
 void ProgramStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
                                  QPainter* painter, const QWidget* widget) const
 {
+    if ((element == PE_IndicatorRadioButton || element == PE_PanelLineEdit) && option &&
+        drawnFromPicture(element, option, painter, widget))
+        return;
     if (element != PE_FrameGroupBox || !option) {
         QProxyStyle::drawPrimitive(element, option, painter, widget);
         return;
@@ -173,6 +206,57 @@ void ProgramStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* o
         painter->setPen(light);
         painter->drawRoundedRect(inner, 2, 2);
     });
+}
+
+// The style draws a radio indicator or a line edit's panel the same for the
+// same state, size and colours, each a few antialiased curves: dozens of them
+// on the main window, the list's counter on every add. Where everything under
+// it is one opaque colour, it is drawn once over that colour into a picture
+// and the picture copied in place: the very pixels drawing it there gives.
+bool ProgramStyle::drawnFromPicture(PrimitiveElement element, const QStyleOption* option,
+                                    QPainter* painter, const QWidget* widget) const
+{
+    const QRect rect = option->rect;
+    // Small things only: at most 64 pictures of at most 32 KiB each are kept.
+    if (rect.isEmpty() || rect.width() * rect.height() > 8192)
+        return false;
+    const auto flat = flatUnder(painter, rect);
+    if (!flat)
+        return false;
+    QString key = QStringLiteral("%1 %2x%3 %4 %5 %6 %7 %8")
+                      .arg(element)
+                      .arg(rect.width())
+                      .arg(rect.height())
+                      .arg(int(option->state))
+                      .arg(int(option->direction))
+                      .arg(option->palette.cacheKey())
+                      .arg(flat->first)
+                      .arg(flat->second);
+    if (const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option))
+        key += QStringLiteral(" %1 %2 %3")
+                   .arg(frame->lineWidth)
+                   .arg(frame->midLineWidth)
+                   .arg(int(frame->features));
+    QImage picture = m_pictures.value(key);
+    if (picture.isNull()) {
+        picture = QImage(rect.size(), flat->second);
+        picture.fill(flat->first);
+        QPainter p(&picture);
+        p.setRenderHints(painter->renderHints());
+        p.setPen(painter->pen());
+        p.setBrush(painter->brush());
+        p.setFont(painter->font());
+        p.setLayoutDirection(painter->layoutDirection());
+        p.translate(-rect.topLeft());
+        p.setBrushOrigin(painter->brushOrigin());
+        QProxyStyle::drawPrimitive(element, option, &p, widget);
+        p.end();
+        if (m_pictures.size() >= 64)
+            m_pictures.clear();
+        m_pictures.insert(key, picture);
+    }
+    painter->drawImage(rect.topLeft(), picture);
+    return true;
 }
 
 void ProgramStyle::drawControl(ControlElement element, const QStyleOption* option,

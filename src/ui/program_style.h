@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QHash>
+#include <QImage>
 #include <QProxyStyle>
 #include <QRectF>
 
@@ -9,8 +11,9 @@ class QPainter;
 // The desktop's style with the program's own drawing of what the main window
 // needs at start-up and the style would read from picture files (the menu
 // bar's extension button, the frame of a group box): reading a picture file
-// loads every image reader plugin of the system. Everything else still comes
-// from the style.
+// loads every image reader plugin of the system. Radio indicators and line
+// edit panels over a flat colour are copied from pictures the style drew once.
+// Everything else still comes from the style.
 class ProgramStyle : public QProxyStyle
 {
     Q_OBJECT
@@ -28,6 +31,14 @@ public:
 
     // Makes it the application's style unless it is already.
     static void install();
+
+private:
+    bool drawnFromPicture(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                          const QWidget* widget) const;
+
+    // Radio indicators and line edit panels as drawn over one flat colour, by
+    // what they depend on.
+    mutable QHash<QString, QImage> m_pictures;
 };
 
 // A rounded outline one pixel wide along pixel centres (its edges at half
