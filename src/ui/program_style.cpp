@@ -92,6 +92,20 @@ void inRowBands(QPainter* painter, const QRect& area, int rows, Draw&& draw)
     }
 }
 
+// Sets up p, on a picture whose top left pixel is at, to draw as painter does.
+void drawLike(QPainter& p, const QPainter* painter, const QPoint& at)
+{
+    p.setRenderHints(painter->renderHints());
+    p.setPen(painter->pen());
+    p.setBrush(painter->brush());
+    p.setFont(painter->font());
+    p.setBackground(painter->background());
+    p.setBackgroundMode(painter->backgroundMode());
+    p.setLayoutDirection(painter->layoutDirection());
+    p.translate(-at);
+    p.setBrushOrigin(painter->brushOrigin());
+}
+
 // The colour of every pixel under rect on the painter's picture, when they are
 // all one opaque colour and the painter copies pixels exactly; its format too.
 std::optional<std::pair<QRgb, QImage::Format>> flatUnder(const QPainter* painter, const QRect& rect)
@@ -242,13 +256,7 @@ bool ProgramStyle::drawnFromPicture(PrimitiveElement element, const QStyleOption
         picture = QImage(rect.size(), flat->second);
         picture.fill(flat->first);
         QPainter p(&picture);
-        p.setRenderHints(painter->renderHints());
-        p.setPen(painter->pen());
-        p.setBrush(painter->brush());
-        p.setFont(painter->font());
-        p.setLayoutDirection(painter->layoutDirection());
-        p.translate(-rect.topLeft());
-        p.setBrushOrigin(painter->brushOrigin());
+        drawLike(p, painter, rect.topLeft());
         QProxyStyle::drawPrimitive(element, option, &p, widget);
         p.end();
         if (m_pictures.size() >= 64)
@@ -298,18 +306,10 @@ void ProgramStyle::drawComplexControl(ComplexControl control, const QStyleOption
         QImage band(area.size(), QImage::Format_ARGB32_Premultiplied);
         band.fill(Qt::transparent);
         QPainter p(&band);
-        p.setRenderHints(painter->renderHints());
-        p.setPen(painter->pen());
-        p.setBrush(painter->brush());
-        p.setFont(painter->font());
-        p.setBackground(painter->background());
-        p.setBackgroundMode(painter->backgroundMode());
-        p.setLayoutDirection(painter->layoutDirection());
-        p.translate(-bar.left(), -top);
+        drawLike(p, painter, area.topLeft());
         // The base style fills its groove the bar's whole length; clipped to
         // the band, the raster engine fills only the band's rows.
         p.setClipRect(area);
-        p.setBrushOrigin(painter->brushOrigin());
         QProxyStyle::drawComplexControl(control, option, &p, widget);
         p.end();
         // What shows through a band would be what lies under the scroll bar.

@@ -26,8 +26,28 @@ ScrollBar::Look ScrollBar::look() const
     return l;
 }
 
+QSize ScrollBar::sizeHint() const
+{
+    // It depends on the style's measures for the bar's orientation and state.
+    const int dpi = logicalDpiY();
+    if (!m_sizeHint || m_sizeHintDpi != dpi) {
+        m_sizeHint = QScrollBar::sizeHint();
+        m_sizeHintDpi = dpi;
+    }
+    return *m_sizeHint;
+}
+
+void ScrollBar::changeEvent(QEvent* event)
+{
+    // Style, font, palette, enabled, direction, activation: any may change it.
+    m_sizeHint.reset();
+    QScrollBar::changeEvent(event);
+}
+
 void ScrollBar::sliderChange(SliderChange change)
 {
+    if (change == SliderOrientationChange)
+        m_sizeHint.reset();
     const Look now = look();
     const std::optional<Look> before = std::exchange(m_look, now);
     if (change == SliderOrientationChange || !before || !before->sameButHandle(now)) {

@@ -10,15 +10,20 @@
 // where its look changes: the old and the new handle, or nothing when the
 // handle keeps its pixels (a list growing by one entry among hundreds).
 // Anything else that changes its look repaints it whole, as any scroll bar.
+// Its size hint is worked out once until something it depends on changes: a
+// list asks for it a dozen times on every entry added.
 class ScrollBar : public QScrollBar
 {
     Q_OBJECT
 public:
     using QScrollBar::QScrollBar;
 
+    QSize sizeHint() const override;
+
 protected:
     void sliderChange(SliderChange change) override;
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     // What the drawing depends on besides the handle, and the handle.
@@ -41,4 +46,7 @@ private:
 
     // As last drawn or asked to be drawn.
     std::optional<Look> m_look;
+    mutable std::optional<QSize> m_sizeHint;
+    // A style's measures grow with the screen's.
+    mutable int m_sizeHintDpi = 0;
 };
