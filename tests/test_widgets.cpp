@@ -76,6 +76,8 @@ private slots:
     void progressBarPixels();
     void pictureCopiesPixels_data();
     void pictureCopiesPixels();
+    void rowSizeFollowsRow_data();
+    void rowSizeFollowsRow();
     void outlineInRuns_data();
     void outlineInRuns();
     void scrollBarRepaintsChanges_data();
@@ -418,6 +420,38 @@ void TestWidgets::pictureCopiesPixels()
     const QImage expected = draw(base.get());
     QCOMPARE(draw(&program), expected);
     QCOMPARE(draw(&program), expected);
+}
+
+void TestWidgets::rowSizeFollowsRow_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("pointSize");
+    QTest::newRow("same row") << QStringLiteral("RE 6") << 8;
+    QTest::newRow("longer name") << QStringLiteral("SOL# / LAb Diminuito") << 8;
+    QTest::newRow("two lines") << QStringLiteral("RE 6\nMI 7") << 8;
+    QTest::newRow("larger font") << QStringLiteral("RE 6") << 14;
+}
+
+// The size a row delegate remembers is the style's for the row as it now is.
+void TestWidgets::rowSizeFollowsRow()
+{
+    QFETCH(QString, text);
+    QFETCH(int, pointSize);
+    QStringListModel model({QStringLiteral("RE 6")});
+    QListView view;
+    view.setModel(&model);
+    RowSizeDelegate remembering;
+    QStyledItemDelegate plain;
+    QStyleOptionViewItem option;
+    option.initFrom(&view);
+    option.widget = &view;
+    const QModelIndex row = model.index(0);
+    QCOMPARE(remembering.sizeHint(option, row), plain.sizeHint(option, row));
+    model.setData(row, text);
+    QFont font = option.font;
+    font.setPointSize(pointSize);
+    option.font = font;
+    QCOMPARE(remembering.sizeHint(option, row), plain.sizeHint(option, row));
 }
 
 void TestWidgets::outlineInRuns_data()

@@ -249,6 +249,7 @@ void Form1::createControls(QWidget* client)
     // Each entry added grows the scroll bar's range and asks both bars their size.
     m_ui->ListBox1->setVerticalScrollBar(new ScrollBar(Qt::Vertical));
     m_ui->ListBox1->setHorizontalScrollBar(new ScrollBar(Qt::Horizontal));
+    m_ui->ListBox1->setItemDelegate(new RowSizeDelegate(m_ui->ListBox1));
 
     m_ui->Button5->setToolTip(texts::PagePreview);
     m_ui->Label1->move(55, 58);

@@ -1,5 +1,6 @@
 #include "ui/entry_list_view.h"
 
+#include <QApplication>
 #include <QScrollBar>
 
 #include <algorithm>
@@ -87,4 +88,27 @@ void EntryListView::doItemsLayout()
     top = std::max(top, 0);
     if (top < area->height())
         area->update(0, top, area->width(), area->height() - top);
+}
+
+QSize RowSizeDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const
+{
+    if (index.data(Qt::SizeHintRole).isValid())
+        return QStyledItemDelegate::sizeHint(option, index);
+    QStyleOptionViewItem o = option;
+    initStyleOption(&o, index);
+    const Measured now{o.text,
+                       o.font,
+                       o.decorationSize,
+                       o.rect.size(),
+                       o.icon.cacheKey(),
+                       int(o.features),
+                       int(o.state),
+                       int(o.checkState),
+                       int(o.displayAlignment),
+                       int(o.textElideMode),
+                       o.direction,
+                       o.widget ? o.widget->style() : QApplication::style()};
+    if (!m_last || m_last->first != now)
+        m_last = std::pair(now, QStyledItemDelegate::sizeHint(option, index));
+    return m_last->second;
 }

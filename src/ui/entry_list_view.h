@@ -1,6 +1,10 @@
 #pragma once
 
 #include <QListView>
+#include <QStyledItemDelegate>
+
+#include <optional>
+#include <utility>
 
 // A list of rows of one size from top to bottom that, when rows are inserted or
 // removed, repaints its viewport only from the first row that moved to the
@@ -42,4 +46,37 @@ private:
     int m_movedFrom = -1;
     bool m_whole = true;
     Placement m_placed;
+};
+
+// The style's delegate that remembers the size it last gave: a list of rows of
+// one size asks for its first row's size on every entry added or removed, and
+// the answer changes only with what the row shows or how.
+class RowSizeDelegate : public QStyledItemDelegate
+{
+    Q_OBJECT
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+
+private:
+    // What the style measures.
+    struct Measured
+    {
+        QString text;
+        QFont font;
+        QSize decorationSize;
+        QSize rect;
+        qint64 icon = 0;
+        int features = 0;
+        int state = 0;
+        int checkState = 0;
+        int alignment = 0;
+        int elide = 0;
+        Qt::LayoutDirection direction = Qt::LeftToRight;
+        const QStyle* style = nullptr;
+
+        bool operator==(const Measured&) const = default;
+    };
+    mutable std::optional<std::pair<Measured, QSize>> m_last;
 };
