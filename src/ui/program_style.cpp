@@ -237,20 +237,18 @@ bool ProgramStyle::drawnFromPicture(PrimitiveElement element, const QStyleOption
     const auto flat = flatUnder(painter, rect);
     if (!flat)
         return false;
-    QString key = QStringLiteral("%1 %2x%3 %4 %5 %6 %7 %8")
-                      .arg(element)
-                      .arg(rect.width())
-                      .arg(rect.height())
-                      .arg(int(option->state))
-                      .arg(int(option->direction))
-                      .arg(option->palette.cacheKey())
-                      .arg(flat->first)
-                      .arg(flat->second);
-    if (const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option))
-        key += QStringLiteral(" %1 %2 %3")
-                   .arg(frame->lineWidth)
-                   .arg(frame->midLineWidth)
-                   .arg(int(frame->features));
+    PictureKey key{element,
+                   rect.size(),
+                   int(option->state),
+                   int(option->direction),
+                   option->palette.cacheKey(),
+                   flat->first,
+                   int(flat->second)};
+    if (const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option)) {
+        key.lineWidth = frame->lineWidth;
+        key.midLineWidth = frame->midLineWidth;
+        key.features = int(frame->features);
+    }
     QImage picture = m_pictures.value(key);
     if (picture.isNull()) {
         picture = QImage(rect.size(), flat->second);

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QProxyStyle>
 #include <QRectF>
+#include <QSize>
 
 class QColor;
 class QPainter;
@@ -36,9 +37,30 @@ private:
     bool drawnFromPicture(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                           const QWidget* widget) const;
 
-    // Radio indicators and line edit panels as drawn over one flat colour, by
-    // what they depend on.
-    mutable QHash<QString, QImage> m_pictures;
+    // What a radio indicator or a line edit's panel drawn over one flat colour
+    // depends on.
+    struct PictureKey
+    {
+        int element = 0;
+        QSize size;
+        int state = 0;
+        int direction = 0;
+        qint64 palette = 0;
+        QRgb colour = 0;
+        int format = 0;
+        int lineWidth = -1; // the frame's, for a line edit
+        int midLineWidth = -1;
+        int features = -1;
+
+        bool operator==(const PictureKey&) const = default;
+        friend size_t qHash(const PictureKey& k, size_t seed = 0)
+        {
+            return qHashMulti(seed, k.element, k.size.width(), k.size.height(), k.state,
+                              k.direction, k.palette, k.colour, k.format, k.lineWidth,
+                              k.midLineWidth, k.features);
+        }
+    };
+    mutable QHash<PictureKey, QImage> m_pictures;
 };
 
 // A rounded outline one pixel wide along pixel centres (its edges at half
