@@ -1,13 +1,13 @@
 #include "bench.h"
 
 #include "app/corvalto_app.h"
-#include "app/form1.h"
+#include "app/main_window.h"
 #include "chordlist/chord_list_model.h"
 #include "core/app_context.h"
 #include "support/main_window_controls.h"
 #include "support/scripted_prompts.h"
-#include "ui/picture_view.h"
-#include "ui/radio_group.h"
+#include "ui/widgets/picture_view.h"
+#include "ui/widgets/radio_group.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -27,7 +27,7 @@ void chooserBench()
     AppContext& ctx = program.ctx;
     program.app->show();
     QApplication::processEvents();
-    Form1* f = ctx.windows.form1;
+    MainWindow* f = ctx.windows.mainWindow;
     const MainWindowControls ui = controls(f);
 
     // A pick: a different chord type while a root is selected, so that the

@@ -1,12 +1,12 @@
 #include "bench.h"
 
 #include "app/corvalto_app.h"
-#include "app/form1.h"
+#include "app/main_window.h"
 #include "chordlist/chord_list_model.h"
 #include "core/app_context.h"
 #include "core/text_file.h"
 #include "documents/document_controller.h"
-#include "documents/form5.h"
+#include "documents/information_window.h"
 #include "documents/list_file.h"
 #include "support/scripted_prompts.h"
 
@@ -31,7 +31,7 @@ void documentsBench()
     AppContext& ctx = program.ctx;
     program.app->show();
     QApplication::processEvents();
-    Form1* f = ctx.windows.form1;
+    MainWindow* f = ctx.windows.mainWindow;
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Trecento.qvl"));
 

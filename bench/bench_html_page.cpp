@@ -1,14 +1,14 @@
 #include "bench.h"
 
 #include "app/corvalto_app.h"
-#include "app/form1.h"
+#include "app/main_window.h"
 #include "chordlist/chord_list_model.h"
 #include "chords/chord_catalogue.h"
 #include "core/app_context.h"
-#include "htmlpage/form3.h"
+#include "htmlpage/page_preview_window.h"
 #include "support/main_window_controls.h"
 #include "support/scripted_prompts.h"
-#include "ui/browser_view.h"
+#include "ui/widgets/browser_view.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -30,7 +30,7 @@ void htmlPageBench()
     AppContext& ctx = program.ctx;
     program.app->show();
     QApplication::processEvents();
-    Form1* f = ctx.windows.form1;
+    MainWindow* f = ctx.windows.mainWindow;
     const MainWindowControls ui = controls(f);
 
     const QStringList pictures = chords::allPictureFiles();
@@ -43,7 +43,7 @@ void htmlPageBench()
     f->listDocument().setCurrentListFile(listFolder.filePath(QStringLiteral("Piena.qvl")));
     f->listDocument().setHasFile(true);
 
-    auto* page = ctx.windows.form3->findChild<BrowserView*>(QStringLiteral("WebBrowser1"));
+    auto* page = ctx.windows.pagePreview->findChild<BrowserView*>(QStringLiteral("WebBrowser1"));
     std::vector<double> runs;
     for (int run = 0; run < 10; ++run) {
         QElapsedTimer timer;
@@ -51,7 +51,7 @@ void htmlPageBench()
         ui.Button5->click();
         page->grab();
         runs.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
-        ctx.windows.form3->close();
+        ctx.windows.pagePreview->close();
         QApplication::processEvents();
     }
     std::cout << "html page, 300 entries: median " << bench::median(runs)

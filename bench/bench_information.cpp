@@ -1,11 +1,11 @@
 #include "bench.h"
 
-#include "app/form1.h"
+#include "app/main_window.h"
 #include "chordlist/chord_list_model.h"
 #include "documents/document_controller.h"
-#include "documents/form5.h"
+#include "documents/information_window.h"
 #include "support/main_window_controls.h"
-#include "ui/code_page_text_edit.h"
+#include "ui/widgets/code_page_text_edit.h"
 
 #include <QAction>
 #include <QApplication>
@@ -26,7 +26,7 @@ void informationBench()
 {
     bench::Program program;
     AppContext& ctx = program.ctx;
-    Form1* f = ctx.windows.form1;
+    MainWindow* f = ctx.windows.mainWindow;
     const MainWindowControls ui = controls(f);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Lunga.qvl"));
@@ -51,7 +51,8 @@ void informationBench()
         while (line.size() < length)
             line += c.pattern;
         line.truncate(length);
-        ctx.windows.form5->findChild<QPlainTextEdit*>(QStringLiteral("Memo1"))->setPlainText(line);
+        ctx.windows.informationWindow->findChild<QPlainTextEdit*>(QStringLiteral("Memo1"))
+            ->setPlainText(line);
 
         program.prompts.clear();
         QFile::remove(path);

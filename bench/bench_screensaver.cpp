@@ -2,14 +2,14 @@
 
 #include "app/corvalto_app.h"
 #include "core/app_context.h"
-#include "screensaver/form6.h"
-#include "screensaver/form7.h"
 #include "screensaver/saver_choices.h"
 #include "screensaver/saver_scene.h"
+#include "screensaver/saver_settings_window.h"
+#include "screensaver/saver_window.h"
 #include "support/scripted_prompts.h"
-#include "ui/display_layer.h"
-#include "ui/display_timer.h"
-#include "ui/display_window.h"
+#include "ui/display/display_layer.h"
+#include "ui/display/display_timer.h"
+#include "ui/display/display_window.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -289,8 +289,8 @@ Run saverRun(const SaverSetup& setup, double budgetMs, int* idleRate)
 {
     bench::Program program;
     AppContext& ctx = program.ctx;
-    Form6* f6 = ctx.windows.form6;
-    Form7* f7 = ctx.windows.form7;
+    SaverSettingsWindow* f6 = ctx.windows.saverSettings;
+    SaverWindow* f7 = ctx.windows.saverWindow;
     auto* display = f7->findChild<DisplayLayer*>(QStringLiteral("DXDraw"));
     auto* timer = f7->findChild<DisplayTimer*>(QStringLiteral("DXTimer"));
     // The settings window makes its controls when first polished.

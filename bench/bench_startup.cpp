@@ -1,6 +1,6 @@
 #include "bench.h"
 
-#include "ui/first_paint_probe.h"
+#include "shell/first_paint_probe.h"
 
 #include <algorithm>
 #include <cerrno>

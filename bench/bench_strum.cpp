@@ -1,13 +1,13 @@
 #include "bench.h"
 
-#include "app/form1.h"
+#include "app/main_window.h"
 #include "chords/audio_output.h"
 #include "chords/strum_controller.h"
 #include "chords/strum_synth.h"
 #include "chords/voicing_table.h"
 #include "support/main_window_controls.h"
-#include "ui/picture_view.h"
-#include "ui/radio_group.h"
+#include "ui/widgets/picture_view.h"
+#include "ui/widgets/radio_group.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -116,7 +116,7 @@ private:
 };
 
 // A press on the picture as the window system delivers it, then the event loop's turn.
-void pressPicture(Form1* f)
+void pressPicture(MainWindow* f)
 {
     const MainWindowControls ui = controls(f);
     const QPointF at(10, 10);
@@ -134,7 +134,7 @@ void clickBench()
     bench::Program program;
     program.app->show();
     QApplication::processEvents();
-    Form1* f = program.ctx.windows.form1;
+    MainWindow* f = program.ctx.windows.mainWindow;
     const MainWindowControls ui = controls(f);
     ui.note->button(0)->click();
     ui.toni->button(0)->click();

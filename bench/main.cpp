@@ -1,7 +1,7 @@
 #include "bench.h"
 
 #include "screensaver/mesh_reader.h"
-#include "ui/jpeg_reader.h"
+#include "ui/pictures/jpeg_reader.h"
 
 #include <QApplication>
 

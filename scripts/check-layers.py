@@ -7,10 +7,11 @@ and fails on
   - any cycle between folders (a folder reaching itself through others);
   - a file of the QtCore-only library (CORVALTO_CORE_SOURCES in
     src/CMakeLists.txt) that includes a QtGui, QtWidgets or QtOpenGL header;
-  - a window's header (formN.h) included by anything but its own formN.cpp
-    and the top (src/app/corvalto_app.*, src/main.cpp), which wires the
-    windows together.
-A file's folder is its directory under src/; main.cpp, the top, is "main".
+  - a window's header (main_window.h, riff_editor.h, ...) included by anything
+    but its own .cpp and the top (src/app/corvalto_app.*, src/main.cpp), which
+    wires the windows together.
+A file's folder is its directory under src/ (ui/ counts by its parts:
+ui/widgets, ui/display, ui/style, ui/pictures); main.cpp, the top, is "main".
 
 With --report the findings are printed and the exit status is 0 all the same.
 """
@@ -22,19 +23,26 @@ import sys
 
 ROOT = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
 SRC = os.path.join(ROOT, "src")
-FOLDERS = ["core", "app", "chords", "chordlist", "documents", "htmlpage", "riff",
-           "screensaver", "ui", "audio"]
+FOLDERS = ["core", "app", "shell", "chords", "chordlist", "documents", "htmlpage", "riff",
+           "screensaver", "ui/widgets", "ui/display", "ui/style", "ui/pictures", "audio"]
 GUI_MODULES = ["QtGui", "QtWidgets", "QtOpenGL", "QtOpenGLWidgets"]
 
 QUOTED = re.compile(r'^\s*#\s*include\s*"([^"]+)"', re.MULTILINE)
 ANGLED = re.compile(r'^\s*#\s*include\s*<([^>]+)>', re.MULTILINE)
-WINDOW_HEADER = re.compile(r"(?:^|/)(form\d+)\.h$")
+# The eight windows' headers.
+WINDOW_HEADER = re.compile(r"(?:^|/)(main_window|about_window|page_preview_window|title_dialog|"
+                           r"information_window|saver_settings_window|saver_window|riff_editor)\.h$")
 TOP = ("app/corvalto_app.h", "app/corvalto_app.cpp", "main.cpp")
 
 
 def folder_of(relative):
+    """The folder of a path under src/: its first directory, or ui/<part>."""
     parts = relative.split("/")
-    return "main" if len(parts) == 1 else parts[0]
+    if len(parts) == 1:
+        return "main"
+    if parts[0] == "ui" and len(parts) > 2:
+        return "/".join(parts[:2])
+    return parts[0]
 
 
 def sources():
@@ -57,7 +65,7 @@ def include_graph():
         source_folder = folder_of(relative)
         graph.setdefault(source_folder, {})
         for included in QUOTED.findall(read(path)):
-            target = included.split("/")[0]
+            target = folder_of(included)
             if "/" not in included or target not in FOLDERS or target == source_folder:
                 continue
             graph[source_folder].setdefault(target, []).append((relative, included))

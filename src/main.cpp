@@ -1,13 +1,13 @@
 #include "app/command_line.h"
 #include "app/corvalto_app.h"
-#include "app/form1.h"
+#include "app/main_window.h"
 #include "core/program_layout.h"
 #include "screensaver/mesh_reader.h"
-#include "ui/decoded_picture_cache.h"
-#include "ui/first_paint_probe.h"
-#include "ui/guarded_application.h"
-#include "ui/jpeg_reader.h"
-#include "ui/real_prompts.h"
+#include "shell/first_paint_probe.h"
+#include "shell/guarded_application.h"
+#include "shell/real_prompts.h"
+#include "ui/pictures/decoded_picture_cache.h"
+#include "ui/pictures/jpeg_reader.h"
 
 #include <QApplication>
 #include <QDBusConnection>
@@ -89,7 +89,7 @@ int main(int argc, char* argv[])
     CorvaltoApp corvalto(ctx);
     // For the start-up benchmark only: reports the first paint of the main window
     // and ends the program when CORVALTO_BENCH_EXIT_AFTER_PAINT=1 is set.
-    FirstPaintProbe::installIfRequested(corvalto.windows().form1);
+    FirstPaintProbe::installIfRequested(corvalto.windows().mainWindow);
     corvalto.show();
     if (!line.listPath.isEmpty())
         QTimer::singleShot(0, &corvalto,

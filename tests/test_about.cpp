@@ -1,9 +1,9 @@
 // The About window and the About command of the main window.
-#include "app/form2.h"
+#include "app/about_window.h"
 #include "chordlist/chord_list_model.h"
 #include "core/author.h"
 #include "support/window_driver.h"
-#include "ui/credits_panel.h"
+#include "ui/widgets/credits_panel.h"
 
 #include <QApplication>
 #include <QMovie>
@@ -33,7 +33,7 @@ void TestAbout::commandClearsSelection()
 {
     QFETCH(bool, fromMenu);
     TestApp t;
-    Form1* form = t.w().form1;
+    MainWindow* form = t.w().mainWindow;
     form->show();
     form->list().appendEntry(QStringLiteral("DO Maggiore"), QStringLiteral("do.gif"));
     form->list().appendEntry(QStringLiteral("LA Minore"), QStringLiteral("la_min.gif"));
@@ -48,7 +48,7 @@ void TestAbout::commandClearsSelection()
     else
         QTest::mouseClick(controls(form).RxSpeedButton7, Qt::LeftButton);
 
-    Form2* about = t.w().form2;
+    AboutWindow* about = t.w().aboutWindow;
     QVERIFY(about->isVisible());
     QVERIFY(about->windowFlags() & Qt::WindowStaysOnTopHint);
     QVERIFY(!form->list().entrySelected());
@@ -68,9 +68,9 @@ void TestAbout::commandClearsSelection()
 void TestAbout::twoCommandsGiveOneWindow()
 {
     TestApp t;
-    Form1* form = t.w().form1;
+    MainWindow* form = t.w().mainWindow;
     form->show();
-    Form2* about = t.w().form2;
+    AboutWindow* about = t.w().aboutWindow;
 
     controls(form).Info1->trigger();
     QMovie* first = control<PictureView>(about, "WebBrowser1")->movie();
@@ -96,7 +96,7 @@ void TestAbout::twoCommandsGiveOneWindow()
 void TestAbout::creditsScrollAndWrap()
 {
     TestApp t;
-    CreditsPanel* credits = control<CreditsPanel>(t.w().form2, "SecretPanel1");
+    CreditsPanel* credits = control<CreditsPanel>(t.w().aboutWindow, "SecretPanel1");
     QCOMPARE(credits->lines(),
              QStringList({QStringLiteral("Corvalto by Virmosk   --- Versione 3.0 ---"), QString(),
                           QStringLiteral("Sito internet : ") + author::webPage(), QString(),
@@ -119,16 +119,16 @@ void TestAbout::creditsScrollAndWrap()
     QCOMPARE(credits->position(), 0);
 
     // The About command starts it again.
-    controls(t.w().form1).Info1->trigger();
+    controls(t.w().mainWindow).Info1->trigger();
     QVERIFY(credits->isActive());
 }
 
 void TestAbout::creditsClickOpensWebPage()
 {
     TestApp t;
-    controls(t.w().form1).Info1->trigger();
+    controls(t.w().mainWindow).Info1->trigger();
     t.prompts.clear();
-    CreditsPanel* credits = control<CreditsPanel>(t.w().form2, "SecretPanel1");
+    CreditsPanel* credits = control<CreditsPanel>(t.w().aboutWindow, "SecretPanel1");
 
     QTest::mouseClick(credits, Qt::LeftButton, {}, QPoint(5, 5));
     QTest::mouseClick(credits, Qt::LeftButton, {},
@@ -142,10 +142,10 @@ void TestAbout::creditsClickOpensWebPage()
 void TestAbout::closeHides()
 {
     TestApp t;
-    Form1* form = t.w().form1;
+    MainWindow* form = t.w().mainWindow;
     form->show();
     controls(form).Info1->trigger();
-    Form2* about = t.w().form2;
+    AboutWindow* about = t.w().aboutWindow;
 
     driver::click(about, "Button1");
 

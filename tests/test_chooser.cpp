@@ -14,7 +14,7 @@ const QString Hint = QStringLiteral("Posizione delle dita per l'accordo ");
 const QColor Green(0, 128, 0);
 const QColor Red(255, 0, 0);
 
-QColor secposColour(Form1* f)
+QColor secposColour(MainWindow* f)
 {
     controls(f).secpos->ensurePolished();
     return controls(f).secpos->palette().color(QPalette::WindowText);
@@ -23,7 +23,7 @@ QColor secposColour(Form1* f)
 // What the chooser shows, and that it left the list and the document alone.
 void checkChordShown(TestApp& t, const QString& name, const QString& picture)
 {
-    Form1* f = t.w().form1;
+    MainWindow* f = t.w().mainWindow;
     QCOMPARE(controls(f).Panel1->text(), name);
     QCOMPARE(shownPicture(f), picture);
     QCOMPARE(controls(f).gif->fileName(), t.folder->file(QStringLiteral("imm/") + picture));
@@ -89,7 +89,7 @@ void TestChooser::chordFromBothGroups()
     QFETCH(QString, picture);
     QFETCH(bool, hasSecond);
     auto t = startShown();
-    Form1* f = t->w().form1;
+    MainWindow* f = t->w().mainWindow;
     const QString caption = f->windowTitle();
 
     if (rootFirst)
@@ -124,7 +124,7 @@ void TestChooser::oneGroupOnly()
 {
     QFETCH(bool, root);
     auto t = startShown();
-    Form1* f = t->w().form1;
+    MainWindow* f = t->w().mainWindow;
     if (root)
         pickRoot(f, 0);
     else
@@ -168,7 +168,7 @@ void TestChooser::secondPositionOfEachChord()
     QFETCH(QString, first);
     QFETCH(QString, second);
     auto t = startShown();
-    Form1* f = t->w().form1;
+    MainWindow* f = t->w().mainWindow;
     pickChord(f, root, type);
     QVERIFY(controls(f).secpos->isVisible());
     QCOMPARE(shownPicture(f), first);
@@ -190,7 +190,7 @@ void TestChooser::secondPositionOfEachChord()
 void TestChooser::secondPositionReset()
 {
     auto t = startShown();
-    Form1* f = t->w().form1;
+    MainWindow* f = t->w().mainWindow;
     pickChord(f, 0, 0);
     clickIndicator(controls(f).secpos);
     QCOMPARE(shownPicture(f), QStringLiteral("do_sec.gif"));
@@ -221,7 +221,7 @@ void TestChooser::secondPositionReset()
 void TestChooser::blankEntry()
 {
     auto t = startShown();
-    Form1* f = t->w().form1;
+    MainWindow* f = t->w().mainWindow;
     pickChord(f, 0, 0);
     QVERIFY(controls(f).secpos->isVisible());
 
@@ -260,7 +260,7 @@ void TestChooser::secondPositionAfterBlank()
 {
     // The blank leaves secpos visible; ticking it then has no picture to show.
     auto t = startShown();
-    Form1* f = t->w().form1;
+    MainWindow* f = t->w().mainWindow;
     pickChord(f, 0, 0);
     clickIndicator(controls(f).spazio);
     clickIndicator(controls(f).secpos);
@@ -281,7 +281,7 @@ void TestChooser::americanNotation()
     const QStringList american{"C",       "C# / Db", "D",       "D# / Eb", "E",       "F",
                                "F# / Gb", "G",       "G# / Ab", "A",       "A# / Bb", "B"};
     auto t = startShown();
-    Form1* f = t->w().form1;
+    MainWindow* f = t->w().mainWindow;
     QCOMPARE(controls(f).note->items(), italian);
     pickChord(f, 0, 0);
 
@@ -305,7 +305,7 @@ void TestChooser::americanNotation()
 void TestChooser::listEntryThenType()
 {
     auto t = startShown();
-    Form1* f = t->w().form1;
+    MainWindow* f = t->w().mainWindow;
     pickChord(f, 2, 3);
     clickButton(controls(f).Button1);
     pickChord(f, 0, 9);
@@ -326,7 +326,7 @@ void TestChooser::listEntryThenType()
 void TestChooser::missingPicture()
 {
     auto t = startShown(Pictures::Own);
-    Form1* f = t->w().form1;
+    MainWindow* f = t->w().mainWindow;
     pickChord(f, 2, 0);
     t->folder->removeFile(QStringLiteral("imm/do.gif"));
 
@@ -351,7 +351,7 @@ void TestChooser::missingPicture()
 void TestChooser::missingSecondPicture()
 {
     auto t = startShown(Pictures::Own);
-    Form1* f = t->w().form1;
+    MainWindow* f = t->w().mainWindow;
     pickChord(f, 0, 0);
     t->folder->removeFile(QStringLiteral("imm/do_sec.gif"));
     clickIndicator(controls(f).secpos);
@@ -367,7 +367,7 @@ void TestChooser::missingSecondPicture()
 void TestChooser::keyboardAlone()
 {
     auto t = startShown();
-    Form1* f = t->w().form1;
+    MainWindow* f = t->w().mainWindow;
     f->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(f));
     auto press = [](Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
@@ -425,7 +425,7 @@ void TestChooser::keyboardAlone()
 void TestChooser::accessibilityActions()
 {
     auto t = startShown();
-    Form1* f = t->w().form1;
+    MainWindow* f = t->w().mainWindow;
     auto toggle = [](QWidget* w) {
         QAccessible::queryAccessibleInterface(w)->actionInterface()->doAction(
             QAccessibleActionInterface::toggleAction());

@@ -24,7 +24,7 @@ const QHash<QString, QString> Messages{
 // type T, "r R" and "t T" one group, "sec" clicks secpos, "blank" spazio,
 // "add", "ins", "rem", "clr" the buttons, "row i" a list row, "space" and
 // "down" keys in the list.
-void run(Form1* f, const QString& script)
+void run(MainWindow* f, const QString& script)
 {
     for (const QString& step : script.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
         const QStringList w = step.split(QLatin1Char(' '), Qt::SkipEmptyParts);
@@ -58,7 +58,7 @@ void run(Form1* f, const QString& script)
     }
 }
 
-QStringList entryPictures(Form1* f)
+QStringList entryPictures(MainWindow* f)
 {
     QStringList pictures;
     for (int i = 0; i < f->list().count(); ++i)
@@ -72,14 +72,14 @@ QStringList split(const QString& s)
 }
 
 // Counters and fill indicator agree with the lines.
-void checkCounters(Form1* f)
+void checkCounters(MainWindow* f)
 {
     QCOMPARE(controls(f).Edit3->text(), QString::number(f->list().count()));
     QCOMPARE(controls(f).ProgressBar1->value(), f->list().count());
     QCOMPARE(f->list().lastIndex(), f->list().count() - 1);
 }
 
-void addChords(Form1* f, int n)
+void addChords(MainWindow* f, int n)
 {
     for (int i = 0; i < n; ++i) {
         pickChord(f, i % 12, (i / 12) % 12);
@@ -298,7 +298,7 @@ void TestChordList::editing()
     QFETCH(QString, shown);
     QFETCH(QString, messages);
     auto t = startShown();
-    Form1* f = t->w().form1;
+    MainWindow* f = t->w().mainWindow;
     run(f, script);
 
     QCOMPARE(f->list().lines(), split(lines));
@@ -319,7 +319,7 @@ void TestChordList::editing()
 void TestChordList::addMarksModified()
 {
     auto t = startShown();
-    Form1* f = t->w().form1;
+    MainWindow* f = t->w().mainWindow;
     pickChord(f, 0, 0);
     QCOMPARE(f->windowTitle(), Caption + "Nuova lista");
     clickButton(controls(f).Button1);
@@ -347,7 +347,7 @@ void TestChordList::addMarksModified()
 void TestChordList::fullList()
 {
     auto t = startShown();
-    Form1* f = t->w().form1;
+    MainWindow* f = t->w().mainWindow;
     addChords(f, 299);
     QCOMPARE(f->list().count(), 299);
     pickChord(f, 0, 0);
@@ -395,7 +395,7 @@ void TestChordList::fullList()
 void TestChordList::selectResetsChooser()
 {
     auto t = startShown();
-    Form1* f = t->w().form1;
+    MainWindow* f = t->w().mainWindow;
     pickChord(f, 2, 3);
     clickButton(controls(f).Button1);
     pickChord(f, 0, 0);
@@ -425,7 +425,7 @@ void TestChordList::selectResetsChooser()
 void TestChordList::programChangesRunNoSelect()
 {
     auto t = startShown();
-    Form1* f = t->w().form1;
+    MainWindow* f = t->w().mainWindow;
     addChords(f, 3);
     clickRow(f, 1);
     QCOMPARE(controls(f).Panel1->text(), QStringLiteral("DO# Maggiore / REb Maggiore"));
@@ -450,7 +450,7 @@ void TestChordList::spaceIsConsumed()
 {
     // Space would select the list's current row; it only runs Remove.
     auto t = startShown();
-    Form1* f = t->w().form1;
+    MainWindow* f = t->w().mainWindow;
     addChords(f, 2);
     controls(f).ListBox1->selectionModel()->setCurrentIndex(f->list().index(1, 0),
                                                             QItemSelectionModel::NoUpdate);
@@ -466,7 +466,7 @@ void TestChordList::selectedPositionNamesNoEntry()
 {
     // Lines replaced under a selection may leave it past their end.
     auto t = startShown();
-    Form1* f = t->w().form1;
+    MainWindow* f = t->w().mainWindow;
     addChords(f, 5);
     clickRow(f, 4);
     f->list().replaceAll({"LA Minore", "SI 7"}, {"la_min.gif", "si7.gif"});
@@ -503,7 +503,7 @@ void TestChordList::staleSelection()
     QFETCH(QString, command);
     QFETCH(QString, counter);
     auto t = startShown();
-    Form1* f = t->w().form1;
+    MainWindow* f = t->w().mainWindow;
     const QStringList lines{"DO Maggiore", "RE Maggiore", "MI Maggiore", "FA Maggiore"};
     const QStringList pictures{"do.gif", "re.gif", "mi.gif", "fa.gif"};
     f->list().replaceAll(lines, pictures);
@@ -539,7 +539,7 @@ void TestChordList::clearOpenedList()
 {
     // A list opened from a file and emptied with Remove is cleared silently.
     auto t = startShown();
-    Form1* f = t->w().form1;
+    MainWindow* f = t->w().mainWindow;
     f->list().replaceAll({"LA Minore"}, {"la_min.gif"});
     f->listDocument().setFromFile(true);
     f->showEntryCount();
@@ -576,7 +576,7 @@ void TestChordList::bannerMissingKeepsListConsistent()
     QFETCH(QString, lines);
     QFETCH(QString, pictures);
     auto t = startShown(Pictures::Own);
-    Form1* f = t->w().form1;
+    MainWindow* f = t->w().mainWindow;
     t->folder->removeFile(QStringLiteral("imm/virmoskbn.jpg"));
     run(f, script);
     QVERIFY(!t->prompts.texts(QStringLiteral("error")).isEmpty());
@@ -603,7 +603,7 @@ void TestChordList::selectMissingPicture()
     QFETCH(QString, picture);
     QFETCH(QString, path);
     auto t = startShown();
-    Form1* f = t->w().form1;
+    MainWindow* f = t->w().mainWindow;
     f->list().replaceAll({"DO Maggiore", "LA 7"}, {"do.gif", picture});
     f->showEntryCount();
     pickChord(f, 0, 0);

@@ -2,11 +2,11 @@
 #include "chords/chooser_controller.h"
 #include "core/text_file.h"
 #include "documents/document_controller.h"
-#include "documents/form5.h"
-#include "riff/form8.h"
+#include "documents/information_window.h"
+#include "riff/riff_editor.h"
 #include "support/crafted_files.h"
 #include "support/window_driver.h"
-#include "ui/code_page_text_edit.h"
+#include "ui/widgets/code_page_text_edit.h"
 
 #include <QDir>
 #include <QFile>
@@ -47,7 +47,7 @@ void writeBytes(const QString& path, const QByteArray& bytes)
 }
 
 // Appends entries as the list commands do and marks the list modified.
-void fill(Form1* f, const Entries& entries)
+void fill(MainWindow* f, const Entries& entries)
 {
     for (const auto& [text, picture] : entries) {
         f->list().setPicture(f->list().count(), picture);
@@ -57,7 +57,7 @@ void fill(Form1* f, const Entries& entries)
     f->markModified();
 }
 
-QStringList pictures(Form1* f, int count)
+QStringList pictures(MainWindow* f, int count)
 {
     QStringList out;
     for (int i = 0; i < count; ++i)
@@ -91,11 +91,11 @@ struct Snapshot
 
 Snapshot snapshot(TestApp& t)
 {
-    Form1* f = t.w().form1;
+    MainWindow* f = t.w().mainWindow;
     return {f->list().lines(),
             pictures(f, ChordListModel::Capacity + 1),
             controls(f).Edit1->text(),
-            t.w().form5->informationLines(),
+            t.w().informationWindow->informationLines(),
             f->listFileBuffer(),
             f->recentFiles().entries(),
             {f->recentCaption(1), f->recentCaption(2), f->recentCaption(3)},
@@ -140,7 +140,7 @@ void compareSnapshots(const Snapshot& a, const Snapshot& b)
 // document commands): clean, with a file, caption and status naming it.
 void compareCleanWithFile(TestApp& t, const QString& path, bool fromFile)
 {
-    Form1* f = t.w().form1;
+    MainWindow* f = t.w().mainWindow;
     QCOMPARE(f->document().currentListFile, path);
     QVERIFY(f->document().listHasFile);
     QCOMPARE(f->document().listFromFile, fromFile);
@@ -152,7 +152,7 @@ void compareCleanWithFile(TestApp& t, const QString& path, bool fromFile)
 
 enum class Command { NewList, OpenList, OpenRecent };
 
-void runCommand(Form1* f, Command c)
+void runCommand(MainWindow* f, Command c)
 {
     switch (c) {
     case Command::NewList:
@@ -255,7 +255,7 @@ void TestDocuments::saveAsWritesReference()
     QFETCH(Entries, entries);
     QFETCH(QString, reference);
     TestApp t;
-    Form1* f = t.w().form1;
+    MainWindow* f = t.w().mainWindow;
     controls(f).Edit1->setText(title);
     fill(f, entries);
     const QString chosen = t.folder->file("liste/Lista");
@@ -305,7 +305,7 @@ void TestDocuments::extensionRule()
     QFETCH(QString, chosen);
     QFETCH(QString, written);
     TestApp t;
-    Form1* f = t.w().form1;
+    MainWindow* f = t.w().mainWindow;
     QDir(t.folder->path()).mkpath("liste/vecchie.qvl");
     fill(f, CanzoneEntries);
     t.prompts.chooseFile(t.folder->file("liste/" + chosen));
@@ -327,7 +327,7 @@ void TestDocuments::extensionRule()
 void TestDocuments::saveListFirstTimeThenInPlace()
 {
     TestApp t;
-    Form1* f = t.w().form1;
+    MainWindow* f = t.w().mainWindow;
     t.app->show();
     QVERIFY(QTest::qWaitForWindowExposed(f));
     controls(f).Edit1->setText("Canzone");
@@ -380,7 +380,7 @@ void TestDocuments::emptyListRefused()
 {
     QFETCH(QString, control);
     TestApp t;
-    Form1* f = t.w().form1;
+    MainWindow* f = t.w().mainWindow;
     controls(f).Edit1->setText("Solo titolo");
     t.prompts.chooseFile(t.folder->file("liste/x"));
     if (auto* a = f->findChild<QAction*>(control))
@@ -435,7 +435,7 @@ void TestDocuments::openListLoads()
     QFETCH(QStringList, lines);
     QFETCH(QStringList, pictures);
     TestApp t;
-    Form1* f = t.w().form1;
+    MainWindow* f = t.w().mainWindow;
     // A previous list with more entries and a selected entry.
     fill(f, {{"MI", "mi.gif"}, {"FA", "fa.gif"}, {"SOL", "sol.gif"}, {"LA", "la.gif"}});
     f->list().setSelectedPos(2);
@@ -476,7 +476,7 @@ void TestDocuments::openListLoads()
 void TestDocuments::titleComparedWithStoredTitle()
 {
     TestApp t;
-    Form1* f = t.w().form1;
+    MainWindow* f = t.w().mainWindow;
     const QString path = t.folder->file("liste/canzone.qvl");
     writeBytes(path, reference("canzone.qvl"));
     f->documents().loadListFile(path);
@@ -502,22 +502,22 @@ void TestDocuments::titleComparedWithStoredTitle()
 void TestDocuments::informationRoundTrip()
 {
     TestApp t;
-    Form1* f = t.w().form1;
-    Form5* form5 = t.w().form5;
+    MainWindow* f = t.w().mainWindow;
+    InformationWindow* informationWindow = t.w().informationWindow;
     controls(f).Edit1->setText("Canzone");
     fill(f, CanzoneEntries);
-    form5->setInformationLines({"Capo al II tasto"});
+    informationWindow->setInformationLines({"Capo al II tasto"});
     const QString path = t.folder->file("liste/Canzone.qvl");
     t.prompts.chooseFile(path);
     controls(f).Salvaconnome1->trigger();
     QCOMPARE(bytesOf(path), reference("canzone.qvl"));
 
     // Opening replaces the information with the file's, and leaves the list clean.
-    form5->setInformationLines({"altro", "testo"});
+    informationWindow->setInformationLines({"altro", "testo"});
     t.prompts.answer(Prompts::Answer::No);
     t.prompts.chooseFile(path);
     controls(f).Apri1->trigger();
-    QCOMPARE(form5->informationLines(), QStringList{"Capo al II tasto"});
+    QCOMPARE(informationWindow->informationLines(), QStringList{"Capo al II tasto"});
     QVERIFY(!f->document().listModified);
 
     // Written, read and written again: identical bytes.
@@ -529,7 +529,7 @@ void TestDocuments::informationRoundTrip()
     const QString wrapped = t.folder->file("liste/wrapped.qvl");
     writeBytes(wrapped, reference("wrapped_info.qvl"));
     f->documents().loadListFile(wrapped);
-    QCOMPARE(form5->informationLines(),
+    QCOMPARE(informationWindow->informationLines(),
              QStringList({"Intro: SOL 7 per quattro battute, poi FA 9 ",
                           "sulla strofa; ritornello due volte.", "", "Finale lento."}));
     controls(f).Salva1->trigger();
@@ -548,13 +548,13 @@ void TestDocuments::informationRoundTrip()
 
     // A new list empties the information.
     controls(f).Nuovalista1->trigger();
-    QCOMPARE(form5->informationLines(), QStringList());
+    QCOMPARE(informationWindow->informationLines(), QStringList());
 }
 
 void TestDocuments::newListResets()
 {
     TestApp t;
-    Form1* f = t.w().form1;
+    MainWindow* f = t.w().mainWindow;
     t.folder->writeConfig({"/liste/a.qvl"});
     const QString path = t.folder->file("liste/canzone.qvl");
     writeBytes(path, reference("canzone.qvl"));
@@ -570,8 +570,8 @@ void TestDocuments::newListResets()
     controls(f).gif->load(t.folder->file("imm/re.gif"));
     controls(f).gif->setToolTip("Posizione delle dita per l'accordo RE Maggiore");
     controls(f).secpos->show();
-    t.w().form5->setInformationLines({"Capo al II tasto"});
-    control<QLineEdit>(t.w().form8, "Edit1")->setText("3");
+    t.w().informationWindow->setInformationLines({"Capo al II tasto"});
+    control<QLineEdit>(t.w().riffEditor, "Edit1")->setText("3");
     const QStringList recent = f->recentFiles().entries();
     const QByteArray config = bytesOf(t.folder->file("config.ini"));
     const QStringList buffer = f->listFileBuffer();
@@ -602,8 +602,8 @@ void TestDocuments::newListResets()
     QCOMPARE(controls(f).Edit2->text(), QStringLiteral("0"));
     QVERIFY(!controls(f).Edit2->isEnabled());
     QCOMPARE(controls(f).Edit3->text(), QStringLiteral("0"));
-    QCOMPARE(t.w().form5->informationLines(), QStringList());
-    QCOMPARE(control<QLineEdit>(t.w().form8, "Edit1")->text(), QStringLiteral("--"));
+    QCOMPARE(t.w().informationWindow->informationLines(), QStringList());
+    QCOMPARE(control<QLineEdit>(t.w().riffEditor, "Edit1")->text(), QStringLiteral("--"));
     const DocumentState& doc = f->document();
     QCOMPARE(doc.currentListFile, QStringLiteral("Nuova lista"));
     QVERIFY(!doc.listHasFile);
@@ -659,7 +659,7 @@ void TestDocuments::unsavedChangesQuestion()
     QFETCH(bool, writeFails);
     QFETCH(bool, goesOn);
     TestApp t;
-    Form1* f = t.w().form1;
+    MainWindow* f = t.w().mainWindow;
     const QString other = t.folder->file("liste/other.qvl");
     writeBytes(other, reference("canzone.qvl"));
     t.folder->writeConfig({other});
@@ -742,7 +742,7 @@ void TestDocuments::closeQuery()
     QFETCH(bool, writeFails);
     QFETCH(bool, closed);
     TestApp t;
-    Form1* f = t.w().form1;
+    MainWindow* f = t.w().mainWindow;
     t.app->show();
     QVERIFY(QTest::qWaitForWindowExposed(f));
     const QString own = t.folder->file("liste/sub/own.qvl");
@@ -792,7 +792,7 @@ void TestDocuments::failedSaveKeepsPreviousFile()
 {
     QFETCH(QString, failure);
     TestApp t;
-    Form1* f = t.w().form1;
+    MainWindow* f = t.w().mainWindow;
     const QString folder = t.folder->file("liste/sub");
     QDir().mkpath(folder);
     const QString path = folder + "/Canzone.qvl";
@@ -822,7 +822,7 @@ void TestDocuments::failedSaveKeepsPreviousFile()
         if (failure == "removed")
             QDir(folder).removeRecursively();
         if (failure == "information")
-            control<QPlainTextEdit>(t.w().form5, "Memo1")
+            control<QPlainTextEdit>(t.w().informationWindow, "Memo1")
                 ->setPlainText(QString("capo ").repeated(210000));
         controls(f).Salva1->trigger();
     }
@@ -847,7 +847,7 @@ void TestDocuments::failedSaveKeepsPreviousFile()
 
     // Once the cause is gone the same command saves.
     QDir().mkpath(folder);
-    t.w().form5->clearInformation();
+    t.w().informationWindow->clearInformation();
     controls(f).Salva1->trigger();
     QCOMPARE(textfile::readLines(path).value(1), QStringLiteral("4"));
     QVERIFY(!f->document().listModified);
@@ -896,7 +896,7 @@ void TestDocuments::badFileLeavesDocumentAsItWas()
     QFETCH(QString, content);
     QFETCH(QString, message);
     TestApp t;
-    Form1* f = t.w().form1;
+    MainWindow* f = t.w().mainWindow;
     const QString good = t.folder->file("liste/canzone.qvl");
     writeBytes(good, reference("canzone.qvl"));
     const QString bad = t.folder->file("liste/rotta.qvl");
@@ -952,7 +952,7 @@ void TestDocuments::appendedExtensionAsksBeforeReplacing()
     QFETCH(int, answer);
     QFETCH(bool, replaced);
     TestApp t;
-    Form1* f = t.w().form1;
+    MainWindow* f = t.w().mainWindow;
     const QString existing = t.folder->file("liste/Lista.qvl");
     writeBytes(existing, reference("blanks.qvl"));
     controls(f).Edit1->setText("Canzone");
@@ -985,7 +985,7 @@ void TestDocuments::commandLineOpensAsDialog()
     QList<QStringList> lines;
     for (bool fromCommandLine : {false, true}) {
         TestApp t;
-        Form1* f = t.w().form1;
+        MainWindow* f = t.w().mainWindow;
         t.folder->writeConfig(recent);
         f->recentFiles().load(recent);
         const QString path = t.folder->file("liste/" + name);
@@ -1013,7 +1013,7 @@ void TestDocuments::commandLineOpensAsDialog()
 void TestDocuments::openRecentOpensFileChosen()
 {
     TestApp t;
-    Form1* f = t.w().form1;
+    MainWindow* f = t.w().mainWindow;
     const QString a = t.folder->file("liste/a.qvl");
     const QString b = t.folder->file("liste/b.qvl");
     writeBytes(a, reference("blanks.qvl"));
@@ -1053,7 +1053,7 @@ void TestDocuments::cleanBannerMissing()
 {
     QFETCH(bool, open);
     TestApp t(TestProgramFolder::Imm::Copied);
-    Form1* f = t.w().form1;
+    MainWindow* f = t.w().mainWindow;
     controls(f).Edit1->setText("Canzone");
     fill(f, CanzoneEntries);
     const QString path = t.folder->file("liste/Canzone.qvl");
@@ -1111,7 +1111,7 @@ void TestDocuments::pendingPictureAfterLoad()
     QFETCH(QString, shown);
     QFETCH(QString, pending);
     TestApp t;
-    Form1* f = t.w().form1;
+    MainWindow* f = t.w().mainWindow;
     // The chooser's state as its handlers leave it.
     controls(f).note->setItemIndex(root);
     controls(f).toni->setItemIndex(type);
@@ -1144,7 +1144,7 @@ void TestDocuments::pathsOutsideCodePage()
                             "liste/%C5%81%C3%B3d%C5%BA%20%E6%97%A5%E6%9C%AC/Canzone.qvl";
     {
         TestApp t(folder);
-        Form1* f = t.w().form1;
+        MainWindow* f = t.w().mainWindow;
         controls(f).Edit1->setText("Canzone");
         fill(f, CanzoneEntries);
         t.prompts.chooseFile(dir + "/Canzone");
@@ -1158,7 +1158,7 @@ void TestDocuments::pathsOutsideCodePage()
     {
         // The next run shows the path as it was and opens it.
         TestApp t(folder);
-        Form1* f = t.w().form1;
+        MainWindow* f = t.w().mainWindow;
         QCOMPARE(t.prompts.texts("error"), QStringList());
         QCOMPARE(f->recentCaption(1), path);
         controls(f).file11->trigger();
@@ -1180,7 +1180,7 @@ void TestDocuments::pathsOutsideCodePage()
 void TestDocuments::unencodableTitleRefused()
 {
     TestApp t;
-    Form1* f = t.w().form1;
+    MainWindow* f = t.w().mainWindow;
     const QString path = t.folder->file("liste/Canzone.qvl");
     writeBytes(path, reference("canzone.qvl"));
     f->documents().loadListFile(path);
@@ -1198,7 +1198,7 @@ void TestDocuments::unencodableTitleRefused()
 void TestDocuments::userSavesAndReopens()
 {
     TestApp t;
-    Form1* f = t.w().form1;
+    MainWindow* f = t.w().mainWindow;
     t.app->show();
     QVERIFY(QTest::qWaitForWindowExposed(f));
     f->activateWindow();

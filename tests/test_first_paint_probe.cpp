@@ -1,5 +1,5 @@
+#include "shell/first_paint_probe.h"
 #include "support/test_app.h"
-#include "ui/first_paint_probe.h"
 
 #include <QApplication>
 #include <QMainWindow>

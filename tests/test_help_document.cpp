@@ -1,10 +1,10 @@
-#include "app/form2.h"
+#include "app/about_window.h"
 #include "core/author.h"
-#include "documents/form4.h"
-#include "documents/form5.h"
-#include "htmlpage/form3.h"
-#include "riff/form8.h"
-#include "screensaver/form6.h"
+#include "documents/information_window.h"
+#include "documents/title_dialog.h"
+#include "htmlpage/page_preview_window.h"
+#include "riff/riff_editor.h"
+#include "screensaver/saver_settings_window.h"
 #include "support/window_driver.h"
 
 #include <QAbstractButton>
@@ -83,7 +83,7 @@ private slots:
         QTest::addColumn<QString>("shown");
 
         TestApp t;
-        Form1* f = t.w().form1;
+        MainWindow* f = t.w().mainWindow;
         QStringList texts{f->windowTitle()};
         for (QAction* menu : f->menuBar()->actions()) {
             texts << menu->text();
@@ -103,8 +103,9 @@ private slots:
             texts << b->text();
         for (QGroupBox* g : f->findChildren<QGroupBox*>())
             texts << g->title();
-        for (QWidget* w : QList<QWidget*>{t.w().form2, t.w().form3, t.w().form4, t.w().form5,
-                                          t.w().form6, t.w().form8})
+        for (QWidget* w :
+             QList<QWidget*>{t.w().aboutWindow, t.w().pagePreview, t.w().titleDialog,
+                             t.w().informationWindow, t.w().saverSettings, t.w().riffEditor})
             texts << w->windowTitle();
 
         QSet<QString> seen;

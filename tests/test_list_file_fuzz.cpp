@@ -8,11 +8,11 @@
 #include "core/errors.h"
 #include "core/text_file.h"
 #include "documents/document_controller.h"
-#include "documents/form5.h"
+#include "documents/information_window.h"
 #include "documents/list_file.h"
-#include "htmlpage/form3.h"
+#include "htmlpage/page_preview_window.h"
 #include "support/window_driver.h"
-#include "ui/browser_view.h"
+#include "ui/widgets/browser_view.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -278,7 +278,7 @@ void TestListFileFuzz::randomBytesReadOrRefused()
 void TestListFileFuzz::mutatedFilesThroughOpen()
 {
     TestApp t;
-    Form1* f = t.w().form1;
+    MainWindow* f = t.w().mainWindow;
     DocumentController& documents = f->documents();
     const QString base = t.folder->file("liste/base.qvl");
     const QString path = t.folder->file("liste/fuzz.qvl");
@@ -305,7 +305,7 @@ void TestListFileFuzz::mutatedFilesThroughOpen()
         for (int s = 0; s <= ChordListModel::Capacity; ++s)
             pictures.append(f->list().picture(s));
         const QString title = controls(f).Edit1->text();
-        const QStringList information = t.w().form5->informationLines();
+        const QStringList information = t.w().informationWindow->informationLines();
         const QStringList buffer = f->listFileBuffer();
         const QString caption = f->windowTitle();
         const QString edit3 = controls(f).Edit3->text();
@@ -319,7 +319,7 @@ void TestListFileFuzz::mutatedFilesThroughOpen()
             for (int s = 0; s <= ChordListModel::Capacity; ++s)
                 QCOMPARE(f->list().picture(s), pictures.at(s));
             QCOMPARE(controls(f).Edit1->text(), title);
-            QCOMPARE(t.w().form5->informationLines(), information);
+            QCOMPARE(t.w().informationWindow->informationLines(), information);
             QCOMPARE(f->listFileBuffer(), buffer);
             QCOMPARE(f->windowTitle(), caption);
             QCOMPARE(controls(f).Edit3->text(), edit3);
@@ -346,7 +346,7 @@ void TestListFileFuzz::mutatedFilesThroughOpen()
 void TestListFileFuzz::generatedListsSelectedAndPaged()
 {
     const auto t = driver::startShown();
-    Form1* f = t->w().form1;
+    MainWindow* f = t->w().mainWindow;
     static const QStringList crafted{"../../../../../../../../../dev/zero",
                                      "../../../../etc/hostname",
                                      "/etc/hostname",
@@ -396,8 +396,8 @@ void TestListFileFuzz::generatedListsSelectedAndPaged()
         QFile page(path + ".html");
         QVERIFY(page.open(QIODevice::ReadOnly));
         QCOMPARE(page.readAll().count("<img "), linked);
-        QVERIFY(!control<BrowserView>(t->w().form3, "WebBrowser1")->showsError());
-        t->w().form3->close();
+        QVERIFY(!control<BrowserView>(t->w().pagePreview, "WebBrowser1")->showsError());
+        t->w().pagePreview->close();
     }
 }
 

@@ -1,14 +1,14 @@
 // "Pagina Html" on the real main window, and the preview window it shows.
 #include "chordlist/chord_list_model.h"
 #include "core/text_file.h"
-#include "documents/form4.h"
-#include "documents/form5.h"
-#include "htmlpage/form3.h"
+#include "documents/information_window.h"
+#include "documents/title_dialog.h"
 #include "htmlpage/page_builder.h"
 #include "htmlpage/page_controller.h"
+#include "htmlpage/page_preview_window.h"
 #include "support/crafted_files.h"
 #include "support/window_driver.h"
-#include "ui/browser_view.h"
+#include "ui/widgets/browser_view.h"
 
 #include <QDir>
 #include <QFile>
@@ -30,7 +30,7 @@ struct Entry
 };
 
 // A list as the chooser and the list commands leave it: lines with their pictures.
-void fillList(Form1* form, const QList<Entry>& entries)
+void fillList(MainWindow* form, const QList<Entry>& entries)
 {
     for (const Entry& e : entries) {
         const int slot = form->list().count();
@@ -62,7 +62,7 @@ QList<Entry> twelveChords()
 QString savedList(TestApp& t, const QString& name = QStringLiteral("Canzone.qvl"),
                   const QString& title = QStringLiteral("Canzone"))
 {
-    Form1* form = t.w().form1;
+    MainWindow* form = t.w().mainWindow;
     form->show();
     controls(form).Edit1->setText(title);
     fillList(form, {{QStringLiteral("DO Maggiore"), QStringLiteral("do.gif")},
@@ -147,7 +147,7 @@ void TestPreview::preconditions()
     QFETCH(QString, message);
 
     TestApp t;
-    Form1* form = t.w().form1;
+    MainWindow* form = t.w().mainWindow;
     form->show();
     controls(form).Edit1->setText(QStringLiteral("Canzone"));
     if (withEntries)
@@ -163,7 +163,7 @@ void TestPreview::preconditions()
 
     QCOMPARE(t.prompts.texts(QStringLiteral("information")), QStringList{message});
     QVERIFY(t.prompts.texts(QStringLiteral("question")).isEmpty());
-    QVERIFY(!t.w().form3->isVisible());
+    QVERIFY(!t.w().pagePreview->isVisible());
     QVERIFY(form->isVisible());
     QVERIFY(QDir(t.folder->file(QStringLiteral("liste")))
                 .entryList({QStringLiteral("*.html")})
@@ -191,7 +191,7 @@ void TestPreview::defaultTitle()
 {
     QFETCH(bool, answerYes);
     TestApp t;
-    Form1* form = t.w().form1;
+    MainWindow* form = t.w().mainWindow;
     const QString list =
         savedList(t, QStringLiteral("Canzone.qvl"), QStringLiteral("Titolo lista"));
     t.prompts.answer(answerYes ? Prompts::Answer::Yes : Prompts::Answer::No);
@@ -202,13 +202,13 @@ void TestPreview::defaultTitle()
     QCOMPARE(t.prompts.calls().constFirst().withCancel, false);
     const QString page = list + QStringLiteral(".html");
     if (answerYes) {
-        QVERIFY(t.w().form4->isVisible());
-        QVERIFY(!t.w().form3->isVisible());
+        QVERIFY(t.w().titleDialog->isVisible());
+        QVERIFY(!t.w().pagePreview->isVisible());
         QVERIFY(form->isVisible());
         QVERIFY(!QFile::exists(page));
     } else {
-        QVERIFY(!t.w().form4->isVisible());
-        QVERIFY(t.w().form3->isVisible());
+        QVERIFY(!t.w().titleDialog->isVisible());
+        QVERIFY(t.w().pagePreview->isVisible());
         QVERIFY(!form->isVisible());
         QVERIFY(fileBytes(page).contains("color=\"#333399\">Titolo lista</font>"));
     }
@@ -217,10 +217,10 @@ void TestPreview::defaultTitle()
 void TestPreview::writesPageBesideList()
 {
     TestApp t;
-    Form1* form = t.w().form1;
+    MainWindow* form = t.w().mainWindow;
     const QString list = savedList(t, QStringLiteral("Lista.qvl"));
-    t.w().form5->setInformationLines({QStringLiteral("Capo al II tasto")});
-    const QStringList information = t.w().form5->informationLines();
+    t.w().informationWindow->setInformationLines({QStringLiteral("Capo al II tasto")});
+    const QStringList information = t.w().informationWindow->informationLines();
 
     QTest::mouseClick(controls(form).Button5, Qt::LeftButton);
 
@@ -235,13 +235,13 @@ void TestPreview::writesPageBesideList()
          list,
          t.folder->path()});
     QCOMPARE(fileBytes(page), textfile::encodeLines(expected));
-    QCOMPARE(t.w().form3->pageLines(), expected);
-    QCOMPARE(control<BrowserView>(t.w().form3, "WebBrowser1")->path(), page);
-    QVERIFY(t.w().form3->isVisible());
+    QCOMPARE(t.w().pagePreview->pageLines(), expected);
+    QCOMPARE(control<BrowserView>(t.w().pagePreview, "WebBrowser1")->path(), page);
+    QVERIFY(t.w().pagePreview->isVisible());
     QVERIFY(!form->isVisible());
 
     // Generating again replaces the page with the list in memory.
-    t.w().form3->close();
+    t.w().pagePreview->close();
     controls(form).Edit1->setText(QStringLiteral("Canzone nuova"));
     QTest::mouseClick(controls(form).Button5, Qt::LeftButton);
     QVERIFY(fileBytes(page).contains(">Canzone nuova</font>"));
@@ -252,7 +252,7 @@ void TestPreview::writesPageBesideList()
 void TestPreview::escapeRunsCommand()
 {
     TestApp t;
-    Form1* form = t.w().form1;
+    MainWindow* form = t.w().mainWindow;
     const QString list = savedList(t);
     form->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(form));
@@ -261,7 +261,7 @@ void TestPreview::escapeRunsCommand()
     QTest::keyClick(controls(form).Edit1, Qt::Key_Escape);
 
     QVERIFY(QFile::exists(list + QStringLiteral(".html")));
-    QVERIFY(t.w().form3->isVisible());
+    QVERIFY(t.w().pagePreview->isVisible());
     QVERIFY(!form->isVisible());
 }
 
@@ -276,13 +276,13 @@ void TestPreview::modifiedLabel()
 {
     QFETCH(bool, modified);
     TestApp t;
-    Form1* form = t.w().form1;
+    MainWindow* form = t.w().mainWindow;
     savedList(t);
     form->listDocument().setModified(modified);
 
     QTest::mouseClick(controls(form).Button5, Qt::LeftButton);
 
-    Form3* preview = t.w().form3;
+    PagePreviewWindow* preview = t.w().pagePreview;
     QCOMPARE(control<QLabel>(preview, "modificata")->isVisible(), modified);
     QCOMPARE(control<QLabel>(preview, "modificata")->text(), QStringLiteral("*Lista modificata"));
     // The label keeps the state of the last generation.
@@ -293,7 +293,7 @@ void TestPreview::modifiedLabel()
 void TestPreview::failedWrite()
 {
     TestApp t;
-    Form1* form = t.w().form1;
+    MainWindow* form = t.w().mainWindow;
     const QString list = savedList(t);
     const QString page = list + QStringLiteral(".html");
     // A folder where the page should go: the page cannot be written.
@@ -304,7 +304,7 @@ void TestPreview::failedWrite()
     QCOMPARE(t.prompts.texts(QStringLiteral("error")),
              QStringList{QStringLiteral("Cannot create file %1.").arg(page)});
     QCOMPARE(t.prompts.calls().constLast().caption, t.ctx.applicationTitle);
-    QVERIFY(t.w().form3->isVisible());
+    QVERIFY(t.w().pagePreview->isVisible());
     QVERIFY(!form->isVisible());
     QVERIFY(QFileInfo(page).isDir());
 }
@@ -320,10 +320,10 @@ void TestPreview::closingBringsMainWindowBack()
 {
     QFETCH(bool, byButton);
     TestApp t;
-    Form1* form = t.w().form1;
+    MainWindow* form = t.w().mainWindow;
     savedList(t);
     QTest::mouseClick(controls(form).Button5, Qt::LeftButton);
-    Form3* preview = t.w().form3;
+    PagePreviewWindow* preview = t.w().pagePreview;
     QVERIFY(preview->isVisible());
 
     if (byButton)
@@ -338,10 +338,10 @@ void TestPreview::closingBringsMainWindowBack()
 void TestPreview::refreshReadsFromDisk()
 {
     TestApp t;
-    Form1* form = t.w().form1;
+    MainWindow* form = t.w().mainWindow;
     const QString page = savedList(t) + QStringLiteral(".html");
     QTest::mouseClick(controls(form).Button5, Qt::LeftButton);
-    Form3* preview = t.w().form3;
+    PagePreviewWindow* preview = t.w().pagePreview;
     BrowserView* view = control<BrowserView>(preview, "WebBrowser1");
     QVERIFY(view->toPlainText().contains(QStringLiteral("DO Maggiore")));
 
@@ -356,10 +356,10 @@ void TestPreview::refreshReadsFromDisk()
 void TestPreview::refreshAfterDeleteRegeneratesNothing()
 {
     TestApp t;
-    Form1* form = t.w().form1;
+    MainWindow* form = t.w().mainWindow;
     const QString page = savedList(t) + QStringLiteral(".html");
     QTest::mouseClick(controls(form).Button5, Qt::LeftButton);
-    Form3* preview = t.w().form3;
+    PagePreviewWindow* preview = t.w().pagePreview;
     BrowserView* view = control<BrowserView>(preview, "WebBrowser1");
     QVERIFY(!view->showsError());
     QVERIFY(QFile::remove(page));
@@ -382,10 +382,10 @@ void TestPreview::refreshAfterDeleteRegeneratesNothing()
 void TestPreview::buttonsOfPreview()
 {
     TestApp t;
-    Form1* form = t.w().form1;
+    MainWindow* form = t.w().mainWindow;
     const QString list = savedList(t);
     QTest::mouseClick(controls(form).Button5, Qt::LeftButton);
-    Form3* preview = t.w().form3;
+    PagePreviewWindow* preview = t.w().pagePreview;
 
     driver::click(preview, "Button1");
     driver::click(preview, "Button5");
@@ -394,9 +394,9 @@ void TestPreview::buttonsOfPreview()
     QCOMPARE(t.prompts.texts(QStringLiteral("folder")), QStringList{QStringLiteral("riff")});
 
     driver::click(preview, "Button4");
-    QVERIFY(t.w().form4->isVisible());
+    QVERIFY(t.w().titleDialog->isVisible());
     driver::click(preview, "Button3");
-    QVERIFY(t.w().form5->isVisible());
+    QVERIFY(t.w().informationWindow->isVisible());
     // Neither takes the preview's place.
     QVERIFY(preview->isVisible());
     QVERIFY(!form->isVisible());
@@ -405,15 +405,15 @@ void TestPreview::buttonsOfPreview()
 void TestPreview::titleAndInformationRegenerate()
 {
     TestApp t;
-    Form1* form = t.w().form1;
+    MainWindow* form = t.w().mainWindow;
     const QString page = savedList(t) + QStringLiteral(".html");
     QTest::mouseClick(controls(form).Button5, Qt::LeftButton);
-    Form3* preview = t.w().form3;
+    PagePreviewWindow* preview = t.w().pagePreview;
     BrowserView* view = control<BrowserView>(preview, "WebBrowser1");
 
     // "Modifica titolo", a title typed and confirmed: the new heading in file and view.
     driver::click(preview, "Button4");
-    Form4* titleDialog = t.w().form4;
+    TitleDialog* titleDialog = t.w().titleDialog;
     QVERIFY(titleDialog->isVisible());
     control<QLineEdit>(titleDialog, "Edit1")->setText(QStringLiteral("Ballata <in DO>"));
     driver::click(titleDialog, "Button1");
@@ -424,7 +424,7 @@ void TestPreview::titleAndInformationRegenerate()
 
     // The information window's "Chiudi" with the preview shown: the new lines on the page.
     driver::click(preview, "Button3");
-    Form5* information = t.w().form5;
+    InformationWindow* information = t.w().informationWindow;
     QVERIFY(information->isVisible());
     information->setInformationLines({QStringLiteral("Capo al II tasto & arpeggio")});
     driver::click(information, "Button1");
@@ -442,7 +442,7 @@ void TestPreview::showsEveryPictureAndTextAsTyped()
     TestApp t;
     if (!QFile::exists(t.folder->file(QStringLiteral("imm/do.gif"))))
         QSKIP("the chord pictures are not built");
-    Form1* form = t.w().form1;
+    MainWindow* form = t.w().mainWindow;
     form->show();
     controls(form).Edit1->setText(QStringLiteral("Accordi <facili> & \"belli\""));
     fillList(form, twelveChords());
@@ -452,7 +452,7 @@ void TestPreview::showsEveryPictureAndTextAsTyped()
 
     QTest::mouseClick(controls(form).Button5, Qt::LeftButton);
 
-    BrowserView* view = control<BrowserView>(t.w().form3, "WebBrowser1");
+    BrowserView* view = control<BrowserView>(t.w().pagePreview, "WebBrowser1");
     const QMap<QString, bool> shown = picturesShown(view);
     QCOMPARE(shown.size(), 11); // distinct pictures of the twelve chords
     for (auto it = shown.cbegin(); it != shown.cend(); ++it)
@@ -465,10 +465,10 @@ void TestPreview::showsEveryPictureAndTextAsTyped()
 void TestPreview::linksOpenInDesktopBrowser()
 {
     TestApp t;
-    Form1* form = t.w().form1;
+    MainWindow* form = t.w().mainWindow;
     savedList(t);
     QTest::mouseClick(controls(form).Button5, Qt::LeftButton);
-    BrowserView* view = control<BrowserView>(t.w().form3, "WebBrowser1");
+    BrowserView* view = control<BrowserView>(t.w().pagePreview, "WebBrowser1");
     const QString page = view->path();
 
     emit view->anchorClicked(QUrl(QStringLiteral("https://virmosk.example.org/corvalto")));
@@ -532,7 +532,7 @@ void TestPreview::craftedPictureNames()
     QFETCH(QString, message);
     QFETCH(bool, linked);
     const auto t = driver::startShown(driver::Pictures::Own);
-    Form1* form = t->w().form1;
+    MainWindow* form = t->w().mainWindow;
     const QString picturePath = t->folder->file(QStringLiteral("imm/") + picture);
     if (!kind.isEmpty())
         QVERIFY(makeCraftedFile(picturePath, kind));
@@ -560,7 +560,7 @@ void TestPreview::craftedPictureNames()
     QCOMPARE(t->prompts.texts(QStringLiteral("error")), QStringList());
     const QByteArray page = fileBytes(list + QStringLiteral(".html"));
     QCOMPARE(page.count("<img "), linked ? 2 : 1);
-    BrowserView* view = control<BrowserView>(t->w().form3, "WebBrowser1");
+    BrowserView* view = control<BrowserView>(t->w().pagePreview, "WebBrowser1");
     QVERIFY(!view->showsError());
     QVERIFY(view->toPlainText().contains(QStringLiteral("- DO Maggiore - LA Minore -")));
     const QMap<QString, bool> shown = picturesShown(view);

@@ -22,7 +22,7 @@ QByteArray configBytes(const QStringList& paths)
     return out;
 }
 
-QStringList captions(Form1* f)
+QStringList captions(MainWindow* f)
 {
     return {f->recentCaption(1), f->recentCaption(2), f->recentCaption(3)};
 }
@@ -36,7 +36,7 @@ QStringList expectedCaptions(const QStringList& store)
     return out;
 }
 
-void fillOne(Form1* f)
+void fillOne(MainWindow* f)
 {
     f->list().setPicture(f->list().count(), QStringLiteral("do.gif"));
     f->list().appendLine(QStringLiteral("DO Maggiore"));
@@ -107,7 +107,7 @@ void TestRecentFiles::updates()
 void TestRecentFiles::examplesThroughCommands()
 {
     TestApp t;
-    Form1* f = t.w().form1;
+    MainWindow* f = t.w().mainWindow;
     const QString config = t.folder->file("config.ini");
     QMap<QString, QString> path;
     for (const char* name : {"A", "B", "C", "D"})
@@ -160,7 +160,7 @@ void TestRecentFiles::fiveLineConfig()
     auto folder = std::make_shared<TestProgramFolder>();
     folder->writeConfig({"/l/1.qvl", "/l/2.qvl", "/l/3.qvl", "/l/4.qvl", "/l/5.qvl"});
     TestApp t(folder);
-    Form1* f = t.w().form1;
+    MainWindow* f = t.w().mainWindow;
     QCOMPARE(t.prompts.texts("error"), QStringList());
     QCOMPARE(captions(f), QStringList({"/l/1.qvl", "/l/2.qvl", "/l/3.qvl"}));
     QCOMPARE(f->recentFiles().count(), 3);
@@ -176,7 +176,7 @@ void TestRecentFiles::fiveLineConfig()
 void TestRecentFiles::emptyStore()
 {
     TestApp t;
-    Form1* f = t.w().form1;
+    MainWindow* f = t.w().mainWindow;
     t.app->show();
     QVERIFY(QTest::qWaitForWindowExposed(f));
     QCOMPARE(captions(f), QStringList({"-", "-", "-"}));
@@ -239,7 +239,7 @@ void TestRecentFiles::configLines()
 void TestRecentFiles::configCannotBeWritten()
 {
     TestApp t;
-    Form1* f = t.w().form1;
+    MainWindow* f = t.w().mainWindow;
     const QString config = t.folder->file("config.ini");
     QFile::remove(config);
     QDir().mkpath(config);

@@ -1,4 +1,4 @@
-#include "riff/form8.h"
+#include "riff/riff_editor.h"
 #include "riff/tablature.h"
 #include "support/window_driver.h"
 
@@ -49,9 +49,9 @@ QByteArray referenceBytes(const QString& name)
 struct Editor
 {
     TestApp app;
-    Form8* form;
+    RiffEditor* form;
 
-    Editor() : form(app.w().form8)
+    Editor() : form(app.w().riffEditor)
     {
         app.prompts.clear();
         form->showWindow();
@@ -213,7 +213,7 @@ void TestRiff::gridEditing()
     // Closing keeps the grid for the next opening.
     e.click("Button1");
     QVERIFY(!e.form->isVisible());
-    e.app.w().form1->showRiffEditor();
+    e.app.w().mainWindow->showRiffEditor();
     QCOMPARE(e.cell(4, 4)->text(), QStringLiteral("4"));
 
     e.click("Button12");
@@ -285,7 +285,7 @@ void TestRiff::save()
     e.setCell(1, 3, "03");
     for (int i = 0; i < schemes; ++i)
         e.click("Button4");
-    controls(e.app.w().form1).Edit1->setText(QStringLiteral("Canzone"));
+    controls(e.app.w().mainWindow).Edit1->setText(QStringLiteral("Canzone"));
     const QStringList before = e.form->schemeText();
     if (typed.isEmpty())
         e.app.prompts.cancelDialog();

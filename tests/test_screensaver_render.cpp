@@ -1,14 +1,14 @@
 // The screen saver display: real frames rendered with OpenGL and read back,
 // the text overlay, the lights, the spin, Esc, and the display's failures.
 #include "core/errors.h"
-#include "screensaver/form6.h"
-#include "screensaver/form7.h"
 #include "screensaver/frame.h"
+#include "screensaver/saver_settings_window.h"
+#include "screensaver/saver_window.h"
 #include "support/window_driver.h"
-#include "ui/display_layer.h"
-#include "ui/display_timer.h"
-#include "ui/display_window.h"
-#include "ui/up_down.h"
+#include "ui/display/display_layer.h"
+#include "ui/display/display_timer.h"
+#include "ui/display/display_window.h"
+#include "ui/widgets/up_down.h"
 
 #include <QComboBox>
 #include <QCursor>
@@ -97,26 +97,26 @@ private:
 
 void TestScreenSaverRender::start(TestApp& t, int object)
 {
-    Form6* f = t.w().form6;
+    SaverSettingsWindow* f = t.w().saverSettings;
     control<QComboBox>(f, "ogg")->setCurrentIndex(object);
     driver::click(f, "Button1");
-    QTRY_VERIFY(control<DisplayLayer>(t.w().form7, "DXDraw")->canDraw());
+    QTRY_VERIFY(control<DisplayLayer>(t.w().saverWindow, "DXDraw")->canDraw());
 }
 
 QImage TestScreenSaverRender::frames(TestApp& t, int n)
 {
     for (int i = 0; i < n; ++i)
-        t.w().form7->DXTimerTimer(1);
-    return control<DisplayLayer>(t.w().form7, "DXDraw")->grabSurface();
+        t.w().saverWindow->DXTimerTimer(1);
+    return control<DisplayLayer>(t.w().saverWindow, "DXDraw")->grabSurface();
 }
 
 void TestScreenSaverRender::frameShowsObjectAndOverlay()
 {
     TestApp t;
     start(t);
-    DisplayLayer* d = control<DisplayLayer>(t.w().form7, "DXDraw");
+    DisplayLayer* d = control<DisplayLayer>(t.w().saverWindow, "DXDraw");
     QVERIFY(t.prompts.texts(QStringLiteral("error")).filter(QStringLiteral("Display")).isEmpty());
-    QCOMPARE(t.w().form7->geometry(), t.w().form7->screen()->geometry());
+    QCOMPARE(t.w().saverWindow->geometry(), t.w().saverWindow->screen()->geometry());
     QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::BlankCursor);
 
     const QImage image = frames(t, 3);
@@ -179,11 +179,11 @@ void TestScreenSaverRender::overlayColumnFollowsResolutionItem()
     start(t);
     // The column is read from the settings window at the moment of drawing.
     if (item >= 0)
-        control<QComboBox>(t.w().form6, "ris")->setCurrentIndex(item);
+        control<QComboBox>(t.w().saverSettings, "ris")->setCurrentIndex(item);
     else
-        control<QComboBox>(t.w().form6, "ris")->setEditText(QStringLiteral("2048x1536"));
+        control<QComboBox>(t.w().saverSettings, "ris")->setEditText(QStringLiteral("2048x1536"));
     frames(t, 1);
-    const DisplayCanvas& canvas = control<DisplayLayer>(t.w().form7, "DXDraw")->canvas();
+    const DisplayCanvas& canvas = control<DisplayLayer>(t.w().saverWindow, "DXDraw")->canvas();
     QCOMPARE(canvas.text(0).x, column);
     QCOMPARE(canvas.text(1).x, column);
     QCOMPARE(canvas.text(2).x, 3);
@@ -207,17 +207,17 @@ void TestScreenSaverRender::depths()
     QFETCH(QString, button);
     QFETCH(QString, text);
     TestApp t;
-    driver::click(t.w().form6, button);
+    driver::click(t.w().saverSettings, button);
     start(t);
     const QImage image = frames(t, 2);
-    QCOMPARE(control<DisplayLayer>(t.w().form7, "DXDraw")->canvas().text(0).text, text);
+    QCOMPARE(control<DisplayLayer>(t.w().saverWindow, "DXDraw")->canvas().text(0).text, text);
     QVERIFY(measure(image, QRect(280, 200, 80, 80)).lit > 80 * 80 / 2);
 }
 
 void TestScreenSaverRender::redObjectLightMakesObjectRed()
 {
     TestApp t;
-    Form6* f = t.w().form6;
+    SaverSettingsWindow* f = t.w().saverSettings;
     driver::click(f, "lucdefin");
     control<UpDown>(f, "lucrUpDown")->setPosition(10);
     start(t);
@@ -227,7 +227,7 @@ void TestScreenSaverRender::redObjectLightMakesObjectRed()
              qPrintable(QStringLiteral("%1 %2 %3").arg(b.red).arg(b.green).arg(b.blue)));
 
     // Under the normal white light the same object is grey-white.
-    QTest::keyClick(t.w().form7, Qt::Key_Escape);
+    QTest::keyClick(t.w().saverWindow, Qt::Key_Escape);
     driver::click(f, "lucnorm");
     start(t);
     const Brightness w = measure(frames(t, 2), QRect(200, 120, 240, 240));
@@ -237,9 +237,9 @@ void TestScreenSaverRender::redObjectLightMakesObjectRed()
 void TestScreenSaverRender::rotationChangesPicture()
 {
     TestApp t;
-    control<UpDown>(t.w().form6, "UpDown1")->setPosition(10);
+    control<UpDown>(t.w().saverSettings, "UpDown1")->setPosition(10);
     start(t);
-    Frame* mesh = t.w().form7->meshFrame();
+    Frame* mesh = t.w().saverWindow->meshFrame();
     const QImage first = frames(t, 1);
     const Vector3 axisBefore = mesh->transform().row(0);
     const QImage later = frames(t, 5);
@@ -256,11 +256,11 @@ void TestScreenSaverRender::rotationChangesPicture()
 void TestScreenSaverRender::zBufferOffStillRenders()
 {
     TestApp t;
-    control<QCheckBox>(t.w().form6, "zbuffer")->setChecked(false);
+    control<QCheckBox>(t.w().saverSettings, "zbuffer")->setChecked(false);
     start(t);
     const QImage image = frames(t, 2);
     QVERIFY(measure(image, QRect(280, 200, 80, 80)).lit > 80 * 80 / 2);
-    QCOMPARE(control<DisplayLayer>(t.w().form7, "DXDraw")->canvas().text(1).text,
+    QCOMPARE(control<DisplayLayer>(t.w().saverWindow, "DXDraw")->canvas().text(1).text,
              QStringLiteral("Z-Buffer: Off"));
     QVERIFY(whitePixels(image, QRect(459, 15, 181, 19)) > 20);
 }
@@ -274,7 +274,7 @@ void TestScreenSaverRender::missingMeshRendersBackgroundAndOverlay()
     const QImage image = frames(t, 2);
     // Not reported, and nothing drawn but the texts.
     QVERIFY(t.prompts.texts(QStringLiteral("error")).filter(QStringLiteral("primitive")).isEmpty());
-    const QRect texts = control<DisplayLayer>(t.w().form7, "DXDraw")->canvas().textArea();
+    const QRect texts = control<DisplayLayer>(t.w().saverWindow, "DXDraw")->canvas().textArea();
     QVERIFY(!texts.isEmpty());
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
@@ -293,7 +293,7 @@ void TestScreenSaverRender::escRestoresPointerAndFolder()
     QDir::setCurrent(userFolder);
     QGuiApplication::setOverrideCursor(QCursor(Qt::CrossCursor));
     start(t);
-    Form7* f = t.w().form7;
+    SaverWindow* f = t.w().saverWindow;
     // While it runs, the current folder is the mesh folder.
     QCOMPARE(QDir::current().canonicalPath(),
              QDir(t.folder->file(QStringLiteral("imm"))).canonicalPath());
@@ -314,7 +314,7 @@ void TestScreenSaverRender::escRestoresPointerAndFolder()
     QCOMPARE(QDir::current().canonicalPath(), QDir(userFolder).canonicalPath());
     QDir::setCurrent(t.folder->path());
     // The settings window is still there with its settings.
-    QCOMPARE(t.w().form6->settings().meshFile, QStringLiteral("imm/primitive.x"));
+    QCOMPARE(t.w().saverSettings->settings().meshFile, QStringLiteral("imm/primitive.x"));
 
     // A second start builds a new scene from the settings in force.
     start(t);
@@ -336,8 +336,8 @@ void TestScreenSaverRender::meshFolderThatCannotBeEntered()
     auto folder = std::make_shared<TestProgramFolder>(TestProgramFolder::Imm::Copied);
     QVERIFY(QDir(folder->file(QStringLiteral("imm"))).removeRecursively());
     TestApp t(folder);
-    Form7* f = t.w().form7;
-    driver::click(t.w().form6, "Button1");
+    SaverWindow* f = t.w().saverWindow;
+    driver::click(t.w().saverSettings, "Button1");
     // Reported; the scene stops before its mesh and the timer never starts.
     QCOMPARE(t.prompts.texts(QStringLiteral("error")).filter(QStringLiteral("folder")).size(), 1);
     QVERIFY(control<DisplayLayer>(f, "DXDraw")->isInitialized());
@@ -353,7 +353,7 @@ void TestScreenSaverRender::timerDrivesFrames()
 {
     TestApp t;
     start(t);
-    Form7* f = t.w().form7;
+    SaverWindow* f = t.w().saverWindow;
     QVERIFY(control<DisplayTimer>(f, "DXTimer")->isEnabled());
     QVERIFY(control<DisplayTimer>(f, "DXTimer")->activeOnly());
     // Test programs share one display, so another may hold the focus: tick
@@ -402,13 +402,13 @@ void TestScreenSaverRender::bitCounts()
 void TestScreenSaverRender::modeFailureLeavesEscWorking()
 {
     TestApp t;
-    Form7* f = t.w().form7;
+    SaverWindow* f = t.w().saverWindow;
     DisplayConfig& config = control<DisplayLayer>(f, "DXDraw")->config();
     config.setWidth(40000);
     config.setHeight(30000);
     // Typed text selects no resolution item, so the size above stays.
-    control<QComboBox>(t.w().form6, "ris")->setEditText(QStringLiteral("40000x30000"));
-    driver::click(t.w().form6, "Button1");
+    control<QComboBox>(t.w().saverSettings, "ris")->setEditText(QStringLiteral("40000x30000"));
+    driver::click(t.w().saverSettings, "Button1");
     QCOMPARE(t.prompts.texts(QStringLiteral("error")).filter(QStringLiteral("Display")),
              QStringList{QStringLiteral("Display mode cannot be changed (40000x30000 16bit).")});
     // The window stays with the pointer hidden, no scene and no ticks.

@@ -7,7 +7,7 @@
 #include "screensaver/saver_choices.h"
 #include "screensaver/scene.h"
 #include "screensaver/viewport.h"
-#include "ui/frame_rate_counter.h"
+#include "ui/display/frame_rate_counter.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -1,11 +1,11 @@
 // The screen saver settings window: what each choice puts into the settings
 // and the display configuration when "Attiva" starts the display.
-#include "screensaver/form6.h"
-#include "screensaver/form7.h"
 #include "screensaver/mesh_reader.h"
+#include "screensaver/saver_settings_window.h"
+#include "screensaver/saver_window.h"
 #include "support/window_driver.h"
-#include "ui/display_layer.h"
-#include "ui/up_down.h"
+#include "ui/display/display_layer.h"
+#include "ui/widgets/up_down.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -20,11 +20,11 @@ namespace {
 // Presses "Attiva", checks the display came up, and ends it with Esc.
 void runOnce(TestApp& t)
 {
-    driver::click(t.w().form6, "Button1");
-    QVERIFY(t.w().form7->isVisible());
-    QVERIFY(control<DisplayLayer>(t.w().form7, "DXDraw")->isInitialized());
-    QTest::keyClick(t.w().form7, Qt::Key_Escape);
-    QVERIFY(!t.w().form7->isVisible());
+    driver::click(t.w().saverSettings, "Button1");
+    QVERIFY(t.w().saverWindow->isVisible());
+    QVERIFY(control<DisplayLayer>(t.w().saverWindow, "DXDraw")->isInitialized());
+    QTest::keyClick(t.w().saverWindow, Qt::Key_Escape);
+    QVERIFY(!t.w().saverWindow->isVisible());
 }
 
 // Names of the files mapped into this process.
@@ -84,12 +84,12 @@ void TestScreenSaverSettings::moduleLoadedOnFirstStart()
     // Without the module "Attiva" reports it and starts nothing.
     QTemporaryDir empty;
     MeshReader::setFolders({empty.path(), empty.filePath(QStringLiteral("lib"))});
-    driver::click(t.w().form6, "Button1");
+    driver::click(t.w().saverSettings, "Button1");
     QCOMPARE(
         t.prompts.texts(QStringLiteral("error")),
         QStringList{
             QStringLiteral("Cannot open file %1/libcorvalto_screensaver.so.").arg(empty.path())});
-    QVERIFY(!t.w().form7->isVisible());
+    QVERIFY(!t.w().saverWindow->isVisible());
     QVERIFY(!QGuiApplication::overrideCursor());
     QVERIFY(!mappedFiles().contains(QLatin1String("assimp")));
 
@@ -102,14 +102,14 @@ void TestScreenSaverSettings::moduleLoadedOnFirstStart()
 void TestScreenSaverSettings::initialState()
 {
     TestApp t;
-    Form6* f = t.w().form6;
+    SaverSettingsWindow* f = t.w().saverSettings;
     QCOMPARE(f->windowTitle(), QStringLiteral("Virmosk Screen Saver 1.0 Finale"));
     QCOMPARE(f->size(), QSize(369, 276));
     QCOMPARE(control<QComboBox>(f, "ogg")->currentText(), QStringLiteral("Virmosk (luci proprie)"));
     QCOMPARE(control<QComboBox>(f, "ris")->currentText(), QStringLiteral("640x480"));
     QCOMPARE(control<QComboBox>(f, "ris")->count(), 6);
     QVERIFY(control<QRadioButton>(f, "bit16")->isChecked());
-    QCOMPARE(control<DisplayLayer>(t.w().form7, "DXDraw")->config().bitCount(), 16);
+    QCOMPARE(control<DisplayLayer>(t.w().saverWindow, "DXDraw")->config().bitCount(), 16);
     QVERIFY(control<QCheckBox>(f, "zbuffer")->isChecked());
     QCOMPARE(control<QLineEdit>(f, "Edit1")->text(), QStringLiteral("1"));
     QVERIFY(control<QRadioButton>(f, "lucnorm")->isChecked());
@@ -146,7 +146,7 @@ void TestScreenSaverSettings::objects()
     QFETCH(double, cy);
     QFETCH(double, cz);
     TestApp t;
-    Form6* f = t.w().form6;
+    SaverSettingsWindow* f = t.w().saverSettings;
     control<QComboBox>(f, "ogg")->setCurrentIndex(item);
     runOnce(t);
     const ScreenSaverSettings& s = f->settings();
@@ -157,14 +157,14 @@ void TestScreenSaverSettings::objects()
     QCOMPARE(s.cameraPosition.x, cx);
     QCOMPARE(s.cameraPosition.y, cy);
     QCOMPARE(s.cameraPosition.z, cz);
-    QCOMPARE(t.w().form7->meshPath(), t.folder->file(meshFile));
+    QCOMPARE(t.w().saverWindow->meshPath(), t.folder->file(meshFile));
     QVERIFY(t.prompts.texts(QStringLiteral("error")).filter(QStringLiteral("Display")).isEmpty());
 }
 
 void TestScreenSaverSettings::typedObjectKeepsPrevious()
 {
     TestApp t;
-    Form6* f = t.w().form6;
+    SaverSettingsWindow* f = t.w().saverSettings;
     control<QComboBox>(f, "ogg")->setCurrentIndex(1);
     runOnce(t);
     control<QComboBox>(f, "ogg")->setEditText(QStringLiteral("Teiera"));
@@ -195,7 +195,7 @@ void TestScreenSaverSettings::resolutions()
     QFETCH(int, width);
     QFETCH(int, height);
     TestApp t;
-    Form6* f = t.w().form6;
+    SaverSettingsWindow* f = t.w().saverSettings;
     control<QComboBox>(f, "ogg")->setCurrentIndex(2);
     const int item = control<QComboBox>(f, "ris")->findText(choice);
     if (item >= 0)
@@ -205,19 +205,19 @@ void TestScreenSaverSettings::resolutions()
     QCOMPARE(f->resolutionItem(), item);
 
     driver::click(f, "Button1");
-    DisplayLayer* d = control<DisplayLayer>(t.w().form7, "DXDraw");
+    DisplayLayer* d = control<DisplayLayer>(t.w().saverWindow, "DXDraw");
     QCOMPARE(d->config().width(), width);
     QCOMPARE(d->config().height(), height);
     QCOMPARE(d->surfaceWidth(), width);
     QCOMPARE(d->surfaceHeight(), height);
-    QTest::keyClick(t.w().form7, Qt::Key_Escape);
+    QTest::keyClick(t.w().saverWindow, Qt::Key_Escape);
 }
 
 void TestScreenSaverSettings::depthButtonsSetDisplayAtOnce()
 {
     TestApp t;
-    Form6* f = t.w().form6;
-    DisplayConfig& config = control<DisplayLayer>(t.w().form7, "DXDraw")->config();
+    SaverSettingsWindow* f = t.w().saverSettings;
+    DisplayConfig& config = control<DisplayLayer>(t.w().saverWindow, "DXDraw")->config();
     driver::click(f, "bit32");
     QCOMPARE(config.bitCount(), 32);
     QVERIFY(!control<QRadioButton>(f, "bit16")->isChecked());
@@ -230,9 +230,9 @@ void TestScreenSaverSettings::depthButtonsSetDisplayAtOnce()
 void TestScreenSaverSettings::zBufferOption()
 {
     TestApp t;
-    Form6* f = t.w().form6;
+    SaverSettingsWindow* f = t.w().saverSettings;
     control<QComboBox>(f, "ogg")->setCurrentIndex(2);
-    const DisplayConfig& config = control<DisplayLayer>(t.w().form7, "DXDraw")->config();
+    const DisplayConfig& config = control<DisplayLayer>(t.w().saverWindow, "DXDraw")->config();
     runOnce(t);
     QVERIFY(config.hasOption(DisplayConfig::doZBuffer));
     control<QCheckBox>(f, "zbuffer")->setChecked(false);
@@ -263,7 +263,7 @@ void TestScreenSaverSettings::lights()
     QFETCH(double, g);
     QFETCH(double, b);
     TestApp t;
-    Form6* f = t.w().form6;
+    SaverSettingsWindow* f = t.w().saverSettings;
     control<QComboBox>(f, "ogg")->setCurrentIndex(2);
     for (const QString& prefix : {QStringLiteral("luc"), QStringLiteral("amb")}) {
         driver::click(f, prefix + mode);
@@ -283,7 +283,7 @@ void TestScreenSaverSettings::lights()
 void TestScreenSaverSettings::randomLightsDrawSixTenths()
 {
     TestApp t;
-    Form6* f = t.w().form6;
+    SaverSettingsWindow* f = t.w().saverSettings;
     control<QComboBox>(f, "ogg")->setCurrentIndex(2);
     driver::click(f, "luccas");
     driver::click(f, "ambcas");
@@ -323,7 +323,7 @@ void TestScreenSaverSettings::speed()
     QFETCH(QString, shown);
     QFETCH(double, radians);
     TestApp t;
-    Form6* f = t.w().form6;
+    SaverSettingsWindow* f = t.w().saverSettings;
     control<QComboBox>(f, "ogg")->setCurrentIndex(2);
     for (int i = 0; i < clicksUp; ++i)
         QTest::mouseClick(control<UpDown>(f, "UpDown1")->upButton(), Qt::LeftButton);
@@ -344,7 +344,7 @@ void TestScreenSaverSettings::definiteEnablesFields()
 {
     QFETCH(QString, prefix);
     TestApp t;
-    Form6* f = t.w().form6;
+    SaverSettingsWindow* f = t.w().saverSettings;
     const QString other =
         prefix == QStringLiteral("luc") ? QStringLiteral("amb") : QStringLiteral("luc");
     auto fieldsEnabled = [&](const QString& p) {
@@ -385,17 +385,17 @@ void TestScreenSaverSettings::openingReadsDesktop()
     QFETCH(QString, resolution);
     QFETCH(int, bits);
     TestApp t;
-    Form6* f = t.w().form6;
+    SaverSettingsWindow* f = t.w().saverSettings;
     control<QComboBox>(f, "ris")->setCurrentIndex(3);
     driver::click(f, "bit24");
     control<QTabWidget>(f, "PageControl1")->setCurrentIndex(1);
     control<QTabWidget>(f, "PageControl2")->setCurrentIndex(1);
-    f->setDesktopMetricsSource([=] { return Form6::DesktopMetrics{width, depth}; });
+    f->setDesktopMetricsSource([=] { return SaverSettingsWindow::DesktopMetrics{width, depth}; });
 
     f->openSettings();
     QVERIFY(f->isVisible());
     QCOMPARE(control<QComboBox>(f, "ris")->currentText(), resolution);
-    QCOMPARE(control<DisplayLayer>(t.w().form7, "DXDraw")->config().bitCount(), bits);
+    QCOMPARE(control<DisplayLayer>(t.w().saverWindow, "DXDraw")->config().bitCount(), bits);
     QCOMPARE(control<QRadioButton>(f, QStringLiteral("bit%1").arg(bits))->isChecked(), true);
     // The lights show their first tab; the outer tabs keep theirs.
     QCOMPARE(control<QTabWidget>(f, "PageControl1")->currentIndex(), 0);
@@ -405,8 +405,8 @@ void TestScreenSaverSettings::openingReadsDesktop()
 void TestScreenSaverSettings::closeKeepsSettings()
 {
     TestApp t;
-    Form6* f = t.w().form6;
-    f->setDesktopMetricsSource([] { return Form6::DesktopMetrics{}; });
+    SaverSettingsWindow* f = t.w().saverSettings;
+    f->setDesktopMetricsSource([] { return SaverSettingsWindow::DesktopMetrics{}; });
     control<QComboBox>(f, "ogg")->setCurrentIndex(2);
     driver::click(f, "bit32");
     control<UpDown>(f, "UpDown1")->setPosition(7);

@@ -1,15 +1,15 @@
-#include "app/form2.h"
+#include "app/about_window.h"
 #include "chordlist/chord_list_model.h"
 #include "core/colour_theme.h"
-#include "documents/form4.h"
-#include "documents/form5.h"
-#include "htmlpage/form3.h"
-#include "riff/form8.h"
-#include "screensaver/form6.h"
-#include "screensaver/form7.h"
+#include "documents/information_window.h"
+#include "documents/title_dialog.h"
+#include "htmlpage/page_preview_window.h"
+#include "riff/riff_editor.h"
+#include "screensaver/saver_settings_window.h"
+#include "screensaver/saver_window.h"
 #include "support/crafted_files.h"
 #include "support/window_driver.h"
-#include "ui/up_down.h"
+#include "ui/widgets/up_down.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -138,7 +138,7 @@ private slots:
 void TestStartup::windowsAtStart()
 {
     TestApp t;
-    Form1* f = t.w().form1;
+    MainWindow* f = t.w().mainWindow;
     QCOMPARE(t.ctx.applicationTitle, QStringLiteral("Corvalto 3.0"));
     QCOMPARE(f->windowIconText(), QStringLiteral("Corvalto 3.0"));
     QCOMPARE(f->windowTitle(), Caption + "Nuova lista");
@@ -161,8 +161,9 @@ void TestStartup::windowsAtStart()
 
     t.app->show();
     QVERIFY(QTest::qWaitForWindowExposed(f));
-    const QList<QWidget*> others{t.w().form2, t.w().form3, t.w().form4, t.w().form5,
-                                 t.w().form6, t.w().form7, t.w().form8};
+    const QList<QWidget*> others{t.w().aboutWindow,       t.w().pagePreview,   t.w().titleDialog,
+                                 t.w().informationWindow, t.w().saverSettings, t.w().saverWindow,
+                                 t.w().riffEditor};
     for (QWidget* w : others)
         QVERIFY2(!w->isVisible(), qPrintable(w->objectName()));
     // Every window carries the program's icon, from the menu size up.
@@ -171,12 +172,13 @@ void TestStartup::windowsAtStart()
         QVERIFY2(sizes.contains(QSize(16, 16)) && sizes.contains(QSize(256, 256)),
                  qPrintable(w->objectName()));
     }
-    QCOMPARE(t.w().form2->windowTitle(), QStringLiteral("About"));
-    QCOMPARE(t.w().form3->windowTitle(), QStringLiteral("Pagina anteprima lista (Html)"));
-    QCOMPARE(t.w().form4->windowTitle(), QStringLiteral("Titolo lista"));
-    QCOMPARE(t.w().form5->windowTitle(), QStringLiteral("Informazioni lista aggiuntive"));
-    QCOMPARE(t.w().form6->windowTitle(), QStringLiteral("Virmosk Screen Saver 1.0 Finale"));
-    QCOMPARE(t.w().form8->windowTitle(), QStringLiteral("Virmosk Riff Editor 1.0"));
+    QCOMPARE(t.w().aboutWindow->windowTitle(), QStringLiteral("About"));
+    QCOMPARE(t.w().pagePreview->windowTitle(), QStringLiteral("Pagina anteprima lista (Html)"));
+    QCOMPARE(t.w().titleDialog->windowTitle(), QStringLiteral("Titolo lista"));
+    QCOMPARE(t.w().informationWindow->windowTitle(),
+             QStringLiteral("Informazioni lista aggiuntive"));
+    QCOMPARE(t.w().saverSettings->windowTitle(), QStringLiteral("Virmosk Screen Saver 1.0 Finale"));
+    QCOMPARE(t.w().riffEditor->windowTitle(), QStringLiteral("Virmosk Riff Editor 1.0"));
     QCOMPARE(f->centralWidget()->size(), QSize(624, 436));
 }
 
@@ -192,8 +194,8 @@ void TestStartup::accessibleWindows()
     QFETCH(int, window);
     TestApp t;
     const Windows& w = t.w();
-    QWidget* const windows[] = {w.form1, w.form2, w.form3, w.form4,
-                                w.form5, w.form6, w.form7, w.form8};
+    QWidget* const windows[] = {w.mainWindow,        w.aboutWindow,   w.pagePreview, w.titleDialog,
+                                w.informationWindow, w.saverSettings, w.saverWindow, w.riffEditor};
     QWidget* form = windows[window - 1];
     form->ensurePolished(); // hidden windows make their controls then
     QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(form);
@@ -204,20 +206,21 @@ void TestStartup::accessibleWindows()
     findAccessibilityFaults(iface, buttonNames, faults);
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
 
-    if (form == w.form6) {
+    if (form == w.saverSettings) {
         QAccessibleInterface* speed =
-            QAccessible::queryAccessibleInterface(control<UpDown>(w.form6, "UpDown1"));
+            QAccessible::queryAccessibleInterface(control<UpDown>(w.saverSettings, "UpDown1"));
         QCOMPARE(speed->role(), QAccessible::SpinBox);
         speed->valueInterface()->setCurrentValue(7);
-        QCOMPARE(control<QLineEdit>(w.form6, "Edit1")->text(), QStringLiteral("7"));
+        QCOMPARE(control<QLineEdit>(w.saverSettings, "Edit1")->text(), QStringLiteral("7"));
     }
-    if (form == w.form1) {
+    if (form == w.mainWindow) {
         // The chord name panel reads its caption; its hint describes it.
         QAccessibleInterface* panel =
-            QAccessible::queryAccessibleInterface(controls(w.form1).Panel1);
+            QAccessible::queryAccessibleInterface(controls(w.mainWindow).Panel1);
         QCOMPARE(panel->text(QAccessible::Name), QStringLiteral("Scegli"));
         QCOMPARE(panel->text(QAccessible::Description), QStringLiteral("Nome accordo"));
-        QAccessibleInterface* note = QAccessible::queryAccessibleInterface(controls(w.form1).note);
+        QAccessibleInterface* note =
+            QAccessible::queryAccessibleInterface(controls(w.mainWindow).note);
         QCOMPARE(note->text(QAccessible::Name), QStringLiteral("Note"));
         QCOMPARE(note->text(QAccessible::Description), QStringLiteral("Scegli una nota"));
     }
@@ -248,7 +251,7 @@ void TestStartup::colourTheme()
     QFETCH(QColor, title);
     QFETCH(QColor, list);
     TestApp t(TestProgramFolder::Imm::Linked, true, seedFor(aEven, bEven));
-    Form1* f = t.w().form1;
+    MainWindow* f = t.w().mainWindow;
     QCOMPARE(f->palette().color(QPalette::Window), background);
     QList<QWidget*> themed;
     themed << controls(f).note << controls(f).toni << controls(f).Panel3 << controls(f).Panel2
@@ -278,7 +281,7 @@ void TestStartup::colourTheme()
 void TestStartup::scrollingTitle()
 {
     TestApp t;
-    Form1* f = t.w().form1;
+    MainWindow* f = t.w().mainWindow;
     controls(f).Timer1->stop();
     const QString blanks(25, QLatin1Char(' '));
 
@@ -322,7 +325,7 @@ void TestStartup::scrollingTitle()
 void TestStartup::titleChangeMarksModified()
 {
     TestApp t;
-    Form1* f = t.w().form1;
+    MainWindow* f = t.w().mainWindow;
     QTest::keyClicks(controls(f).Edit1, QStringLiteral("x"));
     QVERIFY(f->document().listModified);
     QCOMPARE(f->windowTitle(), Caption + "*Nuova lista");
@@ -348,7 +351,7 @@ void TestStartup::titleChangeMarksModified()
 void TestStartup::bannerLoadedOnlyOnChange()
 {
     TestApp t(TestProgramFolder::Imm::Copied);
-    Form1* f = t.w().form1;
+    MainWindow* f = t.w().mainWindow;
     f->markModified();
     QVERIFY(controls(f).Image2->fileName().endsWith(QLatin1String("imm/virmoskbn.jpg")));
     // Once modified, a further change rewrites the caption without loading the banner.
@@ -372,7 +375,7 @@ void TestStartup::bannerLoadedOnlyOnChange()
 void TestStartup::markClean()
 {
     TestApp t;
-    Form1* f = t.w().form1;
+    MainWindow* f = t.w().mainWindow;
     f->markModified();
     f->listDocument().setCurrentListFile(QStringLiteral("/home/chitarra/liste/Lista.qvl"));
     f->markModified();
@@ -402,7 +405,7 @@ void TestStartup::closeQuery()
     QFETCH(int, answer);
     QFETCH(bool, closed);
     TestApp t;
-    Form1* f = t.w().form1;
+    MainWindow* f = t.w().mainWindow;
     t.app->show();
     for (int i = 0; i < entries; ++i)
         f->list().appendLine(QStringLiteral("DO Maggiore"));
@@ -428,7 +431,7 @@ void TestStartup::closeQuery()
 void TestStartup::shellCommands()
 {
     TestApp t;
-    Form1* f = t.w().form1;
+    MainWindow* f = t.w().mainWindow;
     controls(f).Guida1->trigger();
     QTest::mouseClick(controls(f).RxSpeedButton6, Qt::LeftButton);
     QTest::mouseClick(controls(f).Image2, Qt::LeftButton);
@@ -470,7 +473,7 @@ void TestStartup::commandKeys()
     QFETCH(QString, focus);
     QFETCH(QString, effect);
     TestApp t;
-    Form1* f = t.w().form1;
+    MainWindow* f = t.w().mainWindow;
     t.app->show();
     f->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(f));
@@ -516,7 +519,7 @@ void TestStartup::configUnreadable()
     else
         QVERIFY(makeCraftedFile(config, kind));
     TestApp t(folder, seedFor(true, true));
-    Form1* f = t.w().form1;
+    MainWindow* f = t.w().mainWindow;
     const auto& calls = t.prompts.calls();
     QCOMPARE(calls.size(), 1);
     QCOMPARE(calls.first().kind, QStringLiteral("error"));
@@ -536,7 +539,7 @@ void TestStartup::configWithFiveLines()
     folder->writeConfig(
         {"/a/Uno.qvl", "/a/Rock & Blues.qvl", "/a/Tre.qvl", "/a/Quattro.qvl", "/a/Cinque.qvl"});
     TestApp t(folder);
-    Form1* f = t.w().form1;
+    MainWindow* f = t.w().mainWindow;
     QVERIFY(t.prompts.calls().isEmpty());
     QCOMPARE(f->recentCaption(1), QStringLiteral("/a/Uno.qvl"));
     QCOMPARE(f->recentCaption(2), QStringLiteral("/a/Rock & Blues.qvl"));
@@ -573,7 +576,7 @@ void TestStartup::bannerUnreadable()
     QVERIFY(makeCraftedFile(banner, kind));
     folder->writeConfig({"/a/Uno.qvl"});
     TestApp t(folder, seedFor(true, true));
-    Form1* f = t.w().form1;
+    MainWindow* f = t.w().mainWindow;
     const QStringList errors = t.prompts.texts(QStringLiteral("error"));
     QCOMPARE(errors, QStringList{message.arg(banner)});
     // Every step after the banner is skipped.

@@ -219,7 +219,7 @@ void TestStrum::strumWithoutDevice()
     auto t = startShown();
     QFile::link(QStringLiteral(CORVALTO_PROGRAM_DIR "/libcorvalto-audio.so"),
                 t->folder->file(QStringLiteral("libcorvalto-audio.so")));
-    Form1* f = t->w().form1;
+    MainWindow* f = t->w().mainWindow;
     if (setUp.startsWith("DO"))
         pickChord(f, 0, 0);
     if (setUp == "DO second")

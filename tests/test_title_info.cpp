@@ -1,10 +1,10 @@
 #include "chordlist/chord_list_model.h"
-#include "documents/form4.h"
-#include "documents/form5.h"
-#include "htmlpage/form3.h"
-#include "riff/form8.h"
+#include "documents/information_window.h"
+#include "documents/title_dialog.h"
+#include "htmlpage/page_preview_window.h"
+#include "riff/riff_editor.h"
 #include "support/window_driver.h"
-#include "ui/code_page_text_edit.h"
+#include "ui/widgets/code_page_text_edit.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
@@ -105,17 +105,17 @@ void TestTitleInfo::informationLines()
     QFETCH(QString, text);
     QFETCH(QStringList, lines);
     TestApp t;
-    control<QPlainTextEdit>(t.w().form5, "Memo1")->setPlainText(text);
-    QCOMPARE(t.w().form5->informationLines(), lines);
+    control<QPlainTextEdit>(t.w().informationWindow, "Memo1")->setPlainText(text);
+    QCOMPARE(t.w().informationWindow->informationLines(), lines);
     // Lines read from a file come back as they were, a final empty one included.
-    t.w().form5->setInformationLines(lines);
-    QCOMPARE(t.w().form5->informationLines(), lines);
+    t.w().informationWindow->setInformationLines(lines);
+    QCOMPARE(t.w().informationWindow->informationLines(), lines);
 }
 
 void TestTitleInfo::wrappingFollowsTheShownArea()
 {
     TestApp t;
-    Form5* f = t.w().form5;
+    InformationWindow* f = t.w().informationWindow;
     auto* memo = control<QPlainTextEdit>(f, "Memo1");
     const QString sentence = words(30);
     const QString unbroken(120, QLatin1Char('x'));
@@ -175,8 +175,8 @@ void TestTitleInfo::textChangeSetsModifiedOnly()
 {
     QFETCH(QString, change);
     TestApp t;
-    Form1* main = t.w().form1;
-    Form5* f = t.w().form5;
+    MainWindow* main = t.w().mainWindow;
+    InformationWindow* f = t.w().informationWindow;
     main->list().appendLine(QStringLiteral("LA Minore"));
     f->setInformationLines({"capo 2"});
     main->listDocument().setModified(false);
@@ -224,8 +224,8 @@ void TestTitleInfo::fileNameLine()
     QFETCH(bool, fromFile);
     QFETCH(QString, line);
     TestApp t;
-    Form1* main = t.w().form1;
-    Form5* f = t.w().form5;
+    MainWindow* main = t.w().mainWindow;
+    InformationWindow* f = t.w().informationWindow;
     ChordListDocument& state = main->listDocument();
     QVERIFY(!control<QPushButton>(f, "Button4")->isEnabled());
     main->showAdditionalInformation();
@@ -264,7 +264,7 @@ void TestTitleInfo::fileNameLine()
 void TestTitleInfo::refusedCharacters()
 {
     TestApp t;
-    Form5* f = t.w().form5;
+    InformationWindow* f = t.w().informationWindow;
     auto* memo = control<QPlainTextEdit>(f, "Memo1");
     f->showWindow();
     t.prompts.clear();
@@ -288,7 +288,7 @@ void TestTitleInfo::refusedCharacters()
     QTest::keyClicks(memo, "Mi");
     QCOMPARE(memo->toPlainText(), QStringLiteral("Do \u20ac 5\nRe\nMi"));
 
-    Form4* title = t.w().form4;
+    TitleDialog* title = t.w().titleDialog;
     title->showWindow();
     QTest::keyClicks(control<QLineEdit>(title, "Edit1"), "Blues ");
     typeText(control<QLineEdit>(title, "Edit1"), QStringLiteral("\u2605"));
@@ -346,9 +346,9 @@ void TestTitleInfo::lineBreaksPasted()
     QFETCH(QString, after);
     QFETCH(bool, refused);
     TestApp t;
-    QLineEdit* edit = field == "title"    ? controls(t.w().form1).Edit1
-                      : field == "dialog" ? control<QLineEdit>(t.w().form4, "Edit1")
-                                          : control<QLineEdit>(t.w().form8, "Edit1");
+    QLineEdit* edit = field == "title"    ? controls(t.w().mainWindow).Edit1
+                      : field == "dialog" ? control<QLineEdit>(t.w().titleDialog, "Edit1")
+                                          : control<QLineEdit>(t.w().riffEditor, "Edit1");
     edit->setText(before);
     edit->setCursorPosition(cursor);
     t.prompts.clear();
@@ -374,8 +374,8 @@ void TestTitleInfo::titleConfirmed()
     QFETCH(QString, typed);
     QFETCH(int, key);
     TestApp t;
-    Form1* main = t.w().form1;
-    Form4* f = t.w().form4;
+    MainWindow* main = t.w().mainWindow;
+    TitleDialog* f = t.w().titleDialog;
     f->showWindow();
     QTest::keyClicks(control<QLineEdit>(f, "Edit1"), typed);
     KeySpy windowSpy;

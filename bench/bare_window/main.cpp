@@ -1,4 +1,4 @@
-#include "ui/first_paint_probe.h"
+#include "shell/first_paint_probe.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -7,7 +7,7 @@
 #include "core/app_context.h"
 #include "core/prompts.h"
 #include "core/texts.h"
-#include "ui/guard.h"
+#include "shell/guard.h"
 
 #include <QWidget>
 

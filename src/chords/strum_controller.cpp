@@ -4,7 +4,7 @@
 #include "chords/strum_synth.h"
 #include "chords/voicing_table.h"
 #include "core/app_context.h"
-#include "ui/guard.h"
+#include "shell/guard.h"
 
 #include <QFileInfo>
 #include <QHelpEvent>

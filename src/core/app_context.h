@@ -8,28 +8,28 @@
 
 class ChordListDocument;
 class Prompts;
-class Form1;
-class Form2;
-class Form3;
-class Form4;
-class Form5;
-class Form6;
-class Form7;
-class Form8;
+class MainWindow;
+class AboutWindow;
+class PagePreviewWindow;
+class TitleDialog;
+class InformationWindow;
+class SaverSettingsWindow;
+class SaverWindow;
+class RiffEditor;
 
 // The eight windows, created in this order at start by CorvaltoApp, which wires
 // them to one another; tests and benchmarks reach them here. Windows and
 // controllers do not: they talk through signals and injected functions.
 struct Windows
 {
-    Form1* form1 = nullptr;
-    Form2* form2 = nullptr;
-    Form3* form3 = nullptr;
-    Form4* form4 = nullptr;
-    Form5* form5 = nullptr;
-    Form6* form6 = nullptr;
-    Form7* form7 = nullptr;
-    Form8* form8 = nullptr;
+    MainWindow* mainWindow = nullptr;
+    AboutWindow* aboutWindow = nullptr;
+    PagePreviewWindow* pagePreview = nullptr;
+    TitleDialog* titleDialog = nullptr;
+    InformationWindow* informationWindow = nullptr;
+    SaverSettingsWindow* saverSettings = nullptr;
+    SaverWindow* saverWindow = nullptr;
+    RiffEditor* riffEditor = nullptr;
 };
 
 // What the running program shares beyond the main window's own state, and what

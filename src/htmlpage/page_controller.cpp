@@ -11,8 +11,8 @@
 #include "documents/list_file.h"
 #include "htmlpage/page_builder.h"
 #include "htmlpage/page_preview.h"
-#include "ui/browser_view.h"
-#include "ui/guard.h"
+#include "shell/guard.h"
+#include "ui/widgets/browser_view.h"
 
 #include <QKeySequence>
 #include <QLabel>

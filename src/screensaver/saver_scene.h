@@ -2,7 +2,7 @@
 
 #include "screensaver/render_device.h"
 #include "screensaver/scene_renderer.h"
-#include "ui/display_scene.h"
+#include "ui/display/display_scene.h"
 
 #include <memory>
 

@@ -5,7 +5,7 @@
 #include "screensaver/mesh_builder.h"
 #include "screensaver/render_device.h"
 #include "screensaver/viewport.h"
-#include "ui/gl_program.h"
+#include "ui/display/gl_program.h"
 
 #include <QOpenGLExtraFunctions>
 

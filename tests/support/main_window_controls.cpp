@@ -2,7 +2,7 @@
 
 namespace {
 
-template <typename T> T* find(const Form1* form, const char* name)
+template <typename T> T* find(const MainWindow* form, const char* name)
 {
     // The File and Help menus are the objects File1 and Help1.
     const char* object = qstrcmp(name, "FileMenu") == 0   ? "File1"
@@ -16,7 +16,7 @@ template <typename T> T* find(const Form1* form, const char* name)
 
 } // namespace
 
-MainWindowControls controls(const Form1* form)
+MainWindowControls controls(const MainWindow* form)
 {
     MainWindowControls c;
 #define MAIN_WINDOW_CONTROL(Type, name) c.name = find<Type>(form, #name);

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/form1.h"
-#include "ui/picture_view.h"
-#include "ui/radio_button.h"
-#include "ui/radio_group.h"
+#include "app/main_window.h"
+#include "ui/widgets/picture_view.h"
+#include "ui/widgets/radio_button.h"
+#include "ui/widgets/radio_group.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -53,4 +53,4 @@ struct MainWindowControls
 #undef MAIN_WINDOW_CONTROL
 };
 
-MainWindowControls controls(const Form1* form);
+MainWindowControls controls(const MainWindow* form);

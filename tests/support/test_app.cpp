@@ -2,7 +2,7 @@
 
 #include "core/text_file.h"
 #include "screensaver/mesh_reader.h"
-#include "ui/jpeg_reader.h"
+#include "ui/pictures/jpeg_reader.h"
 
 #include <QApplication>
 #include <QDir>

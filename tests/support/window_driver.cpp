@@ -50,7 +50,7 @@ std::unique_ptr<TestApp> startShown(Pictures pictures)
     }
     auto t = std::make_unique<TestApp>(folder);
     t->app->show();
-    if (!QTest::qWaitForWindowExposed(t->w().form1))
+    if (!QTest::qWaitForWindowExposed(t->w().mainWindow))
         qWarning("main window not exposed");
     return t;
 }
@@ -72,7 +72,7 @@ void clickButton(QAbstractButton* button)
     QTest::mouseClick(button, Qt::LeftButton);
 }
 
-void clickRow(Form1* form, int row)
+void clickRow(MainWindow* form, int row)
 {
     const QModelIndex index = form->list().index(row, 0);
     controls(form).ListBox1->scrollTo(index);
@@ -81,29 +81,29 @@ void clickRow(Form1* form, int row)
                       r.center());
 }
 
-void pressKey(Form1* form, int key)
+void pressKey(MainWindow* form, int key)
 {
     controls(form).ListBox1->setFocus();
     QTest::keyClick(controls(form).ListBox1, static_cast<Qt::Key>(key));
 }
 
-void pickRoot(Form1* form, int root)
+void pickRoot(MainWindow* form, int root)
 {
     clickIndicator(controls(form).note->button(root));
 }
 
-void pickType(Form1* form, int type)
+void pickType(MainWindow* form, int type)
 {
     clickIndicator(controls(form).toni->button(type));
 }
 
-void pickChord(Form1* form, int root, int type)
+void pickChord(MainWindow* form, int root, int type)
 {
     pickRoot(form, root);
     pickType(form, type);
 }
 
-QString shownPicture(Form1* form)
+QString shownPicture(MainWindow* form)
 {
     const QString path = controls(form).gif->fileName();
     return path.isEmpty() ? QString() : QFileInfo(path).fileName();

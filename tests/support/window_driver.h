@@ -50,16 +50,16 @@ std::unique_ptr<TestApp> startShown(Pictures pictures = Pictures::Shared);
 // A click on the indicator of a radio button or check box.
 void clickIndicator(QAbstractButton* button);
 void clickButton(QAbstractButton* button);
-void clickRow(Form1* form, int row);
-void pressKey(Form1* form, int key);
+void clickRow(MainWindow* form, int row);
+void pressKey(MainWindow* form, int key);
 
-void pickRoot(Form1* form, int root);
-void pickType(Form1* form, int type);
+void pickRoot(MainWindow* form, int root);
+void pickType(MainWindow* form, int type);
 // Root first, then type.
-void pickChord(Form1* form, int root, int type);
+void pickChord(MainWindow* form, int root, int type);
 
 // The picture file name shown in gif, without its folder; empty when none.
-QString shownPicture(Form1* form);
+QString shownPicture(MainWindow* form);
 
 } // namespace driver
 

@@ -1,0 +1,724 @@
+#include "app/main_window.h"
+
+#include "ui_main_window.h"
+
+#include "chordlist/chord_list_model.h"
+#include "chordlist/list_controller.h"
+#include "chords/chooser_controller.h"
+#include "chords/chord_catalogue.h"
+#include "chords/strum_controller.h"
+#include "core/author.h"
+#include "core/colour_theme.h"
+#include "core/prompts.h"
+#include "core/text_file.h"
+#include "core/texts.h"
+#include "documents/document_controller.h"
+#include "htmlpage/page_controller.h"
+#include "shell/guard.h"
+#include "shell/shortcut_priority.h"
+#include "shell/window_system.h"
+#include "ui/style/design_font.h"
+#include "ui/style/tool_icons.h"
+#include "ui/widgets/code_page_validator.h"
+#include "ui/widgets/picture_view.h"
+#include "ui/widgets/radio_button.h"
+#include "ui/widgets/radio_group.h"
+#include "ui/widgets/scroll_bar.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QCursor>
+#include <QDateTime>
+#include <QGroupBox>
+#include <QItemSelectionModel>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QListView>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QShortcut>
+#include <QSignalBlocker>
+#include <QTimer>
+#include <QToolButton>
+
+#include <algorithm>
+#include <functional>
+#include <type_traits>
+
+namespace {
+
+QColor toColor(const ColourTheme::Rgb& c)
+{
+    return QColor(c.r, c.g, c.b);
+}
+
+void setBackground(QWidget* w, const QColor& colour, QPalette::ColorRole role = QPalette::Window)
+{
+    QPalette p = w->palette();
+    p.setColor(role, colour);
+    if (role == QPalette::Window)
+        p.setColor(QPalette::Button, colour);
+    w->setPalette(p);
+    w->setAutoFillBackground(true);
+}
+
+// A control outside the colour theme: the roles the theme gives its containers
+// are pinned to the application's own, so that they do not reach it.
+void keepOwnColours(QWidget* w)
+{
+    const QPalette own = QApplication::palette(w);
+    QPalette p = w->palette();
+    for (QPalette::ColorRole role : {QPalette::Window, QPalette::Button})
+        p.setBrush(role, own.brush(role));
+    w->setPalette(p);
+}
+
+// The hint is what a screen reader gives as the control's description; a
+// control without a caption of its own is also named by it.
+void setHint(QWidget* w, const QString& hint, bool captioned = false)
+{
+    w->setToolTip(hint);
+    w->setAccessibleDescription(hint);
+    if (!captioned)
+        w->setAccessibleName(hint);
+}
+
+// The designed 8-point captions are narrower than DejaVu Sans; the condensed cut
+// keeps the captions of the small fixed-size controls whole.
+QFont compactFont()
+{
+    QFont f(QStringLiteral("DejaVu Sans Condensed"));
+    f.setPointSize(QApplication::font().pointSize() > 0 ? QApplication::font().pointSize() : 8);
+    f.setBold(false);
+    f.setItalic(false);
+    return f;
+}
+
+} // namespace
+
+MainWindow::MainWindow(AppContext& ctx, QWidget* parent)
+    : QMainWindow(parent), m_ctx(ctx), m_ui(std::make_unique<Ui::MainWindow>())
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(document::cleanCaption(document::newListName()));
+    setWindowIconText(m_ctx.applicationTitle);
+    m_ctx.onTitleChanged = [this](const QString& title) {
+        setWindowIconText(title);
+        // The task-bar text follows each tick, also while nothing else happens.
+        flushWindowSystem();
+    };
+
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(624, 436);
+    setCentralWidget(client);
+    createControls(client);
+    createMenus();
+    keepOwnColours(menuBar());
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    ChordListDocument& document = *m_ctx.document;
+    m_chooser = new ChooserController(
+        *this,
+        [&document](const QString& picture) { document.entries().setPendingPicture(picture); },
+        m_ctx.programDir, this);
+    m_listController = new ListController(m_ctx, document.entries(), *m_chooser, *this, this);
+    m_documents =
+        new DocumentController(m_ctx, document, *this, *m_chooser, *m_listController, this);
+    m_page = new PageController(m_ctx, document, *m_documents, this);
+    m_strum = new StrumController(m_ctx, *this, this);
+    connectControllers();
+    connectShellCommands();
+    // Ctrl+A opens a list and Ctrl+S saves it even from the title field, which
+    // would otherwise select its text or take the key for itself.
+    QList<QKeySequence> commandKeys;
+    for (const QAction* a : actions() + FileMenu->actions() + HelpMenu->actions())
+        commandKeys += a->shortcuts();
+    new ShortcutPriority(this, commandKeys);
+
+    connectGuarded(m_ui->Edit1, &QLineEdit::textChanged, this, m_ctx, this,
+                   [this](const QString& text) { m_documents->titleEdited(text); });
+    connect(m_ctx.document, &ChordListDocument::titleChanged, m_ui->Edit1,
+            [this](const QString& title) {
+                if (m_ui->Edit1->text() != title)
+                    m_ui->Edit1->setText(title);
+            });
+    connect(Timer1, &QTimer::timeout, this, &MainWindow::titleTick);
+
+    // The colour theme is drawn as the start-up's last step; a start-up stopped
+    // by an error keeps the designed colours.
+    if (!guarded(m_ctx, this, [this] { runStartup(); }))
+        applyTheme(toColor(ColourTheme::designed().background),
+                   toColor(ColourTheme::designed().title), toColor(ColourTheme::designed().list));
+    Timer1->start();
+}
+
+ChordListModel& MainWindow::list()
+{
+    return m_ctx.document->entries();
+}
+
+MainWindow::~MainWindow()
+{
+    m_ctx.onTitleChanged = nullptr;
+}
+
+void MainWindow::createControls(QWidget* client)
+{
+    m_ui->setupUi(client);
+    // The dividers of the tool bar are lines without a name.
+    for (QFrame* line : {m_ui->divider1, m_ui->divider2})
+        line->setObjectName(QString());
+
+    m_ui->ToolBar1->setAutoFillBackground(true);
+    keepOwnColours(m_ui->ToolBar1);
+    const std::pair<QToolButton*, ToolIcon> tools[] = {
+        {m_ui->RxSpeedButton1, ToolIcon::NewList},
+        {m_ui->RxSpeedButton3, ToolIcon::OpenList},
+        {m_ui->freccia, ToolIcon::RecentFiles},
+        {m_ui->RxSpeedButton4, ToolIcon::SaveList},
+        {m_ui->RxSpeedButton5, ToolIcon::ListInformation},
+        {m_ui->RxSpeedButton6, ToolIcon::Help},
+        {m_ui->RxSpeedButton7, ToolIcon::About}};
+    for (const auto& [button, icon] : tools)
+        button->setIcon(toolIcon(icon));
+    // The hints the tool buttons share with the menus and the other windows.
+    const std::pair<QToolButton*, QString> hints[] = {
+        {m_ui->RxSpeedButton1, texts::NewList},
+        {m_ui->RxSpeedButton3, texts::OpenList},
+        {m_ui->RxSpeedButton4, texts::SaveListAs},
+        {m_ui->RxSpeedButton5, texts::ListInformation}};
+    for (const auto& [button, hint] : hints) {
+        button->setToolTip(hint);
+        button->setAccessibleName(hint);
+    }
+
+    m_ui->Panel1->setText(texts::NothingChosen);
+    {
+        QFont f = designFont(QStringLiteral("Bookman Old Style"));
+        f.setPixelSize(21);
+        f.setBold(true);
+        f.setItalic(true);
+        m_ui->Panel1->setFont(f);
+        keepOwnColours(m_ui->Panel1);
+        QPalette p = m_ui->Panel1->palette();
+        p.setColor(QPalette::WindowText, Qt::blue);
+        p.setColor(QPalette::Window, p.color(QPalette::ToolTipBase));
+        m_ui->Panel1->setPalette(p);
+        m_ui->Panel1->setAutoFillBackground(true);
+    }
+    m_ui->BitBtn2->setIcon(toolIcon(ToolIcon::RiffEditor));
+    m_ui->BitBtn2->setToolTip(texts::RiffEditorTitle);
+    m_ui->BitBtn1->setIcon(toolIcon(ToolIcon::ScreenSaver));
+    m_ui->BitBtn1->setToolTip(texts::ScreenSaverTitle);
+    for (QPushButton* b : {m_ui->BitBtn1, m_ui->BitBtn2}) {
+        b->setIconSize(QSize(12, 12));
+        b->setFont(compactFont());
+    }
+
+    setHint(m_ui->Image2, QStringLiteral("***Virmosk*** Sito Internet: ") + author::webPage() +
+                              QStringLiteral(" E-mail : ") + author::email());
+
+    m_ui->Edit1->setText(texts::ListTitle);
+    setHint(m_ui->Edit1, texts::ListTitle);
+    auto* titleValidator = new CodePageValidator(m_ui->Edit1);
+    m_ui->Edit1->setValidator(titleValidator);
+    connect(
+        titleValidator, &CodePageValidator::refused, this,
+        [this](const QString& character) {
+            m_ctx.prompts->information(this, CodePageValidator::refusedMessage(character));
+        },
+        Qt::QueuedConnection);
+
+    // Our font needs more than the designed 113 pixels for the caption: the box
+    // widens about its centre, still within the white frame.
+    const int secposWidth = std::max(113, m_ui->secpos->sizeHint().width());
+    m_ui->secpos->setGeometry(163 + (113 - secposWidth) / 2, 232, secposWidth, 17);
+    m_ui->secpos->hide();
+
+    m_ui->ListBox1->setModel(&list());
+    // Each entry added grows the scroll bar's range and asks both bars their size.
+    m_ui->ListBox1->setVerticalScrollBar(new ScrollBar(Qt::Vertical));
+    m_ui->ListBox1->setHorizontalScrollBar(new ScrollBar(Qt::Horizontal));
+    m_ui->ListBox1->setItemDelegate(new RowSizeDelegate(m_ui->ListBox1));
+
+    m_ui->Button5->setToolTip(texts::PagePreview);
+    m_ui->Label1->move(55, 58);
+    m_ui->Label1->adjustSize();
+    for (QLineEdit* e : {m_ui->Edit2, m_ui->Edit3})
+        e->setTextMargins(0, 0, 0, 0);
+    for (QPushButton* b :
+         {m_ui->Button1, m_ui->Button2, m_ui->Button3, m_ui->Button4, m_ui->Button5})
+        b->setFont(compactFont());
+    m_ui->americana->setFont(compactFont());
+    m_ui->spazio->setFont(compactFont());
+
+    setHint(m_ui->StatusBar1, texts::ListFileName);
+    m_ui->StatusPanel0->setText(texts::NewList);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(100);
+
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{m_ui->BitBtn1, m_ui->BitBtn2, m_ui->Button1, m_ui->Button2,
+                                         m_ui->Button3, m_ui->Button4, m_ui->Button5, m_ui->secpos})
+        keepOwnColours(w);
+}
+
+void MainWindow::createMenus()
+{
+    auto action = [this](const char* name, const QString& text,
+                         const QKeySequence& shortcut = QKeySequence()) {
+        auto* a = new QAction(text, this);
+        a->setObjectName(QString::fromLatin1(name));
+        if (!shortcut.isEmpty())
+            a->setShortcut(shortcut);
+        return a;
+    };
+
+    FileMenu = menuBar()->addMenu(QStringLiteral("&File"));
+    FileMenu->setObjectName(QStringLiteral("File1"));
+    Nuovalista1 = action("Nuovalista1", QStringLiteral("&Nuova lista"),
+                         QKeySequence(QStringLiteral("Ctrl+N")));
+    Salva1 = action("Salva1", QStringLiteral("&Salva lista..."));
+    Salvaconnome1 = action("Salvaconnome1", QStringLiteral("Salva lista con no&me..."),
+                           QKeySequence(QStringLiteral("Ctrl+S")));
+    Apri1 =
+        action("Apri1", QStringLiteral("&Apri lista..."), QKeySequence(QStringLiteral("Ctrl+A")));
+    Apri1->setShortcuts(
+        {QKeySequence(QStringLiteral("Ctrl+A")), QKeySequence(QStringLiteral("Ctrl+O"))});
+    Filerecenti1 = action("Filerecenti1", QStringLiteral("File &recenti..."));
+    Informazionilistaaggiuntive1 =
+        action("Informazionilistaaggiuntive1", QStringLiteral("&Informazioni lista aggiuntive"),
+               QKeySequence(QStringLiteral("Ctrl+I")));
+    Esci1 = action("Esci1", QStringLiteral("&Esci"), QKeySequence(QStringLiteral("Ctrl+Q")));
+    FileMenu->addAction(Nuovalista1);
+    FileMenu->addSeparator();
+    FileMenu->addAction(Salva1);
+    FileMenu->addAction(Salvaconnome1);
+    FileMenu->addAction(Apri1);
+    FileMenu->addAction(Filerecenti1);
+    FileMenu->addSeparator();
+    FileMenu->addAction(Informazionilistaaggiuntive1);
+    FileMenu->addSeparator();
+    FileMenu->addAction(Esci1);
+
+    HelpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
+    HelpMenu->setObjectName(QStringLiteral("Help1"));
+    Guida1 = action("Guida1", QStringLiteral("&Guida"), QKeySequence(QStringLiteral("Ctrl+G")));
+    Guida1->setShortcuts(
+        {QKeySequence(QStringLiteral("Ctrl+G")), QKeySequence(QKeySequence::HelpContents)});
+    Info1 = action("Info1", QStringLiteral("&About"));
+    HelpMenu->addAction(Guida1);
+    HelpMenu->addSeparator();
+    HelpMenu->addAction(Info1);
+
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+    Informazionilistaaggiuntive2 =
+        action("Informazionilistaaggiuntive2", QStringLiteral("&Informazioni lista aggiuntive..."));
+    Nuovalista2 = action("Nuovalista2", QStringLiteral("&Nuova lista"));
+    Salvalista1 = action("Salvalista1", QStringLiteral("&Salva lista..."));
+    Salvalistaconnome1 = action("Salvalistaconnome1", QStringLiteral("Salva lista con no&me..."));
+    Aprilista1 = action("Aprilista1", QStringLiteral("&Apri lista..."));
+    Filerecenti2 = action("Filerecenti2", QStringLiteral("File &recenti..."));
+    Esci2 = action("Esci2", QStringLiteral("&Esci"));
+    PopupMenu1->addAction(Informazionilistaaggiuntive2);
+    PopupMenu1->addSeparator();
+    PopupMenu1->addAction(Nuovalista2);
+    PopupMenu1->addSeparator();
+    PopupMenu1->addAction(Salvalista1);
+    PopupMenu1->addAction(Salvalistaconnome1);
+    PopupMenu1->addAction(Aprilista1);
+    PopupMenu1->addAction(Filerecenti2);
+    PopupMenu1->addSeparator();
+    PopupMenu1->addAction(Esci2);
+
+    recenti = new QMenu(this);
+    recenti->setObjectName(QStringLiteral("recenti"));
+    file11 = action("file11", QStringLiteral("-"));
+    file21 = action("file21", QStringLiteral("-"));
+    file31 = action("file31", QStringLiteral("-"));
+    for (QAction* a : {file11, file21, file31}) {
+        a->setSeparator(true);
+        recenti->addAction(a);
+    }
+    m_ui->freccia->setMenu(recenti);
+    m_ui->freccia->setPopupMode(QToolButton::InstantPopup);
+
+    // F10 opens the first menu, as in most desktop programs.
+    auto* menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(menuKey, &QShortcut::activated, this,
+            [this] { menuBar()->setActiveAction(FileMenu->menuAction()); });
+}
+
+void MainWindow::connectShellCommands()
+{
+    auto bind = [this](QAction* a, void (MainWindow::*handler)()) {
+        connectGuarded(a, &QAction::triggered, this, m_ctx, this,
+                       [this, handler] { (this->*handler)(); });
+    };
+    connect(Esci1, &QAction::triggered, this, &QWidget::close);
+    connect(Esci2, &QAction::triggered, this, &QWidget::close);
+    bind(Guida1, &MainWindow::showHelp);
+    connect(m_ui->RxSpeedButton6, &QToolButton::clicked, Guida1, &QAction::trigger);
+    bind(Informazionilistaaggiuntive1, &MainWindow::showAdditionalInformation);
+    bind(Informazionilistaaggiuntive2, &MainWindow::showAdditionalInformation);
+    connect(m_ui->RxSpeedButton5, &QToolButton::clicked, Informazionilistaaggiuntive1,
+            &QAction::trigger);
+    connectGuarded(m_ui->Image2, &PictureView::clickedPicture, this, m_ctx, this,
+                   [this] { openWebLink(); });
+    connectGuarded(m_ui->BitBtn2, &QPushButton::clicked, this, m_ctx, this,
+                   [this] { showRiffEditor(); });
+    connect(m_ui->BitBtn1, &QPushButton::clicked, this, &MainWindow::screenSaverRequested);
+    connect(Info1, &QAction::triggered, this, &MainWindow::aboutRequested);
+    connect(m_ui->RxSpeedButton7, &QToolButton::clicked, this, &MainWindow::aboutRequested);
+}
+
+void MainWindow::runStartup()
+{
+    // The program folder comes from the context, set before the window exists.
+    m_ui->Image2->load(m_ctx.programDir + QStringLiteral("imm/virmoskc.jpg"));
+    m_ui->Edit2->setEnabled(false);
+    m_ctx.document->setCurrentListFile(document::newListName());
+
+    m_documents->loadRecentFiles();
+
+    const unsigned seed = m_ctx.seedSource
+                              ? m_ctx.seedSource()
+                              : static_cast<unsigned>(QTime::currentTime().msecsSinceStartOfDay());
+    m_ctx.random.seed(seed);
+    const int a = m_ctx.draw(999);
+    const int b = m_ctx.draw(999);
+    const ColourTheme theme = ColourTheme::fromDraws(a, b);
+    applyTheme(toColor(theme.background), toColor(theme.title), toColor(theme.list));
+}
+
+void MainWindow::applyTheme(const QColor& background, const QColor& title, const QColor& list)
+{
+    setBackground(this, background);
+    setBackground(centralWidget(), background);
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             m_ui->note, m_ui->toni, m_ui->Panel3, m_ui->Panel2, m_ui->GroupBox1, m_ui->Label1,
+             m_ui->spazio, m_ui->StatusBar1, m_ui->americana})
+        setBackground(w, background);
+    setBackground(m_ui->Edit1, title, QPalette::Base);
+    setBackground(m_ui->ListBox1, list, QPalette::Base);
+}
+
+void MainWindow::markModified()
+{
+    m_documents->markModified();
+}
+
+void MainWindow::markClean(const QString& path)
+{
+    m_documents->markClean(path);
+}
+
+RecentFiles& MainWindow::recentFiles()
+{
+    return m_documents->recentFiles();
+}
+
+void MainWindow::setStatusText(const QString& text)
+{
+    m_ui->StatusPanel0->setText(text);
+}
+
+QString MainWindow::statusText() const
+{
+    return m_ui->StatusPanel0->text();
+}
+
+void MainWindow::showEntryCount()
+{
+    showEntryCount(list().count());
+}
+
+void MainWindow::refreshRecentCaptions()
+{
+    m_documents->showRecentCaptions();
+}
+
+QString MainWindow::recentCaption(int k) const
+{
+    return recentItem(k);
+}
+
+void MainWindow::titleTick()
+{
+    m_titleScrollPos = titlescroll::next(m_titleScrollPos);
+    m_ctx.setApplicationTitle(titlescroll::window(m_titleScrollPos));
+}
+
+bool MainWindow::closeQuery()
+{
+    return m_documents->settleUnsavedChanges();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    bool allow = false;
+    guarded(m_ctx, this, [&] { allow = closeQuery(); });
+    if (allow) {
+        event->accept();
+        emit mainWindowClosed();
+    } else {
+        event->ignore();
+    }
+}
+
+void MainWindow::contextMenuEvent(QContextMenuEvent* event)
+{
+    PopupMenu1->popup(event->globalPos());
+}
+
+void MainWindow::showHelp()
+{
+    // The help document lies beside the program.
+    m_ctx.prompts->openDocument(m_ctx.programDir + QStringLiteral("Corvalto 3.0 Help.html"));
+}
+
+void MainWindow::openWebLink()
+{
+    m_ctx.prompts->openUrl(author::webPage());
+}
+
+void MainWindow::connectControllers()
+{
+    // The handler takes the signal's arguments when it can, as connectGuarded does.
+    auto guard = [this](auto* sender, auto signal, auto* controller, auto handler) {
+        connectGuarded(
+            sender, signal, controller, m_ctx, this,
+            [ controller, handler ](
+                auto... args) requires std::is_invocable_v<decltype(handler), decltype(controller),
+                                                           decltype(args)...> {
+                std::invoke(handler, controller, args...);
+            });
+    };
+    ChooserController* chooser = m_chooser;
+    guard(m_ui->note, &RadioGroup::clicked, chooser, &ChooserController::noteClick);
+    guard(m_ui->toni, &RadioGroup::clicked, chooser, &ChooserController::toniClick);
+    guard(m_ui->secpos, &QCheckBox::toggled, chooser, &ChooserController::secposClick);
+    guard(m_ui->spazio, &RadioButton::selected, chooser, &ChooserController::spazioClick);
+    guard(m_ui->americana, &QCheckBox::toggled, chooser, &ChooserController::americanaClick);
+    connect(m_ui->gif, &PictureView::pictureChanged, chooser, &ChooserController::describePicture);
+    chooser->describePicture();
+
+    ListController* list = m_listController;
+    guard(m_ui->Button1, &QPushButton::clicked, list, &ListController::add);
+    guard(m_ui->Button4, &QPushButton::clicked, list, &ListController::insert);
+    guard(m_ui->Button2, &QPushButton::clicked, list, &ListController::remove);
+    guard(m_ui->Button3, &QPushButton::clicked, list, &ListController::clear);
+    // Mouse clicks and the list's keyboard navigation both end in a selection change.
+    connect(m_ui->ListBox1->selectionModel(), &QItemSelectionModel::selectionChanged, list,
+            [list](const QItemSelection& selected, const QItemSelection&) {
+                if (!selected.indexes().isEmpty())
+                    list->rowHighlighted(selected.indexes().constFirst().row());
+            });
+    m_ui->ListBox1->installEventFilter(this);
+
+    DocumentController* documents = m_documents;
+    for (QAction* a : {Nuovalista1, Nuovalista2})
+        guard(a, &QAction::triggered, documents, &DocumentController::newList);
+    for (QAction* a : {Salva1, Salvalista1})
+        guard(a, &QAction::triggered, documents, &DocumentController::saveList);
+    for (QAction* a : {Salvaconnome1, Salvalistaconnome1})
+        guard(a, &QAction::triggered, documents, &DocumentController::saveListAs);
+    for (QAction* a : {Apri1, Aprilista1})
+        guard(a, &QAction::triggered, documents, &DocumentController::openList);
+    for (QAction* a : {Filerecenti1, Filerecenti2})
+        guard(a, &QAction::triggered, documents, &DocumentController::showRecentFiles);
+    // The tool button hinted "Salva lista con nome..." saves in place.
+    guard(m_ui->RxSpeedButton1, &QToolButton::clicked, documents, &DocumentController::newList);
+    guard(m_ui->RxSpeedButton3, &QToolButton::clicked, documents, &DocumentController::openList);
+    guard(m_ui->RxSpeedButton4, &QToolButton::clicked, documents, &DocumentController::saveList);
+    const QList<QAction*> recent{file11, file21, file31};
+    for (int k = 1; k <= 3; ++k) {
+        connectGuarded(recent[k - 1], &QAction::triggered, documents, m_ctx, this,
+                       [documents, k] { documents->openRecent(k); });
+    }
+
+    guard(m_ui->Button5, &QPushButton::clicked, m_page, &PageController::generatePage);
+    m_ui->gif->installEventFilter(m_strum);
+    m_ui->Shape1->installEventFilter(m_strum);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // The Space key in ListBox1 removes the selected entry and goes no further.
+    // Only the event is looked at first: the filter also sees the list's last
+    // events while the window is being destroyed.
+    if (event->type() == QEvent::KeyPress && watched == m_ui->ListBox1 &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space) {
+        guarded(m_ctx, this, [this] { m_listController->remove(); });
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::showChordName(const QString& name)
+{
+    m_ui->Panel1->setText(name);
+}
+
+void MainWindow::showChordPicture(const QString& path)
+{
+    m_ui->gif->load(path);
+}
+
+void MainWindow::clearChordPicture()
+{
+    m_ui->gif->clearPicture();
+}
+
+bool MainWindow::hasChordPicture() const
+{
+    return m_ui->gif->hasPicture();
+}
+
+QString MainWindow::chordPictureFile() const
+{
+    return m_ui->gif->fileName();
+}
+
+void MainWindow::showChordHint(const QString& hint)
+{
+    m_ui->gif->setToolTip(hint);
+    m_ui->Shape1->setToolTip(hint);
+}
+
+void MainWindow::describeChordPicture(const QString& description)
+{
+    m_ui->gif->setAccessibleDescription(description);
+}
+
+void MainWindow::clearChordGroups()
+{
+    m_ui->note->setItemIndex(-1);
+    m_ui->toni->setItemIndex(-1);
+}
+
+void MainWindow::showNoteLabels(const QStringList& labels)
+{
+    m_ui->note->setItems(labels);
+}
+
+bool MainWindow::blankSelected() const
+{
+    return m_ui->spazio->isChecked();
+}
+
+void MainWindow::deselectBlank()
+{
+    m_ui->spazio->deselect();
+}
+
+void MainWindow::showSecondPositionBox(bool shown)
+{
+    m_ui->secpos->setVisible(shown);
+}
+
+void MainWindow::untickSecondPositionBox(bool notify)
+{
+    const QSignalBlocker blocker(notify ? nullptr : m_ui->secpos);
+    m_ui->secpos->setChecked(false);
+}
+
+void MainWindow::colourSecondPositionBox(const QColor& colour)
+{
+    m_ui->secpos->setStyleSheet(
+        QStringLiteral("QCheckBox { background: white; color: %1; }").arg(colour.name()));
+}
+
+void MainWindow::showEntryCount(int count)
+{
+    m_ui->Edit3->setText(QString::number(count));
+    m_ui->ProgressBar1->setValue(count);
+}
+
+void MainWindow::showSelectedNumber(int number)
+{
+    m_ui->Edit2->setText(QString::number(number));
+}
+
+void MainWindow::enableSelectedNumber(bool enabled)
+{
+    m_ui->Edit2->setEnabled(enabled);
+}
+
+void MainWindow::clearListHighlight()
+{
+    m_ui->ListBox1->selectionModel()->clear();
+}
+
+void MainWindow::listEdited()
+{
+    m_documents->markModified();
+}
+
+bool MainWindow::listFromFile() const
+{
+    return document().listFromFile;
+}
+
+void MainWindow::forgetListFromFile()
+{
+    m_ctx.document->setFromFile(false);
+}
+
+void MainWindow::showCaption(const QString& caption)
+{
+    setWindowTitle(caption);
+}
+
+void MainWindow::showStatus(const QString& text)
+{
+    setStatusText(text);
+}
+
+void MainWindow::showBanner(bool modified)
+{
+    m_ui->Image2->load(m_ctx.programDir + (modified ? QStringLiteral("imm/virmoskbn.jpg")
+                                                    : QStringLiteral("imm/virmoskc.jpg")));
+}
+
+void MainWindow::showRecentFiles(const QStringList& paths)
+{
+    const QList<QAction*> items{file11, file21, file31};
+    for (int i = 0; i < items.size(); ++i) {
+        // An item without entry keeps "-", a separator line that cannot be chosen.
+        if (i < paths.size()) {
+            // The path is kept whole in the item's data; its text doubles "&" so that
+            // the menu shows it as typed rather than as a mnemonic.
+            const QString& path = paths.at(i);
+            items[i]->setSeparator(false);
+            items[i]->setData(path);
+            items[i]->setText(QString(path).replace(QLatin1Char('&'), QStringLiteral("&&")));
+        }
+    }
+}
+
+QString MainWindow::recentItem(int k) const
+{
+    const QList<QAction*> items{file11, file21, file31};
+    if (k < 1 || k > 3)
+        return {};
+    return items[k - 1]->isSeparator() ? QStringLiteral("-") : items[k - 1]->data().toString();
+}
+
+void MainWindow::popUpRecentFiles()
+{
+    recenti->popup(QCursor::pos());
+}

@@ -1,0 +1,180 @@
+#pragma once
+
+#include "chordlist/list_view.h"
+#include "chords/chooser_view.h"
+#include "core/app_context.h"
+#include "core/document_state.h"
+#include "documents/chord_list_document.h"
+#include "documents/document_view.h"
+#include "documents/recent_files.h"
+
+#include <QMainWindow>
+#include <QStringList>
+
+#include <memory>
+
+namespace Ui {
+class MainWindow;
+}
+
+class ChordListModel;
+class ChooserController;
+class DocumentController;
+class ListController;
+class PageController;
+class StrumController;
+class PictureView;
+class RadioButton;
+class RadioGroup;
+class QAction;
+class QCheckBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListView;
+class QMenu;
+class QProgressBar;
+class QPushButton;
+class QTimer;
+class QToolButton;
+
+// The main window: the chord reference and the chord list document it shows
+// (the context's). It keeps its controls to itself: the controllers it creates
+// run the commands and tell it what to show through the views it implements.
+class MainWindow : public QMainWindow, private ChooserView, private ListView, private DocumentView
+{
+    Q_OBJECT
+public:
+    explicit MainWindow(AppContext& ctx, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    AppContext& context() { return m_ctx; }
+    QString programDir() const { return m_ctx.programDir; }
+
+    ChordListDocument& listDocument() { return *m_ctx.document; }
+    const DocumentState& document() const { return m_ctx.document->state(); }
+    ChordListModel& list();
+    const QStringList& listFileBuffer() const { return m_ctx.document->listFileLines(); }
+    RecentFiles& recentFiles();
+
+    ChooserController& chooser() { return *m_chooser; }
+    ListController& listController() { return *m_listController; }
+    DocumentController& documents() { return *m_documents; }
+    PageController& page() { return *m_page; }
+    StrumController& strum() { return *m_strum; }
+
+    // The document commands' steps that show the document state.
+    void markModified();
+    void markClean(const QString& path);
+    void setStatusText(const QString& text);
+    QString statusText() const;
+    // Edit3 and ProgressBar1 follow the number of entries.
+    void showEntryCount();
+    // Captions of the recenti items follow the store; items without entry read "-".
+    void refreshRecentCaptions();
+    QString recentCaption(int k) const;
+    // Colours of the theme: background, Edit1, ListBox1.
+    void applyTheme(const QColor& background, const QColor& title, const QColor& list);
+
+    // The scrolling application title, one tick of Timer1.
+    void titleTick();
+    int titleScrollPos() const { return m_titleScrollPos; }
+
+    // Commands that other windows run as if their control had been used.
+    void showRiffEditor() { emit riffEditorRequested(); }
+    void showAdditionalInformation() { emit informationRequested(); }
+    void showHelp();
+    void openWebLink();
+
+signals:
+    // Closing the main window ends the program.
+    void mainWindowClosed();
+    // Windows the user asks for: the About box, the screen saver's settings,
+    // the riff editor and the additional list information.
+    void aboutRequested();
+    void screenSaverRequested();
+    void riffEditorRequested();
+    void informationRequested();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // ChooserView
+    void showChordName(const QString& name) override;
+    void showChordPicture(const QString& path) override;
+    void clearChordPicture() override;
+    bool hasChordPicture() const override;
+    QString chordPictureFile() const override;
+    void showChordHint(const QString& hint) override;
+    void describeChordPicture(const QString& description) override;
+    void clearChordGroups() override;
+    void showNoteLabels(const QStringList& labels) override;
+    bool blankSelected() const override;
+    void deselectBlank() override;
+    void showSecondPositionBox(bool shown) override;
+    void untickSecondPositionBox(bool notify) override;
+    void colourSecondPositionBox(const QColor& colour) override;
+    // ListView and DocumentView
+    void showEntryCount(int count) override;
+    void showSelectedNumber(int number) override;
+    void enableSelectedNumber(bool enabled) override;
+    void clearListHighlight() override;
+    void listEdited() override;
+    bool listFromFile() const override;
+    void forgetListFromFile() override;
+    void showCaption(const QString& caption) override;
+    void showStatus(const QString& text) override;
+    void showBanner(bool modified) override;
+    void showRecentFiles(const QStringList& paths) override;
+    QString recentItem(int k) const override;
+    void popUpRecentFiles() override;
+
+    void createControls(QWidget* client);
+    void createMenus();
+    void connectShellCommands();
+    void connectControllers();
+    void runStartup();
+    bool closeQuery();
+
+    AppContext& m_ctx;
+    // The controls of the layout file; the timer and the menus, built here.
+    std::unique_ptr<Ui::MainWindow> m_ui;
+    QTimer* Timer1 = nullptr;
+
+    // Menus and their items.
+    QMenu* FileMenu = nullptr;
+    QMenu* HelpMenu = nullptr;
+    QMenu* PopupMenu1 = nullptr;
+    QMenu* recenti = nullptr;
+    QAction* Nuovalista1 = nullptr;
+    QAction* Salva1 = nullptr;
+    QAction* Salvaconnome1 = nullptr;
+    QAction* Apri1 = nullptr;
+    QAction* Filerecenti1 = nullptr;
+    QAction* Informazionilistaaggiuntive1 = nullptr;
+    QAction* Esci1 = nullptr;
+    QAction* Guida1 = nullptr;
+    QAction* Info1 = nullptr;
+    QAction* Informazionilistaaggiuntive2 = nullptr;
+    QAction* Nuovalista2 = nullptr;
+    QAction* Salvalista1 = nullptr;
+    QAction* Salvalistaconnome1 = nullptr;
+    QAction* Aprilista1 = nullptr;
+    QAction* Filerecenti2 = nullptr;
+    QAction* Esci2 = nullptr;
+    QAction* file11 = nullptr;
+    QAction* file21 = nullptr;
+    QAction* file31 = nullptr;
+
+    int m_titleScrollPos = 0;
+
+    ChooserController* m_chooser = nullptr;
+    ListController* m_listController = nullptr;
+    DocumentController* m_documents = nullptr;
+    PageController* m_page = nullptr;
+    StrumController* m_strum = nullptr;
+};
