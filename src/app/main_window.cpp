@@ -521,13 +521,25 @@ void MainWindow::connectControllers()
     guard(m_ui->Button4, &QPushButton::clicked, list, &ListController::insert);
     guard(m_ui->Button2, &QPushButton::clicked, list, &ListController::remove);
     guard(m_ui->Button3, &QPushButton::clicked, list, &ListController::clear);
-    // Mouse clicks and the list's keyboard navigation both end in a selection change.
+    // Mouse clicks and the list's keyboard navigation both end in a selection change. A
+    // click on the entry already highlighted changes no selection, yet it shows that entry
+    // again all the same: the press is seen before the list handles it, and Select runs
+    // from it when the list's handling of it changed no selection.
     connect(m_ui->ListBox1->selectionModel(), &QItemSelectionModel::selectionChanged, list,
-            [list](const QItemSelection& selected, const QItemSelection&) {
+            [this, list](const QItemSelection& selected, const QItemSelection&) {
+                m_pressChangedSelection = true;
                 if (!selected.indexes().isEmpty())
                     list->rowHighlighted(selected.indexes().constFirst().row());
             });
+    connect(m_ui->ListBox1, &QAbstractItemView::pressed, list,
+            [this, list](const QModelIndex& index) {
+                if (!m_pressChangedSelection && index.isValid() &&
+                    m_ui->ListBox1->selectionModel()->isSelected(index))
+                    list->rowHighlighted(index.row());
+                m_pressChangedSelection = true;
+            });
     m_ui->ListBox1->installEventFilter(this);
+    m_ui->ListBox1->viewport()->installEventFilter(this);
 
     DocumentController* documents = m_documents;
     for (QAction* a : {Nuovalista1, Nuovalista2})
@@ -560,6 +572,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     // The Space key in ListBox1 removes the selected entry and goes no further.
     // Only the event is looked at first: the filter also sees the list's last
     // events while the window is being destroyed.
+    if (event->type() == QEvent::MouseButtonPress && watched == m_ui->ListBox1->viewport())
+        m_pressChangedSelection = false;
     if (event->type() == QEvent::KeyPress && watched == m_ui->ListBox1 &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space) {
         guarded(m_ctx, this, [this] { m_listController->remove(); });

@@ -171,6 +171,8 @@ private:
     QAction* file31 = nullptr;
 
     int m_titleScrollPos = 0;
+    // Whether the list's handling of the last mouse press on it changed its selection.
+    bool m_pressChangedSelection = true;
 
     ChooserController* m_chooser = nullptr;
     ListController* m_listController = nullptr;
