@@ -539,8 +539,8 @@ void TestStartup::commandKeys()
     control->setFocus();
     QTest::keySequence(control, keys);
     if (effect == "menu") {
-        QTRY_VERIFY(controls(f).FileMenu->isVisible());
-        controls(f).FileMenu->close();
+        QTRY_VERIFY(controls(f).File1->isVisible());
+        controls(f).File1->close();
     } else if (effect == "closed") {
         QVERIFY(!f->isVisible());
     } else {
