@@ -164,14 +164,21 @@ int playabilityCost(const Fingering& fingering, bool fifthLeftOut)
     constexpr std::array<int, StringCount + 1> thin{0, 0, 0, 35, 12, 0, 0};
     cost += thin[static_cast<size_t>(fingering.soundingStrings())];
 
-    // Open strings: they ring freely and need no finger, a gift in the first four frets;
-    // beside fretted notes further up, where the hand is a long way off, they make a shape
-    // exotic. An open string between two fretted ones needs the fingers arched over it.
+    // Open strings: they ring freely and need no finger, a gift in the first four frets.
+    // Further up, where the hand is a long way off, an open bass string under the shape is
+    // a drone some players like, but an open string among or above the fretted notes makes
+    // the shape exotic. An open string between two fretted ones needs the fingers arched
+    // over it.
     const bool nearNut = fingering.highestFret() <= 4;
+    const int firstFretted =
+        static_cast<int>(std::find_if(f.begin(), f.end(), [](int v) { return v > 0; }) - f.begin());
     for (int s = 0; s < StringCount; ++s) {
         if (f[s] != 0)
             continue;
-        cost += nearNut ? -3 : 6 + lowest;
+        if (nearNut)
+            cost -= 3;
+        else
+            cost += (s < firstFretted ? 6 : 12) + lowest;
         if (s > 0 && s + 1 < StringCount && f[s - 1] > 0 && f[s + 1] > 0)
             cost += 8;
     }
