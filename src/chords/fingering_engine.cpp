@@ -18,6 +18,26 @@ struct Unit
     int highString;
 };
 
+// At most one finger a string; no allocation, since every fingering searched is fingered.
+class Units
+{
+public:
+    void push_back(const Unit& unit) { m_items[m_size++] = unit; }
+    size_t size() const { return m_size; }
+    bool empty() const { return m_size == 0; }
+    Unit* begin() { return m_items.data(); }
+    Unit* end() { return m_items.data() + m_size; }
+    Unit& operator[](size_t i) { return m_items[i]; }
+    template <typename Predicate> void eraseIf(Predicate predicate)
+    {
+        m_size = static_cast<size_t>(std::remove_if(begin(), end(), predicate) - begin());
+    }
+
+private:
+    std::array<Unit, StringCount> m_items{};
+    size_t m_size = 0;
+};
+
 // Fingers a guitarist would use for the frets; false when four fingers cannot play them.
 //
 // Each fretted note wants a finger of its own, the notes taken from the lowest fret up and,
@@ -34,7 +54,7 @@ bool assignFingers(Fingering& fingering)
 {
     const Frets& frets = fingering.frets;
     fingering.fingers = {};
-    std::vector<Unit> units;
+    Units units;
     int lowest = 0;
     for (int s = 0; s < StringCount; ++s) {
         if (frets[s] > 0) {
@@ -46,7 +66,7 @@ bool assignFingers(Fingering& fingering)
         return true;
 
     const auto mergeRun = [&units](int fret, int low, int high) {
-        std::erase_if(units, [&](const Unit& u) {
+        units.eraseIf([&](const Unit& u) {
             return u.fret == fret && u.lowString >= low && u.highString <= high;
         });
         units.push_back({fret, low, high});
@@ -138,9 +158,15 @@ int playabilityCost(const Fingering& fingering, bool fifthLeftOut)
     // Barre: the index across several strings needs strength, more the more strings it
     // holds; another finger flattened over strings (the ring barre of the A shape) is
     // harder to keep clean.
-    for (const Barre& barre : fingering.barres()) {
-        const int strings = barre.highString - barre.lowString + 1;
-        cost += barre.finger == 1 ? 4 + strings / 2 : 12;
+    for (int finger = 1; finger <= MaxFingers; ++finger) {
+        const auto first = std::find(fingering.fingers.begin(), fingering.fingers.end(), finger);
+        if (first == fingering.fingers.end())
+            continue;
+        const auto last = std::find(fingering.fingers.rbegin(), fingering.fingers.rend(), finger);
+        const int strings =
+            static_cast<int>(fingering.fingers.rend() - last - (first - fingering.fingers.begin()));
+        if (strings > 1)
+            cost += finger == 1 ? 4 + strings / 2 : 12;
     }
 
     // Muted strings: a string muted between sounding ones must be damped by a finger
