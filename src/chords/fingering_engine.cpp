@@ -169,6 +169,21 @@ int playabilityCost(const Fingering& fingering, bool fifthLeftOut)
             cost += finger == 1 ? 4 + strings / 2 : 12;
     }
 
+    // Crowding: more than two fingers side by side at one fret squeeze each other (a barre
+    // is one finger).
+    for (int fret = lowest; fret > 0 && fret <= fingering.highestFret(); ++fret) {
+        std::array<bool, MaxFingers + 1> used{};
+        int fingers = 0;
+        for (int s = 0; s < StringCount; ++s) {
+            const int finger = fingering.fingers[s];
+            if (f[s] == fret && finger > 0 && !used[static_cast<size_t>(finger)]) {
+                used[static_cast<size_t>(finger)] = true;
+                ++fingers;
+            }
+        }
+        cost += 6 * std::max(0, fingers - 2);
+    }
+
     // Muted strings: a string muted between sounding ones must be damped by a finger
     // touching it, easy to get wrong; a muted high string is a thinner, rarer chord; muted
     // bass strings below the root are the normal way to start on the fifth or fourth string.
