@@ -35,4 +35,8 @@ struct Strum
 
 Strum renderStrum(const Frets& frets, int sampleRate);
 
+// The same downstroke over the MIDI pitches each string sounds, low string first, -1 for a
+// muted one: the pitches of any tuning and capo (the fingering engine's soundingPitches).
+Strum renderStrumPitches(const std::array<int, StringCount>& pitches, int sampleRate);
+
 } // namespace chords
