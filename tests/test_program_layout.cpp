@@ -2,11 +2,14 @@
 #include "core/program_layout.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
+
+#include <sys/stat.h>
 
 // Paths in the tables are relative to a scratch folder written "<t>".
 class TestProgramLayout : public QObject
@@ -22,6 +25,7 @@ private slots:
     void userFoldersFollowEnvironment();
     void commandLine_data();
     void commandLine();
+    void programFolderReadableByAll();
 
 private:
     QString t(const QString& relative) const { return m_dir->path() + QLatin1Char('/') + relative; }
@@ -200,6 +204,30 @@ void TestProgramLayout::commandLine()
     QCOMPARE(int(line.action), action);
     QCOMPARE(line.listPath, list.isEmpty() ? QString() : t(list));
     QCOMPARE(line.text.left(text.size()), text);
+}
+
+// What the build lays out may be shared read-only by other users, whatever the
+// umask it was built with; liste/ and riff/ hold the user's own files.
+void TestProgramLayout::programFolderReadableByAll()
+{
+    const QString root = QStringLiteral(CORVALTO_PROGRAM_DIR);
+    QDirIterator it(root, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    QStringList wrong;
+    int checked = 0;
+    for (QString path = root; !path.isEmpty(); path = it.hasNext() ? it.next() : QString()) {
+        const QString relative = QDir(root).relativeFilePath(path);
+        if (relative.startsWith("liste/") || relative.startsWith("riff/"))
+            continue;
+        struct stat st = {};
+        QVERIFY(::lstat(QFile::encodeName(path).constData(), &st) == 0);
+        const bool runnable = S_ISDIR(st.st_mode) || relative == "corvalto" || path.endsWith(".so");
+        if ((st.st_mode & 07777) != (runnable ? 0755u : 0644u))
+            wrong << QString::number(st.st_mode & 07777, 8) + ' ' + relative;
+        ++checked;
+    }
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join('\n')));
+    QVERIFY(checked > 150);
 }
 
 QTEST_GUILESS_MAIN(TestProgramLayout)
