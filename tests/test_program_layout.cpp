@@ -1,4 +1,5 @@
 #include "app/command_line.h"
+#include "core/file_reader.h"
 #include "core/program_layout.h"
 
 #include <QDir>
@@ -8,6 +9,7 @@
 #include <QTest>
 
 #include <memory>
+#include <optional>
 
 #include <sys/stat.h>
 
@@ -77,7 +79,7 @@ void TestProgramLayout::resolve()
     QFETCH(QString, config);
     QFETCH(QString, data);
     const ProgramLayout layout =
-        ProgramLayout::resolve(t(exe), {t("cfg"), t("doc/"), t("cache")}, writable);
+        ProgramLayout::resolve(t(exe), {t("cfg"), t("doc/"), t("cache"), t("data")}, writable);
     QCOMPARE(layout.kind() == ProgramLayout::Kind::Installed, installed);
     QCOMPARE(layout.resourceDir(), t(resources));
     QCOMPARE(layout.configFile(), t(config));
@@ -92,24 +94,39 @@ void TestProgramLayout::resolve()
 
 void TestProgramLayout::prepareMakesUserFolders_data()
 {
-    QTest::addColumn<QByteArray>("config"); // "-": no config.ini yet
-    QTest::addColumn<bool>("configUnderAFile");
+    QTest::addColumn<QByteArray>("config");  // "-": no config.ini yet
+    QTest::addColumn<QString>("underAFile"); // a folder that cannot be made
     QTest::addColumn<bool>("ok");
-    QTest::newRow("first start") << QByteArray("-") << false << true;
-    QTest::newRow("config.ini kept") << QByteArray("/a.qvl\r\n") << false << true;
-    QTest::newRow("configuration folder cannot be made") << QByteArray("-") << true << false;
+    QTest::addColumn<QString>("data");
+    QTest::addColumn<QString>("notice"); // at the first start
+    QTest::newRow("first start") << QByteArray("-") << "" << true << "doc/Corvalto/"
+                                 << "";
+    QTest::newRow("config.ini kept") << QByteArray("/a.qvl\r\n") << "" << true << "doc/Corvalto/"
+                                     << "";
+    QTest::newRow("configuration folder cannot be made")
+        << QByteArray("-") << "cfg" << false << "doc/Corvalto/"
+        << "";
+    QTest::newRow("documents folder cannot be written")
+        << QByteArray("-") << "doc" << true << "data/corvalto/"
+        << "Le cartelle \"liste\" e \"riff\" non si possono creare in <t>/doc/Corvalto/: liste e "
+           "riff si salvano in <t>/data/corvalto/.";
+    QTest::newRow("nowhere to write") << QByteArray("-") << "data doc" << false << ""
+                                      << "Le cartelle \"liste\" e \"riff\" non si possono creare "
+                                         "né in <t>/doc/Corvalto/ né in <t>/data/corvalto/.";
 }
 
 void TestProgramLayout::prepareMakesUserFolders()
 {
     QFETCH(QByteArray, config);
-    QFETCH(bool, configUnderAFile);
+    QFETCH(QString, underAFile);
     QFETCH(bool, ok);
+    QFETCH(QString, data);
+    QFETCH(QString, notice);
     const QString previous = QDir::currentPath();
-    if (configUnderAFile)
-        QFile(t("cfg")).open(QIODevice::WriteOnly);
-    const ProgramLayout layout =
-        ProgramLayout::resolve(t("usr/bin"), {t("cfg"), t("doc"), t("cache")}, false);
+    for (const QString& file : underAFile.split(' ', Qt::SkipEmptyParts))
+        QFile(t(file)).open(QIODevice::WriteOnly);
+    const ProgramLayout::UserFolders user{t("cfg"), t("doc"), t("cache"), t("data")};
+    ProgramLayout layout = ProgramLayout::resolve(t("usr/bin"), user, false);
     if (config != "-") {
         QDir().mkpath(t("cfg/corvalto"));
         QFile f(layout.configFile());
@@ -117,17 +134,23 @@ void TestProgramLayout::prepareMakesUserFolders()
     }
 
     QCOMPARE(layout.prepare(), ok);
-    // A second start changes nothing.
-    QCOMPARE(layout.prepare(), ok);
+    QCOMPARE(layout.notice(), notice.replace("<t>", m_dir->path()));
+    // A second start changes nothing and tells nothing again.
+    ProgramLayout again = ProgramLayout::resolve(t("usr/bin"), user, false);
+    QCOMPARE(again.prepare(), ok);
+    QCOMPARE(again.notice(), ok ? QString() : notice);
 
     const QString current = QDir::currentPath() + '/';
     QDir::setCurrent(previous);
-    QCOMPARE(current, t("doc/Corvalto/"));
-    QVERIFY(QFileInfo(t("doc/Corvalto/liste")).isDir());
-    QVERIFY(QFileInfo(t("doc/Corvalto/riff")).isDir());
+    if (!data.isEmpty()) {
+        QCOMPARE(layout.dataDir(), t(data));
+        QCOMPARE(current, t(data));
+        QVERIFY(QFileInfo(t(data + "liste")).isDir());
+        QVERIFY(QFileInfo(t(data + "riff")).isDir());
+    }
     QFile f(layout.configFile());
-    QCOMPARE(f.open(QIODevice::ReadOnly), ok);
-    if (ok)
+    QCOMPARE(f.open(QIODevice::ReadOnly), underAFile != "cfg");
+    if (f.isOpen())
         QCOMPARE(f.readAll(), config == "-" ? QByteArray() : config);
     // Nothing is written beside the installed resources.
     QVERIFY(!QFileInfo::exists(t("usr/share/corvalto/config.ini")));
@@ -135,75 +158,152 @@ void TestProgramLayout::prepareMakesUserFolders()
 
 void TestProgramLayout::userFoldersFollowEnvironment_data()
 {
-    QTest::addColumn<bool>("xdgConfigHome");
+    QTest::addColumn<QByteArray>("xdg"); // XDG_*_HOME and XDG_DATA_DIRS; "-": not set
     QTest::addColumn<QString>("config");
-    QTest::newRow("XDG_CONFIG_HOME set") << true << "xdg";
-    QTest::newRow("XDG_CONFIG_HOME missing") << false << "home/.config";
+    QTest::addColumn<QString>("cache");
+    QTest::addColumn<QString>("data");
+    QTest::addColumn<QByteArray>("dataDirs"); // what is left of XDG_DATA_DIRS
+    QTest::newRow("set") << QByteArray("<t>/x") << "x-config"
+                         << "x-cache"
+                         << "x-data" << QByteArray("<t>/x-data-dirs");
+    QTest::newRow("missing") << QByteArray("-") << "home/.config"
+                             << "home/.cache"
+                             << "home/.local/share" << QByteArray();
+    // Relative paths are to be ignored: they would name other folders once the
+    // working directory changes.
+    QTest::newRow("relative") << QByteArray("x") << "home/.config"
+                              << "home/.cache"
+                              << "home/.local/share" << QByteArray("/usr/share");
 }
 
 void TestProgramLayout::userFoldersFollowEnvironment()
 {
-    QFETCH(bool, xdgConfigHome);
+    QFETCH(QByteArray, xdg);
     QFETCH(QString, config);
-    const QByteArray home = qgetenv("HOME"), xdg = qgetenv("XDG_CONFIG_HOME");
-    const bool hadXdg = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
+    QFETCH(QString, cache);
+    QFETCH(QString, data);
+    QFETCH(QByteArray, dataDirs);
+    const QByteArrayList names{"HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME",
+                               "XDG_DATA_DIRS"};
+    QList<std::optional<QByteArray>> saved;
+    for (const QByteArray& name : names)
+        saved << (qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt);
+    xdg.replace("<t>", QFile::encodeName(m_dir->path()));
     qputenv("HOME", t("home").toLocal8Bit());
-    if (xdgConfigHome)
-        qputenv("XDG_CONFIG_HOME", t("xdg").toLocal8Bit());
+    for (const char* name : {"CONFIG", "CACHE", "DATA"}) {
+        const QByteArray variable = QByteArray("XDG_") + name + "_HOME";
+        if (xdg == "-")
+            qunsetenv(variable);
+        else
+            qputenv(variable, xdg + '-' + QByteArray(name).toLower());
+    }
+    if (xdg == "-")
+        qunsetenv("XDG_DATA_DIRS");
     else
-        qunsetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_DATA_DIRS", xdg + "-data-dirs:/usr/share");
+    ProgramLayout::ignoreRelativeXdgPaths();
     const ProgramLayout::UserFolders user = ProgramLayout::userFolders();
-    qputenv("HOME", home);
-    if (hadXdg)
-        qputenv("XDG_CONFIG_HOME", xdg);
-    else
-        qunsetenv("XDG_CONFIG_HOME");
+    const QByteArray leftDataDirs = qgetenv("XDG_DATA_DIRS");
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        if (saved[i])
+            qputenv(names[i], *saved[i]);
+        else
+            qunsetenv(names[i]);
+    }
 
     QCOMPARE(user.config, t(config));
+    QCOMPARE(user.cache, t(cache));
+    QCOMPARE(user.data, t(data));
+    QCOMPARE(leftDataDirs.split(':').first(),
+             dataDirs.replace("<t>", QFile::encodeName(m_dir->path())));
     // Without a user-dirs.dirs the documents folder is ~/Documents.
     QCOMPARE(user.documents, t("home/Documents"));
 }
 
 void TestProgramLayout::commandLine_data()
 {
-    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArrayList>(
+        "arguments"); // "<t>": the scratch folder, "<fd>": an open file
     QTest::addColumn<int>("action");
-    QTest::addColumn<QString>("list"); // relative to <t>
+    QTest::addColumn<QString>("list"); // as the arguments
     QTest::addColumn<QString>("text"); // what the printed text starts with
+    QTest::addColumn<int>("toolkitArguments");
+    QTest::addColumn<bool>("recorded"); // among the recent files once opened
+    using L = QByteArrayList;
     const int run = int(CommandLine::Action::Run), help = int(CommandLine::Action::ShowHelp),
               version = int(CommandLine::Action::ShowVersion),
               refuse = int(CommandLine::Action::Refuse);
-    QTest::newRow("nothing") << QStringList{} << run << ""
-                             << "";
-    QTest::newRow("relative list")
-        << QStringList{"liste/../canzone.qvl"} << run << "start/canzone.qvl"
-        << "";
-    QTest::newRow("absolute list") << QStringList{"<t>/a b.qvl"} << run << "a b.qvl"
-                                   << "";
-    QTest::newRow("--help") << QStringList{"--help"} << help << ""
-                            << "Uso: corvalto [opzioni] [lista]";
-    QTest::newRow("-h wins over a list") << QStringList{"x.qvl", "-h"} << help << ""
-                                         << "Uso:";
-    QTest::newRow("--version") << QStringList{"--version"} << version << ""
-                               << "Corvalto 3.0\n";
-    QTest::newRow("two lists") << QStringList{"a.qvl", "b.qvl"} << refuse << ""
-                               << "corvalto: si apre una lista alla volta.";
-    QTest::newRow("unknown option") << QStringList{"--colore"} << refuse << ""
-                                    << "corvalto: opzione sconosciuta \"colore\".";
+    QTest::newRow("nothing") << L{} << run << ""
+                             << "" << 1 << false;
+    QTest::newRow("relative list") << L{"liste/../a b.qvl"} << run << "<t>/start/a b.qvl"
+                                   << "" << 2 << true;
+    QTest::newRow("absolute list") << L{"<t>/start/a b.qvl"} << run << "<t>/start/a b.qvl"
+                                   << "" << 2 << true;
+    QTest::newRow("--help") << L{"--help"} << help << ""
+                            << "Uso: corvalto [opzioni] [--] [lista]" << 2 << false;
+    QTest::newRow("-h wins over a list") << L{"x.qvl", "-h"} << help << ""
+                                         << "Uso:" << 3 << false;
+    QTest::newRow("--version") << L{"--version"} << version << ""
+                               << "Corvalto 3.0\n"
+                               << 2 << false;
+    QTest::newRow("two lists") << L{"a.qvl", "b.qvl"} << refuse << ""
+                               << "corvalto: si apre una lista alla volta." << 0 << false;
+    QTest::newRow("unknown option") << L{"--colore", "-h"} << help << ""
+                                    << "Uso:" << 3 << false;
+    QTest::newRow("unknown option, no help") << L{"--colore"} << refuse << ""
+                                             << "corvalto: opzione sconosciuta \"--colore\".\n"
+                                             << 0 << false;
+    QTest::newRow("one dash: not -d -a -s -h")
+        << L{"-dash.qvl"} << refuse << ""
+        << "corvalto: opzione sconosciuta \"-dash.qvl\"; una lista il cui nome comincia con \"-\" "
+           "si apre con \"corvalto -- -dash.qvl\"."
+        << 0 << false;
+    QTest::newRow("after --, a name") << L{"--", "-dash.qvl"} << run << "<t>/start/-dash.qvl"
+                                      << "" << 1 << false;
+    QTest::newRow("after --, -h too") << L{"--", "-h"} << run << "<t>/start/-h"
+                                      << "" << 1 << false;
+    QTest::newRow("a lone - is a name") << L{"-"} << run << "<t>/start/-"
+                                        << "" << 2 << false;
+    QTest::newRow("the toolkit's options pass")
+        << L{"-platform", "xcb", "--style=Fusion", "-reverse", "-qwindowtitle", "-h.qvl"} << run
+        << ""
+        << "" << 7 << false;
+    QTest::newRow("UTF-8 name") << L{"città.qvl"} << run << "<t>/start/città.qvl"
+                                << "" << 2 << false;
+    QTest::newRow("name not in UTF-8")
+        << L{"<t>/\xe9.qvl"} << refuse << ""
+        << "corvalto: il nome \"<t>/\\xe9.qvl\" non è in UTF-8" << 0 << false;
+    // Files the process has open: the same paths name others in the next run.
+    QTest::newRow("/proc/self/fd") << L{"/proc/self/fd/<fd>"} << run << "/proc/self/fd/<fd>"
+                                   << "" << 2 << false;
+    QTest::newRow("/dev/fd") << L{"/dev/fd/<fd>"} << run << "/dev/fd/<fd>"
+                             << "" << 2 << false;
 }
 
 void TestProgramLayout::commandLine()
 {
-    QFETCH(QStringList, arguments);
+    QFETCH(QByteArrayList, arguments);
     QFETCH(int, action);
     QFETCH(QString, list);
     QFETCH(QString, text);
-    const QStringList args =
-        QStringList{"corvalto"} + arguments.replaceInStrings("<t>", m_dir->path());
+    QFETCH(int, toolkitArguments);
+    QFETCH(bool, recorded);
+    QDir().mkpath(t("start"));
+    QFile open(t("start/a b.qvl"));
+    QVERIFY(open.open(QIODevice::WriteOnly));
+    const QByteArray fd = QByteArray::number(open.handle());
+    QByteArrayList args{"corvalto"};
+    for (QByteArray a : arguments)
+        args << a.replace("<t>", QFile::encodeName(m_dir->path())).replace("<fd>", fd);
+    list.replace("<t>", m_dir->path()).replace("<fd>", fd);
+    text.replace("<t>", m_dir->path());
+
     const CommandLine line = CommandLine::parse(args, t("start"));
     QCOMPARE(int(line.action), action);
-    QCOMPARE(line.listPath, list.isEmpty() ? QString() : t(list));
+    QCOMPARE(line.listPath, list);
     QCOMPARE(line.text.left(text.size()), text);
+    QCOMPARE(line.toolkitArgumentCount, toolkitArguments);
+    QCOMPARE(filereader::isLastingFile(line.listPath), recorded);
 }
 
 // What the build lays out may be shared read-only by other users, whatever the
