@@ -13,10 +13,8 @@ function(run)
     endif()
 endfunction()
 
-# Installed by a user whose files are their own only: what is installed is
-# readable by all all the same.
-run(sh -c "umask 077 && exec \"$0\" --install \"$1\" --prefix \"$2\""
-    ${CMAKE_COMMAND} ${BUILD_DIR} ${prefix})
+# Installed under umask 077, and readable by all all the same.
+run(sh -c "umask 077 && exec \"$0\" --install \"$1\" --prefix \"$2\"" ${CMAKE_COMMAND} ${BUILD_DIR} ${prefix})
 run(find ${prefix} -type d ! -perm -555 -o -type f ! -perm -444)
 if(run_output)
     message(FATAL_ERROR "not readable by all:\n${run_output}")
