@@ -44,6 +44,8 @@ foreach(size IN LISTS CORVALTO_ICON_SIZES)
     install(FILES ${CMAKE_BINARY_DIR}/icons/${size}.png
         DESTINATION share/icons/hicolor/${size}x${size}/apps RENAME ${CORVALTO_APP_ID}.png)
 endforeach()
+# The folders made on the way to the installed files follow the umask otherwise.
+install(SCRIPT ${CMAKE_SOURCE_DIR}/cmake/readable_install_folders.cmake)
 
 # `make package`: a .deb for /usr. Library dependencies are computed by
 # dpkg-shlibdeps; the ones named here are loaded at run time without being

@@ -1,6 +1,7 @@
 // Draws the main window's banner: a fretboard with the program's name on it,
 // written as JPEG with libjpeg. The modified-list banner is the same picture in
 // greyscale with a small "*" mark, so the change catches the eye.
+#include <QFile>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QGuiApplication>
@@ -123,7 +124,10 @@ bool writeJpeg(const QImage& image, const QString& path)
     }
     jpeg_finish_compress(&info);
     jpeg_destroy_compress(&info);
-    return std::fclose(out) == 0;
+    // Readable by all whatever the umask, as every file the build lays out.
+    return std::fclose(out) == 0 &&
+           QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                                           QFile::ReadOther);
 }
 
 } // namespace
