@@ -13,6 +13,8 @@
 #include "core/text_file.h"
 #include "core/texts.h"
 #include "documents/document_controller.h"
+#include "documents/transpose_controller.h"
+#include "export/export_controller.h"
 #include "htmlpage/page_controller.h"
 #include "shell/guard.h"
 #include "shell/shortcut_priority.h"
@@ -135,6 +137,8 @@ MainWindow::MainWindow(AppContext& ctx, QWidget* parent)
     m_documents =
         new DocumentController(m_ctx, document, *this, *m_chooser, *m_listController, this);
     m_page = new PageController(m_ctx, document, *m_documents, this);
+    m_export = new ExportController(m_ctx, document, this);
+    m_transpose = new TransposeController(m_ctx, document, *m_documents, this);
     m_strum = new StrumController(m_ctx, *this, this);
     connectControllers();
     connectShellCommands();
