@@ -108,8 +108,11 @@ void ChordSheet::layOut()
         if (entry == ChordListModel::BlankLine)
             continue;
         const qreal x = column * CellWidth;
+        // A sharp root's two names go on two lines, split after the slash.
+        QString name = entry;
+        name.replace(QStringLiteral("/ "), QStringLiteral("/\n"));
         m_pages.back().push_back(
-            {Item::Kind::Name, QRectF(x + 2, y, CellWidth - 4, NameHeight), entry, {}});
+            {Item::Kind::Name, QRectF(x + 2, y, CellWidth - 4, NameHeight), name, {}});
         const QString picture = diagramPicture(entry, m_list.pictures.value(i));
         if (!picture.isEmpty()) {
             const QRectF diagram(x + (CellWidth - DiagramWidth) / 2, y + NameHeight + 2,
