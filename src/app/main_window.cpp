@@ -492,6 +492,11 @@ void MainWindow::connectControllers()
     }
 
     guard(m_ui->Button5, &QPushButton::clicked, m_page, &PageController::generatePage);
+    for (QAction* a : {m_ui->Trasponilista1, m_ui->Trasponilista2})
+        guard(a, &QAction::triggered, m_transpose, &TransposeController::transposeCommand);
+    guard(m_ui->Stampa1, &QAction::triggered, m_export, &ExportController::print);
+    guard(m_ui->EsportaPDF1, &QAction::triggered, m_export, &ExportController::exportPdf);
+    guard(m_ui->EsportaChordPro1, &QAction::triggered, m_export, &ExportController::exportChordPro);
     m_ui->gif->installEventFilter(m_strum);
     m_ui->Shape1->installEventFilter(m_strum);
 }
