@@ -42,10 +42,6 @@ void TestChordPro::namesAndDefinitions_data()
                                    << "sol_7piu.gif"
                                    << "Gmaj7"
                                    << "{define: Gmaj7 base-fret 1 frets 3 2 0 0 0 2}";
-    QTest::newRow("suspended") << "LA 4"
-                               << "la_4.gif"
-                               << "Asus4"
-                               << "{define: Asus4 base-fret 1 frets x 0 2 2 3 0}";
     QTest::newRow("diminished, shared picture") << "SI Diminuito"
                                                 << "tre.gif"
                                                 << "Bdim7"
