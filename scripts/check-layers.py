@@ -23,7 +23,7 @@ import sys
 
 ROOT = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
 SRC = os.path.join(ROOT, "src")
-FOLDERS = ["core", "app", "shell", "chords", "chordlist", "documents", "htmlpage", "riff",
+FOLDERS = ["core", "app", "shell", "chords", "chordlist", "documents", "export", "htmlpage", "riff",
            "screensaver", "ui/widgets", "ui/display", "ui/style", "ui/pictures", "audio"]
 GUI_MODULES = ["QtGui", "QtWidgets", "QtOpenGL", "QtOpenGLWidgets"]
 

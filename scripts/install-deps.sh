@@ -37,6 +37,8 @@ dpkg-dev
 file
 python3
 clang-format
+chordii
+poppler-utils
 "
 
 # --list prints the package names, one a line, for the build's own checks.

@@ -238,11 +238,13 @@ void TestStartup::accessibleMenus_data()
                                         "Apri lista...|File recenti...|");
     QTest::newRow("File")
         << "File"
-        << (file + QStringLiteral("Informazioni lista aggiuntive|Esci")).split(QLatin1Char('|'));
+        << (file + QStringLiteral("Informazioni lista aggiuntive|Trasponi lista...|Stampa...|"
+                                  "Esporta PDF...|Esporta ChordPro...|Esci"))
+               .split(QLatin1Char('|'));
     QTest::newRow("Help") << "Help" << QStringList{"Guida", "About"};
     QTest::newRow("PopupMenu1") << "PopupMenu1"
                                 << (QStringLiteral("Informazioni lista aggiuntive...|") + file +
-                                    QStringLiteral("Esci"))
+                                    QStringLiteral("Trasponi lista...|Esci"))
                                        .split(QLatin1Char('|'));
 }
 

@@ -13,6 +13,8 @@
 #include "core/text_file.h"
 #include "core/texts.h"
 #include "documents/document_controller.h"
+#include "documents/transpose_controller.h"
+#include "export/export_controller.h"
 #include "htmlpage/page_controller.h"
 #include "shell/guard.h"
 #include "shell/shortcut_priority.h"
@@ -133,6 +135,8 @@ MainWindow::MainWindow(AppContext& ctx, QWidget* parent)
     m_documents =
         new DocumentController(m_ctx, document, *this, *m_chooser, *m_listController, this);
     m_page = new PageController(m_ctx, document, *m_documents, this);
+    m_export = new ExportController(m_ctx, document, this);
+    m_transpose = new TransposeController(m_ctx, document, *m_documents, this);
     m_strum = new StrumController(m_ctx, *this, this);
     connectControllers();
     connectShellCommands();
@@ -488,6 +492,11 @@ void MainWindow::connectControllers()
     }
 
     guard(m_ui->Button5, &QPushButton::clicked, m_page, &PageController::generatePage);
+    for (QAction* a : {m_ui->Trasponilista1, m_ui->Trasponilista2})
+        guard(a, &QAction::triggered, m_transpose, &TransposeController::transposeCommand);
+    guard(m_ui->Stampa1, &QAction::triggered, m_export, &ExportController::print);
+    guard(m_ui->EsportaPDF1, &QAction::triggered, m_export, &ExportController::exportPdf);
+    guard(m_ui->EsportaChordPro1, &QAction::triggered, m_export, &ExportController::exportChordPro);
     m_ui->gif->installEventFilter(m_strum);
     m_ui->Shape1->installEventFilter(m_strum);
 }
