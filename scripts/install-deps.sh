@@ -13,7 +13,7 @@ pkg-config
 ccache
 qt6-base-dev
 qt6-base-dev-tools
-libpulse-dev
+libasound2-dev
 qt6-translations-l10n
 qt6-image-formats-plugins
 libgl-dev
