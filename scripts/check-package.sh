@@ -5,7 +5,7 @@
 set -eu
 dir=${1:-build}
 deb=$(ls -t "$dir"/corvalto_*.deb | head -n 1)
-out=$(lintian -I --pedantic --no-tag-display-limit "$deb" 2>&1) || true
+out=$(lintian -I --pedantic --tag-display-limit 0 "$deb" 2>&1) || true
 [ -n "$out" ] && printf '%s\n' "$out"
 if printf '%s\n' "$out" | grep -q '^[EW]: '; then
     echo "check-package: lintian reports errors or warnings on $deb" >&2
