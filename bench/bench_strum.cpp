@@ -172,6 +172,7 @@ void clickBench()
     // over 3 s with nothing happening first tells what the machine's load alone costs.
     const double longestGap = longestEventGap(clock, 3000);
     const bool device = player.hasDevice();
+    const bool gaveUp = player.device() == StrumPlayer::Device::GaveUp;
     std::vector<double> presses;
     std::vector<double> firstFrames;
     for (int i = 0; i < 20 && device; ++i) {
@@ -199,9 +200,9 @@ void clickBench()
               << (device ? "opens the default device" : "finds no audio device") << "): " << first
               << " ms\n"
               << "longest the window went unanswered in the 3 s after it (device "
-              << (device                                           ? "open"
-                  : player.device() == StrumPlayer::Device::GaveUp ? "given up"
-                                                                   : "absent")
+              << (device   ? "open"
+                  : gaveUp ? "given up"
+                           : "absent")
               << "): " << longestGap << " ms (" << idleGap << " ms over 3 s before it)   <= 50 ms  "
               << (longestGap <= 50.0 ? "met" : "MISSED") << "\n";
     if (device) {
