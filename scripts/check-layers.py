@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Checks the layering of src/.
 
 Prints the folder-to-folder include graph of src/ (one line a folder: the
