@@ -72,18 +72,15 @@ void TestProgramLayout::resolve()
     QFETCH(QString, resources);
     QFETCH(QString, config);
     QFETCH(QString, data);
-    const ProgramLayout layout =
-        ProgramLayout::resolve(t(exe), {t("cfg"), t("doc/"), t("cache")}, writable);
+    const ProgramLayout layout = ProgramLayout::resolve(t(exe), {t("cfg"), t("doc/")}, writable);
     QCOMPARE(layout.kind() == ProgramLayout::Kind::Installed, installed);
     QCOMPARE(layout.resourceDir(), t(resources));
     QCOMPARE(layout.configFile(), t(config));
     QCOMPARE(layout.dataDir(), t(data));
     QCOMPARE(layout.usesUserFolders(), config.startsWith("cfg/"));
     const QString exeDir = QDir::cleanPath(t(exe)) + '/';
-    QCOMPARE(layout.moduleDirs(),
-             (QStringList{exeDir, QDir::cleanPath(exeDir + "../lib/corvalto") + '/'}));
-    // What is kept only to start sooner is the user's in every layout.
-    QCOMPARE(layout.cacheDir(), t("cache/corvalto/"));
+    QCOMPARE(layout.moduleDir(),
+             installed ? QDir::cleanPath(exeDir + "../lib/corvalto") + '/' : exeDir);
 }
 
 void TestProgramLayout::prepareMakesUserFolders_data()
@@ -104,8 +101,7 @@ void TestProgramLayout::prepareMakesUserFolders()
     const QString previous = QDir::currentPath();
     if (configUnderAFile)
         QFile(t("cfg")).open(QIODevice::WriteOnly);
-    const ProgramLayout layout =
-        ProgramLayout::resolve(t("usr/bin"), {t("cfg"), t("doc"), t("cache")}, false);
+    const ProgramLayout layout = ProgramLayout::resolve(t("usr/bin"), {t("cfg"), t("doc")}, false);
     if (config != "-") {
         QDir().mkpath(t("cfg/corvalto"));
         QFile f(layout.configFile());

@@ -23,7 +23,6 @@
 #include "ui/widgets/picture_view.h"
 #include "ui/widgets/radio_button.h"
 #include "ui/widgets/radio_group.h"
-#include "ui/widgets/scroll_bar.h"
 
 #include <QAction>
 #include <QApplication>
@@ -243,10 +242,6 @@ void MainWindow::createControls()
     m_ui->secpos->hide();
 
     m_ui->ListBox1->setModel(&list());
-    // Each entry added grows the scroll bar's range and asks both bars their size.
-    m_ui->ListBox1->setVerticalScrollBar(new ScrollBar(Qt::Vertical));
-    m_ui->ListBox1->setHorizontalScrollBar(new ScrollBar(Qt::Horizontal));
-    m_ui->ListBox1->setItemDelegate(new RowSizeDelegate(m_ui->ListBox1));
 
     m_ui->Button5->setToolTip(texts::PagePreview);
     m_ui->Label1->move(55, 58);
