@@ -24,10 +24,9 @@ namespace {
 void chooserBench()
 {
     bench::Program program;
-    AppContext& ctx = program.ctx;
     program.app->show();
     QApplication::processEvents();
-    MainWindow* f = ctx.windows.mainWindow;
+    MainWindow* f = program.app->windows().mainWindow;
     const MainWindowControls ui = controls(f);
 
     // A pick: a different chord type while a root is selected, so that the

@@ -28,10 +28,9 @@ namespace {
 void documentsBench()
 {
     bench::Program program;
-    AppContext& ctx = program.ctx;
     program.app->show();
     QApplication::processEvents();
-    MainWindow* f = ctx.windows.mainWindow;
+    MainWindow* f = program.app->windows().mainWindow;
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Trecento.qvl"));
 

@@ -27,10 +27,9 @@ void htmlPageBench()
 {
     QTemporaryDir listFolder;
     bench::Program program;
-    AppContext& ctx = program.ctx;
     program.app->show();
     QApplication::processEvents();
-    MainWindow* f = ctx.windows.mainWindow;
+    MainWindow* f = program.app->windows().mainWindow;
     const MainWindowControls ui = controls(f);
 
     const QStringList pictures = chords::allPictureFiles();
@@ -43,7 +42,8 @@ void htmlPageBench()
     f->listDocument().setCurrentListFile(listFolder.filePath(QStringLiteral("Piena.qvl")));
     f->listDocument().setHasFile(true);
 
-    auto* page = ctx.windows.pagePreview->findChild<BrowserView*>(QStringLiteral("WebBrowser1"));
+    auto* page =
+        program.app->windows().pagePreview->findChild<BrowserView*>(QStringLiteral("WebBrowser1"));
     std::vector<double> runs;
     for (int run = 0; run < 10; ++run) {
         QElapsedTimer timer;
@@ -51,7 +51,7 @@ void htmlPageBench()
         ui.Button5->click();
         page->grab();
         runs.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
-        ctx.windows.pagePreview->close();
+        program.app->windows().pagePreview->close();
         QApplication::processEvents();
     }
     std::cout << "html page, 300 entries: median " << bench::median(runs)
