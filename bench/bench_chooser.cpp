@@ -85,9 +85,10 @@ void chooserBench()
     std::cout << "add, window updated after each: median " << bench::median(shownAdds)
               << " ms per add; 300 adds: median " << bench::median(shownTotals) << " ms total over "
               << shownTotals.size() << " rounds (target < 60 ms)" << std::endl;
-    if (missing > 0 || f->list().count() != ChordListModel::Capacity)
-        std::cout << "warning: " << missing << " picks without picture, " << f->list().count()
-                  << " entries, " << program.prompts.calls().size() << " messages" << std::endl;
+    if (missing > 0 || f->listDocument().entries().count() != ChordListModel::Capacity)
+        std::cout << "warning: " << missing << " picks without picture, "
+                  << f->listDocument().entries().count() << " entries, "
+                  << program.prompts.calls().size() << " messages" << std::endl;
 }
 
 } // namespace

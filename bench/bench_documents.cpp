@@ -53,7 +53,7 @@ void documentsBench()
         documents.loadListFile(path);
         opens.push_back(bench::msSince(timer));
 
-        f->markModified();
+        f->documents().markModified();
         timer.restart();
         documents.saveList();
         saves.push_back(bench::msSince(timer));

@@ -33,10 +33,10 @@ void htmlPageBench()
     const MainWindowControls ui = controls(f);
 
     const QStringList pictures = chords::allPictureFiles();
-    for (int i = 0; f->list().count() < ChordListModel::Capacity; ++i) {
+    for (int i = 0; f->listDocument().entries().count() < ChordListModel::Capacity; ++i) {
         const QString picture = i % 6 == 5 ? QString() : pictures.at(i % pictures.size());
-        f->list().appendEntry(picture.isEmpty() ? QStringLiteral("-") : picture.chopped(4),
-                              picture);
+        f->listDocument().entries().appendEntry(
+            picture.isEmpty() ? QStringLiteral("-") : picture.chopped(4), picture);
     }
     ui.Edit1->setText(QStringLiteral("Lista piena"));
     f->listDocument().setCurrentListFile(listFolder.filePath(QStringLiteral("Piena.qvl")));

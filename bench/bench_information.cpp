@@ -29,8 +29,8 @@ void informationBench()
     const MainWindowControls ui = controls(f);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Lunga.qvl"));
-    f->list().appendLine(QStringLiteral("DO Maggiore"));
-    f->list().setPicture(0, QStringLiteral("do.gif"));
+    f->listDocument().entries().appendLine(QStringLiteral("DO Maggiore"));
+    f->listDocument().entries().setPicture(0, QStringLiteral("do.gif"));
     f->listDocument().setCurrentListFile(path);
     f->listDocument().setHasFile(true);
 

@@ -159,11 +159,6 @@ MainWindow::MainWindow(AppContext& ctx, QWidget* parent)
     Timer1->start();
 }
 
-ChordListModel& MainWindow::list()
-{
-    return m_ctx.document->entries();
-}
-
 MainWindow::~MainWindow()
 {
     m_ctx.onTitleChanged = nullptr;
@@ -241,7 +236,7 @@ void MainWindow::createControls()
     m_ui->secpos->setGeometry(163 + (113 - secposWidth) / 2, 232, secposWidth, 17);
     m_ui->secpos->hide();
 
-    m_ui->ListBox1->setModel(&list());
+    m_ui->ListBox1->setModel(&m_ctx.document->entries());
 
     m_ui->Button5->setToolTip(texts::PagePreview);
     m_ui->Label1->move(55, 58);
@@ -336,44 +331,9 @@ void MainWindow::applyTheme(const QColor& background, const QColor& title, const
     setBackground(m_ui->ListBox1, list, QPalette::Base);
 }
 
-void MainWindow::markModified()
-{
-    m_documents->markModified();
-}
-
-void MainWindow::markClean(const QString& path)
-{
-    m_documents->markClean(path);
-}
-
-RecentFiles& MainWindow::recentFiles()
-{
-    return m_documents->recentFiles();
-}
-
-void MainWindow::setStatusText(const QString& text)
-{
-    m_ui->StatusPanel0->setText(text);
-}
-
-QString MainWindow::statusText() const
-{
-    return m_ui->StatusPanel0->text();
-}
-
 void MainWindow::showEntryCount()
 {
-    showEntryCount(list().count());
-}
-
-void MainWindow::refreshRecentCaptions()
-{
-    m_documents->showRecentCaptions();
-}
-
-QString MainWindow::recentCaption(int k) const
-{
-    return recentItem(k);
+    showEntryCount(m_ctx.document->entries().count());
 }
 
 void MainWindow::titleTick()
@@ -590,7 +550,7 @@ void MainWindow::listEdited()
 
 bool MainWindow::listFromFile() const
 {
-    return document().listFromFile;
+    return m_ctx.document->state().listFromFile;
 }
 
 void MainWindow::forgetListFromFile()
@@ -605,7 +565,7 @@ void MainWindow::showCaption(const QString& caption)
 
 void MainWindow::showStatus(const QString& text)
 {
-    setStatusText(text);
+    m_ui->StatusPanel0->setText(text);
 }
 
 void MainWindow::showBanner(bool modified)
