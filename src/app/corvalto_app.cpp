@@ -2,7 +2,7 @@
 
 #include "app/about_window.h"
 #include "app/main_window.h"
-#include "chordlist/list_controller.h"
+#include "documents/list_controller.h"
 #include "documents/chord_list_document.h"
 #include "documents/document_controller.h"
 #include "documents/information_window.h"

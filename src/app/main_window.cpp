@@ -3,7 +3,6 @@
 #include "ui_main_window.h"
 
 #include "chordlist/chord_list_model.h"
-#include "chordlist/list_controller.h"
 #include "chords/chooser_controller.h"
 #include "chords/chord_catalogue.h"
 #include "chords/strum_controller.h"
@@ -13,6 +12,7 @@
 #include "core/text_file.h"
 #include "core/texts.h"
 #include "documents/document_controller.h"
+#include "documents/list_controller.h"
 #include "htmlpage/page_controller.h"
 #include "shell/guard.h"
 #include "shell/shortcut_priority.h"
@@ -128,9 +128,10 @@ MainWindow::MainWindow(AppContext& ctx, QWidget* parent)
         *this,
         [&document](const QString& picture) { document.entries().setPendingPicture(picture); },
         m_ctx.programDir, this);
-    m_listController = new ListController(m_ctx, document.entries(), *m_chooser, *this, this);
-    m_documents =
-        new DocumentController(m_ctx, document, *this, *m_chooser, *m_listController, this);
+    m_documents = new DocumentController(m_ctx, document, *this, *m_chooser, this);
+    m_listController = new ListController(m_ctx, document, *m_documents, *m_chooser, *this, this);
+    connect(m_documents, &DocumentController::selectionForgotten, m_listController,
+            &ListController::forgetSelection);
     m_page = new PageController(m_ctx, document, *m_documents, this);
     m_strum = new StrumController(m_ctx, *this, this);
     connectControllers();
@@ -541,21 +542,6 @@ void MainWindow::enableSelectedNumber(bool enabled)
 void MainWindow::clearListHighlight()
 {
     m_ui->ListBox1->selectionModel()->clear();
-}
-
-void MainWindow::listEdited()
-{
-    m_documents->markModified();
-}
-
-bool MainWindow::listFromFile() const
-{
-    return m_ctx.document->state().listFromFile;
-}
-
-void MainWindow::forgetListFromFile()
-{
-    m_ctx.document->setFromFile(false);
 }
 
 void MainWindow::showCaption(const QString& caption)

@@ -102,9 +102,6 @@ private:
     void showSelectedNumber(int number) override;
     void enableSelectedNumber(bool enabled) override;
     void clearListHighlight() override;
-    void listEdited() override;
-    bool listFromFile() const override;
-    void forgetListFromFile() override;
     void showCaption(const QString& caption) override;
     void showStatus(const QString& text) override;
     void showBanner(bool modified) override;
