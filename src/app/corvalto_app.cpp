@@ -2,10 +2,10 @@
 
 #include "app/about_window.h"
 #include "app/main_window.h"
-#include "documents/list_controller.h"
 #include "documents/chord_list_document.h"
 #include "documents/document_controller.h"
 #include "documents/information_window.h"
+#include "documents/list_controller.h"
 #include "documents/title_dialog.h"
 #include "htmlpage/page_controller.h"
 #include "htmlpage/page_preview_window.h"
