@@ -24,10 +24,9 @@ namespace {
 void chooserBench()
 {
     bench::Program program;
-    AppContext& ctx = program.ctx;
     program.app->show();
     QApplication::processEvents();
-    MainWindow* f = ctx.windows.mainWindow;
+    MainWindow* f = program.app->windows().mainWindow;
     const MainWindowControls ui = controls(f);
 
     // A pick: a different chord type while a root is selected, so that the
@@ -86,9 +85,10 @@ void chooserBench()
     std::cout << "add, window updated after each: median " << bench::median(shownAdds)
               << " ms per add; 300 adds: median " << bench::median(shownTotals) << " ms total over "
               << shownTotals.size() << " rounds (target < 60 ms)" << std::endl;
-    if (missing > 0 || f->list().count() != ChordListModel::Capacity)
-        std::cout << "warning: " << missing << " picks without picture, " << f->list().count()
-                  << " entries, " << program.prompts.calls().size() << " messages" << std::endl;
+    if (missing > 0 || f->listDocument().entries().count() != ChordListModel::Capacity)
+        std::cout << "warning: " << missing << " picks without picture, "
+                  << f->listDocument().entries().count() << " entries, "
+                  << program.prompts.calls().size() << " messages" << std::endl;
 }
 
 } // namespace

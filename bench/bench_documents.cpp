@@ -28,10 +28,9 @@ namespace {
 void documentsBench()
 {
     bench::Program program;
-    AppContext& ctx = program.ctx;
     program.app->show();
     QApplication::processEvents();
-    MainWindow* f = ctx.windows.mainWindow;
+    MainWindow* f = program.app->windows().mainWindow;
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Trecento.qvl"));
 
@@ -54,7 +53,7 @@ void documentsBench()
         documents.loadListFile(path);
         opens.push_back(bench::msSince(timer));
 
-        f->markModified();
+        f->documents().markModified();
         timer.restart();
         documents.saveList();
         saves.push_back(bench::msSince(timer));

@@ -27,23 +27,23 @@ void htmlPageBench()
 {
     QTemporaryDir listFolder;
     bench::Program program;
-    AppContext& ctx = program.ctx;
     program.app->show();
     QApplication::processEvents();
-    MainWindow* f = ctx.windows.mainWindow;
+    MainWindow* f = program.app->windows().mainWindow;
     const MainWindowControls ui = controls(f);
 
     const QStringList pictures = chords::allPictureFiles();
-    for (int i = 0; f->list().count() < ChordListModel::Capacity; ++i) {
+    for (int i = 0; f->listDocument().entries().count() < ChordListModel::Capacity; ++i) {
         const QString picture = i % 6 == 5 ? QString() : pictures.at(i % pictures.size());
-        f->list().appendEntry(picture.isEmpty() ? QStringLiteral("-") : picture.chopped(4),
-                              picture);
+        f->listDocument().entries().appendEntry(
+            picture.isEmpty() ? QStringLiteral("-") : picture.chopped(4), picture);
     }
     ui.Edit1->setText(QStringLiteral("Lista piena"));
     f->listDocument().setCurrentListFile(listFolder.filePath(QStringLiteral("Piena.qvl")));
     f->listDocument().setHasFile(true);
 
-    auto* page = ctx.windows.pagePreview->findChild<BrowserView*>(QStringLiteral("WebBrowser1"));
+    auto* page =
+        program.app->windows().pagePreview->findChild<BrowserView*>(QStringLiteral("WebBrowser1"));
     std::vector<double> runs;
     for (int run = 0; run < 10; ++run) {
         QElapsedTimer timer;
@@ -51,7 +51,7 @@ void htmlPageBench()
         ui.Button5->click();
         page->grab();
         runs.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
-        ctx.windows.pagePreview->close();
+        program.app->windows().pagePreview->close();
         QApplication::processEvents();
     }
     std::cout << "html page, 300 entries: median " << bench::median(runs)

@@ -25,13 +25,12 @@ namespace {
 void informationBench()
 {
     bench::Program program;
-    AppContext& ctx = program.ctx;
-    MainWindow* f = ctx.windows.mainWindow;
+    MainWindow* f = program.app->windows().mainWindow;
     const MainWindowControls ui = controls(f);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Lunga.qvl"));
-    f->list().appendLine(QStringLiteral("DO Maggiore"));
-    f->list().setPicture(0, QStringLiteral("do.gif"));
+    f->listDocument().entries().appendLine(QStringLiteral("DO Maggiore"));
+    f->listDocument().entries().setPicture(0, QStringLiteral("do.gif"));
     f->listDocument().setCurrentListFile(path);
     f->listDocument().setHasFile(true);
 
@@ -51,7 +50,8 @@ void informationBench()
         while (line.size() < length)
             line += c.pattern;
         line.truncate(length);
-        ctx.windows.informationWindow->findChild<QPlainTextEdit*>(QStringLiteral("Memo1"))
+        program.app->windows()
+            .informationWindow->findChild<QPlainTextEdit*>(QStringLiteral("Memo1"))
             ->setPlainText(line);
 
         program.prompts.clear();

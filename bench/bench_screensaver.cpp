@@ -288,13 +288,10 @@ struct SaverSetup
 Run saverRun(const SaverSetup& setup, double budgetMs, int* idleRate)
 {
     bench::Program program;
-    AppContext& ctx = program.ctx;
-    SaverSettingsWindow* f6 = ctx.windows.saverSettings;
-    SaverWindow* f7 = ctx.windows.saverWindow;
+    SaverSettingsWindow* f6 = program.app->windows().saverSettings;
+    SaverWindow* f7 = program.app->windows().saverWindow;
     auto* display = f7->findChild<DisplayLayer*>(QStringLiteral("DXDraw"));
     auto* timer = f7->findChild<DisplayTimer*>(QStringLiteral("DXTimer"));
-    // The settings window makes its controls when first polished.
-    f6->ensurePolished();
     f6->findChild<QComboBox*>(QStringLiteral("ogg"))->setCurrentIndex(setup.object);
     f6->findChild<QComboBox*>(QStringLiteral("ris"))->setCurrentIndex(setup.resolution);
     f6->findChild<QRadioButton*>(QLatin1String(setup.bitButton))->setChecked(true);

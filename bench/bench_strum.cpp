@@ -152,7 +152,7 @@ void clickBench()
     bench::Program program;
     program.app->show();
     QApplication::processEvents();
-    MainWindow* f = program.ctx.windows.mainWindow;
+    MainWindow* f = program.app->windows().mainWindow;
     const MainWindowControls ui = controls(f);
     ui.note->button(0)->click();
     ui.toni->button(0)->click();

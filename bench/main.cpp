@@ -1,7 +1,6 @@
 #include "bench.h"
 
-#include "screensaver/mesh_reader.h"
-#include "ui/pictures/jpeg_reader.h"
+#include "core/module_symbol.h"
 
 #include <QApplication>
 
@@ -33,8 +32,7 @@ double median(std::vector<double> samples)
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    MeshReader::setFolders({QStringLiteral(CORVALTO_PROGRAM_DIR)});
-    setJpegModuleFolders({QStringLiteral(CORVALTO_PROGRAM_DIR)});
+    setModuleFolder(QStringLiteral(CORVALTO_PROGRAM_DIR));
     const char* filter = argc > 1 ? argv[1] : nullptr;
     if (filter) {
         for (const bench::Entry& e : bench::registry()) {

@@ -1,23 +1,19 @@
 #include "app/command_line.h"
 #include "app/corvalto_app.h"
 #include "app/main_window.h"
+#include "core/module_symbol.h"
 #include "core/program_layout.h"
-#include "screensaver/mesh_reader.h"
 #include "shell/first_paint_probe.h"
 #include "shell/guarded_application.h"
 #include "shell/real_prompts.h"
-#include "ui/pictures/decoded_picture_cache.h"
-#include "ui/pictures/jpeg_reader.h"
 
 #include <QApplication>
-#include <QDBusConnection>
 #include <QDir>
 #include <QLibraryInfo>
 #include <QTimer>
 #include <QTranslator>
 
 #include <cstdio>
-#include <thread>
 
 int main(int argc, char* argv[])
 {
@@ -43,14 +39,6 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral("3.0"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.virmosk.Corvalto"));
 
-    // Building the main window reaches the session bus: the accessibility
-    // bridge asks it whether a screen reader listens. Where no bus is running
-    // yet, reaching it means starting dbus-launch and waiting for the daemon,
-    // several milliseconds in which the main thread would stand still. The
-    // connection is opened beside the building instead; whoever needs it first
-    // waits only for what is left. Joined before the application goes.
-    const std::jthread sessionBus([] { QDBusConnection::sessionBus(); });
-
     // The platform's own dialog texts in Italian, whatever the system locale.
     QTranslator qtItalian;
     if (qtItalian.load(QStringLiteral("qtbase_it"),
@@ -66,10 +54,7 @@ int main(int argc, char* argv[])
     ctx.prompts = &prompts;
     ctx.programDir = layout.resourceDir();
     ctx.configFile = layout.configFile();
-    ctx.moduleDirs = layout.moduleDirs();
-    MeshReader::setFolders(layout.moduleDirs());
-    setJpegModuleFolders(layout.moduleDirs());
-    DecodedPictureCache::setFolder(layout.cacheDir());
+    setModuleFolder(layout.moduleDir());
     app.setContext(&ctx);
 
     CorvaltoApp corvalto(ctx);

@@ -35,10 +35,12 @@ void TestAbout::commandClearsSelection()
     TestApp t;
     MainWindow* form = t.w().mainWindow;
     form->show();
-    form->list().appendEntry(QStringLiteral("DO Maggiore"), QStringLiteral("do.gif"));
-    form->list().appendEntry(QStringLiteral("LA Minore"), QStringLiteral("la_min.gif"));
+    form->listDocument().entries().appendEntry(QStringLiteral("DO Maggiore"),
+                                               QStringLiteral("do.gif"));
+    form->listDocument().entries().appendEntry(QStringLiteral("LA Minore"),
+                                               QStringLiteral("la_min.gif"));
     driver::clickRow(form, 1);
-    QVERIFY(form->list().entrySelected());
+    QVERIFY(form->listDocument().entries().entrySelected());
     QVERIFY(controls(form).Edit2->isEnabled());
     const QString shownPosition = controls(form).Edit2->text();
     t.prompts.clear();
@@ -51,7 +53,7 @@ void TestAbout::commandClearsSelection()
     AboutWindow* about = t.w().aboutWindow;
     QVERIFY(about->isVisible());
     QVERIFY(about->windowFlags() & Qt::WindowStaysOnTopHint);
-    QVERIFY(!form->list().entrySelected());
+    QVERIFY(!form->listDocument().entries().entrySelected());
     QVERIFY(!controls(form).Edit2->isEnabled());
     QCOMPARE(controls(form).Edit2->text(), shownPosition);
     QVERIFY(t.prompts.calls().isEmpty());
@@ -62,7 +64,7 @@ void TestAbout::commandClearsSelection()
     driver::clickButton(controls(form).Button2);
     QCOMPARE(t.prompts.texts(QStringLiteral("information")),
              QStringList{QStringLiteral("Selezionare prima un accordo da rimuovere!")});
-    QCOMPARE(form->list().count(), 2);
+    QCOMPARE(form->listDocument().entries().count(), 2);
 }
 
 void TestAbout::twoCommandsGiveOneWindow()

@@ -28,7 +28,7 @@ void checkChordShown(TestApp& t, const QString& name, const QString& picture)
     QCOMPARE(controls(f).Panel1->text(), name);
     QCOMPARE(shownPicture(f), picture);
     QCOMPARE(controls(f).gif->fileName(), t.folder->file(QStringLiteral("imm/") + picture));
-    QCOMPARE(f->list().pendingPicture(), picture);
+    QCOMPARE(f->listDocument().entries().pendingPicture(), picture);
     QCOMPARE(controls(f).gif->toolTip(), Hint + name);
     QCOMPARE(controls(f).Shape1->toolTip(), Hint + name);
 }
@@ -107,9 +107,9 @@ void TestChooser::chordFromBothGroups()
     QCOMPARE(secposColour(f), Green);
 
     // The chooser never touches the list or the document state.
-    QVERIFY(f->list().isEmpty());
-    QVERIFY(!f->list().entrySelected());
-    QVERIFY(!f->document().listModified);
+    QVERIFY(f->listDocument().entries().isEmpty());
+    QVERIFY(!f->listDocument().entries().entrySelected());
+    QVERIFY(!f->listDocument().state().listModified);
     QCOMPARE(f->windowTitle(), caption);
     QVERIFY(t->prompts.calls().isEmpty());
 }
@@ -135,7 +135,7 @@ void TestChooser::oneGroupOnly()
     QVERIFY(!controls(f).secpos->isVisible());
     QVERIFY(controls(f).gif->toolTip().isEmpty());
     QVERIFY(controls(f).Shape1->toolTip().isEmpty());
-    QVERIFY(f->list().pendingPicture().isEmpty());
+    QVERIFY(f->listDocument().entries().pendingPicture().isEmpty());
     QCOMPARE(controls(f).note->itemIndex(), root ? 0 : -1);
     QCOMPARE(controls(f).toni->itemIndex(), root ? -1 : 9);
 
@@ -178,13 +178,13 @@ void TestChooser::secondPositionOfEachChord()
     QVERIFY(controls(f).secpos->isChecked());
     QCOMPARE(secposColour(f), Red);
     QCOMPARE(shownPicture(f), second);
-    QCOMPARE(f->list().pendingPicture(), second);
+    QCOMPARE(f->listDocument().entries().pendingPicture(), second);
 
     clickIndicator(controls(f).secpos);
     QVERIFY(!controls(f).secpos->isChecked());
     QCOMPARE(secposColour(f), Green);
     QCOMPARE(shownPicture(f), first);
-    QCOMPARE(f->list().pendingPicture(), first);
+    QCOMPARE(f->listDocument().entries().pendingPicture(), first);
     QVERIFY(t->prompts.calls().isEmpty());
 }
 
@@ -234,7 +234,7 @@ void TestChooser::blankEntry()
     QVERIFY(controls(f).Shape1->toolTip().isEmpty());
     QCOMPARE(controls(f).note->itemIndex(), -1);
     QCOMPARE(controls(f).toni->itemIndex(), -1);
-    QVERIFY(f->list().pendingPicture().isEmpty());
+    QVERIFY(f->listDocument().entries().pendingPicture().isEmpty());
     QVERIFY(controls(f).secpos->isVisible());
 
     // A root alone keeps the blank, but the hints name it.
@@ -268,7 +268,7 @@ void TestChooser::secondPositionAfterBlank()
     QVERIFY(controls(f).secpos->isChecked());
     QCOMPARE(secposColour(f), Red);
     QVERIFY(!controls(f).gif->hasPicture());
-    QVERIFY(f->list().pendingPicture().isEmpty());
+    QVERIFY(f->listDocument().entries().pendingPicture().isEmpty());
     clickIndicator(controls(f).secpos);
     QCOMPARE(secposColour(f), Green);
     QVERIFY(!controls(f).gif->hasPicture());
@@ -299,7 +299,7 @@ void TestChooser::americanNotation()
     QCOMPARE(controls(f).note->items(), italian);
     QCOMPARE(controls(f).note->itemIndex(), 9);
     QCOMPARE(controls(f).Panel1->text(), QStringLiteral("LA Maggiore"));
-    QVERIFY(!f->document().listModified);
+    QVERIFY(!f->listDocument().state().listModified);
     QVERIFY(t->prompts.calls().isEmpty());
 }
 
@@ -320,8 +320,8 @@ void TestChooser::listEntryThenType()
     QCOMPARE(controls(f).gif->toolTip(), Hint + "RE 6");
     clickIndicator(controls(f).secpos);
     QCOMPARE(shownPicture(f), QStringLiteral("re_6_sec.gif"));
-    QCOMPARE(f->list().pendingPicture(), QStringLiteral("re_6_sec.gif"));
-    QCOMPARE(f->list().lines(), QStringList{"RE 6"});
+    QCOMPARE(f->listDocument().entries().pendingPicture(), QStringLiteral("re_6_sec.gif"));
+    QCOMPARE(f->listDocument().entries().lines(), QStringList{"RE 6"});
 }
 
 void TestChooser::missingPicture()
@@ -339,7 +339,7 @@ void TestChooser::missingPicture()
              QStringList{QStringLiteral("Cannot open file ") + path + QLatin1Char('.')});
     QCOMPARE(t->prompts.calls().constLast().caption, t->ctx.applicationTitle);
     QCOMPARE(controls(f).Panel1->text(), QStringLiteral("DO Maggiore"));
-    QCOMPARE(f->list().pendingPicture(), QStringLiteral("do.gif"));
+    QCOMPARE(f->listDocument().entries().pendingPicture(), QStringLiteral("do.gif"));
     QCOMPARE(shownPicture(f), QStringLiteral("re.gif"));
     QVERIFY(!controls(f).secpos->isVisible());
     QCOMPARE(controls(f).gif->toolTip(), Hint + "RE Maggiore");
@@ -359,7 +359,7 @@ void TestChooser::missingSecondPicture()
     QCOMPARE(t->prompts.texts(QStringLiteral("error")).size(), 1);
     QVERIFY(t->prompts.texts(QStringLiteral("error")).constFirst().endsWith("imm/do_sec.gif."));
     QCOMPARE(secposColour(f), Red);
-    QCOMPARE(f->list().pendingPicture(), QStringLiteral("do_sec.gif"));
+    QCOMPARE(f->listDocument().entries().pendingPicture(), QStringLiteral("do_sec.gif"));
     QCOMPARE(shownPicture(f), QStringLiteral("do.gif"));
 }
 

@@ -61,8 +61,8 @@ void run(MainWindow* f, const QString& script)
 QStringList entryPictures(MainWindow* f)
 {
     QStringList pictures;
-    for (int i = 0; i < f->list().count(); ++i)
-        pictures << f->list().picture(i);
+    for (int i = 0; i < f->listDocument().entries().count(); ++i)
+        pictures << f->listDocument().entries().picture(i);
     return pictures;
 }
 
@@ -74,9 +74,9 @@ QStringList split(const QString& s)
 // Counters and fill indicator agree with the lines.
 void checkCounters(MainWindow* f)
 {
-    QCOMPARE(controls(f).Edit3->text(), QString::number(f->list().count()));
-    QCOMPARE(controls(f).ProgressBar1->value(), f->list().count());
-    QCOMPARE(f->list().lastIndex(), f->list().count() - 1);
+    QCOMPARE(controls(f).Edit3->text(), QString::number(f->listDocument().entries().count()));
+    QCOMPARE(controls(f).ProgressBar1->value(), f->listDocument().entries().count());
+    QCOMPARE(f->listDocument().entries().lastIndex(), f->listDocument().entries().count() - 1);
 }
 
 void addChords(MainWindow* f, int n)
@@ -309,7 +309,7 @@ void TestChordList::editing()
     MainWindow* f = t->w().mainWindow;
     run(f, script);
 
-    QCOMPARE(f->list().lines(), split(lines));
+    QCOMPARE(f->listDocument().entries().lines(), split(lines));
     QCOMPARE(entryPictures(f), split(pictures));
     checkCounters(f);
     QCOMPARE(controls(f).Edit2->text(), selected);
@@ -332,23 +332,23 @@ void TestChordList::addMarksModified()
     QCOMPARE(f->windowTitle(), Caption + "Nuova lista");
     clickButton(controls(f).Button1);
     QCOMPARE(f->windowTitle(), Caption + "*Nuova lista");
-    QVERIFY(f->document().listModified);
+    QVERIFY(f->listDocument().state().listModified);
     QVERIFY(controls(f).Image2->fileName().endsWith(QLatin1String("imm/virmoskbn.jpg")));
     QCOMPARE(controls(f).Edit3->text(), QStringLiteral("1"));
     QCOMPARE(controls(f).ProgressBar1->value(), 1);
-    QVERIFY(!f->list().entrySelected());
+    QVERIFY(!f->listDocument().entries().entrySelected());
 
     // Clear neither marks nor unmarks.
     f->listDocument().setCurrentListFile(QStringLiteral("/tmp/liste/Canzone.qvl"));
-    f->markClean(f->document().currentListFile);
+    f->documents().markClean(f->listDocument().state().currentListFile);
     clickButton(controls(f).Button3);
     QCOMPARE(f->windowTitle(), Caption + "Canzone.qvl");
-    QVERIFY(!f->document().listModified);
+    QVERIFY(!f->listDocument().state().listModified);
     pickChord(f, 2, 0);
     clickButton(controls(f).Button1);
     clickButton(controls(f).Button3);
     QCOMPARE(f->windowTitle(), Caption + "*Canzone.qvl");
-    QVERIFY(f->document().listModified);
+    QVERIFY(f->listDocument().state().listModified);
     QVERIFY(t->prompts.calls().isEmpty());
 }
 
@@ -357,23 +357,23 @@ void TestChordList::fullList()
     auto t = startShown();
     MainWindow* f = t->w().mainWindow;
     addChords(f, 299);
-    QCOMPARE(f->list().count(), 299);
+    QCOMPARE(f->listDocument().entries().count(), 299);
     pickChord(f, 0, 0);
     clickButton(controls(f).Button1);
-    QCOMPARE(f->list().count(), 300);
-    QCOMPARE(f->list().line(299), QStringLiteral("DO Maggiore"));
-    QCOMPARE(f->list().picture(299), QStringLiteral("do.gif"));
+    QCOMPARE(f->listDocument().entries().count(), 300);
+    QCOMPARE(f->listDocument().entries().line(299), QStringLiteral("DO Maggiore"));
+    QCOMPARE(f->listDocument().entries().picture(299), QStringLiteral("do.gif"));
     QCOMPARE(controls(f).ProgressBar1->value(), controls(f).ProgressBar1->maximum());
     QCOMPARE(controls(f).Edit3->text(), QStringLiteral("300"));
     QVERIFY(t->prompts.calls().isEmpty());
 
     // Choosing chords with a full list works and disturbs no entry.
-    const QStringList lines = f->list().lines();
+    const QStringList lines = f->listDocument().entries().lines();
     const QStringList pictures = entryPictures(f);
     pickChord(f, 4, 9);
     QCOMPARE(shownPicture(f), QStringLiteral("mi_min.gif"));
-    QCOMPARE(f->list().pendingPicture(), QStringLiteral("mi_min.gif"));
-    QCOMPARE(f->list().lines(), lines);
+    QCOMPARE(f->listDocument().entries().pendingPicture(), QStringLiteral("mi_min.gif"));
+    QCOMPARE(f->listDocument().entries().lines(), lines);
     QCOMPARE(entryPictures(f), pictures);
 
     clickButton(controls(f).Button1);
@@ -382,20 +382,20 @@ void TestChordList::fullList()
     clickButton(controls(f).Button4);
     const QString full = Messages.value("full");
     QCOMPARE(t->prompts.texts(QStringLiteral("information")), QStringList({full, full}));
-    QCOMPARE(f->list().lines(), lines);
+    QCOMPARE(f->listDocument().entries().lines(), lines);
     QCOMPARE(entryPictures(f), pictures);
     checkCounters(f);
 
     // After one Remove an Add succeeds again, with the chord on display.
     clickRow(f, 10);
     clickButton(controls(f).Button2);
-    QCOMPARE(f->list().count(), 299);
+    QCOMPARE(f->listDocument().entries().count(), 299);
     pickChord(f, 4, 9);
     clickButton(controls(f).Button1);
-    QCOMPARE(f->list().count(), 300);
-    QCOMPARE(f->list().line(299), QStringLiteral("MI Minore"));
-    QCOMPARE(f->list().picture(299), QStringLiteral("mi_min.gif"));
-    QCOMPARE(f->list().picture(10), pictures.at(11));
+    QCOMPARE(f->listDocument().entries().count(), 300);
+    QCOMPARE(f->listDocument().entries().line(299), QStringLiteral("MI Minore"));
+    QCOMPARE(f->listDocument().entries().picture(299), QStringLiteral("mi_min.gif"));
+    QCOMPARE(f->listDocument().entries().picture(10), pictures.at(11));
     checkCounters(f);
     QCOMPARE(t->prompts.texts(QStringLiteral("information")).size(), 2);
 }
@@ -409,11 +409,11 @@ void TestChordList::selectResetsChooser()
     pickChord(f, 0, 0);
     clickIndicator(controls(f).secpos);
     clickIndicator(controls(f).americana);
-    QCOMPARE(f->list().pendingPicture(), QStringLiteral("do_sec.gif"));
+    QCOMPARE(f->listDocument().entries().pendingPicture(), QStringLiteral("do_sec.gif"));
 
     clickRow(f, 0);
-    QVERIFY(f->list().entrySelected());
-    QCOMPARE(f->list().selectedPos(), 0);
+    QVERIFY(f->listDocument().entries().entrySelected());
+    QCOMPARE(f->listDocument().entries().selectedPos(), 0);
     QVERIFY(controls(f).Edit2->isEnabled());
     QCOMPARE(controls(f).Edit2->text(), QStringLiteral("1"));
     QCOMPARE(controls(f).Panel1->text(), QStringLiteral("RE 6"));
@@ -425,7 +425,7 @@ void TestChordList::selectResetsChooser()
     QVERIFY(!controls(f).secpos->isChecked());
     QVERIFY(controls(f).americana->isChecked());
     // Selecting changes neither the list nor the document.
-    QCOMPARE(f->list().lines(), QStringList{"RE 6"});
+    QCOMPARE(f->listDocument().entries().lines(), QStringList{"RE 6"});
     QCOMPARE(f->windowTitle(), Caption + "*Nuova lista");
     QVERIFY(t->prompts.calls().isEmpty());
 }
@@ -440,16 +440,16 @@ void TestChordList::programChangesRunNoSelect()
     pickChord(f, 4, 9);
 
     // A line removed by the program moves the view's selection, not the chooser.
-    f->list().removeLine(1);
+    f->listDocument().entries().removeLine(1);
     QCOMPARE(controls(f).Panel1->text(), QStringLiteral("MI Minore"));
-    QCOMPARE(f->list().selectedPos(), 1);
+    QCOMPARE(f->listDocument().entries().selectedPos(), 1);
 
     clickRow(f, 0);
     pickChord(f, 4, 9);
-    f->list().replaceAll({"LA Minore", "SI 7"}, {"la_min.gif", "si7.gif"});
+    f->listDocument().entries().replaceAll({"LA Minore", "SI 7"}, {"la_min.gif", "si7.gif"});
     QCOMPARE(controls(f).Panel1->text(), QStringLiteral("MI Minore"));
     QCOMPARE(controls(f).Edit2->text(), QStringLiteral("1"));
-    f->list().clearLines();
+    f->listDocument().entries().clearLines();
     QCOMPARE(controls(f).Panel1->text(), QStringLiteral("MI Minore"));
     QVERIFY(t->prompts.calls().isEmpty());
 }
@@ -460,14 +460,14 @@ void TestChordList::spaceIsConsumed()
     auto t = startShown();
     MainWindow* f = t->w().mainWindow;
     addChords(f, 2);
-    controls(f).ListBox1->selectionModel()->setCurrentIndex(f->list().index(1, 0),
+    controls(f).ListBox1->selectionModel()->setCurrentIndex(f->listDocument().entries().index(1, 0),
                                                             QItemSelectionModel::NoUpdate);
     pressKey(f, Qt::Key_Space);
     QCOMPARE(t->prompts.texts(QStringLiteral("information")),
              QStringList{Messages.value("remove")});
     QVERIFY(!controls(f).ListBox1->selectionModel()->hasSelection());
-    QVERIFY(!f->list().entrySelected());
-    QCOMPARE(f->list().count(), 2);
+    QVERIFY(!f->listDocument().entries().entrySelected());
+    QCOMPARE(f->listDocument().entries().count(), 2);
 }
 
 void TestChordList::selectedPositionNamesNoEntry()
@@ -477,19 +477,19 @@ void TestChordList::selectedPositionNamesNoEntry()
     MainWindow* f = t->w().mainWindow;
     addChords(f, 5);
     clickRow(f, 4);
-    f->list().replaceAll({"LA Minore", "SI 7"}, {"la_min.gif", "si7.gif"});
+    f->listDocument().entries().replaceAll({"LA Minore", "SI 7"}, {"la_min.gif", "si7.gif"});
     f->showEntryCount();
-    QVERIFY(f->list().entrySelected());
+    QVERIFY(f->listDocument().entries().entrySelected());
     pickChord(f, 0, 0);
 
     clickButton(controls(f).Button2);
     clickButton(controls(f).Button4);
     QCOMPARE(t->prompts.texts(QStringLiteral("information")),
              QStringList({Messages.value("remove"), Messages.value("position")}));
-    QCOMPARE(f->list().lines(), QStringList({"LA Minore", "SI 7"}));
+    QCOMPARE(f->listDocument().entries().lines(), QStringList({"LA Minore", "SI 7"}));
     QCOMPARE(entryPictures(f), QStringList({"la_min.gif", "si7.gif"}));
-    QCOMPARE(f->list().selectedPos(), 4);
-    QVERIFY(f->list().entrySelected());
+    QCOMPARE(f->listDocument().entries().selectedPos(), 4);
+    QVERIFY(f->listDocument().entries().entrySelected());
     checkCounters(f);
 }
 
@@ -514,10 +514,10 @@ void TestChordList::staleSelection()
     MainWindow* f = t->w().mainWindow;
     const QStringList lines{"DO Maggiore", "RE Maggiore", "MI Maggiore", "FA Maggiore"};
     const QStringList pictures{"do.gif", "re.gif", "mi.gif", "fa.gif"};
-    f->list().replaceAll(lines, pictures);
+    f->listDocument().entries().replaceAll(lines, pictures);
     f->showEntryCount();
     clickRow(f, 2);
-    QVERIFY(f->list().entrySelected());
+    QVERIFY(f->listDocument().entries().entrySelected());
     if (command == "open") {
         const QString path = t->folder->file("liste/altra.qvl");
         textfile::writeLines(path, QStringList{"Altra", "4"} + lines + pictures);
@@ -526,21 +526,22 @@ void TestChordList::staleSelection()
     } else {
         controls(f).Info1->trigger();
     }
-    QVERIFY(!f->list().entrySelected());
+    QVERIFY(!f->listDocument().entries().entrySelected());
     QVERIFY(!controls(f).Edit2->isEnabled());
     QCOMPARE(controls(f).Edit2->text(), counter);
     QVERIFY(controls(f).ListBox1->selectionModel()->selectedIndexes().isEmpty());
     clickButton(controls(f).Button2);
     QCOMPARE(t->prompts.texts(QStringLiteral("information")),
              QStringList{Messages.value("remove")});
-    QCOMPARE(f->list().lines(), lines);
+    QCOMPARE(f->listDocument().entries().lines(), lines);
 
     clickRow(f, 2);
-    QVERIFY(f->list().entrySelected());
-    QCOMPARE(f->list().selectedPos(), 2);
+    QVERIFY(f->listDocument().entries().entrySelected());
+    QCOMPARE(f->listDocument().entries().selectedPos(), 2);
     QCOMPARE(controls(f).Edit2->text(), QStringLiteral("3"));
     clickButton(controls(f).Button2);
-    QCOMPARE(f->list().lines(), QStringList({"DO Maggiore", "RE Maggiore", "FA Maggiore"}));
+    QCOMPARE(f->listDocument().entries().lines(),
+             QStringList({"DO Maggiore", "RE Maggiore", "FA Maggiore"}));
 }
 
 void TestChordList::clearOpenedList()
@@ -548,16 +549,16 @@ void TestChordList::clearOpenedList()
     // A list opened from a file and emptied with Remove is cleared silently.
     auto t = startShown();
     MainWindow* f = t->w().mainWindow;
-    f->list().replaceAll({"LA Minore"}, {"la_min.gif"});
+    f->listDocument().entries().replaceAll({"LA Minore"}, {"la_min.gif"});
     f->listDocument().setFromFile(true);
     f->showEntryCount();
     clickRow(f, 0);
     clickButton(controls(f).Button2);
-    QVERIFY(f->list().isEmpty());
+    QVERIFY(f->listDocument().entries().isEmpty());
     clickButton(controls(f).Button3);
     QVERIFY(t->prompts.texts(QStringLiteral("information")).isEmpty());
-    QVERIFY(!f->document().listFromFile);
-    QCOMPARE(f->list().selectedPos(), 0);
+    QVERIFY(!f->listDocument().state().listFromFile);
+    QCOMPARE(f->listDocument().entries().selectedPos(), 0);
     clickButton(controls(f).Button3);
     QCOMPARE(t->prompts.texts(QStringLiteral("information")), QStringList{Messages.value("empty")});
 }
@@ -589,11 +590,12 @@ void TestChordList::bannerMissingKeepsListConsistent()
     run(f, script);
     QVERIFY(!t->prompts.texts(QStringLiteral("error")).isEmpty());
     QVERIFY(t->prompts.texts(QStringLiteral("error")).constFirst().endsWith("imm/virmoskbn.jpg."));
-    QCOMPARE(f->list().lines(), split(lines));
+    QCOMPARE(f->listDocument().entries().lines(), split(lines));
     QCOMPARE(entryPictures(f), split(pictures));
     checkCounters(f);
     if (script.endsWith("ins"))
-        QCOMPARE(controls(f).Edit2->text(), QString::number(f->list().selectedPos() + 1));
+        QCOMPARE(controls(f).Edit2->text(),
+                 QString::number(f->listDocument().entries().selectedPos() + 1));
 }
 
 void TestChordList::selectMissingPicture_data()
@@ -612,14 +614,14 @@ void TestChordList::selectMissingPicture()
     QFETCH(QString, path);
     auto t = startShown();
     MainWindow* f = t->w().mainWindow;
-    f->list().replaceAll({"DO Maggiore", "LA 7"}, {"do.gif", picture});
+    f->listDocument().entries().replaceAll({"DO Maggiore", "LA 7"}, {"do.gif", picture});
     f->showEntryCount();
     pickChord(f, 0, 0);
     clickRow(f, 1);
     QCOMPARE(t->prompts.texts(QStringLiteral("error")),
              QStringList{QStringLiteral("Cannot open file ") + t->folder->file(path) + "."});
-    QVERIFY(f->list().entrySelected());
-    QCOMPARE(f->list().selectedPos(), 1);
+    QVERIFY(f->listDocument().entries().entrySelected());
+    QCOMPARE(f->listDocument().entries().selectedPos(), 1);
     QCOMPARE(controls(f).Edit2->text(), QStringLiteral("2"));
     QCOMPARE(controls(f).Panel1->text(), QStringLiteral("LA 7"));
     QCOMPARE(shownPicture(f), QStringLiteral("do.gif"));

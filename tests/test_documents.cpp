@@ -50,18 +50,18 @@ void writeBytes(const QString& path, const QByteArray& bytes)
 void fill(MainWindow* f, const Entries& entries)
 {
     for (const auto& [text, picture] : entries) {
-        f->list().setPicture(f->list().count(), picture);
-        f->list().appendLine(text);
+        f->listDocument().entries().setPicture(f->listDocument().entries().count(), picture);
+        f->listDocument().entries().appendLine(text);
     }
     f->showEntryCount();
-    f->markModified();
+    f->documents().markModified();
 }
 
 QStringList pictures(MainWindow* f, int count)
 {
     QStringList out;
     for (int i = 0; i < count; ++i)
-        out.append(f->list().picture(i));
+        out.append(f->listDocument().entries().picture(i));
     return out;
 }
 
@@ -92,20 +92,20 @@ struct Snapshot
 Snapshot snapshot(TestApp& t)
 {
     MainWindow* f = t.w().mainWindow;
-    return {f->list().lines(),
+    return {f->listDocument().entries().lines(),
             pictures(f, ChordListModel::Capacity + 1),
             controls(f).Edit1->text(),
             t.w().informationWindow->informationLines(),
-            f->listFileBuffer(),
-            f->recentFiles().entries(),
-            {f->recentCaption(1), f->recentCaption(2), f->recentCaption(3)},
+            f->listDocument().listFileLines(),
+            f->documents().recentFiles().entries(),
+            {recentCaption(f, 1), recentCaption(f, 2), recentCaption(f, 3)},
             bytesOf(t.folder->file("config.ini")),
-            f->document().currentListFile,
-            f->document().listHasFile,
-            f->document().listFromFile,
-            f->document().listModified,
+            f->listDocument().state().currentListFile,
+            f->listDocument().state().listHasFile,
+            f->listDocument().state().listFromFile,
+            f->listDocument().state().listModified,
             f->windowTitle(),
-            f->statusText(),
+            controls(f).StatusPanel0->text(),
             controls(f).Edit2->text(),
             controls(f).Edit2->isEnabled(),
             controls(f).Edit3->text(),
@@ -141,16 +141,16 @@ void compareSnapshots(const Snapshot& a, const Snapshot& b)
 void compareCleanWithFile(TestApp& t, const QString& path, bool fromFile)
 {
     MainWindow* f = t.w().mainWindow;
-    QCOMPARE(f->document().currentListFile, path);
-    QVERIFY(f->document().listHasFile);
-    QCOMPARE(f->document().listFromFile, fromFile);
-    QVERIFY(!f->document().listModified);
+    QCOMPARE(f->listDocument().state().currentListFile, path);
+    QVERIFY(f->listDocument().state().listHasFile);
+    QCOMPARE(f->listDocument().state().listFromFile, fromFile);
+    QVERIFY(!f->listDocument().state().listModified);
     QCOMPARE(f->windowTitle(), Caption + QFileInfo(path).fileName());
-    QCOMPARE(f->statusText(), path);
+    QCOMPARE(controls(f).StatusPanel0->text(), path);
     QCOMPARE(controls(f).Image2->fileName(), t.folder->file("imm/virmoskc.jpg"));
 }
 
-enum class Command { NewList, OpenList, OpenRecent };
+enum class Command { NewList, OpenList, OpenRecent, Close };
 
 void runCommand(MainWindow* f, Command c)
 {
@@ -163,6 +163,9 @@ void runCommand(MainWindow* f, Command c)
         break;
     case Command::OpenRecent:
         controls(f).file11->trigger();
+        break;
+    case Command::Close:
+        f->close();
         break;
     }
 }
@@ -212,8 +215,6 @@ private slots:
     void newListResets();
     void unsavedChangesQuestion_data();
     void unsavedChangesQuestion();
-    void closeQuery_data();
-    void closeQuery();
     void failedSaveKeepsPreviousFile_data();
     void failedSaveKeepsPreviousFile();
     void badFileLeavesDocumentAsItWas_data();
@@ -276,10 +277,10 @@ void TestDocuments::saveAsWritesReference()
     const QString path = chosen + ".qvl";
     QCOMPARE(bytesOf(path), ::reference(reference));
     compareCleanWithFile(t, path, false);
-    QCOMPARE(f->recentFiles().entries(), QStringList{path});
-    QCOMPARE(f->recentCaption(1), path);
+    QCOMPARE(f->documents().recentFiles().entries(), QStringList{path});
+    QCOMPARE(recentCaption(f, 1), path);
     QCOMPARE(bytesOf(t.folder->file("config.ini")), path.toLatin1() + "\r\n");
-    QCOMPARE(f->listFileBuffer(), textfile::decodeLines(::reference(reference)));
+    QCOMPARE(f->listDocument().listFileLines(), textfile::decodeLines(::reference(reference)));
 }
 
 void TestDocuments::extensionRule_data()
@@ -312,10 +313,10 @@ void TestDocuments::extensionRule()
     controls(f).Salvalistaconnome1->trigger();
     const QString path = t.folder->file("liste/" + written);
     QVERIFY(QFileInfo::exists(path));
-    QCOMPARE(f->document().currentListFile, path);
-    QCOMPARE(f->statusText(), path);
+    QCOMPARE(f->listDocument().state().currentListFile, path);
+    QCOMPARE(controls(f).StatusPanel0->text(), path);
     QCOMPARE(f->windowTitle(), Caption + QFileInfo(path).fileName());
-    QCOMPARE(f->recentFiles().entry(1), path);
+    QCOMPARE(f->documents().recentFiles().entry(1), path);
 
     // A later Save list writes the same file.
     fill(f, {{"MI Minore", "mi_min.gif"}});
@@ -343,14 +344,14 @@ void TestDocuments::saveListFirstTimeThenInPlace()
     QCOMPARE(t.prompts.calls()[0].dialog.proposedName, QStringLiteral("Canzone.qvl"));
     QCOMPARE(bytesOf(path), reference("canzone_noinfo.qvl"));
     compareCleanWithFile(t, path, false);
-    QCOMPARE(f->recentFiles().entries(), QStringList{path});
+    QCOMPARE(f->documents().recentFiles().entries(), QStringList{path});
 
     // On a saved list it writes silently to the same path, recent files untouched.
     t.prompts.clear();
     t.folder->writeConfig({"/altrove/x.qvl"});
     const QByteArray config = bytesOf(t.folder->file("config.ini"));
     controls(f).Edit1->setText("Canzone nuova");
-    QVERIFY(f->document().listModified);
+    QVERIFY(f->listDocument().state().listModified);
     controls(f).Salvalista1->trigger();
     QVERIFY(t.prompts.calls().isEmpty());
     QCOMPARE(textfile::readLines(path).value(0), QStringLiteral("Canzone nuova"));
@@ -392,8 +393,8 @@ void TestDocuments::emptyListRefused()
     QCOMPARE(t.prompts.calls()[0].text, QStringLiteral("Lista Vuota! Salvataggio annullato."));
     QCOMPARE(t.prompts.calls()[0].caption, QStringLiteral("Informazione"));
     QVERIFY(QDir(t.folder->file("liste")).isEmpty());
-    QVERIFY(f->document().listModified);
-    QVERIFY(!f->document().listHasFile);
+    QVERIFY(f->listDocument().state().listModified);
+    QVERIFY(!f->listDocument().state().listHasFile);
 }
 
 void TestDocuments::openListLoads_data()
@@ -438,8 +439,8 @@ void TestDocuments::openListLoads()
     MainWindow* f = t.w().mainWindow;
     // A previous list with more entries and a selected entry.
     fill(f, {{"MI", "mi.gif"}, {"FA", "fa.gif"}, {"SOL", "sol.gif"}, {"LA", "la.gif"}});
-    f->list().setSelectedPos(2);
-    f->list().setEntrySelected(true);
+    f->listDocument().entries().setSelectedPos(2);
+    f->listDocument().entries().setEntrySelected(true);
     controls(f).Edit2->setEnabled(true);
     controls(f).Edit2->setText("3");
     f->listDocument().setModified(false);
@@ -458,19 +459,19 @@ void TestDocuments::openListLoads()
     QCOMPARE(d.startFolder, QStringLiteral("liste"));
 
     QCOMPARE(controls(f).Edit1->text(), title);
-    QCOMPARE(f->list().lines(), lines);
+    QCOMPARE(f->listDocument().entries().lines(), lines);
     QCOMPARE(::pictures(f, lines.size()), pictures);
     QCOMPARE(controls(f).Edit3->text(), QString::number(lines.size()));
     QCOMPARE(controls(f).ProgressBar1->value(), int(lines.size()));
     QCOMPARE(controls(f).Edit2->text(), QStringLiteral("0"));
     QVERIFY(!controls(f).Edit2->isEnabled());
     compareCleanWithFile(t, path, true);
-    QCOMPARE(f->listFileBuffer(), textfile::decodeLines(::reference(reference)));
-    QCOMPARE(f->recentFiles().entries(), QStringList{path});
+    QCOMPARE(f->listDocument().listFileLines(), textfile::decodeLines(::reference(reference)));
+    QCOMPARE(f->documents().recentFiles().entries(), QStringList{path});
     QCOMPARE(bytesOf(t.folder->file("config.ini")), path.toLatin1() + "\r\n");
     // The old selection is forgotten, as by a new list.
-    QCOMPARE(f->list().selectedPos(), 0);
-    QVERIFY(!f->list().entrySelected());
+    QCOMPARE(f->listDocument().entries().selectedPos(), 0);
+    QVERIFY(!f->listDocument().entries().entrySelected());
 }
 
 void TestDocuments::titleComparedWithStoredTitle()
@@ -480,23 +481,23 @@ void TestDocuments::titleComparedWithStoredTitle()
     const QString path = t.folder->file("liste/canzone.qvl");
     writeBytes(path, reference("canzone.qvl"));
     f->documents().loadListFile(path);
-    QVERIFY(!f->document().listModified);
+    QVERIFY(!f->listDocument().state().listModified);
     controls(f).Edit1->setText("Canzone");
-    QVERIFY(!f->document().listModified);
+    QVERIFY(!f->listDocument().state().listModified);
     controls(f).Edit1->setText("Canzon");
-    QVERIFY(f->document().listModified);
+    QVERIFY(f->listDocument().state().listModified);
     QCOMPARE(f->windowTitle(), Caption + "*canzone.qvl");
     controls(f).Edit1->setText("Canzone");
-    QVERIFY(f->document().listModified);
+    QVERIFY(f->listDocument().state().listModified);
 
     // A new list keeps the buffer: the stored title still counts as unchanged.
     controls(f).Nuovalista1->trigger(); // modified and not empty: asked, Cancel
     QCOMPARE(t.prompts.texts("question"), QStringList{Unsaved});
     t.prompts.answer(Prompts::Answer::No);
     controls(f).Nuovalista1->trigger();
-    QCOMPARE(f->listFileBuffer(), textfile::decodeLines(reference("canzone.qvl")));
+    QCOMPARE(f->listDocument().listFileLines(), textfile::decodeLines(reference("canzone.qvl")));
     controls(f).Edit1->setText("Canzone");
-    QVERIFY(!f->document().listModified);
+    QVERIFY(!f->listDocument().state().listModified);
 }
 
 void TestDocuments::informationRoundTrip()
@@ -518,7 +519,7 @@ void TestDocuments::informationRoundTrip()
     t.prompts.chooseFile(path);
     controls(f).Apri1->trigger();
     QCOMPARE(informationWindow->informationLines(), QStringList{"Capo al II tasto"});
-    QVERIFY(!f->document().listModified);
+    QVERIFY(!f->listDocument().state().listModified);
 
     // Written, read and written again: identical bytes.
     const QString again = t.folder->file("liste/Ancora.qvl");
@@ -560,8 +561,8 @@ void TestDocuments::newListResets()
     writeBytes(path, reference("canzone.qvl"));
     f->documents().loadListFile(path);
     fill(f, {{"RE 6", "re_6_sec.gif"}});
-    f->list().setSelectedPos(3);
-    f->list().setEntrySelected(true);
+    f->listDocument().entries().setSelectedPos(3);
+    f->listDocument().entries().setEntrySelected(true);
     controls(f).Edit2->setEnabled(true);
     controls(f).Edit2->setText("4");
     controls(f).note->setItemIndex(2);
@@ -572,9 +573,9 @@ void TestDocuments::newListResets()
     controls(f).secpos->show();
     t.w().informationWindow->setInformationLines({"Capo al II tasto"});
     control<QLineEdit>(t.w().riffEditor, "Edit1")->setText("3");
-    const QStringList recent = f->recentFiles().entries();
+    const QStringList recent = f->documents().recentFiles().entries();
     const QByteArray config = bytesOf(t.folder->file("config.ini"));
-    const QStringList buffer = f->listFileBuffer();
+    const QStringList buffer = f->listDocument().listFileLines();
 
     t.prompts.answer(Prompts::Answer::No);
     controls(f).RxSpeedButton1->click();
@@ -582,11 +583,11 @@ void TestDocuments::newListResets()
     QCOMPARE(t.prompts.texts("question"), QStringList{Unsaved});
     QCOMPARE(t.prompts.texts("error"), QStringList());
     QCOMPARE(controls(f).Edit1->text(), QStringLiteral("Titolo lista"));
-    QCOMPARE(f->list().count(), 0);
+    QCOMPARE(f->listDocument().entries().count(), 0);
     QCOMPARE(pictures(f, ChordListModel::Capacity + 1),
              QStringList(ChordListModel::Capacity + 1, QString()));
     QCOMPARE(f->windowTitle(), Caption + "Nuova lista");
-    QCOMPARE(f->statusText(), QStringLiteral("Nuova lista"));
+    QCOMPARE(controls(f).StatusPanel0->text(), QStringLiteral("Nuova lista"));
     QCOMPARE(controls(f).Image2->fileName(), t.folder->file("imm/virmoskc.jpg"));
     QCOMPARE(controls(f).gif->toolTip(), QString());
     QCOMPARE(controls(f).Shape1->toolTip(), QString());
@@ -597,22 +598,22 @@ void TestDocuments::newListResets()
     QCOMPARE(controls(f).Panel1->text(), QStringLiteral("Scegli"));
     QVERIFY(!controls(f).secpos->isChecked());
     QVERIFY(controls(f).secpos->isHidden());
-    QVERIFY(!f->list().entrySelected());
-    QCOMPARE(f->list().selectedPos(), 0);
+    QVERIFY(!f->listDocument().entries().entrySelected());
+    QCOMPARE(f->listDocument().entries().selectedPos(), 0);
     QCOMPARE(controls(f).Edit2->text(), QStringLiteral("0"));
     QVERIFY(!controls(f).Edit2->isEnabled());
     QCOMPARE(controls(f).Edit3->text(), QStringLiteral("0"));
     QCOMPARE(t.w().informationWindow->informationLines(), QStringList());
     QCOMPARE(control<QLineEdit>(t.w().riffEditor, "Edit1")->text(), QStringLiteral("--"));
-    const DocumentState& doc = f->document();
+    const DocumentState& doc = f->listDocument().state();
     QCOMPARE(doc.currentListFile, QStringLiteral("Nuova lista"));
     QVERIFY(!doc.listHasFile);
     QVERIFY(!doc.listFromFile);
     QVERIFY(!doc.listModified);
     // Neither the recent files nor the list-file buffer change.
-    QCOMPARE(f->recentFiles().entries(), recent);
+    QCOMPARE(f->documents().recentFiles().entries(), recent);
     QCOMPARE(bytesOf(t.folder->file("config.ini")), config);
-    QCOMPARE(f->listFileBuffer(), buffer);
+    QCOMPARE(f->listDocument().listFileLines(), buffer);
 
     // Every binding of the command, shortcut included.
     QCOMPARE(controls(f).Nuovalista1->shortcut(), QKeySequence("Ctrl+N"));
@@ -625,6 +626,7 @@ void TestDocuments::unsavedChangesQuestion_data()
 {
     QTest::addColumn<int>("command");
     QTest::addColumn<bool>("modified");
+    QTest::addColumn<bool>("empty");
     QTest::addColumn<bool>("hasFile");
     QTest::addColumn<int>("answer");     // -1: nothing asked
     QTest::addColumn<int>("saveDialog"); // -1: not shown, 0: cancelled, 1: a name chosen
@@ -632,20 +634,26 @@ void TestDocuments::unsavedChangesQuestion_data()
     QTest::addColumn<bool>("goesOn");
     const QList<QPair<const char*, Command>> commands{{"new", Command::NewList},
                                                       {"open", Command::OpenList},
-                                                      {"open recent", Command::OpenRecent}};
+                                                      {"open recent", Command::OpenRecent},
+                                                      {"close", Command::Close}};
     const int yes = int(Prompts::Answer::Yes), no = int(Prompts::Answer::No),
               cancel = int(Prompts::Answer::Cancel);
     for (const auto& [name, c] : commands) {
         auto row = [&](const char* what) {
             return &QTest::newRow(qPrintable(QStringLiteral("%1: %2").arg(name, what)));
         };
-        *row("clean, nothing asked") << int(c) << false << false << -1 << -1 << false << true;
-        *row("Cancel") << int(c) << true << false << cancel << -1 << false << false;
-        *row("No") << int(c) << true << false << no << -1 << false << true;
-        *row("Yes, saved under a name") << int(c) << true << false << yes << 1 << false << true;
-        *row("Yes, dialog cancelled") << int(c) << true << false << yes << 0 << false << false;
-        *row("Yes, saved in place") << int(c) << true << true << yes << -1 << false << true;
-        *row("Yes, write failed") << int(c) << true << true << yes << -1 << true << false;
+        *row("clean, nothing asked")
+            << int(c) << false << false << false << -1 << -1 << false << true;
+        *row("modified but empty") << int(c) << true << true << false << -1 << -1 << false << true;
+        *row("Cancel") << int(c) << true << false << false << cancel << -1 << false << false;
+        *row("No") << int(c) << true << false << false << no << -1 << false << true;
+        *row("Yes, saved under a name")
+            << int(c) << true << false << false << yes << 1 << false << true;
+        *row("Yes, dialog cancelled")
+            << int(c) << true << false << false << yes << 0 << false << false;
+        *row("Yes, saved in place")
+            << int(c) << true << false << true << yes << -1 << false << true;
+        *row("Yes, write failed") << int(c) << true << false << true << yes << -1 << true << false;
     }
 }
 
@@ -653,6 +661,7 @@ void TestDocuments::unsavedChangesQuestion()
 {
     QFETCH(int, command);
     QFETCH(bool, modified);
+    QFETCH(bool, empty);
     QFETCH(bool, hasFile);
     QFETCH(int, answer);
     QFETCH(int, saveDialog);
@@ -660,11 +669,12 @@ void TestDocuments::unsavedChangesQuestion()
     QFETCH(bool, goesOn);
     TestApp t;
     MainWindow* f = t.w().mainWindow;
+    t.app->show();
     const QString other = t.folder->file("liste/other.qvl");
     writeBytes(other, reference("canzone.qvl"));
     t.folder->writeConfig({other});
-    f->recentFiles().load({other});
-    f->refreshRecentCaptions();
+    f->documents().recentFiles().load({other});
+    f->documents().showRecentCaptions();
 
     const QString own = t.folder->file("liste/sub/own.qvl");
     QDir(t.folder->path()).mkpath("liste/sub");
@@ -674,14 +684,16 @@ void TestDocuments::unsavedChangesQuestion()
         t.prompts.chooseFile(own);
         controls(f).Salvaconnome1->trigger();
         fill(f, {{"FA 9", "fa_9.gif"}});
-        f->recentFiles().load({other});
-        f->refreshRecentCaptions();
+        f->documents().recentFiles().load({other});
+        f->documents().showRecentCaptions();
     }
     if (!modified)
         f->listDocument().setModified(false);
+    if (empty)
+        f->listDocument().entries().clearEntries();
     if (writeFails)
         QDir(t.folder->file("liste/sub")).removeRecursively();
-    const QStringList linesBefore = f->list().lines();
+    const QStringList linesBefore = f->listDocument().entries().lines();
     t.prompts.clear();
 
     const QString saved = t.folder->file("liste/Mia.qvl");
@@ -696,6 +708,12 @@ void TestDocuments::unsavedChangesQuestion()
     runCommand(f, Command(command));
 
     QCOMPARE(t.prompts.texts("question"), answer >= 0 ? QStringList{Unsaved} : QStringList());
+    if (answer >= 0) {
+        QCOMPARE(t.prompts.calls().first().caption, QStringLiteral("Conferma"));
+        QVERIFY(t.prompts.calls().first().withCancel);
+    }
+    if (saveDialog >= 0)
+        QCOMPARE(t.prompts.calls()[1].dialog.title, QStringLiteral("Salva lista con nome..."));
     QCOMPARE(QFileInfo::exists(saved), saveDialog == 1);
     if (writeFails)
         QCOMPARE(t.prompts.texts("error"), QStringList{"Cannot create file " + own + "."});
@@ -704,78 +722,27 @@ void TestDocuments::unsavedChangesQuestion()
     if (answer == int(Prompts::Answer::Yes) && hasFile && !writeFails)
         QCOMPARE(textfile::readLines(own).value(1), QStringLiteral("3"));
 
+    QCOMPARE(f->isVisible(), Command(command) != Command::Close || !goesOn);
     if (!goesOn) {
         // The list stays as it was, unsaved changes included.
-        QCOMPARE(f->list().lines(), linesBefore);
-        QCOMPARE(f->document().listModified, modified);
+        QCOMPARE(f->listDocument().entries().lines(), linesBefore);
+        QCOMPARE(f->listDocument().state().listModified, modified);
         QCOMPARE(controls(f).Edit1->text(), QStringLiteral("Mia"));
         if (Command(command) == Command::OpenList)
             QVERIFY(t.prompts.texts("open").isEmpty());
         return;
     }
-    QVERIFY(!f->document().listModified);
+    if (Command(command) == Command::Close)
+        return;
+    QVERIFY(!f->listDocument().state().listModified);
     if (Command(command) == Command::NewList) {
-        QCOMPARE(f->list().count(), 0);
-        QCOMPARE(f->document().currentListFile, QStringLiteral("Nuova lista"));
+        QCOMPARE(f->listDocument().entries().count(), 0);
+        QCOMPARE(f->listDocument().state().currentListFile, QStringLiteral("Nuova lista"));
     } else {
-        QCOMPARE(f->list().lines(), QStringList({"DO Maggiore", "-", "LA Minore"}));
-        QCOMPARE(f->document().currentListFile, other);
+        QCOMPARE(f->listDocument().entries().lines(),
+                 QStringList({"DO Maggiore", "-", "LA Minore"}));
+        QCOMPARE(f->listDocument().state().currentListFile, other);
     }
-}
-
-void TestDocuments::closeQuery_data()
-{
-    QTest::addColumn<bool>("hasFile");
-    QTest::addColumn<int>("saveDialog"); // -1: not shown, 0: cancelled, 1: a name chosen
-    QTest::addColumn<bool>("writeFails");
-    QTest::addColumn<bool>("closed");
-    QTest::newRow("Yes, saved under a name") << false << 1 << false << true;
-    QTest::newRow("Yes, dialog cancelled") << false << 0 << false << false;
-    QTest::newRow("Yes, saved in place") << true << -1 << false << true;
-    QTest::newRow("Yes, write failed") << true << -1 << true << false;
-}
-
-void TestDocuments::closeQuery()
-{
-    QFETCH(bool, hasFile);
-    QFETCH(int, saveDialog);
-    QFETCH(bool, writeFails);
-    QFETCH(bool, closed);
-    TestApp t;
-    MainWindow* f = t.w().mainWindow;
-    t.app->show();
-    QVERIFY(QTest::qWaitForWindowExposed(f));
-    const QString own = t.folder->file("liste/sub/own.qvl");
-    QDir(t.folder->path()).mkpath("liste/sub");
-    controls(f).Edit1->setText("Canzone");
-    fill(f, CanzoneEntries);
-    if (hasFile) {
-        t.prompts.chooseFile(own);
-        controls(f).Salvaconnome1->trigger();
-        fill(f, {{"FA 9", "fa_9.gif"}});
-    }
-    if (writeFails)
-        QDir(t.folder->file("liste/sub")).removeRecursively();
-    t.prompts.clear();
-    const QString saved = t.folder->file("liste/Chiusura.qvl");
-    t.prompts.answer(Prompts::Answer::Yes);
-    if (saveDialog == 0)
-        t.prompts.cancelDialog();
-    if (saveDialog == 1)
-        t.prompts.chooseFile(saved);
-
-    QCOMPARE(f->close(), closed);
-    QCOMPARE(t.prompts.texts("question"), QStringList{Unsaved});
-    QCOMPARE(t.prompts.texts("save").size(), saveDialog >= 0 ? 1 : 0);
-    if (saveDialog >= 0)
-        QCOMPARE(t.prompts.calls()[1].dialog.title, QStringLiteral("Salva lista con nome..."));
-    QCOMPARE(f->isVisible(), !closed);
-    QCOMPARE(f->document().listModified, !closed);
-    if (saveDialog == 1)
-        QCOMPARE(bytesOf(saved), reference("canzone_noinfo.qvl"));
-    if (hasFile && !writeFails)
-        QCOMPARE(textfile::readLines(own).value(1), QStringLiteral("4"));
-    QCOMPARE(f->list().count(), hasFile ? 4 : 3);
 }
 
 void TestDocuments::failedSaveKeepsPreviousFile_data()
@@ -836,7 +803,7 @@ void TestDocuments::failedSaveKeepsPreviousFile()
                              "riprovare.")
             : "Cannot create file " + path + ".";
     QCOMPARE(t.prompts.texts("error"), QStringList{expected});
-    QVERIFY(f->document().listModified);
+    QVERIFY(f->listDocument().state().listModified);
     QCOMPARE(f->windowTitle(), modifiedCaption);
     QCOMPARE(controls(f).Image2->fileName(), t.folder->file("imm/virmoskbn.jpg"));
     if (failure != "removed") {
@@ -850,7 +817,7 @@ void TestDocuments::failedSaveKeepsPreviousFile()
     t.w().informationWindow->clearInformation();
     controls(f).Salva1->trigger();
     QCOMPARE(textfile::readLines(path).value(1), QStringLiteral("4"));
-    QVERIFY(!f->document().listModified);
+    QVERIFY(!f->listDocument().state().listModified);
 }
 
 void TestDocuments::badFileLeavesDocumentAsItWas_data()
@@ -909,13 +876,13 @@ void TestDocuments::badFileLeavesDocumentAsItWas()
     else
         QVERIFY(makeCraftedFile(bad, content));
     t.folder->writeConfig({good, bad});
-    f->recentFiles().load({good, bad});
-    f->refreshRecentCaptions();
+    f->documents().recentFiles().load({good, bad});
+    f->documents().showRecentCaptions();
 
     // Another list is open, with unsaved changes the user declines to save.
     f->documents().loadListFile(good);
     fill(f, {{"RE 6", "re_6_sec.gif"}});
-    f->list().setPendingPicture("sol.gif");
+    f->listDocument().entries().setPendingPicture("sol.gif");
     const Snapshot before = snapshot(t);
     const QString expected = message.contains("%1") ? message.arg(bad) : message;
 
@@ -965,9 +932,9 @@ void TestDocuments::appendedExtensionAsksBeforeReplacing()
              QStringList{"Il file " + existing + " esiste già.\nSostituirlo?"});
     QVERIFY(!t.prompts.calls().last().withCancel);
     QCOMPARE(bytesOf(existing), reference(replaced ? "canzone_noinfo.qvl" : "blanks.qvl"));
-    QCOMPARE(f->document().listModified, !replaced);
-    QCOMPARE(f->document().listHasFile, replaced);
-    QCOMPARE(f->recentFiles().count(), replaced ? 1 : 0);
+    QCOMPARE(f->listDocument().state().listModified, !replaced);
+    QCOMPARE(f->listDocument().state().listHasFile, replaced);
+    QCOMPARE(f->documents().recentFiles().count(), replaced ? 1 : 0);
 
     // A name that already ends in ".qvl" was judged by the dialog itself.
     t.prompts.clear();
@@ -987,7 +954,7 @@ void TestDocuments::commandLineOpensAsDialog()
         TestApp t;
         MainWindow* f = t.w().mainWindow;
         t.folder->writeConfig(recent);
-        f->recentFiles().load(recent);
+        f->documents().recentFiles().load(recent);
         const QString path = t.folder->file("liste/" + name);
         writeBytes(path, reference(name));
         if (fromCommandLine) {
@@ -998,10 +965,11 @@ void TestDocuments::commandLineOpensAsDialog()
         }
         QCOMPARE(t.prompts.texts("error"), QStringList());
         captions.append({f->windowTitle().replace(path, "<path>"),
-                         f->statusText().replace(path, "<path>"), controls(f).Edit1->text()});
+                         controls(f).StatusPanel0->text().replace(path, "<path>"),
+                         controls(f).Edit1->text()});
         configs.append(
             textfile::readLines(t.folder->file("config.ini")).replaceInStrings(path, "<path>"));
-        lines.append(f->list().lines());
+        lines.append(f->listDocument().entries().lines());
     }
     QCOMPARE(captions[1], captions[0]);
     QCOMPARE(configs[1], configs[0]);
@@ -1019,8 +987,8 @@ void TestDocuments::openRecentOpensFileChosen()
     writeBytes(a, reference("blanks.qvl"));
     writeBytes(b, reference("canzone.qvl"));
     t.folder->writeConfig({a, b});
-    f->recentFiles().load({a, b});
-    f->refreshRecentCaptions();
+    f->documents().recentFiles().load({a, b});
+    f->documents().showRecentCaptions();
 
     // Item 2 (b) is chosen; the save under a new name during the question puts
     // the new file first and moves b to slot 3.
@@ -1033,10 +1001,10 @@ void TestDocuments::openRecentOpensFileChosen()
 
     QCOMPARE(t.prompts.texts("error"), QStringList());
     QVERIFY(QFileInfo::exists(c));
-    QCOMPARE(f->document().currentListFile, b);
+    QCOMPARE(f->listDocument().state().currentListFile, b);
     QCOMPARE(controls(f).Edit1->text(), QStringLiteral("Canzone"));
-    QCOMPARE(f->recentFiles().entries(), QStringList({b, c, a}));
-    QCOMPARE(f->recentCaption(1), b);
+    QCOMPARE(f->documents().recentFiles().entries(), QStringList({b, c, a}));
+    QCOMPARE(recentCaption(f, 1), b);
     QCOMPARE(textfile::readLines(t.folder->file("config.ini")), QStringList({b, c, a}));
 }
 
@@ -1068,9 +1036,9 @@ void TestDocuments::cleanBannerMissing()
     }
     QCOMPARE(t.prompts.texts("error"),
              QStringList{"Cannot open file " + t.folder->file("imm/virmoskc.jpg") + "."});
-    QVERIFY(!f->document().listModified);
+    QVERIFY(!f->listDocument().state().listModified);
     QCOMPARE(f->windowTitle(), Caption + "Canzone.qvl");
-    QCOMPARE(f->recentFiles().entries(), QStringList{path});
+    QCOMPARE(f->documents().recentFiles().entries(), QStringList{path});
     QCOMPARE(bytesOf(t.folder->file("config.ini")), path.toLatin1() + "\r\n");
 }
 
@@ -1122,15 +1090,15 @@ void TestDocuments::pendingPictureAfterLoad()
     if (root < 0 && panel != "Scegli")
         f->chooser().showEntry(panel, panel == "Spazio Vuoto", shown);
     // A stale pending picture, as the list commands may leave it.
-    f->list().setPendingPicture("sol.gif");
+    f->listDocument().entries().setPendingPicture("sol.gif");
     t.prompts.clear();
 
     const QString path = t.folder->file("liste/canzone.qvl");
     writeBytes(path, reference("canzone.qvl"));
     f->documents().loadListFile(path);
     QCOMPARE(t.prompts.texts("error"), QStringList());
-    QCOMPARE(f->list().pendingPicture(), pending);
-    QCOMPARE(f->list().picture(3), pending);
+    QCOMPARE(f->listDocument().entries().pendingPicture(), pending);
+    QCOMPARE(f->listDocument().entries().picture(3), pending);
     QCOMPARE(controls(f).Panel1->text(), panel);
 }
 
@@ -1152,7 +1120,7 @@ void TestDocuments::pathsOutsideCodePage()
         QCOMPARE(t.prompts.texts("error"), QStringList());
         QCOMPARE(bytesOf(path), reference("canzone_noinfo.qvl"));
         compareCleanWithFile(t, path, false);
-        QCOMPARE(f->recentCaption(1), path);
+        QCOMPARE(recentCaption(f, 1), path);
         QCOMPARE(bytesOf(folder->file("config.ini")), line + "\r\n");
     }
     {
@@ -1160,10 +1128,11 @@ void TestDocuments::pathsOutsideCodePage()
         TestApp t(folder);
         MainWindow* f = t.w().mainWindow;
         QCOMPARE(t.prompts.texts("error"), QStringList());
-        QCOMPARE(f->recentCaption(1), path);
+        QCOMPARE(recentCaption(f, 1), path);
         controls(f).file11->trigger();
         QCOMPARE(t.prompts.texts("error"), QStringList());
-        QCOMPARE(f->list().lines(), QStringList({"DO Maggiore", "-", "LA Minore"}));
+        QCOMPARE(f->listDocument().entries().lines(),
+                 QStringList({"DO Maggiore", "-", "LA Minore"}));
         compareCleanWithFile(t, path, true);
 
         // Saved in place and opened again through the dialog.
@@ -1190,7 +1159,7 @@ void TestDocuments::unencodableTitleRefused()
     QCOMPARE(errors.size(), 1);
     QVERIFY2(errors[0].contains(QStringLiteral("Ω")), qPrintable(errors[0]));
     QCOMPARE(bytesOf(path), reference("canzone.qvl"));
-    QVERIFY(f->document().listModified);
+    QVERIFY(f->listDocument().state().listModified);
 }
 
 // A user's session: make a list, save it with Ctrl+S, start a new one, open the
@@ -1215,12 +1184,12 @@ void TestDocuments::userSavesAndReopens()
     QCOMPARE(f->windowTitle(), Caption + "Canzone.qvl");
 
     QTest::keyClick(f, Qt::Key_N, Qt::ControlModifier);
-    QCOMPARE(f->list().count(), 0);
+    QCOMPARE(f->listDocument().entries().count(), 0);
     QCOMPARE(f->windowTitle(), Caption + "Nuova lista");
 
     QCOMPARE(controls(f).file11->text(), path);
     controls(f).file11->trigger();
-    QCOMPARE(f->list().lines(), QStringList({"DO Maggiore", "-", "LA Minore"}));
+    QCOMPARE(f->listDocument().entries().lines(), QStringList({"DO Maggiore", "-", "LA Minore"}));
     QCOMPARE(pictures(f, 3), QStringList({"do.gif", "", "la_min.gif"}));
     QCOMPARE(controls(f).Edit1->text(), QStringLiteral("Canzone"));
     QTest::mouseClick(controls(f).RxSpeedButton4, Qt::LeftButton);

@@ -25,10 +25,12 @@ void run(MainWindow& f, const QString& name)
 
 void addEntries(MainWindow& f)
 {
-    f.list().appendEntry(QStringLiteral("DO Maggiore"), QStringLiteral("do_sec.gif"));
-    f.list().appendEntry(QStringLiteral("-"), QString());
-    f.list().appendEntry(QStringLiteral("Ritornello"), QString());
-    f.list().appendEntry(QStringLiteral("LA Minore"), QStringLiteral("la_min.gif"));
+    f.listDocument().entries().appendEntry(QStringLiteral("DO Maggiore"),
+                                           QStringLiteral("do_sec.gif"));
+    f.listDocument().entries().appendEntry(QStringLiteral("-"), QString());
+    f.listDocument().entries().appendEntry(QStringLiteral("Ritornello"), QString());
+    f.listDocument().entries().appendEntry(QStringLiteral("LA Minore"),
+                                           QStringLiteral("la_min.gif"));
 }
 
 } // namespace
@@ -131,15 +133,16 @@ void TestListCommands::transposeDialog()
 
     dialog->findChild<QPushButton*>(QStringLiteral("trasponi"))->click();
     QVERIFY(!dialog->isVisible());
-    QCOMPARE(f.list().lines(),
+    QCOMPARE(f.listDocument().entries().lines(),
              QStringList({"LA Maggiore", "-", "Ritornello", "FA# Minore / SOLb Minore"}));
-    QCOMPARE(f.list().picture(0), QStringLiteral("la.gif"));
-    QVERIFY(f.document().listModified);
+    QCOMPARE(f.listDocument().entries().picture(0), QStringLiteral("la.gif"));
+    QVERIFY(f.listDocument().state().listModified);
     QVERIFY(f.windowTitle().contains(QLatin1Char('*')));
 
     f.transposer().transpose(3);
-    QCOMPARE(f.list().lines(), QStringList({"DO Maggiore", "-", "Ritornello", "LA Minore"}));
-    QCOMPARE(f.list().picture(0), QStringLiteral("do_sec.gif"));
+    QCOMPARE(f.listDocument().entries().lines(),
+             QStringList({"DO Maggiore", "-", "Ritornello", "LA Minore"}));
+    QCOMPARE(f.listDocument().entries().picture(0), QStringLiteral("do_sec.gif"));
 }
 
 QTEST_MAIN(TestListCommands)

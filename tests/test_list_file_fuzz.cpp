@@ -290,7 +290,7 @@ void TestListFileFuzz::mutatedFilesThroughOpen()
         out.write(textfile::encodeLines(previous.lines()));
     }
     documents.loadListFile(base);
-    f->list().setPendingPicture(QStringLiteral("do.gif"));
+    f->listDocument().entries().setPendingPicture(QStringLiteral("do.gif"));
 
     int refused = 0;
     for (int i = 0; i < 250; ++i) {
@@ -300,43 +300,43 @@ void TestListFileFuzz::mutatedFilesThroughOpen()
             QVERIFY(out.open(QIODevice::WriteOnly));
             out.write(bytes);
         }
-        const QStringList lines = f->list().lines();
+        const QStringList lines = f->listDocument().entries().lines();
         QStringList pictures;
         for (int s = 0; s <= ChordListModel::Capacity; ++s)
-            pictures.append(f->list().picture(s));
+            pictures.append(f->listDocument().entries().picture(s));
         const QString title = controls(f).Edit1->text();
         const QStringList information = t.w().informationWindow->informationLines();
-        const QStringList buffer = f->listFileBuffer();
+        const QStringList buffer = f->listDocument().listFileLines();
         const QString caption = f->windowTitle();
         const QString edit3 = controls(f).Edit3->text();
-        const DocumentState doc = f->document();
+        const DocumentState doc = f->listDocument().state();
 
         try {
             documents.loadListFile(path);
         } catch (const CorvaltoError&) {
             ++refused;
-            QCOMPARE(f->list().lines(), lines);
+            QCOMPARE(f->listDocument().entries().lines(), lines);
             for (int s = 0; s <= ChordListModel::Capacity; ++s)
-                QCOMPARE(f->list().picture(s), pictures.at(s));
+                QCOMPARE(f->listDocument().entries().picture(s), pictures.at(s));
             QCOMPARE(controls(f).Edit1->text(), title);
             QCOMPARE(t.w().informationWindow->informationLines(), information);
-            QCOMPARE(f->listFileBuffer(), buffer);
+            QCOMPARE(f->listDocument().listFileLines(), buffer);
             QCOMPARE(f->windowTitle(), caption);
             QCOMPARE(controls(f).Edit3->text(), edit3);
-            QCOMPARE(f->document().currentListFile, doc.currentListFile);
-            QCOMPARE(f->document().listModified, doc.listModified);
+            QCOMPARE(f->listDocument().state().currentListFile, doc.currentListFile);
+            QCOMPARE(f->listDocument().state().listModified, doc.listModified);
             continue;
         }
         const QStringList fileLines = textfile::decodeLines(bytes);
         const int n = fileLines.value(1).toInt();
-        QCOMPARE(f->list().count(), n);
+        QCOMPARE(f->listDocument().entries().count(), n);
         QCOMPARE(controls(f).Edit3->text(), QString::number(n));
         QCOMPARE(controls(f).Edit1->text(), fileLines.value(0));
-        QCOMPARE(f->listFileBuffer(), fileLines);
-        QCOMPARE(f->document().currentListFile, path);
-        QVERIFY(!f->document().listModified);
+        QCOMPARE(f->listDocument().listFileLines(), fileLines);
+        QCOMPARE(f->listDocument().state().currentListFile, path);
+        QVERIFY(!f->listDocument().state().listModified);
         for (int k = 0; k < n; ++k)
-            QCOMPARE(f->list().picture(k), fileLines.value(2 + n + k));
+            QCOMPARE(f->listDocument().entries().picture(k), fileLines.value(2 + n + k));
         documents.loadListFile(base);
     }
     QCOMPARE(t.prompts.texts("error"), QStringList());

@@ -33,9 +33,9 @@ struct Entry
 void fillList(MainWindow* form, const QList<Entry>& entries)
 {
     for (const Entry& e : entries) {
-        const int slot = form->list().count();
-        form->list().appendLine(e.text);
-        form->list().setPicture(slot, e.picture);
+        const int slot = form->listDocument().entries().count();
+        form->listDocument().entries().appendLine(e.text);
+        form->listDocument().entries().setPicture(slot, e.picture);
     }
 }
 
@@ -173,7 +173,7 @@ void TestPreview::preconditions()
         QCOMPARE(t.prompts.calls().size(), 2);
         QCOMPARE(t.prompts.calls().at(1).kind, QStringLiteral("save"));
         QVERIFY(QFile::exists(path));
-        QVERIFY(form->document().listHasFile);
+        QVERIFY(form->listDocument().state().listHasFile);
         QVERIFY(!QFile::exists(path + QStringLiteral(".html")));
     } else {
         QCOMPARE(t.prompts.calls().size(), 1);

@@ -78,17 +78,15 @@ void TestProgramLayout::resolve()
     QFETCH(QString, config);
     QFETCH(QString, data);
     const ProgramLayout layout =
-        ProgramLayout::resolve(t(exe), {t("cfg"), t("doc/"), t("cache"), t("data")}, writable);
+        ProgramLayout::resolve(t(exe), {t("cfg"), t("doc/"), t("data")}, writable);
     QCOMPARE(layout.kind() == ProgramLayout::Kind::Installed, installed);
     QCOMPARE(layout.resourceDir(), t(resources));
     QCOMPARE(layout.configFile(), t(config));
     QCOMPARE(layout.dataDir(), t(data));
     QCOMPARE(layout.usesUserFolders(), config.startsWith("cfg/"));
     const QString exeDir = QDir::cleanPath(t(exe)) + '/';
-    QCOMPARE(layout.moduleDirs(),
-             (QStringList{exeDir, QDir::cleanPath(exeDir + "../lib/corvalto") + '/'}));
-    // What is kept only to start sooner is the user's in every layout.
-    QCOMPARE(layout.cacheDir(), t("cache/corvalto/"));
+    QCOMPARE(layout.moduleDir(),
+             installed ? QDir::cleanPath(exeDir + "../lib/corvalto") + '/' : exeDir);
 }
 
 void TestProgramLayout::prepareMakesUserFolders_data()
@@ -114,7 +112,7 @@ void TestProgramLayout::prepareMakesUserFolders()
     QFETCH(QString, notice);
     const QString previous = QDir::currentPath();
     QFile(t(underAFile)).open(QIODevice::WriteOnly);
-    const ProgramLayout::UserFolders user{t("cfg"), t("doc"), t("cache"), t("data")};
+    const ProgramLayout::UserFolders user{t("cfg"), t("doc"), t("data")};
     ProgramLayout layout = ProgramLayout::resolve(t("usr/bin"), user, false);
     if (config != "-") {
         QDir().mkpath(t("cfg/corvalto"));

@@ -24,7 +24,7 @@ QByteArray configBytes(const QStringList& paths)
 
 QStringList captions(MainWindow* f)
 {
-    return {f->recentCaption(1), f->recentCaption(2), f->recentCaption(3)};
+    return {recentCaption(f, 1), recentCaption(f, 2), recentCaption(f, 3)};
 }
 
 // The captions of recenti for a store: items without an entry read "-".
@@ -38,10 +38,11 @@ QStringList expectedCaptions(const QStringList& store)
 
 void fillOne(MainWindow* f)
 {
-    f->list().setPicture(f->list().count(), QStringLiteral("do.gif"));
-    f->list().appendLine(QStringLiteral("DO Maggiore"));
+    f->listDocument().entries().setPicture(f->listDocument().entries().count(),
+                                           QStringLiteral("do.gif"));
+    f->listDocument().entries().appendLine(QStringLiteral("DO Maggiore"));
     f->showEntryCount();
-    f->markModified();
+    f->documents().markModified();
 }
 
 } // namespace
@@ -126,7 +127,7 @@ void TestRecentFiles::examplesThroughCommands()
         for (const QString& n : names)
             store.append(path[n]);
         QCOMPARE(t.prompts.texts("error"), QStringList());
-        QCOMPARE(f->recentFiles().entries(), store);
+        QCOMPARE(f->documents().recentFiles().entries(), store);
         QCOMPARE(captions(f), expectedCaptions(store));
         QCOMPARE(bytesOf(config), configBytes(store));
     };
@@ -139,7 +140,7 @@ void TestRecentFiles::examplesThroughCommands()
     saveAs("C");
     expect({"C", "B", "A"});
     controls(f).file31->trigger();
-    QCOMPARE(f->document().currentListFile, path["A"]);
+    QCOMPARE(f->listDocument().state().currentListFile, path["A"]);
     expect({"A", "C", "B"});
     open("B");
     expect({"B", "A", "C"});
@@ -150,9 +151,10 @@ void TestRecentFiles::examplesThroughCommands()
     QFile::remove(config);
     controls(f).file11->trigger();
     QCOMPARE(t.prompts.texts("error"), QStringList());
-    QCOMPARE(f->document().currentListFile, path["D"]);
+    QCOMPARE(f->listDocument().state().currentListFile, path["D"]);
     QVERIFY(!QFileInfo::exists(config));
-    QCOMPARE(f->recentFiles().entries(), QStringList({path["D"], path["B"], path["A"]}));
+    QCOMPARE(f->documents().recentFiles().entries(),
+             QStringList({path["D"], path["B"], path["A"]}));
 }
 
 void TestRecentFiles::fiveLineConfig()
@@ -163,7 +165,7 @@ void TestRecentFiles::fiveLineConfig()
     MainWindow* f = t.w().mainWindow;
     QCOMPARE(t.prompts.texts("error"), QStringList());
     QCOMPARE(captions(f), QStringList({"/l/1.qvl", "/l/2.qvl", "/l/3.qvl"}));
-    QCOMPARE(f->recentFiles().count(), 3);
+    QCOMPARE(f->documents().recentFiles().count(), 3);
 
     const QString saved = t.folder->file("liste/nuova.qvl");
     fillOne(f);
@@ -190,7 +192,7 @@ void TestRecentFiles::emptyStore()
 
     // Opening an empty slot does nothing.
     controls(f).file21->trigger();
-    QCOMPARE(f->document().currentListFile, QStringLiteral("Nuova lista"));
+    QCOMPARE(f->listDocument().state().currentListFile, QStringLiteral("Nuova lista"));
     QVERIFY(t.prompts.calls().isEmpty());
 
     fillOne(f);
@@ -252,8 +254,8 @@ void TestRecentFiles::configCannotBeWritten()
     // The list itself was saved; the store already holds the path, the captions
     // follow at the next update that can be written.
     QVERIFY(QFileInfo::exists(saved));
-    QVERIFY(!f->document().listModified);
-    QCOMPARE(f->recentFiles().entries(), QStringList{saved});
+    QVERIFY(!f->listDocument().state().listModified);
+    QCOMPARE(f->documents().recentFiles().entries(), QStringList{saved});
     QCOMPARE(captions(f), QStringList({"-", "-", "-"}));
 }
 

@@ -1,6 +1,6 @@
 // The screen saver settings window: what each choice puts into the settings
 // and the display configuration when "Attiva" starts the display.
-#include "screensaver/mesh_reader.h"
+#include "core/module_symbol.h"
 #include "screensaver/saver_settings_window.h"
 #include "screensaver/saver_window.h"
 #include "support/window_driver.h"
@@ -76,14 +76,14 @@ private slots:
 
 void TestScreenSaverSettings::moduleLoadedOnFirstStart()
 {
-    const QStringList folders = MeshReader::folders();
+    const QString folder = moduleFolder();
     TestApp t;
     QVERIFY(!mappedFiles().isEmpty());
     QVERIFY(!mappedFiles().contains(QLatin1String("assimp")));
 
     // Without the module "Attiva" reports it and starts nothing.
     QTemporaryDir empty;
-    MeshReader::setFolders({empty.path(), empty.filePath(QStringLiteral("lib"))});
+    setModuleFolder(empty.path());
     driver::click(t.w().saverSettings, "Button1");
     QCOMPARE(
         t.prompts.texts(QStringLiteral("error")),
@@ -93,7 +93,7 @@ void TestScreenSaverSettings::moduleLoadedOnFirstStart()
     QVERIFY(!QGuiApplication::overrideCursor());
     QVERIFY(!mappedFiles().contains(QLatin1String("assimp")));
 
-    MeshReader::setFolders(folders);
+    setModuleFolder(folder);
     runOnce(t);
     QVERIFY(mappedFiles().contains(QLatin1String("/libcorvalto_screensaver.so")));
     QVERIFY(mappedFiles().contains(QLatin1String("libassimp")));

@@ -177,7 +177,7 @@ void TestTitleInfo::textChangeSetsModifiedOnly()
     TestApp t;
     MainWindow* main = t.w().mainWindow;
     InformationWindow* f = t.w().informationWindow;
-    main->list().appendLine(QStringLiteral("LA Minore"));
+    main->listDocument().entries().appendLine(QStringLiteral("LA Minore"));
     f->setInformationLines({"capo 2"});
     main->listDocument().setModified(false);
     const QString banner = controls(main).Image2->fileName();
@@ -194,7 +194,7 @@ void TestTitleInfo::textChangeSetsModifiedOnly()
     else
         f->clearInformation();
 
-    QVERIFY(main->document().listModified);
+    QVERIFY(main->listDocument().state().listModified);
     QCOMPARE(main->windowTitle(), Caption + "Nuova lista");
     QCOMPARE(controls(main).Image2->fileName(), banner);
     // The close query covers the change all the same.
@@ -392,7 +392,7 @@ void TestTitleInfo::titleConfirmed()
     QCOMPARE(controls(main).Edit1->text(), typed);
     QVERIFY(!f->isVisible());
     // The main window's title-change test has run.
-    QCOMPARE(main->document().listModified, !typed.isEmpty());
+    QCOMPARE(main->listDocument().state().listModified, !typed.isEmpty());
 
     // The field keeps what the user typed from one showing to the next.
     controls(main).Edit1->setText(QStringLiteral("Altro titolo"));

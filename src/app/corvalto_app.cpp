@@ -2,10 +2,10 @@
 
 #include "app/about_window.h"
 #include "app/main_window.h"
-#include "chordlist/list_controller.h"
 #include "documents/chord_list_document.h"
 #include "documents/document_controller.h"
 #include "documents/information_window.h"
+#include "documents/list_controller.h"
 #include "documents/title_dialog.h"
 #include "htmlpage/page_controller.h"
 #include "htmlpage/page_preview_window.h"
@@ -28,7 +28,7 @@ CorvaltoApp::CorvaltoApp(AppContext& ctx, QObject* parent) : QObject(parent), m_
     m_ctx.setApplicationTitle(AppContext::InitialTitle);
     installAccessibility();
     m_ctx.document = new ChordListDocument(this);
-    Windows& w = m_ctx.windows;
+    Windows& w = m_windows;
     w.mainWindow = new MainWindow(m_ctx);
     // The window system is given a window's icon as it makes the window, in
     // every size; a window that takes the application's icon is given it twice.
@@ -49,7 +49,7 @@ CorvaltoApp::CorvaltoApp(AppContext& ctx, QObject* parent) : QObject(parent), m_
 
 void CorvaltoApp::connectWindows()
 {
-    Windows& w = m_ctx.windows;
+    Windows& w = m_windows;
     MainWindow* mainWindow = w.mainWindow;
 
     // The main window's commands that show other windows; errors are reported
@@ -120,7 +120,7 @@ void CorvaltoApp::connectWindows()
 
 CorvaltoApp::~CorvaltoApp()
 {
-    Windows& w = m_ctx.windows;
+    Windows& w = m_windows;
     delete w.riffEditor;
     delete w.saverWindow;
     delete w.saverSettings;
@@ -136,15 +136,15 @@ CorvaltoApp::~CorvaltoApp()
 
 void CorvaltoApp::show()
 {
-    centreOnScreen(m_ctx.windows.mainWindow);
-    m_ctx.windows.mainWindow->show();
+    centreOnScreen(m_windows.mainWindow);
+    m_windows.mainWindow->show();
     // For the other windows and the dialogs, all made later by the window system.
-    QApplication::setWindowIcon(m_ctx.windows.mainWindow->windowIcon());
+    QApplication::setWindowIcon(m_windows.mainWindow->windowIcon());
 }
 
 void CorvaltoApp::openListFile(const QString& path)
 {
-    MainWindow* mainWindow = m_ctx.windows.mainWindow;
+    MainWindow* mainWindow = m_windows.mainWindow;
     guarded(m_ctx, mainWindow,
             [mainWindow, &path] { mainWindow->documents().openChosenList(path); });
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/windows.h"
 #include "core/app_context.h"
 
 #include <QIcon>
@@ -19,7 +20,7 @@ public:
     // Opens a list given on the command line as "Apri lista..." opens the one
     // chosen in its dialog, with the same checks and messages.
     void openListFile(const QString& path);
-    const Windows& windows() const { return m_ctx.windows; }
+    const Windows& windows() const { return m_windows; }
     AppContext& context() { return m_ctx; }
 
     // Fonts the program asks for, with the substitutes that look the same on
@@ -33,4 +34,5 @@ private:
     void connectWindows();
 
     AppContext& m_ctx;
+    Windows m_windows;
 };

@@ -3,7 +3,6 @@
 #include "ui_main_window.h"
 
 #include "chordlist/chord_list_model.h"
-#include "chordlist/list_controller.h"
 #include "chords/chooser_controller.h"
 #include "chords/chord_catalogue.h"
 #include "chords/strum_controller.h"
@@ -13,6 +12,7 @@
 #include "core/text_file.h"
 #include "core/texts.h"
 #include "documents/document_controller.h"
+#include "documents/list_controller.h"
 #include "documents/transpose_controller.h"
 #include "export/export_controller.h"
 #include "htmlpage/page_controller.h"
@@ -25,7 +25,6 @@
 #include "ui/widgets/picture_view.h"
 #include "ui/widgets/radio_button.h"
 #include "ui/widgets/radio_group.h"
-#include "ui/widgets/scroll_bar.h"
 
 #include <QAction>
 #include <QApplication>
@@ -157,9 +156,10 @@ MainWindow::MainWindow(AppContext& ctx, QWidget* parent)
         *this,
         [&document](const QString& picture) { document.entries().setPendingPicture(picture); },
         m_ctx.programDir, this);
-    m_listController = new ListController(m_ctx, document.entries(), *m_chooser, *this, this);
-    m_documents =
-        new DocumentController(m_ctx, document, *this, *m_chooser, *m_listController, this);
+    m_documents = new DocumentController(m_ctx, document, *this, *m_chooser, this);
+    m_listController = new ListController(m_ctx, document, *m_documents, *m_chooser, *this, this);
+    connect(m_documents, &DocumentController::selectionForgotten, m_listController,
+            &ListController::forgetSelection);
     m_page = new PageController(m_ctx, document, *m_documents, this);
     m_export = new ExportController(m_ctx, document, this);
     m_transpose = new TransposeController(m_ctx, document, *m_documents, this);
@@ -188,11 +188,6 @@ MainWindow::MainWindow(AppContext& ctx, QWidget* parent)
         applyTheme(toColor(ColourTheme::designed().background),
                    toColor(ColourTheme::designed().title), toColor(ColourTheme::designed().list));
     Timer1->start();
-}
-
-ChordListModel& MainWindow::list()
-{
-    return m_ctx.document->entries();
 }
 
 MainWindow::~MainWindow()
@@ -274,11 +269,7 @@ void MainWindow::createControls()
     m_ui->secpos->setGeometry(163 + (113 - secposWidth) / 2, 232, secposWidth, 17);
     m_ui->secpos->hide();
 
-    m_ui->ListBox1->setModel(&list());
-    // Each entry added grows the scroll bar's range and asks both bars their size.
-    m_ui->ListBox1->setVerticalScrollBar(new ScrollBar(Qt::Vertical));
-    m_ui->ListBox1->setHorizontalScrollBar(new ScrollBar(Qt::Horizontal));
-    m_ui->ListBox1->setItemDelegate(new RowSizeDelegate(m_ui->ListBox1));
+    m_ui->ListBox1->setModel(&m_ctx.document->entries());
 
     m_ui->Button5->setToolTip(texts::PagePreview);
     m_ui->Label1->move(55, 58);
@@ -381,44 +372,9 @@ void MainWindow::applyTheme(const QColor& background, const QColor& title, const
     setBackground(m_ui->ListBox1, list, QPalette::Base);
 }
 
-void MainWindow::markModified()
-{
-    m_documents->markModified();
-}
-
-void MainWindow::markClean(const QString& path)
-{
-    m_documents->markClean(path);
-}
-
-RecentFiles& MainWindow::recentFiles()
-{
-    return m_documents->recentFiles();
-}
-
-void MainWindow::setStatusText(const QString& text)
-{
-    m_ui->StatusPanel0->setText(text);
-}
-
-QString MainWindow::statusText() const
-{
-    return m_ui->StatusPanel0->text();
-}
-
 void MainWindow::showEntryCount()
 {
-    showEntryCount(list().count());
-}
-
-void MainWindow::refreshRecentCaptions()
-{
-    m_documents->showRecentCaptions();
-}
-
-QString MainWindow::recentCaption(int k) const
-{
-    return recentItem(k);
+    showEntryCount(m_ctx.document->entries().count());
 }
 
 void MainWindow::titleTick()
@@ -651,21 +607,6 @@ void MainWindow::clearListHighlight()
     m_ui->ListBox1->selectionModel()->clear();
 }
 
-void MainWindow::listEdited()
-{
-    m_documents->markModified();
-}
-
-bool MainWindow::listFromFile() const
-{
-    return document().listFromFile;
-}
-
-void MainWindow::forgetListFromFile()
-{
-    m_ctx.document->setFromFile(false);
-}
-
 void MainWindow::showCaption(const QString& caption)
 {
     setWindowTitle(caption);
@@ -673,7 +614,7 @@ void MainWindow::showCaption(const QString& caption)
 
 void MainWindow::showStatus(const QString& text)
 {
-    setStatusText(text);
+    m_ui->StatusPanel0->setText(text);
 }
 
 void MainWindow::showBanner(bool modified)

@@ -51,14 +51,7 @@ public:
     explicit MainWindow(AppContext& ctx, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    AppContext& context() { return m_ctx; }
-    QString programDir() const { return m_ctx.programDir; }
-
     ChordListDocument& listDocument() { return *m_ctx.document; }
-    const DocumentState& document() const { return m_ctx.document->state(); }
-    ChordListModel& list();
-    const QStringList& listFileBuffer() const { return m_ctx.document->listFileLines(); }
-    RecentFiles& recentFiles();
 
     ChooserController& chooser() { return *m_chooser; }
     ListController& listController() { return *m_listController; }
@@ -68,28 +61,14 @@ public:
     TransposeController& transposer() { return *m_transpose; }
     StrumController& strum() { return *m_strum; }
 
-    // The document commands' steps that show the document state.
-    void markModified();
-    void markClean(const QString& path);
-    void setStatusText(const QString& text);
-    QString statusText() const;
     // Edit3 and ProgressBar1 follow the number of entries.
     void showEntryCount();
-    // Captions of the recenti items follow the store; items without entry read "-".
-    void refreshRecentCaptions();
-    QString recentCaption(int k) const;
-    // Colours of the theme: background, Edit1, ListBox1.
-    void applyTheme(const QColor& background, const QColor& title, const QColor& list);
-
     // The scrolling application title, one tick of Timer1.
     void titleTick();
-    int titleScrollPos() const { return m_titleScrollPos; }
 
     // Commands that other windows run as if their control had been used.
     void showRiffEditor() { emit riffEditorRequested(); }
     void showAdditionalInformation() { emit informationRequested(); }
-    void showHelp();
-    void openWebLink();
 
 signals:
     // Closing the main window ends the program.
@@ -127,9 +106,6 @@ private:
     void showSelectedNumber(int number) override;
     void enableSelectedNumber(bool enabled) override;
     void clearListHighlight() override;
-    void listEdited() override;
-    bool listFromFile() const override;
-    void forgetListFromFile() override;
     void showCaption(const QString& caption) override;
     void showStatus(const QString& text) override;
     void showBanner(bool modified) override;
@@ -137,6 +113,10 @@ private:
     QString recentItem(int k) const override;
     void popUpRecentFiles() override;
 
+    // Colours of the theme: background, Edit1, ListBox1.
+    void applyTheme(const QColor& background, const QColor& title, const QColor& list);
+    void showHelp();
+    void openWebLink();
     void createControls();
     void createMenus();
     void connectShellCommands();

@@ -1,7 +1,7 @@
 #pragma once
 
 // What the chord list's commands need around the list: the counters and the
-// highlight of the main window, and the list's document.
+// highlight of the main window.
 class ListView
 {
 public:
@@ -14,9 +14,4 @@ public:
     virtual void enableSelectedNumber(bool enabled) = 0;
     // No entry shown highlighted; no handler runs.
     virtual void clearListHighlight() = 0;
-    // The document counts as modified, its caption and banner showing it;
-    // throws CorvaltoError when the banner cannot be shown.
-    virtual void listEdited() = 0;
-    virtual bool listFromFile() const = 0;
-    virtual void forgetListFromFile() = 0;
 };

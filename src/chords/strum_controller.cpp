@@ -4,6 +4,7 @@
 #include "chords/strum_synth.h"
 #include "chords/voicing_table.h"
 #include "core/app_context.h"
+#include "core/module_symbol.h"
 #include "shell/guard.h"
 
 #include <QFileInfo>
@@ -18,16 +19,10 @@ namespace {
 const QString ListenHint = QStringLiteral("Clic sulla figura o %1 per ascoltare l'accordo");
 const QString NoSoundNote = QStringLiteral("Nessun suono: il dispositivo audio non risponde.");
 
-// The program folder comes last, for programs run from elsewhere (tests, benchmarks).
-QStringList moduleFolders(const AppContext& ctx)
-{
-    return ctx.moduleDirs + QStringList{ctx.programDir};
-}
-
 } // namespace
 
 StrumController::StrumController(AppContext& ctx, ChooserView& view, QWidget* window)
-    : QObject(window), m_ctx(ctx), m_view(view), m_window(window), m_player(moduleFolders(ctx))
+    : QObject(window), m_ctx(ctx), m_view(view), m_window(window), m_player({moduleFolder()})
 {
     auto* shortcut = new QShortcut(QKeySequence(QString::fromLatin1(Shortcut)), window);
     shortcut->setObjectName(QStringLiteral("strumShortcut"));

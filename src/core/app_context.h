@@ -1,37 +1,12 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 
 #include <functional>
 #include <random>
 
 class ChordListDocument;
 class Prompts;
-class MainWindow;
-class AboutWindow;
-class PagePreviewWindow;
-class TitleDialog;
-class InformationWindow;
-class SaverSettingsWindow;
-class SaverWindow;
-class RiffEditor;
-
-// The eight windows, created in this order at start by CorvaltoApp, which wires
-// them to one another; tests and benchmarks reach them here. Windows and
-// controllers do not: they talk through signals and injected functions.
-struct Windows
-{
-    MainWindow* mainWindow = nullptr;
-    AboutWindow* aboutWindow = nullptr;
-    PagePreviewWindow* pagePreview = nullptr;
-    TitleDialog* titleDialog = nullptr;
-    InformationWindow* informationWindow = nullptr;
-    SaverSettingsWindow* saverSettings = nullptr;
-    SaverWindow* saverWindow = nullptr;
-    RiffEditor* riffEditor = nullptr;
-};
-
 // What the running program shares beyond the main window's own state, and what
 // tests inject: the prompts, the program folder, the random seed.
 struct AppContext
@@ -45,16 +20,12 @@ struct AppContext
     QString programDir;
     // config.ini with its full path; empty means config.ini in programDir.
     QString configFile;
-    // Where the modules loaded when first needed (screen saver meshes, sound)
-    // are looked for, first match wins; programDir comes after them.
-    QStringList moduleDirs;
     // The application title (task-bar text); it scrolls and captions error reports.
     QString applicationTitle = InitialTitle;
     // Gives the seed of the random generator at start-up; defaults to the time of
     // day in milliseconds.
     std::function<unsigned()> seedSource;
     std::mt19937 random;
-    Windows windows;
     // The chord list the windows show, created before them and ending after them.
     ChordListDocument* document = nullptr;
     // Called whenever applicationTitle changes.

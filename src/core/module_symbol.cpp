@@ -10,25 +10,45 @@
 
 #include <utility>
 
+namespace {
+
+QString& folderSet()
+{
+    static QString folder;
+    return folder;
+}
+
+} // namespace
+
+void setModuleFolder(const QString& folder)
+{
+    folderSet() = folder;
+}
+
+QString moduleFolder()
+{
+    if (!folderSet().isEmpty())
+        return folderSet();
+    return ProgramLayout::detect(QCoreApplication::applicationDirPath()).moduleDir();
+}
+
 ModuleSymbol resolveModuleSymbol(const QStringList& folders, const QString& fileName,
                                  const char* symbol)
 {
-    QString missing;
-    QString broken;
+    QString path;
     for (const QString& folder : folders) {
-        const QString path = QDir(folder).absoluteFilePath(fileName);
-        if (!QFileInfo(path).isFile()) {
-            if (missing.isEmpty())
-                missing = path;
-            continue;
-        }
-        QLibrary library(path);
-        if (auto f = library.resolve(symbol))
-            return {f, {}};
-        if (broken.isEmpty())
-            broken = path;
+        path = QDir(folder).absoluteFilePath(fileName);
+        if (QFileInfo(path).isFile())
+            break;
     }
-    return {nullptr, broken.isEmpty() ? missing : broken};
+    if (!QFileInfo(path).isFile())
+        return {nullptr, CorvaltoError::cannotOpen(path).message()};
+    QLibrary library(path);
+    if (auto f = library.resolve(symbol))
+        return {f, {}};
+    return {
+        nullptr,
+        QStringLiteral("Il modulo %1 non si può caricare: %2").arg(path, library.errorString())};
 }
 
 ModuleFunction::ModuleFunction(QString fileName, const char* symbol)
@@ -36,26 +56,15 @@ ModuleFunction::ModuleFunction(QString fileName, const char* symbol)
 {
 }
 
-QStringList ModuleFunction::folders() const
-{
-    if (!m_folders.isEmpty())
-        return m_folders;
-    return ProgramLayout::detect(QCoreApplication::applicationDirPath()).moduleDirs();
-}
-
-void ModuleFunction::setFolders(const QStringList& folders)
-{
-    m_folders = folders;
-    m_function = nullptr;
-}
-
 QFunctionPointer ModuleFunction::function()
 {
-    if (!m_function) {
-        const ModuleSymbol found = resolveModuleSymbol(folders(), m_fileName, m_symbol);
+    const QString folder = moduleFolder();
+    if (!m_function || m_folder != folder) {
+        const ModuleSymbol found = resolveModuleSymbol({folder}, m_fileName, m_symbol);
         if (!found.function)
-            throw CorvaltoError::cannotOpen(found.failedPath);
+            throw CorvaltoError(found.error);
         m_function = found.function;
+        m_folder = folder;
     }
     return m_function;
 }

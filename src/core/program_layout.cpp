@@ -57,9 +57,6 @@ ProgramLayout::UserFolders ProgramLayout::userFolders()
     user.documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (user.documents.isEmpty())
         user.documents = home;
-    user.cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
-    if (user.cache.isEmpty())
-        user.cache = home + QStringLiteral("/.cache");
     user.data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     if (user.data.isEmpty())
         user.data = home + QStringLiteral("/.local/share");
@@ -76,13 +73,12 @@ ProgramLayout ProgramLayout::resolve(const QString& executableDir, const UserFol
 {
     const QString programDir = clean(executableDir);
     ProgramLayout layout;
-    layout.m_moduleDirs = {programDir, clean(programDir + InstalledModules)};
-    if (!user.cache.isEmpty())
-        layout.m_cacheDir = clean(user.cache) + QStringLiteral("corvalto/");
 
     const QString installed = clean(programDir + InstalledResources);
     if (!isDir(programDir + QStringLiteral("imm")) && isDir(installed + QStringLiteral("imm")))
         layout.m_kind = Kind::Installed;
+    layout.m_moduleDir =
+        layout.m_kind == Kind::Installed ? clean(programDir + InstalledModules) : programDir;
 
     if (layout.m_kind == Kind::Portable && programFolderWritable) {
         layout.m_resourceDir = programDir;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 
 // Where the program finds its resources and keeps the user's files. Every
 // path the program reads or writes outside the file dialogs comes from here.
@@ -30,7 +29,6 @@ public:
     {
         QString config;    // $XDG_CONFIG_HOME, by default ~/.config
         QString documents; // the user's documents folder
-        QString cache;     // $XDG_CACHE_HOME, by default ~/.cache
         QString data;      // $XDG_DATA_HOME, by default ~/.local/share
     };
 
@@ -57,13 +55,9 @@ public:
     QString configFile() const { return m_configFile; }
     // The folder holding liste/ and riff/; with a trailing "/".
     QString dataDir() const { return m_dataDir; }
-    // Where loadable modules are looked for, first match wins: beside the
-    // executable, then <prefix>/lib/corvalto/.
-    QStringList moduleDirs() const { return m_moduleDirs; }
-    // What the program keeps only to start sooner, in either layout: the user's
-    // cache folder's "corvalto" folder, with a trailing "/"; made when first
-    // written to.
-    QString cacheDir() const { return m_cacheDir; }
+    // The one folder of the modules loaded when first needed: the executable's
+    // in a portable folder, <prefix>/lib/corvalto/ when installed.
+    QString moduleDir() const { return m_moduleDir; }
 
     // In the user's folders, makes the folders and an empty config.ini where
     // they are missing (an existing config.ini is kept) and makes dataDir the
@@ -83,8 +77,7 @@ private:
     QString m_resourceDir;
     QString m_configFile;
     QString m_dataDir;
-    QStringList m_moduleDirs;
-    QString m_cacheDir;
+    QString m_moduleDir;
     QString m_fallbackDataDir;
     QString m_notice;
 };

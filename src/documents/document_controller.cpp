@@ -1,7 +1,6 @@
 #include "documents/document_controller.h"
 
 #include "chordlist/chord_list_model.h"
-#include "chordlist/list_controller.h"
 #include "chords/chooser_controller.h"
 #include "core/app_context.h"
 #include "core/document_state.h"
@@ -29,9 +28,9 @@ const QString EmptyListNotice = QStringLiteral("Lista Vuota! Salvataggio annulla
 
 DocumentController::DocumentController(AppContext& ctx, ChordListDocument& document,
                                        DocumentView& view, ChooserController& chooser,
-                                       ListController& list, QWidget* window)
+                                       QWidget* window)
     : QObject(window), m_ctx(ctx), m_document(document), m_view(view), m_chooser(chooser),
-      m_list(list), m_window(window)
+      m_window(window)
 {
 }
 
@@ -229,7 +228,7 @@ void DocumentController::loadListFile(const QString& path, const std::function<v
     m_view.showEntryCount(list.count());
     m_view.showSelectedNumber(0);
     // The old selection would name an entry of this list the user never picked.
-    m_list.forgetSelection();
+    emit selectionForgotten();
     list.setSelectedPos(0);
 
     doc.setCurrentListFile(path);

@@ -10,7 +10,6 @@
 class ChooserController;
 class ChordListDocument;
 class DocumentView;
-class ListController;
 class QWidget;
 struct AppContext;
 
@@ -24,7 +23,7 @@ class DocumentController : public QObject
 public:
     // Errors and questions are shown over window.
     DocumentController(AppContext& ctx, ChordListDocument& document, DocumentView& view,
-                       ChooserController& chooser, ListController& list, QWidget* window);
+                       ChooserController& chooser, QWidget* window);
 
     RecentFiles& recentFiles() { return m_recentFiles; }
     // Reads the recent files from config.ini at start-up.
@@ -73,6 +72,8 @@ public:
 signals:
     // A new list has replaced the old one: the riff editor starts empty too.
     void listCleared();
+    // Another list was opened: its entries were never selected by the user.
+    void selectionForgotten();
 
 private:
     bool refuseEmptyList();
@@ -87,7 +88,6 @@ private:
     ChordListDocument& m_document;
     DocumentView& m_view;
     ChooserController& m_chooser;
-    ListController& m_list;
     QWidget* m_window;
     RecentFiles m_recentFiles;
 };

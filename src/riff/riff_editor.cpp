@@ -3,7 +3,6 @@
 #include "core/prompts.h"
 #include "core/texts.h"
 #include "riff/riff_file.h"
-#include "shell/build_on_polish.h"
 #include "shell/guard.h"
 #include "ui/style/design_font.h"
 #include "ui/widgets/code_page_validator.h"
@@ -36,7 +35,7 @@ RiffEditor::RiffEditor(AppContext& ctx, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                           Qt::WindowStaysOnTopHint),
-      m_ctx(ctx)
+      m_ctx(ctx), m_ui(std::make_unique<Ui::RiffEditor>())
 {
     setObjectName(QStringLiteral("Form8"));
     setWindowTitle(texts::RiffEditorTitle);
@@ -44,15 +43,7 @@ RiffEditor::RiffEditor(AppContext& ctx, QWidget* parent)
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
-}
 
-RiffEditor::~RiffEditor() = default;
-
-void RiffEditor::ensureBuilt()
-{
-    if (m_ui)
-        return;
-    m_ui = std::make_unique<Ui::RiffEditor>();
     m_ui->setupUi(this);
     createGrid();
     createCommands();
@@ -61,11 +52,7 @@ void RiffEditor::ensureBuilt()
     clearAll();
 }
 
-bool RiffEditor::event(QEvent* event)
-{
-    return buildOnPolish(event, m_ui != nullptr, [this] { ensureBuilt(); }) ||
-           QWidget::event(event);
-}
+RiffEditor::~RiffEditor() = default;
 
 void RiffEditor::setListTitleSource(std::function<QString()> source)
 {
@@ -189,11 +176,6 @@ bool RiffEditor::eventFilter(QObject* watched, QEvent* event)
 
 void RiffEditor::clearAll()
 {
-    // Controls not made yet are made cleared.
-    if (!m_ui) {
-        m_scheme.clear();
-        return;
-    }
     clearGrid();
     m_scheme.clear();
     showScheme();

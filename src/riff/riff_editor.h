@@ -36,16 +36,12 @@ public:
     const QStringList& schemeText() const { return m_scheme.lines(); }
 
 protected:
-    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Row and column count from 1, as the cells are numbered: row r, column c
     // is Edit<8(r-1)+c>.
     QLineEdit* cell(int row, int column) const;
-    // The controls are made when the window is first polished: when it is shown
-    // or a function that needs them runs. Most sessions never open the editor.
-    void ensureBuilt();
     void createGrid();
     void createCommands();
     void connectCommands();
@@ -60,7 +56,6 @@ private:
     void showScheme();
 
     AppContext& m_ctx;
-    // Null until the controls are made.
     std::unique_ptr<Ui::RiffEditor> m_ui;
     QList<QLineEdit*> m_cells; // Edit1..Edit48, row by row
     std::function<QString()> m_listTitle = [] { return QString(); };

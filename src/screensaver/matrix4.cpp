@@ -2,13 +2,6 @@
 
 #include <cmath>
 
-Matrix4 Matrix4::translation(const Vector3& t)
-{
-    Matrix4 m;
-    m.setRow(3, t);
-    return m;
-}
-
 Matrix4 Matrix4::fromBasis(const Vector3& x, const Vector3& y, const Vector3& z,
                            const Vector3& origin)
 {

@@ -12,7 +12,6 @@ public:
     // The identity.
     constexpr Matrix4() = default;
 
-    static Matrix4 translation(const Vector3& t);
     // Rows are the images of the x, y and z axes, then the origin.
     static Matrix4 fromBasis(const Vector3& x, const Vector3& y, const Vector3& z,
                              const Vector3& origin);

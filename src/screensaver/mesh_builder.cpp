@@ -37,16 +37,6 @@ void MeshBuilder::scale(float sx, float sy, float sz)
     ++m_revision;
 }
 
-Vector3 MeshBuilder::boundsMin() const
-{
-    if (m_vertices.empty())
-        return {};
-    Vector3 r = m_vertices.front().position;
-    for (const Vertex& v : m_vertices)
-        r = {std::min(r.x, v.position.x), std::min(r.y, v.position.y), std::min(r.z, v.position.z)};
-    return r;
-}
-
 Vector3 MeshBuilder::boundsMax() const
 {
     if (m_vertices.empty())

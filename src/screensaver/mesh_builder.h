@@ -32,8 +32,7 @@ public:
     // graphics memory) know when to refresh.
     int revision() const { return m_revision; }
 
-    // Smallest and largest coordinates; both zero when empty.
-    Vector3 boundsMin() const;
+    // Largest coordinates; zero when empty.
     Vector3 boundsMax() const;
 
 private:

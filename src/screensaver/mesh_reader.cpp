@@ -21,16 +21,6 @@ QString MeshReader::moduleFileName()
     return module().fileName();
 }
 
-QStringList MeshReader::folders()
-{
-    return module().folders();
-}
-
-void MeshReader::setFolders(const QStringList& folders)
-{
-    module().setFolders(folders);
-}
-
 bool MeshReader::isLoaded()
 {
     return module().isLoaded();

@@ -3,7 +3,6 @@
 #include "core/author.h"
 #include "core/texts.h"
 #include "screensaver/mesh_reader.h"
-#include "shell/build_on_polish.h"
 #include "shell/guard.h"
 #include "ui/display/override_pointer.h"
 #include "ui/widgets/up_down.h"
@@ -38,20 +37,11 @@ SaverSettingsWindow::SaverSettingsWindow(AppContext& ctx, QWidget* parent)
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint |
                           Qt::MSWindowsFixedSizeDialogHint),
-      m_ctx(ctx)
+      m_ctx(ctx), m_ui(std::make_unique<Ui::SaverSettingsWindow>())
 {
     setObjectName(QStringLiteral("Form6"));
     setWindowTitle(texts::ScreenSaverTitle);
     setFixedSize(369, 276);
-}
-
-SaverSettingsWindow::~SaverSettingsWindow() = default;
-
-void SaverSettingsWindow::ensureBuilt()
-{
-    if (m_ui)
-        return;
-    m_ui = std::make_unique<Ui::SaverSettingsWindow>();
     createControls();
 
     for (auto [button, bits] :
@@ -80,11 +70,7 @@ void SaverSettingsWindow::ensureBuilt()
     FormCreate();
 }
 
-bool SaverSettingsWindow::event(QEvent* event)
-{
-    return buildOnPolish(event, m_ui != nullptr, [this] { ensureBuilt(); }) ||
-           QWidget::event(event);
-}
+SaverSettingsWindow::~SaverSettingsWindow() = default;
 
 void SaverSettingsWindow::createControls()
 {
@@ -153,13 +139,11 @@ void SaverSettingsWindow::enableLightFields(const LightControls& c, bool enabled
 
 int SaverSettingsWindow::objectItem() const
 {
-    ensurePolished();
     return selectedItem(m_ui->ogg);
 }
 
 int SaverSettingsWindow::resolutionItem() const
 {
-    ensurePolished();
     return selectedItem(m_ui->ris);
 }
 
@@ -185,7 +169,6 @@ void SaverSettingsWindow::setBitCount(int bits)
 
 void SaverSettingsWindow::openSettings()
 {
-    ensurePolished();
     const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
     if (s) {
         const QRect desk = s->availableGeometry();
@@ -231,7 +214,6 @@ ScreenSaverSettings::Colour SaverSettingsWindow::lightFrom(const LightControls& 
 
 void SaverSettingsWindow::Button1Click()
 {
-    ensurePolished();
     guarded(m_ctx, this, [this] {
         // Without the module that reads the meshes nothing starts, not even the
         // busy pointer.

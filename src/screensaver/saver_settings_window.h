@@ -50,9 +50,6 @@ public:
     void Button1Click();
     void Button2Click();
 
-protected:
-    bool event(QEvent* event) override;
-
 signals:
     // A colour depth button was selected, in bits per pixel.
     void depthChosen(int bits);
@@ -69,9 +66,6 @@ private:
         QRadioButton* normal;
     };
 
-    // The controls are made when the window is first polished: when it is shown
-    // or a function that needs them runs. Most sessions never open the screen saver.
-    void ensureBuilt();
     void createControls();
     void FormCreate();
     void enableLightFields(const LightControls& c, bool enabled);
@@ -80,7 +74,6 @@ private:
     DesktopMetrics desktopMetrics() const;
 
     AppContext& m_ctx;
-    // Null until the controls are made.
     std::unique_ptr<Ui::SaverSettingsWindow> m_ui;
     ScreenSaverSettings m_settings;
     LightControls m_objectLight{};

@@ -20,3 +20,10 @@ MainWindowControls controls(const MainWindow* form)
 #undef MAIN_WINDOW_CONTROL
     return c;
 }
+
+QString recentCaption(const MainWindow* form, int k)
+{
+    const MainWindowControls c = controls(form);
+    const QAction* item = QList<QAction*>{c.file11, c.file21, c.file31}.at(k - 1);
+    return item->isSeparator() ? QStringLiteral("-") : item->data().toString();
+}

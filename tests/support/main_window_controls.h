@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/main_window.h"
+#include "documents/document_controller.h"
 #include "ui/widgets/picture_view.h"
 #include "ui/widgets/radio_button.h"
 #include "ui/widgets/radio_group.h"
@@ -53,3 +54,5 @@ struct MainWindowControls
 };
 
 MainWindowControls controls(const MainWindow* form);
+// What item k (1..3) of the recenti menu stands for: its file, or "-" when empty.
+QString recentCaption(const MainWindow* form, int k);

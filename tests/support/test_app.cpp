@@ -1,8 +1,7 @@
 #include "support/test_app.h"
 
+#include "core/module_symbol.h"
 #include "core/text_file.h"
-#include "screensaver/mesh_reader.h"
-#include "ui/pictures/jpeg_reader.h"
 
 #include <QApplication>
 #include <QDir>
@@ -82,6 +81,5 @@ void initTestEnvironment()
 {
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     CorvaltoApp::installFonts();
-    MeshReader::setFolders({QStringLiteral(CORVALTO_PROGRAM_DIR)});
-    setJpegModuleFolders({QStringLiteral(CORVALTO_PROGRAM_DIR)});
+    setModuleFolder(QStringLiteral(CORVALTO_PROGRAM_DIR));
 }

@@ -47,7 +47,7 @@ public:
     std::shared_ptr<TestProgramFolder> folder;
     std::unique_ptr<CorvaltoApp> app;
 
-    const Windows& w() const { return ctx.windows; }
+    const Windows& w() const { return app->windows(); }
 
 private:
     void start(unsigned seed);

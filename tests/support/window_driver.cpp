@@ -74,7 +74,7 @@ void clickButton(QAbstractButton* button)
 
 void clickRow(MainWindow* form, int row)
 {
-    const QModelIndex index = form->list().index(row, 0);
+    const QModelIndex index = form->listDocument().entries().index(row, 0);
     controls(form).ListBox1->scrollTo(index);
     const QRect r = controls(form).ListBox1->visualRect(index);
     QTest::mouseClick(controls(form).ListBox1->viewport(), Qt::LeftButton, Qt::NoModifier,

@@ -18,12 +18,9 @@ class QAbstractButton;
 // buttons and list rows, and key presses in the list.
 namespace driver {
 
-// The named child of window; fails the running test when there is none. A
-// window makes its controls when first polished, which showing it does too.
+// The named child of window; fails the running test when there is none.
 template <class T> T* control(const QObject* window, const QString& objectName)
 {
-    if (const auto* widget = qobject_cast<const QWidget*>(window))
-        widget->ensurePolished();
     T* child = window->findChild<T*>(objectName);
     if (!child)
         QTest::qFail(

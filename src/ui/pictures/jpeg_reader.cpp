@@ -1,46 +1,84 @@
 #include "ui/pictures/jpeg_reader.h"
 
-#include "core/module_symbol.h"
-#include "ui/pictures/jpeg_module.h"
+#include <climits>
+#include <csetjmp>
+#include <cstdio>
+
+#include <jpeglib.h>
 
 namespace {
 
-ModuleFunction& module()
+// libjpeg reports a fatal error through error_exit, which must not return: it
+// jumps back to the decoding with the library's message.
+struct ErrorManager
 {
-    static ModuleFunction m(QStringLiteral("libcorvalto_jpeg.so"), CORVALTO_JPEG_ENTRY);
-    return m;
-}
-
-// Where the module writes the rows: a picture of the declared size, once that
-// size is allowed and the memory for it is there.
-struct Target
-{
-    QImage image;
-    QSize tooLarge;
+    jpeg_error_mgr base;
+    std::jmp_buf jump;
+    char message[JMSG_LENGTH_MAX];
 };
 
-unsigned char* rowsOf(void* context, int width, int height, std::ptrdiff_t* rowStride)
+void onError(j_common_ptr info)
 {
-    auto* target = static_cast<Target*>(context);
-    const QSize declared(width, height);
-    if (!isPictureSizeAllowed(declared)) {
-        target->tooLarge = declared;
-        return nullptr;
+    auto* err = reinterpret_cast<ErrorManager*>(info->err);
+    (*info->err->format_message)(info, err->message);
+    std::longjmp(err->jump, 1);
+}
+
+void onMessage(j_common_ptr) {}
+
+int clamped(JDIMENSION side)
+{
+    return side > JDIMENSION(INT_MAX) ? INT_MAX : int(side);
+}
+
+// The decoding proper, with nothing in it that a jump out of libjpeg could skip
+// the destruction of: the picture lives in the caller.
+enum class Result { Decoded, Unreadable, TooLarge, NoMemory };
+
+Result decodeInto(const QByteArray& bytes, QImage& image, QSize& declared, ErrorManager& err)
+{
+    jpeg_decompress_struct info{};
+    info.err = jpeg_std_error(&err.base);
+    err.base.error_exit = onError;
+    err.base.output_message = onMessage;
+    if (setjmp(err.jump)) {
+        jpeg_destroy_decompress(&info);
+        return Result::Unreadable;
     }
-    target->image = QImage(declared, QImage::Format_RGB888);
+    jpeg_create_decompress(&info);
+    jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(bytes.constData()),
+                 static_cast<unsigned long>(bytes.size()));
+    jpeg_read_header(&info, TRUE);
+    declared = QSize(clamped(info.image_width), clamped(info.image_height));
+    if (!isPictureSizeAllowed(declared)) {
+        jpeg_destroy_decompress(&info);
+        return Result::TooLarge;
+    }
+    image = QImage(declared, QImage::Format_RGB888);
     // A failed allocation gives a null image, never rows to write into.
-    if (target->image.isNull())
-        return nullptr;
-    *rowStride = target->image.bytesPerLine();
-    return target->image.bits();
+    if (image.isNull()) {
+        jpeg_destroy_decompress(&info);
+        return Result::NoMemory;
+    }
+    info.out_color_space = JCS_RGB;
+    jpeg_start_decompress(&info);
+    // Without scaling the output has the size of the header's picture.
+    if (info.output_width != info.image_width || info.output_height != info.image_height ||
+        info.output_components != 3) {
+        std::snprintf(err.message, sizeof err.message, "Unexpected JPEG output size");
+        jpeg_destroy_decompress(&info);
+        return Result::Unreadable;
+    }
+    while (info.output_scanline < info.output_height) {
+        JSAMPROW row = image.scanLine(int(info.output_scanline));
+        jpeg_read_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_decompress(&info);
+    jpeg_destroy_decompress(&info);
+    return Result::Decoded;
 }
 
 } // namespace
-
-void setJpegModuleFolders(const QStringList& folders)
-{
-    module().setFolders(folders);
-}
 
 bool isPictureSizeAllowed(QSize size)
 {
@@ -61,25 +99,26 @@ QString pictureTooLargeMessage(const QString& path, QSize size)
 
 QImage decodeJpeg(const QByteArray& bytes, QString* error, QSize* tooLarge)
 {
-    const auto decode = reinterpret_cast<CorvaltoDecodeJpeg>(module().function());
-    Target target;
-    CorvaltoJpegDecoding d;
-    d.bytes = reinterpret_cast<const unsigned char*>(bytes.constData());
-    d.size = static_cast<unsigned long>(bytes.size());
-    d.rows = rowsOf;
-    d.context = &target;
-    const int result = decode(&d);
-    if (result == CorvaltoJpegDecoded)
-        return target.image;
-    if (error) {
-        if (result == CorvaltoJpegUnreadable)
-            *error = QString::fromLocal8Bit(d.message);
-        else if (target.tooLarge.isValid())
-            *error = pictureTooLargeMessage(QString(), target.tooLarge);
-        else
+    QImage image;
+    QSize declared;
+    ErrorManager err{};
+    switch (decodeInto(bytes, image, declared, err)) {
+    case Result::Decoded:
+        return image;
+    case Result::Unreadable:
+        if (error)
+            *error = QString::fromLocal8Bit(err.message);
+        break;
+    case Result::TooLarge:
+        if (error)
+            *error = pictureTooLargeMessage(QString(), declared);
+        if (tooLarge)
+            *tooLarge = declared;
+        break;
+    case Result::NoMemory:
+        if (error)
             *error = QStringLiteral("Memoria insufficiente per l'immagine.");
+        break;
     }
-    if (tooLarge && target.tooLarge.isValid())
-        *tooLarge = target.tooLarge;
     return {};
 }

@@ -4,7 +4,6 @@
 #include <QImage>
 #include <QSize>
 #include <QString>
-#include <QStringList>
 
 // The largest picture any decoder of the program accepts, per side and in all:
 // the banners and chord pictures are a few hundred pixels, and a header that
@@ -17,12 +16,7 @@ bool isPictureSizeAllowed(QSize size);
 // The Italian message for a picture beyond those bounds.
 QString pictureTooLargeMessage(const QString& path, QSize size);
 
-// Decodes JPEG bytes with libjpeg, in its module (libcorvalto_jpeg.so), which the
-// first call loads. On failure returns a null image and puts the library's
-// message into *error; a picture beyond the bounds above returns a null image
-// and sets *tooLarge (when given) to its size. Throws CorvaltoError "Cannot open
-// file <path>" when the module cannot be loaded.
+// Decodes JPEG bytes with libjpeg. On failure returns a null image and puts the
+// library's message into *error; a picture beyond the bounds above returns a
+// null image and sets *tooLarge (when given) to its size.
 QImage decodeJpeg(const QByteArray& bytes, QString* error, QSize* tooLarge = nullptr);
-
-// Where the module is looked for (see ModuleFunction).
-void setJpegModuleFolders(const QStringList& folders);

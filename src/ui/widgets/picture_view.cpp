@@ -2,7 +2,6 @@
 
 #include "core/errors.h"
 #include "core/file_reader.h"
-#include "ui/pictures/decoded_picture_cache.h"
 #include "ui/pictures/jpeg_reader.h"
 
 #include <QBuffer>
@@ -21,16 +20,6 @@ PictureView::PictureView(QWidget* parent) : QLabel(parent)
 
 void PictureView::load(const QString& path)
 {
-    // Only JPEG pictures have decoded copies; the name tells which to look for.
-    const bool jpegName = path.endsWith(QLatin1String(".jpg"), Qt::CaseInsensitive) ||
-                          path.endsWith(QLatin1String(".jpeg"), Qt::CaseInsensitive);
-    const DecodedPictureCache::Stamp stamp =
-        jpegName ? DecodedPictureCache::stampOf(path) : DecodedPictureCache::Stamp();
-    if (const QImage copy = DecodedPictureCache::find(stamp); !copy.isNull()) {
-        showStill(copy, path);
-        return;
-    }
-
     const QByteArray bytes = filereader::readAll(path, filereader::PictureBytes);
 
     if (bytes.startsWith("\xFF\xD8")) {
@@ -41,7 +30,6 @@ void PictureView::load(const QString& path)
             throw CorvaltoError(pictureTooLargeMessage(path, tooLarge));
         if (image.isNull())
             throw CorvaltoError(error);
-        DecodedPictureCache::store(stamp, image);
         showStill(image, path);
         return;
     }

@@ -12,8 +12,6 @@ class QMovie;
 // opened or is no regular file throws "Cannot open file <path>"; a file beyond
 // the picture limits (filereader::PictureBytes, MaxPictureSide) or no readable
 // picture throws its own message, and the view keeps its previous picture.
-// A JPEG picture comes from its decoded copy when it has one that fits (see
-// DecodedPictureCache).
 class PictureView : public QLabel
 {
     Q_OBJECT

@@ -1,4 +1,4 @@
-#include "chordlist/list_controller.h"
+#include "documents/list_controller.h"
 
 #include "chordlist/chord_list_editing.h"
 #include "chordlist/chord_list_model.h"
@@ -7,6 +7,8 @@
 #include "core/app_context.h"
 #include "core/prompts.h"
 #include "core/texts.h"
+#include "documents/chord_list_document.h"
+#include "documents/document_controller.h"
 #include "shell/guard.h"
 
 #include <QWidget>
@@ -24,9 +26,11 @@ const QString AlreadyEmpty = QStringLiteral("Lista già vuota!");
 
 } // namespace
 
-ListController::ListController(AppContext& ctx, ChordListModel& list, ChooserController& chooser,
+ListController::ListController(AppContext& ctx, ChordListDocument& document,
+                               DocumentController& documents, ChooserController& chooser,
                                ListView& view, QWidget* window)
-    : QObject(window), m_ctx(ctx), m_list(list), m_chooser(chooser), m_view(view), m_window(window)
+    : QObject(window), m_ctx(ctx), m_document(document), m_documents(documents),
+      m_list(document.entries()), m_chooser(chooser), m_view(view), m_window(window)
 {
 }
 
@@ -64,7 +68,7 @@ void ListController::add()
     const QString line = listediting::entryLine(caption);
     list.appendEntry(line, listediting::appendedPicture(list, line, caption));
     m_view.showEntryCount(list.count());
-    m_view.listEdited();
+    m_documents.markModified();
 }
 
 void ListController::insert()
@@ -90,7 +94,7 @@ void ListController::insert()
     list.setSelectedPos(k + 1);
     m_view.showEntryCount(list.count());
     showSelectedPosition();
-    m_view.listEdited();
+    m_documents.markModified();
 }
 
 void ListController::remove()
@@ -115,13 +119,13 @@ void ListController::remove()
     m_view.showSelectedNumber(0);
     // No entry is selected now, and the list shows none highlighted.
     m_view.clearListHighlight();
-    m_view.listEdited();
+    m_documents.markModified();
 }
 
 void ListController::clear()
 {
     ChordListModel& list = m_list;
-    if (!m_view.listFromFile() && list.isEmpty())
+    if (!m_document.state().listFromFile && list.isEmpty())
         inform(AlreadyEmpty);
     list.setEntrySelected(false);
     m_view.showSelectedNumber(0);
@@ -129,7 +133,7 @@ void ListController::clear()
     m_view.showEntryCount(0);
     list.clearEntries();
     list.setSelectedPos(0);
-    m_view.forgetListFromFile();
+    m_document.setFromFile(false);
 }
 
 void ListController::select(int row)

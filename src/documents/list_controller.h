@@ -3,7 +3,9 @@
 #include <QObject>
 
 class ChooserController;
+class ChordListDocument;
 class ChordListModel;
+class DocumentController;
 class ListView;
 class QWidget;
 struct AppContext;
@@ -16,8 +18,8 @@ class ListController : public QObject
     Q_OBJECT
 public:
     // Errors and notices are reported over window.
-    ListController(AppContext& ctx, ChordListModel& list, ChooserController& chooser,
-                   ListView& view, QWidget* window);
+    ListController(AppContext& ctx, ChordListDocument& document, DocumentController& documents,
+                   ChooserController& chooser, ListView& view, QWidget* window);
 
     void add();
     void insert();
@@ -37,6 +39,9 @@ private:
     void showSelectedPosition();
 
     AppContext& m_ctx;
+    ChordListDocument& m_document;
+    // Marks the document modified, with its caption and banner.
+    DocumentController& m_documents;
     ChordListModel& m_list;
     ChooserController& m_chooser;
     ListView& m_view;
