@@ -28,6 +28,17 @@ bool StrumPlayer::play(const chords::Frets& frets)
     return m_output->play(chords::renderStrum(frets, m_output->sampleRate()).samples);
 }
 
+bool StrumPlayer::playPitches(const chords::Pitches& pitches)
+{
+    if (!m_tried) {
+        m_tried = true;
+        m_output = m_factory();
+    }
+    if (!m_output || m_output->sampleRate() <= 0)
+        return false;
+    return m_output->play(chords::renderStrumPitches(pitches, m_output->sampleRate()).samples);
+}
+
 std::unique_ptr<AudioOutput> StrumPlayer::loadModuleOutput() const
 {
     const ModuleSymbol create = resolveModuleSymbol(

@@ -127,16 +127,25 @@ double stringFrequency(int string, int fret)
 
 Strum renderStrum(const Frets& frets, int sampleRate)
 {
+    Pitches pitches{};
+    for (int s = 0; s < StringCount; ++s)
+        pitches[s] = frets[s] < 0 ? -1 : OpenStringNotes[s] + frets[s];
+    return renderStrumPitches(pitches, sampleRate);
+}
+
+Strum renderStrumPitches(const Pitches& pitches, int sampleRate)
+{
     Strum strum;
     strum.samples.assign(static_cast<size_t>(std::lround(Strum::Seconds * sampleRate)), 0.0f);
-    const auto lowest = std::find_if(frets.begin(), frets.end(), [](int f) { return f >= 0; });
-    const int first = static_cast<int>(lowest - frets.begin());
+    const auto lowest = std::find_if(pitches.begin(), pitches.end(), [](int p) { return p >= 0; });
+    const int first = static_cast<int>(lowest - pitches.begin());
     std::vector<float> line;
     for (int s = 0; s < StringCount; ++s) {
         const int gap = std::max(0, s - first);
         strum.onsets[s] = static_cast<int>(std::lround(gap * Strum::StringGapSeconds * sampleRate));
-        if (frets[s] >= 0)
-            addString(strum.samples, strum.onsets[s], stringFrequency(s, frets[s]), sampleRate,
+        if (pitches[s] >= 0)
+            addString(strum.samples, strum.onsets[s],
+                      ConcertAHz * std::exp2((pitches[s] - ConcertA) / 12.0), sampleRate,
                       1u + static_cast<unsigned>(s), line);
     }
 

@@ -11,6 +11,8 @@ constexpr int StringCount = 6;
 
 // Frets from the low MI string to the high mi string: 0 an open string, -1 a muted one.
 using Frets = std::array<int, StringCount>;
+// The MIDI pitch each string sounds, low MI string first; -1 for a muted one.
+using Pitches = std::array<int, StringCount>;
 
 // The voicing's frets; a voicing from the table always parses.
 Frets fretsOf(const Voicing& voicing);
@@ -33,6 +35,9 @@ struct Strum
     std::array<int, StringCount> onsets{};
 };
 
+// The voicing in standard tuning without a capo.
 Strum renderStrum(const Frets& frets, int sampleRate);
+// Any tuning and capo: the strings sound the pitches given (see soundingPitches).
+Strum renderStrumPitches(const Pitches& pitches, int sampleRate);
 
 } // namespace chords
