@@ -5,6 +5,7 @@
 #include "support/scripted_prompts.h"
 
 #include <QElapsedTimer>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
@@ -16,18 +17,28 @@
 namespace bench {
 
 using Function = std::function<void()>;
+// A benchmark with arguments of its own: "corvalto-bench NAME ARGS..." runs it alone with
+// ARGS and exits with what it returns; a run of every benchmark runs it with none.
+using Command = std::function<int(const QStringList& args)>;
 
 struct Entry
 {
     std::string name;
-    Function run;
+    Command run;
 };
 
 std::vector<Entry>& registry();
 
 struct Registrar
 {
-    Registrar(const char* name, Function f) { registry().push_back({name, std::move(f)}); }
+    Registrar(const char* name, Function f)
+    {
+        registry().push_back({name, [f = std::move(f)](const QStringList&) {
+                                  f();
+                                  return 0;
+                              }});
+    }
+    Registrar(const char* name, Command c) { registry().push_back({name, std::move(c)}); }
 };
 
 // Median of the samples (copied, then sorted).

@@ -29,17 +29,24 @@ double median(std::vector<double> samples)
 } // namespace bench
 
 // Usage: corvalto-bench [name-substring]
+//        corvalto-bench NAME ARGS...   (one benchmark by its whole name, with its arguments)
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     MeshReader::setFolders({QStringLiteral(CORVALTO_PROGRAM_DIR)});
     setJpegModuleFolders({QStringLiteral(CORVALTO_PROGRAM_DIR)});
     const char* filter = argc > 1 ? argv[1] : nullptr;
+    if (filter) {
+        for (const bench::Entry& e : bench::registry()) {
+            if (e.name == filter)
+                return e.run(QCoreApplication::arguments().mid(2));
+        }
+    }
     for (const bench::Entry& e : bench::registry()) {
         if (filter && e.name.find(filter) == std::string::npos)
             continue;
         std::cout << "== " << e.name << " ==" << std::endl;
-        e.run();
+        e.run({});
     }
     return 0;
 }

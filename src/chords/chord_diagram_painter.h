@@ -1,6 +1,7 @@
 #pragma once
 
 #include "chords/fingering.h"
+#include "chords/tuning.h"
 
 #include <QColor>
 #include <QImage>
@@ -32,6 +33,8 @@ struct DiagramStyle
     // Off for a diagram over a background of its own (a selected cell, a page).
     bool fillBackground = true;
     bool leftHanded = false;
+    // Names the strings; null for standard tuning.
+    const Tuning* tuning = nullptr;
 };
 
 // Where the parts of a diagram fall in a rect; the painter draws from it and tests check

@@ -18,6 +18,8 @@ struct Tuning
     const char* caption;
     // MIDI pitches of the open strings, low MI string first (standard: 40 45 50 55 59 64).
     std::array<int, StringCount> openPitches;
+    // The strings' names in a diagram, low string first: "MI" "la" "re" "sol" "si" "mi".
+    std::array<const char*, StringCount> stringNames;
 };
 
 // Every tuning, standard first, in the order of the tuning selector.
