@@ -113,8 +113,8 @@ int fingeringsBench(const QStringList& args)
               << firstDiagrams << " diagrams), first: " << first
               << " ms; again, median of 10: " << bench::median(opens) << " ms (target < 30 ms)\n"
               << "pick in the main window with Diteggiature open, median of 144: "
-              << bench::median(picks) << " ms, slowest " << *std::max_element(picks.begin(), picks.end())
-              << " ms (target < 5 ms)\n"
+              << bench::median(picks) << " ms, slowest "
+              << *std::max_element(picks.begin(), picks.end()) << " ms (target < 5 ms)\n"
               << "Diteggiature alone, a new chord ranked and redrawn, median: "
               << bench::median(redraws) << " ms\n";
 
@@ -128,15 +128,16 @@ int fingeringsBench(const QStringList& args)
         window->setTuning(QStringLiteral("standard"));
         window->setLeftHanded(false);
         QApplication::processEvents();
-        saved = window->grab().save(dir.filePath(QStringLiteral("la_minore_standard.png"))) &&
-                saved;
+        saved =
+            window->grab().save(dir.filePath(QStringLiteral("la_minore_standard.png"))) && saved;
         ui.note->button(2)->click();
         ui.toni->button(0)->click();
         window->setTuning(QStringLiteral("dadgad"));
         window->setLeftHanded(true);
         QApplication::processEvents();
-        saved = window->grab().save(dir.filePath(QStringLiteral("re_maggiore_dadgad_mancino.png"))) &&
-                saved;
+        saved =
+            window->grab().save(dir.filePath(QStringLiteral("re_maggiore_dadgad_mancino.png"))) &&
+            saved;
         if (!saved) {
             std::cerr << "cannot write the screenshots in " << qPrintable(dir.path()) << "\n";
             return 1;

@@ -7,8 +7,8 @@
 #include "chords/chooser_controller.h"
 #include "chords/chord_catalogue.h"
 #include "chords/chord_diagram_painter.h"
-#include "chords/voicing_table.h"
 #include "chords/strum_controller.h"
+#include "chords/voicing_table.h"
 #include "core/author.h"
 #include "core/colour_theme.h"
 #include "core/prompts.h"
@@ -143,8 +143,8 @@ MainWindow::MainWindow(AppContext& ctx, QWidget* parent)
     // Ctrl+A opens a list and Ctrl+S saves it even from the title field, which
     // would otherwise select its text or take the key for itself.
     QList<QKeySequence> commandKeys;
-    for (const QAction* a : actions() + FileMenu->actions() + ChordMenu->actions() +
-                                HelpMenu->actions())
+    for (const QAction* a :
+         actions() + FileMenu->actions() + ChordMenu->actions() + HelpMenu->actions())
         commandKeys += a->shortcuts();
     new ShortcutPriority(this, commandKeys);
 
