@@ -141,8 +141,8 @@ MainWindow::MainWindow(AppContext& ctx, QWidget* parent)
     // Ctrl+A opens a list and Ctrl+S saves it even from the title field, which
     // would otherwise select its text or take the key for itself.
     QList<QKeySequence> commandKeys;
-    for (const QAction* a : actions() + m_ui->File1->actions() + m_ui->Accordo1->actions() +
-                                m_ui->Help1->actions())
+    for (const QAction* a :
+         actions() + m_ui->File1->actions() + m_ui->Accordo1->actions() + m_ui->Help1->actions())
         commandKeys += a->shortcuts();
     new ShortcutPriority(this, commandKeys);
 
