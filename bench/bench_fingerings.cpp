@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QPalette>
 #include <QRadioButton>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -26,7 +27,8 @@
 //   corvalto-bench fingerings [--screenshots DIR]
 //
 // with --screenshots saves the main window on LA Minore, the window on LA Minore in
-// standard tuning and on RE Maggiore in DADGAD left-handed as PNG files in DIR.
+// standard tuning and on RE Maggiore in DADGAD left-handed, the latter also under a dark
+// palette, as PNG files in DIR.
 namespace {
 
 // The processor time of this thread: what the machine's load does not add to.
@@ -162,6 +164,17 @@ int fingeringsBench(const QStringList& args)
         saved =
             window->grab().save(dir.filePath(QStringLiteral("re_maggiore_dadgad_mancino.png"))) &&
             saved;
+        // Under a dark palette the diagrams take its colours.
+        QPalette dark = window->palette();
+        dark.setColor(QPalette::Window, QColor(0x30, 0x30, 0x30));
+        dark.setColor(QPalette::WindowText, QColor(0xee, 0xee, 0xee));
+        dark.setColor(QPalette::Base, QColor(0x20, 0x20, 0x20));
+        dark.setColor(QPalette::Text, QColor(0xee, 0xee, 0xee));
+        dark.setColor(QPalette::Button, QColor(0x30, 0x30, 0x30));
+        dark.setColor(QPalette::ButtonText, QColor(0xee, 0xee, 0xee));
+        window->setPalette(dark);
+        QApplication::processEvents();
+        saved = window->grab().save(dir.filePath(QStringLiteral("re_maggiore_dark.png"))) && saved;
         if (!saved) {
             std::cerr << "cannot write the screenshots in " << qPrintable(dir.path()) << "\n";
             return 1;
