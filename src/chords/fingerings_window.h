@@ -40,6 +40,8 @@ public:
 
     // A page of its own, as a tab after the fingerings; returns its tab index.
     int addPage(QWidget* page, const QString& title);
+    // Strums a shape in the tuning and at the capo chosen (strumRequested).
+    void strum(const chords::Frets& frets);
 
     const chords::Tuning& tuning() const;
     int capo() const;
