@@ -239,7 +239,10 @@ void FingeringsWindow::showWindow()
 
 void FingeringsWindow::strum(const chords::Frets& frets)
 {
-    emit strumRequested(chords::soundingPitches(frets, tuning(), capo()));
+    const chords::Pitches pitches = chords::soundingPitches(frets, tuning(), capo());
+    if (m_strumHandler)
+        m_strumHandler(pitches);
+    emit strumRequested(pitches);
 }
 
 int FingeringsWindow::addPage(QWidget* page, const QString& title)
