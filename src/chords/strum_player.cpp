@@ -1,6 +1,7 @@
 #include "chords/strum_player.h"
 
 #include "chords/audio_output.h"
+#include "chords/tuning.h"
 #include "core/module_symbol.h"
 
 StrumPlayer::StrumPlayer(QStringList moduleFolders) : m_moduleFolders(std::move(moduleFolders))
@@ -19,16 +20,13 @@ void StrumPlayer::setOutputFactory(OutputFactory factory)
 
 bool StrumPlayer::play(const chords::Frets& frets)
 {
-    if (!m_tried) {
-        m_tried = true;
-        m_output = m_factory();
-    }
-    if (!m_output || m_output->sampleRate() <= 0)
-        return false;
-    return m_output->play(chords::renderStrum(frets, m_output->sampleRate()).samples);
+    std::array<int, chords::StringCount> pitches{};
+    for (int s = 0; s < chords::StringCount; ++s)
+        pitches[s] = frets[s] < 0 ? -1 : chords::standardTuning().openPitches[s] + frets[s];
+    return playPitches(pitches);
 }
 
-bool StrumPlayer::playPitches(const chords::Pitches& pitches)
+bool StrumPlayer::playPitches(const std::array<int, chords::StringCount>& pitches)
 {
     if (!m_tried) {
         m_tried = true;

@@ -29,8 +29,8 @@ public:
     // Renders the strum at the device's rate and starts it, cutting off the one still
     // sounding; false when there is no device to play it on.
     bool play(const chords::Frets& frets);
-    // The same for strings that sound these pitches (any tuning, any capo).
-    bool playPitches(const chords::Pitches& pitches);
+    // The same for the MIDI pitches of the strings (-1 muted), for any tuning and capo.
+    bool playPitches(const std::array<int, chords::StringCount>& pitches);
     bool hasTriedDevice() const { return m_tried; }
     bool hasDevice() const { return m_output != nullptr; }
     // The output once the first strum has found a device, else null.
