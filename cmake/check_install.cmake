@@ -23,6 +23,8 @@ endif()
 set(expected
     bin/corvalto
     lib/corvalto/libcorvalto_screensaver.so
+    lib/corvalto/libcorvalto-audio.so
+    lib/corvalto/libcorvalto_fingerings.so
     "share/corvalto/Corvalto 3.0 Help.html"
     share/corvalto/imm/virmoskc.jpg
     share/corvalto/imm/scroll.css

@@ -2,6 +2,11 @@
 
 #include "app/about_window.h"
 #include "app/main_window.h"
+#include "chords/chooser_controller.h"
+#include "chords/fingerings_panel.h"
+#include "chords/strum_controller.h"
+#include "core/errors.h"
+#include "core/module_symbol.h"
 #include "documents/chord_list_document.h"
 #include "documents/document_controller.h"
 #include "documents/information_window.h"
@@ -71,6 +76,8 @@ void CorvaltoApp::connectWindows()
                            informationWindow->enableFileNameButton();
                        informationWindow->showWindow();
                    });
+    connectGuarded(mainWindow, &MainWindow::fingeringsRequested, this, m_ctx, mainWindow,
+                   [this] { openFingerings(); });
     connect(&mainWindow->documents(), &DocumentController::listCleared, riffEditor,
             &RiffEditor::clearAll);
 
@@ -118,8 +125,38 @@ void CorvaltoApp::connectWindows()
     });
 }
 
+// The window, the fingering engine and the ranking cost nothing at start-up: most sessions
+// never open it, and its module is loaded only then. Once made, it follows the chord and
+// the notation of the main window.
+void CorvaltoApp::openFingerings()
+{
+    if (!m_fingerings) {
+        // Throws the loader's message when the module cannot be loaded.
+        static ModuleFunction create(QStringLiteral("libcorvalto_fingerings.so"),
+                                     CORVALTO_FINGERINGS_ENTRY);
+        m_fingerings = reinterpret_cast<CreateFingeringsPanel>(create.function())();
+        FingeringsPanel* window = m_fingerings;
+        MainWindow* mainWindow = m_windows.mainWindow;
+        ChooserController* chooser = &mainWindow->chooser();
+        auto follow = [chooser, window] {
+            window->showChord(chooser->chosen().name, chooser->pictureOnDisplay());
+        };
+        connect(chooser, &ChooserController::chordChanged, window->widget(), follow);
+        connect(chooser, &ChooserController::notationChanged, window->widget(),
+                [window](bool american) { window->setAmericanNotation(american); });
+        StrumPlayer* player = &mainWindow->strum().player();
+        window->setStrumHandler([this, window, player](const chords::Pitches& pitches) {
+            guarded(m_ctx, window->widget(), [&] { player->playPitches(pitches); });
+        });
+        window->setAmericanNotation(chooser->americanNotation());
+        follow();
+    }
+    m_fingerings->showWindow();
+}
+
 CorvaltoApp::~CorvaltoApp()
 {
+    delete m_fingerings;
     Windows& w = m_windows;
     delete w.riffEditor;
     delete w.saverWindow;

@@ -6,6 +6,8 @@
 #include <QIcon>
 #include <QObject>
 
+class FingeringsPanel;
+
 // The running program: creates the eight windows in their fixed order, shows
 // only the main window, and ends when the main window closes.
 class CorvaltoApp : public QObject
@@ -21,6 +23,11 @@ public:
     // chosen in its dialog, with the same checks and messages.
     void openListFile(const QString& path);
     const Windows& windows() const { return m_windows; }
+    // "Diteggiature", made when first opened; null until then.
+    FingeringsPanel* fingeringsWindow() const { return m_fingerings; }
+    // Opens "Diteggiature" on the chord on display, loading its module and making it the
+    // first time; throws the loader's message when the module cannot be loaded.
+    void openFingerings();
     AppContext& context() { return m_ctx; }
 
     // Fonts the program asks for, with the substitutes that look the same on
@@ -35,4 +42,5 @@ private:
 
     AppContext& m_ctx;
     Windows m_windows;
+    FingeringsPanel* m_fingerings = nullptr;
 };

@@ -5,7 +5,9 @@
 #include "chordlist/chord_list_model.h"
 #include "chords/chooser_controller.h"
 #include "chords/chord_catalogue.h"
+#include "chords/chord_diagram_painter.h"
 #include "chords/strum_controller.h"
+#include "chords/voicing_table.h"
 #include "core/author.h"
 #include "core/colour_theme.h"
 #include "core/prompts.h"
@@ -169,7 +171,8 @@ MainWindow::MainWindow(AppContext& ctx, QWidget* parent)
     // Ctrl+A opens a list and Ctrl+S saves it even from the title field, which
     // would otherwise select its text or take the key for itself.
     QList<QKeySequence> commandKeys;
-    for (const QAction* a : actions() + m_ui->File1->actions() + m_ui->Help1->actions())
+    for (const QAction* a :
+         actions() + m_ui->File1->actions() + m_ui->Accordo1->actions() + m_ui->Help1->actions())
         commandKeys += a->shortcuts();
     new ShortcutPriority(this, commandKeys);
 
@@ -268,6 +271,14 @@ void MainWindow::createControls()
     const int secposWidth = std::max(113, m_ui->secpos->sizeHint().width());
     m_ui->secpos->setGeometry(163 + (113 - secposWidth) / 2, 232, secposWidth, 17);
     m_ui->secpos->hide();
+    // On a HiDPI screen the fingering is drawn at the screen's resolution rather than
+    // scaled up from its picture.
+    m_ui->gif->setSharpPicture([](const QString& path, QSize size, qreal ratio) {
+        const chords::Voicing* voicing =
+            chords::voicingForPicture(document::fileNamePart(path).toStdString());
+        return voicing ? chords::renderDiagram(chords::fingeringOf(*voicing), size, ratio)
+                       : QImage();
+    });
 
     m_ui->ListBox1->setModel(&m_ctx.document->entries());
 
@@ -339,6 +350,11 @@ void MainWindow::connectShellCommands()
     connect(m_ui->BitBtn1, &QPushButton::clicked, this, &MainWindow::screenSaverRequested);
     connect(m_ui->Info1, &QAction::triggered, this, &MainWindow::aboutRequested);
     connect(m_ui->RxSpeedButton7, &QToolButton::clicked, this, &MainWindow::aboutRequested);
+    // "Accordo", also the context menu of the picture and its frame. The strum's own
+    // shortcut plays the chord anywhere in the window; the item only shows the key (its
+    // shortcut is the menu's alone), so that the key is not claimed twice.
+    connect(m_ui->Diteggiature1, &QAction::triggered, this, &MainWindow::fingeringsRequested);
+    connect(m_ui->Ascoltalaccordo1, &QAction::triggered, m_strum, &StrumController::strum);
 }
 
 void MainWindow::runStartup()

@@ -79,6 +79,8 @@ signals:
     void screenSaverRequested();
     void riffEditorRequested();
     void informationRequested();
+    // "Diteggiature...": every way to play the chord on display.
+    void fingeringsRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -64,6 +64,7 @@ void ChooserController::selectionClick(Group group, int index)
         const QString hint = FingeringHint + m_chosen.name;
         m_view.showChordHint(hint);
     }
+    emit chordChanged();
 }
 
 void ChooserController::secposClick(bool ticked)
@@ -75,6 +76,7 @@ void ChooserController::secposClick(bool ticked)
         m_pendingPicture(m_chosen.picture);
     }
     showPendingPicture();
+    emit chordChanged();
 }
 
 void ChooserController::spazioClick()
@@ -90,12 +92,15 @@ void ChooserController::spazioClick()
     m_view.showChordName(m_chosen.name);
     m_chosen.picture.clear();
     m_pendingPicture(m_chosen.picture);
+    emit chordChanged();
 }
 
 void ChooserController::americanaClick(bool american)
 {
     // Only the labels change: chord names stay in Italian notation.
     m_view.showNoteLabels(chords::noteLabels(american));
+    m_american = american;
+    emit notationChanged(american);
 }
 
 void ChooserController::untickSecondPosition()
@@ -129,6 +134,7 @@ void ChooserController::showEntry(const QString& line, bool blank, const QString
     m_view.clearChordGroups();
     m_chosen.blank = false;
     m_view.deselectBlank();
+    emit chordChanged();
 }
 
 void ChooserController::clearChoice()
@@ -144,6 +150,7 @@ void ChooserController::clearChoice()
     // Unticking runs the second-position handler when the box was ticked.
     m_view.untickSecondPositionBox(true);
     m_view.showSecondPositionBox(false);
+    emit chordChanged();
 }
 
 QString ChooserController::pictureOnDisplay() const

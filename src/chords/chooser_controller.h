@@ -48,6 +48,12 @@ public:
     // The bare picture file name of the chord on display, which the next added
     // entry takes over.
     QString pictureOnDisplay() const;
+    bool americanNotation() const { return m_american; }
+
+signals:
+    // After every handler that changed the chord or the picture on display.
+    void chordChanged();
+    void notationChanged(bool american);
 
 private:
     enum class Group { Note, Toni };
@@ -61,4 +67,5 @@ private:
     PendingPicture m_pendingPicture;
     QString m_programDir;
     ChosenChord m_chosen;
+    bool m_american = false;
 };
