@@ -3,6 +3,9 @@
 #include "app/about_window.h"
 #include "app/main_window.h"
 #include "chordlist/list_controller.h"
+#include "chords/chooser_controller.h"
+#include "chords/fingerings_window.h"
+#include "chords/strum_controller.h"
 #include "documents/chord_list_document.h"
 #include "documents/document_controller.h"
 #include "documents/information_window.h"
@@ -71,6 +74,8 @@ void CorvaltoApp::connectWindows()
                            informationWindow->enableFileNameButton();
                        informationWindow->showWindow();
                    });
+    connectGuarded(mainWindow, &MainWindow::fingeringsRequested, this, m_ctx, mainWindow,
+                   [this] { openFingerings(); });
     connect(&mainWindow->documents(), &DocumentController::listCleared, riffEditor,
             &RiffEditor::clearAll);
 
@@ -118,8 +123,33 @@ void CorvaltoApp::connectWindows()
     });
 }
 
+// The window and the ranking of fingerings cost nothing at start-up: most sessions never
+// open it. Once made, it follows the chord and the notation of the main window.
+void CorvaltoApp::openFingerings()
+{
+    if (!m_fingerings) {
+        MainWindow* mainWindow = m_ctx.windows.mainWindow;
+        ChooserController* chooser = &mainWindow->chooser();
+        m_fingerings = new FingeringsWindow;
+        FingeringsWindow* window = m_fingerings;
+        auto follow = [chooser, window] {
+            window->showChord(chooser->chosen().name, chooser->pictureOnDisplay());
+        };
+        connect(chooser, &ChooserController::chordChanged, window, follow);
+        connect(chooser, &ChooserController::notationChanged, window,
+                &FingeringsWindow::setAmericanNotation);
+        StrumPlayer* player = &mainWindow->strum().player();
+        connectGuarded(window, &FingeringsWindow::strumRequested, window, m_ctx, window,
+                       [player](const chords::Pitches& pitches) { player->playPitches(pitches); });
+        window->setAmericanNotation(chooser->americanNotation());
+        follow();
+    }
+    m_fingerings->showWindow();
+}
+
 CorvaltoApp::~CorvaltoApp()
 {
+    delete m_fingerings;
     Windows& w = m_ctx.windows;
     delete w.riffEditor;
     delete w.saverWindow;

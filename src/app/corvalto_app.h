@@ -5,6 +5,8 @@
 #include <QIcon>
 #include <QObject>
 
+class FingeringsWindow;
+
 // The running program: creates the eight windows in their fixed order, shows
 // only the main window, and ends when the main window closes.
 class CorvaltoApp : public QObject
@@ -20,6 +22,10 @@ public:
     // chosen in its dialog, with the same checks and messages.
     void openListFile(const QString& path);
     const Windows& windows() const { return m_ctx.windows; }
+    // "Diteggiature", made when first opened; null until then.
+    FingeringsWindow* fingeringsWindow() const { return m_fingerings; }
+    // Opens "Diteggiature" on the chord on display, making it the first time.
+    void openFingerings();
     AppContext& context() { return m_ctx; }
 
     // Fonts the program asks for, with the substitutes that look the same on
@@ -33,4 +39,5 @@ private:
     void connectWindows();
 
     AppContext& m_ctx;
+    FingeringsWindow* m_fingerings = nullptr;
 };

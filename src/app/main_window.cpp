@@ -6,6 +6,8 @@
 #include "chordlist/list_controller.h"
 #include "chords/chooser_controller.h"
 #include "chords/chord_catalogue.h"
+#include "chords/chord_diagram_painter.h"
+#include "chords/voicing_table.h"
 #include "chords/strum_controller.h"
 #include "core/author.h"
 #include "core/colour_theme.h"
@@ -141,7 +143,8 @@ MainWindow::MainWindow(AppContext& ctx, QWidget* parent)
     // Ctrl+A opens a list and Ctrl+S saves it even from the title field, which
     // would otherwise select its text or take the key for itself.
     QList<QKeySequence> commandKeys;
-    for (const QAction* a : actions() + FileMenu->actions() + HelpMenu->actions())
+    for (const QAction* a : actions() + FileMenu->actions() + ChordMenu->actions() +
+                                HelpMenu->actions())
         commandKeys += a->shortcuts();
     new ShortcutPriority(this, commandKeys);
 
@@ -244,6 +247,14 @@ void MainWindow::createControls(QWidget* client)
     const int secposWidth = std::max(113, m_ui->secpos->sizeHint().width());
     m_ui->secpos->setGeometry(163 + (113 - secposWidth) / 2, 232, secposWidth, 17);
     m_ui->secpos->hide();
+    // On a HiDPI screen the fingering is drawn at the screen's resolution rather than
+    // scaled up from its picture.
+    m_ui->gif->setSharpPicture([](const QString& path, QSize size, qreal ratio) {
+        const chords::Voicing* voicing =
+            chords::voicingForPicture(document::fileNamePart(path).toStdString());
+        return voicing ? chords::renderDiagram(chords::fingeringOf(*voicing), size, ratio)
+                       : QImage();
+    });
 
     m_ui->ListBox1->setModel(&list());
     // Each entry added grows the scroll bar's range and asks both bars their size.
@@ -313,6 +324,8 @@ void MainWindow::createMenus()
     FileMenu->addSeparator();
     FileMenu->addAction(Esci1);
 
+    createChordMenu();
+
     HelpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
     HelpMenu->setObjectName(QStringLiteral("Help1"));
     Guida1 = action("Guida1", QStringLiteral("&Guida"), QKeySequence(QStringLiteral("Ctrl+G")));
@@ -360,6 +373,30 @@ void MainWindow::createMenus()
     auto* menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
     connect(menuKey, &QShortcut::activated, this,
             [this] { menuBar()->setActiveAction(FileMenu->menuAction()); });
+}
+
+// "Accordo", also the context menu of the fingering picture and its frame.
+void MainWindow::createChordMenu()
+{
+    ChordMenu = menuBar()->addMenu(QStringLiteral("&Accordo"));
+    ChordMenu->setObjectName(QStringLiteral("Accordo1"));
+    Diteggiature1 = new QAction(QStringLiteral("&Diteggiature..."), this);
+    Diteggiature1->setObjectName(QStringLiteral("Diteggiature1"));
+    Diteggiature1->setShortcut(QKeySequence(QStringLiteral("Ctrl+D")));
+    Ascoltalaccordo1 = new QAction(QStringLiteral("&Ascolta l'accordo"), this);
+    Ascoltalaccordo1->setObjectName(QStringLiteral("Ascoltalaccordo1"));
+    // The strum's own shortcut plays the chord anywhere in the window; the item only shows
+    // it, so that the key is not claimed twice.
+    Ascoltalaccordo1->setShortcut(QKeySequence(QString::fromLatin1(StrumController::Shortcut)));
+    Ascoltalaccordo1->setShortcutContext(Qt::WidgetShortcut);
+    ChordMenu->addAction(Diteggiature1);
+    ChordMenu->addAction(Ascoltalaccordo1);
+    for (QWidget* picture : std::initializer_list<QWidget*>{m_ui->gif, m_ui->Shape1}) {
+        picture->addActions({Diteggiature1, Ascoltalaccordo1});
+        picture->setContextMenuPolicy(Qt::ActionsContextMenu);
+    }
+    connect(Diteggiature1, &QAction::triggered, this, &MainWindow::fingeringsRequested);
+    connect(Ascoltalaccordo1, &QAction::triggered, this, [this] { m_strum->strum(); });
 }
 
 void MainWindow::connectShellCommands()

@@ -96,6 +96,8 @@ signals:
     void screenSaverRequested();
     void riffEditorRequested();
     void informationRequested();
+    // "Diteggiature...": every way to play the chord on display.
+    void fingeringsRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -135,6 +137,7 @@ private:
 
     void createControls(QWidget* client);
     void createMenus();
+    void createChordMenu();
     void connectShellCommands();
     void connectControllers();
     void runStartup();
@@ -148,6 +151,7 @@ private:
     // Menus and their items.
     QMenu* FileMenu = nullptr;
     QMenu* HelpMenu = nullptr;
+    QMenu* ChordMenu = nullptr;
     QMenu* PopupMenu1 = nullptr;
     QMenu* recenti = nullptr;
     QAction* Nuovalista1 = nullptr;
@@ -159,6 +163,8 @@ private:
     QAction* Esci1 = nullptr;
     QAction* Guida1 = nullptr;
     QAction* Info1 = nullptr;
+    QAction* Diteggiature1 = nullptr;
+    QAction* Ascoltalaccordo1 = nullptr;
     QAction* Informazionilistaaggiuntive2 = nullptr;
     QAction* Nuovalista2 = nullptr;
     QAction* Salvalista1 = nullptr;

@@ -49,6 +49,12 @@ void DiagramButton::setLeftHanded(bool leftHanded)
     update();
 }
 
+void DiagramButton::setTuning(const chords::Tuning& tuning)
+{
+    m_tuning = &tuning;
+    update();
+}
+
 QSize DiagramButton::sizeHint() const
 {
     return QSize(int(chords::DiagramWidth) + 2 * Margin,
@@ -91,6 +97,7 @@ void DiagramButton::paintEvent(QPaintEvent*)
     style.background = pal.color(QPalette::Base);
     style.fillBackground = false;
     style.leftHanded = m_leftHanded;
+    style.tuning = m_tuning;
     const QRectF diagram(Margin, Margin, chords::DiagramWidth, chords::DiagramHeight);
     chords::paintDiagram(painter, diagram, m_fingering, style);
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "chords/fingering.h"
+#include "chords/tuning.h"
 
 #include <QAbstractButton>
 
@@ -18,6 +19,8 @@ public:
     void setFingering(const chords::Fingering& fingering, int rank);
     const chords::Fingering& fingering() const { return m_fingering; }
     void setLeftHanded(bool leftHanded);
+    // The tuning whose string names the diagram shows; it must outlive the button.
+    void setTuning(const chords::Tuning& tuning);
 
     QSize sizeHint() const override;
 
@@ -37,4 +40,5 @@ protected:
 private:
     chords::Fingering m_fingering;
     bool m_leftHanded = false;
+    const chords::Tuning* m_tuning = &chords::standardTuning();
 };

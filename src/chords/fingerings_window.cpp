@@ -173,8 +173,10 @@ void FingeringsWindow::showDiagrams()
     const int count = int(m_fingerings.size());
     for (int i = 0; i < MaxDiagrams; ++i) {
         DiagramButton* button = m_buttons[i];
-        if (i < count)
+        if (i < count) {
+            button->setTuning(tuning());
             button->setFingering(m_fingerings[size_t(i)], i + 1);
+        }
         button->setVisible(i < count);
     }
     if (count == 0)

@@ -72,7 +72,11 @@ void PictureView::load(const QString& path)
         setMovie(m_movie);
         m_movie->start();
     } else {
-        setPixmap(QPixmap::fromImage(first));
+        const qreal ratio = devicePixelRatioF();
+        const QImage sharp = m_sharpPicture && ratio > 1
+                                 ? m_sharpPicture(path, first.size(), ratio)
+                                 : QImage();
+        setPixmap(QPixmap::fromImage(sharp.isNull() ? first : sharp));
     }
     m_fileName = path;
     emit pictureChanged();

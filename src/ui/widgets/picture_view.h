@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QImage>
 #include <QLabel>
 #include <QString>
 
+#include <functional>
+
 class QBuffer;
-class QImage;
 class QMovie;
 
 // Shows a GIF picture (animated ones play) or a JPEG picture at its natural size
@@ -19,6 +21,12 @@ class PictureView : public QLabel
     Q_OBJECT
 public:
     explicit PictureView(QWidget* parent = nullptr);
+
+    // Draws a still picture afresh for a screen of more than one device pixel per logical
+    // pixel: from the picture's path, its size and the ratio, a picture of that size at
+    // that ratio, or a null image to show the file as it is. At ratio 1 the file is shown.
+    using SharpPicture = std::function<QImage(const QString& path, QSize size, qreal ratio)>;
+    void setSharpPicture(SharpPicture sharpPicture) { m_sharpPicture = std::move(sharpPicture); }
 
     void load(const QString& path);
     void clearPicture();
@@ -40,4 +48,5 @@ private:
     QMovie* m_movie = nullptr;
     QBuffer* m_movieData = nullptr;
     QString m_fileName;
+    SharpPicture m_sharpPicture;
 };

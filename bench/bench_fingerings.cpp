@@ -1,0 +1,150 @@
+#include "bench.h"
+
+#include "app/main_window.h"
+#include "chords/chooser_controller.h"
+#include "chords/diagram_button.h"
+#include "chords/fingerings_window.h"
+#include "support/main_window_controls.h"
+#include "ui/widgets/radio_group.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QRadioButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QWindow>
+
+#include <algorithm>
+#include <iomanip>
+#include <iostream>
+
+// The window "Diteggiature": opening it on a chord with twelve diagrams drawn, target
+// under 30 ms; a new pick in the main window while it is open, redrawn, under 5 ms.
+//
+//   corvalto-bench fingerings [--screenshots DIR]
+//
+// with --screenshots saves the main window on LA Minore, the window on LA Minore in
+// standard tuning and on RE Maggiore in DADGAD left-handed as PNG files in DIR.
+namespace {
+
+// Until the window system has shown the window and every paint it asked for is done.
+void waitShown(QWidget* window)
+{
+    QElapsedTimer limit;
+    limit.start();
+    while (!(window->windowHandle() && window->windowHandle()->isExposed()) &&
+           limit.elapsed() < 2000)
+        QApplication::processEvents(QEventLoop::AllEvents, 5);
+    QApplication::processEvents();
+}
+
+int diagramsShown(const FingeringsWindow* window)
+{
+    int shown = 0;
+    for (const DiagramButton* button : window->findChildren<DiagramButton*>())
+        shown += button->isVisible() ? 1 : 0;
+    return shown;
+}
+
+int fingeringsBench(const QStringList& args)
+{
+    // The choices the benchmark makes stay out of the user's settings.
+    QTemporaryDir settingsDir;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
+
+    bench::Program program;
+    program.app->show();
+    MainWindow* form = program.ctx.windows.mainWindow;
+    waitShown(form);
+    const MainWindowControls ui = controls(form);
+    ui.note->button(9)->click(); // LA
+    ui.toni->button(9)->click(); // Minore
+    QApplication::processEvents();
+
+    // The first opening makes the window as a user's first Ctrl+D does; the later ones make
+    // a new window each time, on warm caches.
+    QElapsedTimer timer;
+    timer.start();
+    program.app->openFingerings();
+    FingeringsWindow* window = program.app->fingeringsWindow();
+    waitShown(window);
+    const double first = bench::msSince(timer);
+    const int firstDiagrams = diagramsShown(window);
+
+    std::vector<double> opens;
+    for (int i = 0; i < 10; ++i) {
+        timer.restart();
+        auto* again = new FingeringsWindow;
+        again->showChord(QStringLiteral("LA Minore"), QStringLiteral("la_min.gif"));
+        again->showWindow();
+        waitShown(again);
+        opens.push_back(bench::msSince(timer));
+        delete again;
+    }
+    window->showWindow();
+    waitShown(window);
+
+    // Picks in the main window: a new type for the same root, then a new root; the clock
+    // stops once both windows are drawn. The window's own share is measured alone too.
+    std::vector<double> picks;
+    std::vector<double> redraws;
+    for (int i = 0; i < 12 * 12; ++i) {
+        const int root = i / 12;
+        const int type = i % 12;
+        if (type == 0) {
+            ui.note->button(root)->click();
+            QApplication::processEvents();
+        }
+        timer.restart();
+        ui.toni->button(type)->click();
+        QApplication::processEvents();
+        picks.push_back(bench::msSince(timer));
+
+        timer.restart();
+        window->showChord(QStringLiteral("LA Minore"), QStringLiteral("la_min.gif"));
+        window->repaint();
+        window->showChord(form->chooser().chosen().name, form->chooser().pictureOnDisplay());
+        window->repaint();
+        redraws.push_back(bench::msSince(timer) / 2);
+    }
+
+    std::cout << std::fixed << std::setprecision(2) << "open Diteggiature on LA Minore ("
+              << firstDiagrams << " diagrams), first: " << first
+              << " ms; again, median of 10: " << bench::median(opens) << " ms (target < 30 ms)\n"
+              << "pick in the main window with Diteggiature open, median of 144: "
+              << bench::median(picks) << " ms, slowest " << *std::max_element(picks.begin(), picks.end())
+              << " ms (target < 5 ms)\n"
+              << "Diteggiature alone, a new chord ranked and redrawn, median: "
+              << bench::median(redraws) << " ms\n";
+
+    const qsizetype at = args.indexOf(QStringLiteral("--screenshots"));
+    if (at >= 0 && at + 1 < args.size()) {
+        const QDir dir(args[at + 1]);
+        ui.note->button(9)->click();
+        ui.toni->button(9)->click();
+        QApplication::processEvents();
+        bool saved = form->grab().save(dir.filePath(QStringLiteral("main_window.png")));
+        window->setTuning(QStringLiteral("standard"));
+        window->setLeftHanded(false);
+        QApplication::processEvents();
+        saved = window->grab().save(dir.filePath(QStringLiteral("la_minore_standard.png"))) &&
+                saved;
+        ui.note->button(2)->click();
+        ui.toni->button(0)->click();
+        window->setTuning(QStringLiteral("dadgad"));
+        window->setLeftHanded(true);
+        QApplication::processEvents();
+        saved = window->grab().save(dir.filePath(QStringLiteral("re_maggiore_dadgad_mancino.png"))) &&
+                saved;
+        if (!saved) {
+            std::cerr << "cannot write the screenshots in " << qPrintable(dir.path()) << "\n";
+            return 1;
+        }
+    }
+    return 0;
+}
+
+} // namespace
+
+CORVALTO_BENCH("fingerings", bench::Command(fingeringsBench));
