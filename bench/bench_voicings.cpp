@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 
+#include <ctime>
 #include <iomanip>
 #include <iostream>
 

@@ -18,6 +18,26 @@ struct Unit
     int highString;
 };
 
+// At most one finger a string; no allocation, since every fingering searched is fingered.
+class Units
+{
+public:
+    void push_back(const Unit& unit) { m_items[m_size++] = unit; }
+    size_t size() const { return m_size; }
+    bool empty() const { return m_size == 0; }
+    Unit* begin() { return m_items.data(); }
+    Unit* end() { return m_items.data() + m_size; }
+    Unit& operator[](size_t i) { return m_items[i]; }
+    template <typename Predicate> void eraseIf(Predicate predicate)
+    {
+        m_size = static_cast<size_t>(std::remove_if(begin(), end(), predicate) - begin());
+    }
+
+private:
+    std::array<Unit, StringCount> m_items{};
+    size_t m_size = 0;
+};
+
 // Fingers a guitarist would use for the frets; false when four fingers cannot play them.
 //
 // Each fretted note wants a finger of its own, the notes taken from the lowest fret up and,
@@ -34,7 +54,7 @@ bool assignFingers(Fingering& fingering)
 {
     const Frets& frets = fingering.frets;
     fingering.fingers = {};
-    std::vector<Unit> units;
+    Units units;
     int lowest = 0;
     for (int s = 0; s < StringCount; ++s) {
         if (frets[s] > 0) {
@@ -46,7 +66,7 @@ bool assignFingers(Fingering& fingering)
         return true;
 
     const auto mergeRun = [&units](int fret, int low, int high) {
-        std::erase_if(units, [&](const Unit& u) {
+        units.eraseIf([&](const Unit& u) {
             return u.fret == fret && u.lowString >= low && u.highString <= high;
         });
         units.push_back({fret, low, high});
@@ -138,9 +158,30 @@ int playabilityCost(const Fingering& fingering, bool fifthLeftOut)
     // Barre: the index across several strings needs strength, more the more strings it
     // holds; another finger flattened over strings (the ring barre of the A shape) is
     // harder to keep clean.
-    for (const Barre& barre : fingering.barres()) {
-        const int strings = barre.highString - barre.lowString + 1;
-        cost += barre.finger == 1 ? 4 + strings / 2 : 12;
+    for (int finger = 1; finger <= MaxFingers; ++finger) {
+        const auto first = std::find(fingering.fingers.begin(), fingering.fingers.end(), finger);
+        if (first == fingering.fingers.end())
+            continue;
+        const auto last = std::find(fingering.fingers.rbegin(), fingering.fingers.rend(), finger);
+        const int strings =
+            static_cast<int>(fingering.fingers.rend() - last - (first - fingering.fingers.begin()));
+        if (strings > 1)
+            cost += finger == 1 ? 4 + strings / 2 : 12;
+    }
+
+    // Crowding: more than two fingers side by side at one fret squeeze each other (a barre
+    // is one finger).
+    for (int fret = lowest; fret > 0 && fret <= fingering.highestFret(); ++fret) {
+        std::array<bool, MaxFingers + 1> used{};
+        int fingers = 0;
+        for (int s = 0; s < StringCount; ++s) {
+            const int finger = fingering.fingers[s];
+            if (f[s] == fret && finger > 0 && !used[static_cast<size_t>(finger)]) {
+                used[static_cast<size_t>(finger)] = true;
+                ++fingers;
+            }
+        }
+        cost += 6 * std::max(0, fingers - 2);
     }
 
     // Muted strings: a string muted between sounding ones must be damped by a finger
@@ -164,14 +205,21 @@ int playabilityCost(const Fingering& fingering, bool fifthLeftOut)
     constexpr std::array<int, StringCount + 1> thin{0, 0, 0, 35, 12, 0, 0};
     cost += thin[static_cast<size_t>(fingering.soundingStrings())];
 
-    // Open strings: they ring freely and need no finger, a gift in the first four frets;
-    // beside fretted notes further up, where the hand is a long way off, they make a shape
-    // exotic. An open string between two fretted ones needs the fingers arched over it.
+    // Open strings: they ring freely and need no finger, a gift in the first four frets.
+    // Further up, where the hand is a long way off, an open bass string under the shape is
+    // a drone some players like, but an open string among or above the fretted notes makes
+    // the shape exotic. An open string between two fretted ones needs the fingers arched
+    // over it.
     const bool nearNut = fingering.highestFret() <= 4;
+    const int firstFretted =
+        static_cast<int>(std::find_if(f.begin(), f.end(), [](int v) { return v > 0; }) - f.begin());
     for (int s = 0; s < StringCount; ++s) {
         if (f[s] != 0)
             continue;
-        cost += nearNut ? -3 : 6 + lowest;
+        if (nearNut)
+            cost -= 3;
+        else
+            cost += (s < firstFretted ? 6 : 12) + lowest;
         if (s > 0 && s + 1 < StringCount && f[s - 1] > 0 && f[s + 1] > 0)
             cost += 8;
     }
