@@ -6,6 +6,7 @@
 #include "chords/chooser_controller.h"
 #include "chords/fingerings_window.h"
 #include "chords/strum_controller.h"
+#include "chords/which_chord_page.h"
 #include "documents/chord_list_document.h"
 #include "documents/document_controller.h"
 #include "documents/information_window.h"
@@ -141,6 +142,8 @@ void CorvaltoApp::openFingerings()
         StrumPlayer* player = &mainWindow->strum().player();
         connectGuarded(window, &FingeringsWindow::strumRequested, window, m_ctx, window,
                        [player](const chords::Pitches& pitches) { player->playPitches(pitches); });
+        WhichChordPage* whichChord = WhichChordPage::addTo(*window);
+        connect(whichChord, &WhichChordPage::chordChosen, mainWindow, &MainWindow::chooseChord);
         window->setAmericanNotation(chooser->americanNotation());
         follow();
     }

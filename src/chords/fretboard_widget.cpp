@@ -121,8 +121,8 @@ QRectF FretboardWidget::stringRect(int string) const
 
 QPointF FretboardWidget::fretCentre(int string, int fret) const
 {
-    const qreal x = fret == 0 ? Margin + NameWidth + OpenWidth / 2.0
-                              : (wireX(fret - 1) + wireX(fret)) / 2;
+    const qreal x =
+        fret == 0 ? Margin + NameWidth + OpenWidth / 2.0 : (wireX(fret - 1) + wireX(fret)) / 2;
     return {mirrored(x), stringY(string)};
 }
 
@@ -236,9 +236,8 @@ void FretboardWidget::moveCursor(int string, int fret)
     update();
     if (otherString) {
         announceCursor();
-    } else if (QAccessibleInterface* item = QAccessible::isActive() && hasFocus()
-                                                ? accessibleString(string)
-                                                : nullptr) {
+    } else if (QAccessibleInterface* item =
+                   QAccessible::isActive() && hasFocus() ? accessibleString(string) : nullptr) {
         QAccessibleEvent event(item, QAccessible::DescriptionChanged);
         QAccessible::updateAccessibility(&event);
     }
@@ -252,9 +251,8 @@ QAccessibleInterface* FretboardWidget::accessibleString(int string)
 
 void FretboardWidget::announceCursor()
 {
-    QAccessibleInterface* item = QAccessible::isActive() && hasFocus()
-                                     ? accessibleString(m_cursorString)
-                                     : nullptr;
+    QAccessibleInterface* item =
+        QAccessible::isActive() && hasFocus() ? accessibleString(m_cursorString) : nullptr;
     if (!item)
         return;
     QAccessibleEvent event(item, QAccessible::Focus);
@@ -372,7 +370,8 @@ void FretboardWidget::paintNeck(QPainter& painter) const
 
     painter.setPen(QPen(mix(base, text, 0.5), 1.5));
     for (int fret = 1; fret <= chords::MaxFret; ++fret)
-        painter.drawLine(QPointF(mirrored(wireX(fret)), top), QPointF(mirrored(wireX(fret)), bottom));
+        painter.drawLine(QPointF(mirrored(wireX(fret)), top),
+                         QPointF(mirrored(wireX(fret)), bottom));
 
     const QRectF nut(wireX(0) - NutWidth, top, NutWidth, bottom - top);
     if (m_capo == 0) {
@@ -446,8 +445,8 @@ void FretboardWidget::paintLabels(QPainter& painter) const
     for (int s = 0; s < chords::StringCount; ++s) {
         const QRectF row(0, stringY(s) - RowHeight / 2.0, 0, RowHeight);
         painter.setFont(font);
-        painter.drawText(mirrored(QRectF(Margin, row.top(), NameWidth, RowHeight)),
-                         Qt::AlignCenter, QString::fromUtf8(m_tuning->stringNames[s]));
+        painter.drawText(mirrored(QRectF(Margin, row.top(), NameWidth, RowHeight)), Qt::AlignCenter,
+                         QString::fromUtf8(m_tuning->stringNames[s]));
         const int pc = pitchClass(s);
         painter.setFont(s == bass ? bold : font);
         painter.drawText(mirrored(QRectF(noteX, row.top(), NoteWidth - 6, RowHeight)),

@@ -4,6 +4,7 @@
 
 #include "chords/chord_identifier.h"
 #include "chords/fingering_engine.h"
+#include "chords/fingerings_window.h"
 #include "chords/tuning.h"
 
 #include <algorithm>
@@ -54,6 +55,23 @@ WhichChordPage::WhichChordPage(QWidget* parent)
 }
 
 WhichChordPage::~WhichChordPage() = default;
+
+WhichChordPage* WhichChordPage::addTo(FingeringsWindow& window)
+{
+    auto* page = new WhichChordPage;
+    window.addPage(page, QStringLiteral("Che accordo è?"));
+    page->setTuning(QString::fromLatin1(window.tuning().id));
+    page->setCapo(window.capo());
+    page->setLeftHanded(window.leftHanded());
+    page->setAmericanNotation(window.americanNotation());
+    connect(&window, &FingeringsWindow::tuningChanged, page, &WhichChordPage::setTuning);
+    connect(&window, &FingeringsWindow::capoChanged, page, &WhichChordPage::setCapo);
+    connect(&window, &FingeringsWindow::leftHandedChanged, page, &WhichChordPage::setLeftHanded);
+    connect(&window, &FingeringsWindow::notationChanged, page,
+            &WhichChordPage::setAmericanNotation);
+    connect(page, &WhichChordPage::strumRequested, &window, &FingeringsWindow::strumRequested);
+    return page;
+}
 
 chords::Frets WhichChordPage::frets() const
 {

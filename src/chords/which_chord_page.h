@@ -14,6 +14,7 @@ namespace chords {
 struct Tuning;
 }
 
+class FingeringsWindow;
 class QListWidgetItem;
 
 // "Che accordo è?": the reverse of the chooser. The user puts a shape down on a neck drawn
@@ -28,6 +29,10 @@ class WhichChordPage : public QWidget
 public:
     explicit WhichChordPage(QWidget* parent = nullptr);
     ~WhichChordPage() override;
+
+    // The page as a tab of "Diteggiature", following its tuning, capo, hand and notation;
+    // the shape is heard through the window's strum, as its diagrams are.
+    static WhichChordPage* addTo(FingeringsWindow& window);
 
     // Low MI string first: -1 muted, 0 open, n the fret above the nut or the capo.
     chords::Frets frets() const;
