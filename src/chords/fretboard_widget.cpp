@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -48,6 +49,22 @@ bool hasInlay(int fret)
 {
     const int f = fret % 12;
     return f == 3 || f == 5 || f == 7 || f == 9 || f == 0;
+}
+
+// A string's name from the tuning ("MI", "la", "fa#", "MIb") in American letters, its case
+// kept: "E", "a", "f#", "Eb".
+QString americanStringName(const QString& italian)
+{
+    static const std::pair<const char*, char> syllables[] = {
+        {"sol", 'g'}, {"do", 'c'}, {"re", 'd'}, {"mi", 'e'}, {"fa", 'f'}, {"la", 'a'}, {"si", 'b'}};
+    for (const auto& [syllable, letter] : syllables) {
+        const auto length = qsizetype(qstrlen(syllable));
+        if (!italian.startsWith(QLatin1String(syllable), Qt::CaseInsensitive))
+            continue;
+        const QChar name = italian.at(0).isUpper() ? QChar(letter).toUpper() : QChar(letter);
+        return name + italian.mid(length);
+    }
+    return italian;
 }
 
 } // namespace
@@ -445,8 +462,9 @@ void FretboardWidget::paintLabels(QPainter& painter) const
     for (int s = 0; s < chords::StringCount; ++s) {
         const QRectF row(0, stringY(s) - RowHeight / 2.0, 0, RowHeight);
         painter.setFont(font);
+        const QString name = QString::fromUtf8(m_tuning->stringNames[s]);
         painter.drawText(mirrored(QRectF(Margin, row.top(), NameWidth, RowHeight)), Qt::AlignCenter,
-                         QString::fromUtf8(m_tuning->stringNames[s]));
+                         m_american ? americanStringName(name) : name);
         const int pc = pitchClass(s);
         painter.setFont(s == bass ? bold : font);
         painter.drawText(mirrored(QRectF(noteX, row.top(), NoteWidth - 6, RowHeight)),
