@@ -252,6 +252,14 @@ void TestChordList::editing_data()
                                       << "DO Maggiore"
                                       << "do.gif"
                                       << "remove";
+    // A click on the highlighted entry shows it again after another pick.
+    QTest::newRow("click highlighted entry") << "c 2 3; add; c 4 9; add; row 0; c 0 0; row 0"
+                                             << "RE 6|MI Minore"
+                                             << "re_6.gif|mi_min.gif"
+                                             << "1"
+                                             << "RE 6"
+                                             << "re_6.gif"
+                                             << "";
     QTest::newRow("select by key") << "c 0 0; add; c 2 0; add; row 0; down"
                                    << "DO Maggiore|RE Maggiore"
                                    << "do.gif|re.gif"

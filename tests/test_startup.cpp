@@ -13,6 +13,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QStackedWidget>
@@ -117,6 +118,8 @@ private slots:
     void windowsAtStart();
     void accessibleWindows_data();
     void accessibleWindows();
+    void accessibleMenus_data();
+    void accessibleMenus();
     void colourTheme_data();
     void colourTheme();
     void scrollingTitle();
@@ -224,6 +227,61 @@ void TestStartup::accessibleWindows()
         QCOMPARE(note->text(QAccessible::Name), QStringLiteral("Note"));
         QCOMPARE(note->text(QAccessible::Description), QStringLiteral("Scegli una nota"));
     }
+}
+
+void TestStartup::accessibleMenus_data()
+{
+    // A menu of the menu bar is named by its title; a pop-up menu by its object name.
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<QStringList>("items");
+    const QString file = QStringLiteral("Nuova lista|Salva lista...|Salva lista con nome...|"
+                                        "Apri lista...|File recenti...|");
+    QTest::newRow("File")
+        << "File"
+        << (file + QStringLiteral("Informazioni lista aggiuntive|Esci")).split(QLatin1Char('|'));
+    QTest::newRow("Help") << "Help" << QStringList{"Guida", "About"};
+    QTest::newRow("PopupMenu1") << "PopupMenu1"
+                                << (QStringLiteral("Informazioni lista aggiuntive...|") + file +
+                                    QStringLiteral("Esci"))
+                                       .split(QLatin1Char('|'));
+}
+
+// A screen reader reaches every command: each menu is a pop-up menu whose items are
+// menu items named by their captions, separators aside.
+void TestStartup::accessibleMenus()
+{
+    QFETCH(QString, menu);
+    QFETCH(QStringList, items);
+    TestApp t;
+    QWidget* window = t.w().mainWindow;
+    QAccessibleInterface* popup = nullptr;
+    if (auto* named = window->findChild<QMenu*>(menu)) {
+        popup = QAccessible::queryAccessibleInterface(named);
+    } else {
+        QAccessibleInterface* bar =
+            QAccessible::queryAccessibleInterface(window->findChild<QMenuBar*>());
+        QCOMPARE(bar->role(), QAccessible::MenuBar);
+        for (int i = 0; i < bar->childCount(); ++i) {
+            QAccessibleInterface* title = bar->child(i);
+            if (title->text(QAccessible::Name) == menu) {
+                QCOMPARE(title->role(), QAccessible::MenuItem);
+                QCOMPARE(title->childCount(), 1);
+                popup = title->child(0);
+            }
+        }
+    }
+    QVERIFY2(popup, qPrintable(menu));
+    QCOMPARE(popup->role(), QAccessible::PopupMenu);
+    QStringList found;
+    for (int i = 0; i < popup->childCount(); ++i) {
+        QAccessibleInterface* item = popup->child(i);
+        if (item->role() == QAccessible::Separator)
+            continue;
+        QCOMPARE(item->role(), QAccessible::MenuItem);
+        QVERIFY(item->actionInterface());
+        found << item->text(QAccessible::Name);
+    }
+    QCOMPARE(found, items);
 }
 
 void TestStartup::colourTheme_data()
@@ -481,8 +539,8 @@ void TestStartup::commandKeys()
     control->setFocus();
     QTest::keySequence(control, keys);
     if (effect == "menu") {
-        QTRY_VERIFY(controls(f).FileMenu->isVisible());
-        controls(f).FileMenu->close();
+        QTRY_VERIFY(controls(f).File1->isVisible());
+        controls(f).File1->close();
     } else if (effect == "closed") {
         QVERIFY(!f->isVisible());
     } else {

@@ -7,8 +7,8 @@
 #include "chords/chooser_controller.h"
 #include "chords/chord_catalogue.h"
 #include "chords/chord_diagram_painter.h"
-#include "chords/voicing_table.h"
 #include "chords/strum_controller.h"
+#include "chords/voicing_table.h"
 #include "core/author.h"
 #include "core/colour_theme.h"
 #include "core/prompts.h"
@@ -117,11 +117,9 @@ MainWindow::MainWindow(AppContext& ctx, QWidget* parent)
         flushWindowSystem();
     };
 
-    auto* client = new QWidget(this);
-    client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(624, 436);
-    setCentralWidget(client);
-    createControls(client);
+    m_ui->setupUi(this);
+    m_ui->client->setFixedSize(624, 436);
+    createControls();
     createMenus();
     keepOwnColours(menuBar());
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -143,8 +141,8 @@ MainWindow::MainWindow(AppContext& ctx, QWidget* parent)
     // Ctrl+A opens a list and Ctrl+S saves it even from the title field, which
     // would otherwise select its text or take the key for itself.
     QList<QKeySequence> commandKeys;
-    for (const QAction* a : actions() + FileMenu->actions() + ChordMenu->actions() +
-                                HelpMenu->actions())
+    for (const QAction* a :
+         actions() + m_ui->File1->actions() + m_ui->Accordo1->actions() + m_ui->Help1->actions())
         commandKeys += a->shortcuts();
     new ShortcutPriority(this, commandKeys);
 
@@ -175,9 +173,8 @@ MainWindow::~MainWindow()
     m_ctx.onTitleChanged = nullptr;
 }
 
-void MainWindow::createControls(QWidget* client)
+void MainWindow::createControls()
 {
-    m_ui->setupUi(client);
     // The dividers of the tool bar are lines without a name.
     for (QFrame* line : {m_ui->divider1, m_ui->divider2})
         line->setObjectName(QString());
@@ -288,115 +285,17 @@ void MainWindow::createControls(QWidget* client)
 
 void MainWindow::createMenus()
 {
-    auto action = [this](const char* name, const QString& text,
-                         const QKeySequence& shortcut = QKeySequence()) {
-        auto* a = new QAction(text, this);
-        a->setObjectName(QString::fromLatin1(name));
-        if (!shortcut.isEmpty())
-            a->setShortcut(shortcut);
-        return a;
-    };
-
-    FileMenu = menuBar()->addMenu(QStringLiteral("&File"));
-    FileMenu->setObjectName(QStringLiteral("File1"));
-    Nuovalista1 = action("Nuovalista1", QStringLiteral("&Nuova lista"),
-                         QKeySequence(QStringLiteral("Ctrl+N")));
-    Salva1 = action("Salva1", QStringLiteral("&Salva lista..."));
-    Salvaconnome1 = action("Salvaconnome1", QStringLiteral("Salva lista con no&me..."),
-                           QKeySequence(QStringLiteral("Ctrl+S")));
-    Apri1 =
-        action("Apri1", QStringLiteral("&Apri lista..."), QKeySequence(QStringLiteral("Ctrl+A")));
-    Apri1->setShortcuts(
+    // A layout file holds one shortcut per action; these have a second.
+    m_ui->Apri1->setShortcuts(
         {QKeySequence(QStringLiteral("Ctrl+A")), QKeySequence(QStringLiteral("Ctrl+O"))});
-    Filerecenti1 = action("Filerecenti1", QStringLiteral("File &recenti..."));
-    Informazionilistaaggiuntive1 =
-        action("Informazionilistaaggiuntive1", QStringLiteral("&Informazioni lista aggiuntive"),
-               QKeySequence(QStringLiteral("Ctrl+I")));
-    Esci1 = action("Esci1", QStringLiteral("&Esci"), QKeySequence(QStringLiteral("Ctrl+Q")));
-    FileMenu->addAction(Nuovalista1);
-    FileMenu->addSeparator();
-    FileMenu->addAction(Salva1);
-    FileMenu->addAction(Salvaconnome1);
-    FileMenu->addAction(Apri1);
-    FileMenu->addAction(Filerecenti1);
-    FileMenu->addSeparator();
-    FileMenu->addAction(Informazionilistaaggiuntive1);
-    FileMenu->addSeparator();
-    FileMenu->addAction(Esci1);
-
-    createChordMenu();
-
-    HelpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
-    HelpMenu->setObjectName(QStringLiteral("Help1"));
-    Guida1 = action("Guida1", QStringLiteral("&Guida"), QKeySequence(QStringLiteral("Ctrl+G")));
-    Guida1->setShortcuts(
+    m_ui->Guida1->setShortcuts(
         {QKeySequence(QStringLiteral("Ctrl+G")), QKeySequence(QKeySequence::HelpContents)});
-    Info1 = action("Info1", QStringLiteral("&About"));
-    HelpMenu->addAction(Guida1);
-    HelpMenu->addSeparator();
-    HelpMenu->addAction(Info1);
-
-    PopupMenu1 = new QMenu(this);
-    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    Informazionilistaaggiuntive2 =
-        action("Informazionilistaaggiuntive2", QStringLiteral("&Informazioni lista aggiuntive..."));
-    Nuovalista2 = action("Nuovalista2", QStringLiteral("&Nuova lista"));
-    Salvalista1 = action("Salvalista1", QStringLiteral("&Salva lista..."));
-    Salvalistaconnome1 = action("Salvalistaconnome1", QStringLiteral("Salva lista con no&me..."));
-    Aprilista1 = action("Aprilista1", QStringLiteral("&Apri lista..."));
-    Filerecenti2 = action("Filerecenti2", QStringLiteral("File &recenti..."));
-    Esci2 = action("Esci2", QStringLiteral("&Esci"));
-    PopupMenu1->addAction(Informazionilistaaggiuntive2);
-    PopupMenu1->addSeparator();
-    PopupMenu1->addAction(Nuovalista2);
-    PopupMenu1->addSeparator();
-    PopupMenu1->addAction(Salvalista1);
-    PopupMenu1->addAction(Salvalistaconnome1);
-    PopupMenu1->addAction(Aprilista1);
-    PopupMenu1->addAction(Filerecenti2);
-    PopupMenu1->addSeparator();
-    PopupMenu1->addAction(Esci2);
-
-    recenti = new QMenu(this);
-    recenti->setObjectName(QStringLiteral("recenti"));
-    file11 = action("file11", QStringLiteral("-"));
-    file21 = action("file21", QStringLiteral("-"));
-    file31 = action("file31", QStringLiteral("-"));
-    for (QAction* a : {file11, file21, file31}) {
-        a->setSeparator(true);
-        recenti->addAction(a);
-    }
-    m_ui->freccia->setMenu(recenti);
-    m_ui->freccia->setPopupMode(QToolButton::InstantPopup);
+    m_ui->freccia->setMenu(m_ui->recenti);
 
     // F10 opens the first menu, as in most desktop programs.
     auto* menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
     connect(menuKey, &QShortcut::activated, this,
-            [this] { menuBar()->setActiveAction(FileMenu->menuAction()); });
-}
-
-// "Accordo", also the context menu of the fingering picture and its frame.
-void MainWindow::createChordMenu()
-{
-    ChordMenu = menuBar()->addMenu(QStringLiteral("&Accordo"));
-    ChordMenu->setObjectName(QStringLiteral("Accordo1"));
-    Diteggiature1 = new QAction(QStringLiteral("&Diteggiature..."), this);
-    Diteggiature1->setObjectName(QStringLiteral("Diteggiature1"));
-    Diteggiature1->setShortcut(QKeySequence(QStringLiteral("Ctrl+D")));
-    Ascoltalaccordo1 = new QAction(QStringLiteral("&Ascolta l'accordo"), this);
-    Ascoltalaccordo1->setObjectName(QStringLiteral("Ascoltalaccordo1"));
-    // The strum's own shortcut plays the chord anywhere in the window; the item only shows
-    // it, so that the key is not claimed twice.
-    Ascoltalaccordo1->setShortcut(QKeySequence(QString::fromLatin1(StrumController::Shortcut)));
-    Ascoltalaccordo1->setShortcutContext(Qt::WidgetShortcut);
-    ChordMenu->addAction(Diteggiature1);
-    ChordMenu->addAction(Ascoltalaccordo1);
-    for (QWidget* picture : std::initializer_list<QWidget*>{m_ui->gif, m_ui->Shape1}) {
-        picture->addActions({Diteggiature1, Ascoltalaccordo1});
-        picture->setContextMenuPolicy(Qt::ActionsContextMenu);
-    }
-    connect(Diteggiature1, &QAction::triggered, this, &MainWindow::fingeringsRequested);
-    connect(Ascoltalaccordo1, &QAction::triggered, this, [this] { m_strum->strum(); });
+            [this] { menuBar()->setActiveAction(m_ui->File1->menuAction()); });
 }
 
 void MainWindow::connectShellCommands()
@@ -405,21 +304,26 @@ void MainWindow::connectShellCommands()
         connectGuarded(a, &QAction::triggered, this, m_ctx, this,
                        [this, handler] { (this->*handler)(); });
     };
-    connect(Esci1, &QAction::triggered, this, &QWidget::close);
-    connect(Esci2, &QAction::triggered, this, &QWidget::close);
-    bind(Guida1, &MainWindow::showHelp);
-    connect(m_ui->RxSpeedButton6, &QToolButton::clicked, Guida1, &QAction::trigger);
-    bind(Informazionilistaaggiuntive1, &MainWindow::showAdditionalInformation);
-    bind(Informazionilistaaggiuntive2, &MainWindow::showAdditionalInformation);
-    connect(m_ui->RxSpeedButton5, &QToolButton::clicked, Informazionilistaaggiuntive1,
+    connect(m_ui->Esci1, &QAction::triggered, this, &QWidget::close);
+    connect(m_ui->Esci2, &QAction::triggered, this, &QWidget::close);
+    bind(m_ui->Guida1, &MainWindow::showHelp);
+    connect(m_ui->RxSpeedButton6, &QToolButton::clicked, m_ui->Guida1, &QAction::trigger);
+    bind(m_ui->Informazionilistaaggiuntive1, &MainWindow::showAdditionalInformation);
+    bind(m_ui->Informazionilistaaggiuntive2, &MainWindow::showAdditionalInformation);
+    connect(m_ui->RxSpeedButton5, &QToolButton::clicked, m_ui->Informazionilistaaggiuntive1,
             &QAction::trigger);
     connectGuarded(m_ui->Image2, &PictureView::clickedPicture, this, m_ctx, this,
                    [this] { openWebLink(); });
     connectGuarded(m_ui->BitBtn2, &QPushButton::clicked, this, m_ctx, this,
                    [this] { showRiffEditor(); });
     connect(m_ui->BitBtn1, &QPushButton::clicked, this, &MainWindow::screenSaverRequested);
-    connect(Info1, &QAction::triggered, this, &MainWindow::aboutRequested);
+    connect(m_ui->Info1, &QAction::triggered, this, &MainWindow::aboutRequested);
     connect(m_ui->RxSpeedButton7, &QToolButton::clicked, this, &MainWindow::aboutRequested);
+    // "Accordo", also the context menu of the picture and its frame. The strum's own
+    // shortcut plays the chord anywhere in the window; the item only shows the key (its
+    // shortcut is the menu's alone), so that the key is not claimed twice.
+    connect(m_ui->Diteggiature1, &QAction::triggered, this, &MainWindow::fingeringsRequested);
+    connect(m_ui->Ascoltalaccordo1, &QAction::triggered, m_strum, &StrumController::strum);
 }
 
 void MainWindow::runStartup()
@@ -518,7 +422,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
 
 void MainWindow::contextMenuEvent(QContextMenuEvent* event)
 {
-    PopupMenu1->popup(event->globalPos());
+    m_ui->PopupMenu1->popup(event->globalPos());
 }
 
 void MainWindow::showHelp()
@@ -558,30 +462,42 @@ void MainWindow::connectControllers()
     guard(m_ui->Button4, &QPushButton::clicked, list, &ListController::insert);
     guard(m_ui->Button2, &QPushButton::clicked, list, &ListController::remove);
     guard(m_ui->Button3, &QPushButton::clicked, list, &ListController::clear);
-    // Mouse clicks and the list's keyboard navigation both end in a selection change.
+    // Mouse clicks and the list's keyboard navigation both end in a selection change. A
+    // click on the entry already highlighted changes no selection, yet it shows that entry
+    // again all the same: the press is seen before the list handles it, and Select runs
+    // from it when the list's handling of it changed no selection.
     connect(m_ui->ListBox1->selectionModel(), &QItemSelectionModel::selectionChanged, list,
-            [list](const QItemSelection& selected, const QItemSelection&) {
+            [this, list](const QItemSelection& selected, const QItemSelection&) {
+                m_pressChangedSelection = true;
                 if (!selected.indexes().isEmpty())
                     list->rowHighlighted(selected.indexes().constFirst().row());
             });
+    connect(m_ui->ListBox1, &QAbstractItemView::pressed, list,
+            [this, list](const QModelIndex& index) {
+                if (!m_pressChangedSelection && index.isValid() &&
+                    m_ui->ListBox1->selectionModel()->isSelected(index))
+                    list->rowHighlighted(index.row());
+                m_pressChangedSelection = true;
+            });
     m_ui->ListBox1->installEventFilter(this);
+    m_ui->ListBox1->viewport()->installEventFilter(this);
 
     DocumentController* documents = m_documents;
-    for (QAction* a : {Nuovalista1, Nuovalista2})
+    for (QAction* a : {m_ui->Nuovalista1, m_ui->Nuovalista2})
         guard(a, &QAction::triggered, documents, &DocumentController::newList);
-    for (QAction* a : {Salva1, Salvalista1})
+    for (QAction* a : {m_ui->Salva1, m_ui->Salvalista1})
         guard(a, &QAction::triggered, documents, &DocumentController::saveList);
-    for (QAction* a : {Salvaconnome1, Salvalistaconnome1})
+    for (QAction* a : {m_ui->Salvaconnome1, m_ui->Salvalistaconnome1})
         guard(a, &QAction::triggered, documents, &DocumentController::saveListAs);
-    for (QAction* a : {Apri1, Aprilista1})
+    for (QAction* a : {m_ui->Apri1, m_ui->Aprilista1})
         guard(a, &QAction::triggered, documents, &DocumentController::openList);
-    for (QAction* a : {Filerecenti1, Filerecenti2})
+    for (QAction* a : {m_ui->Filerecenti1, m_ui->Filerecenti2})
         guard(a, &QAction::triggered, documents, &DocumentController::showRecentFiles);
     // The tool button hinted "Salva lista con nome..." saves in place.
     guard(m_ui->RxSpeedButton1, &QToolButton::clicked, documents, &DocumentController::newList);
     guard(m_ui->RxSpeedButton3, &QToolButton::clicked, documents, &DocumentController::openList);
     guard(m_ui->RxSpeedButton4, &QToolButton::clicked, documents, &DocumentController::saveList);
-    const QList<QAction*> recent{file11, file21, file31};
+    const QList<QAction*> recent{m_ui->file11, m_ui->file21, m_ui->file31};
     for (int k = 1; k <= 3; ++k) {
         connectGuarded(recent[k - 1], &QAction::triggered, documents, m_ctx, this,
                        [documents, k] { documents->openRecent(k); });
@@ -597,6 +513,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     // The Space key in ListBox1 removes the selected entry and goes no further.
     // Only the event is looked at first: the filter also sees the list's last
     // events while the window is being destroyed.
+    if (event->type() == QEvent::MouseButtonPress && watched == m_ui->ListBox1->viewport())
+        m_pressChangedSelection = false;
     if (event->type() == QEvent::KeyPress && watched == m_ui->ListBox1 &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space) {
         guarded(m_ctx, this, [this] { m_listController->remove(); });
@@ -744,7 +662,7 @@ void MainWindow::showBanner(bool modified)
 
 void MainWindow::showRecentFiles(const QStringList& paths)
 {
-    const QList<QAction*> items{file11, file21, file31};
+    const QList<QAction*> items{m_ui->file11, m_ui->file21, m_ui->file31};
     for (int i = 0; i < items.size(); ++i) {
         // An item without entry keeps "-", a separator line that cannot be chosen.
         if (i < paths.size()) {
@@ -760,7 +678,7 @@ void MainWindow::showRecentFiles(const QStringList& paths)
 
 QString MainWindow::recentItem(int k) const
 {
-    const QList<QAction*> items{file11, file21, file31};
+    const QList<QAction*> items{m_ui->file11, m_ui->file21, m_ui->file31};
     if (k < 1 || k > 3)
         return {};
     return items[k - 1]->isSeparator() ? QStringLiteral("-") : items[k - 1]->data().toString();
@@ -768,5 +686,5 @@ QString MainWindow::recentItem(int k) const
 
 void MainWindow::popUpRecentFiles()
 {
-    recenti->popup(QCursor::pos());
+    m_ui->recenti->popup(QCursor::pos());
 }

@@ -138,48 +138,21 @@ private:
     QString recentItem(int k) const override;
     void popUpRecentFiles() override;
 
-    void createControls(QWidget* client);
+    void createControls();
     void createMenus();
-    void createChordMenu();
     void connectShellCommands();
     void connectControllers();
     void runStartup();
     bool closeQuery();
 
     AppContext& m_ctx;
-    // The controls of the layout file; the timer and the menus, built here.
+    // The controls, menus and actions of the layout file; the timer, built here.
     std::unique_ptr<Ui::MainWindow> m_ui;
     QTimer* Timer1 = nullptr;
 
-    // Menus and their items.
-    QMenu* FileMenu = nullptr;
-    QMenu* HelpMenu = nullptr;
-    QMenu* ChordMenu = nullptr;
-    QMenu* PopupMenu1 = nullptr;
-    QMenu* recenti = nullptr;
-    QAction* Nuovalista1 = nullptr;
-    QAction* Salva1 = nullptr;
-    QAction* Salvaconnome1 = nullptr;
-    QAction* Apri1 = nullptr;
-    QAction* Filerecenti1 = nullptr;
-    QAction* Informazionilistaaggiuntive1 = nullptr;
-    QAction* Esci1 = nullptr;
-    QAction* Guida1 = nullptr;
-    QAction* Info1 = nullptr;
-    QAction* Diteggiature1 = nullptr;
-    QAction* Ascoltalaccordo1 = nullptr;
-    QAction* Informazionilistaaggiuntive2 = nullptr;
-    QAction* Nuovalista2 = nullptr;
-    QAction* Salvalista1 = nullptr;
-    QAction* Salvalistaconnome1 = nullptr;
-    QAction* Aprilista1 = nullptr;
-    QAction* Filerecenti2 = nullptr;
-    QAction* Esci2 = nullptr;
-    QAction* file11 = nullptr;
-    QAction* file21 = nullptr;
-    QAction* file31 = nullptr;
-
     int m_titleScrollPos = 0;
+    // Whether the list's handling of the last mouse press on it changed its selection.
+    bool m_pressChangedSelection = true;
 
     ChooserController* m_chooser = nullptr;
     ListController* m_listController = nullptr;

@@ -15,8 +15,8 @@ constexpr int CaptionHeight = 18;
 
 QString roman(int n)
 {
-    static const std::pair<int, const char*> digits[] = {{10, "X"}, {9, "IX"}, {5, "V"},
-                                                         {4, "IV"}, {1, "I"}};
+    static const std::pair<int, const char*> digits[] = {
+        {10, "X"}, {9, "IX"}, {5, "V"}, {4, "IV"}, {1, "I"}};
     QString text;
     for (const auto& [value, letters] : digits) {
         for (; n >= value; n -= value)
@@ -74,10 +74,10 @@ QString DiagramButton::describe(const chords::Fingering& fingering, int rank)
         if (fingering.frets[s] > 0)
             fingers << QString::number(fingering.fingers[s]);
     }
-    QString text = QStringLiteral("Posizione %1, %2: corde %3, ")
-                       .arg(rank)
-                       .arg(positionCaption(fingering),
-                            QString::fromStdString(fingering.fretsText()));
+    QString text =
+        QStringLiteral("Posizione %1, %2: corde %3, ")
+            .arg(rank)
+            .arg(positionCaption(fingering), QString::fromStdString(fingering.fretsText()));
     text += fingers.isEmpty() ? QStringLiteral("nessun dito")
                               : QStringLiteral("dita ") + fingers.join(QLatin1Char(' '));
     if (fingering.hasBarre())

@@ -179,8 +179,12 @@ void FingeringsWindow::showDiagrams()
         }
         button->setVisible(i < count);
     }
-    if (count == 0)
+    if (count == 0) {
+        // The keyboard goes on from the choices rather than from a hidden diagram.
+        if (qobject_cast<DiagramButton*>(focusWidget()))
+            m_ui->accordatura->setFocus(Qt::OtherFocusReason);
         return;
+    }
 
     // The fingering of the main window's picture is the current diagram, in the tuning
     // and at the capo the picture is drawn for.
@@ -188,8 +192,9 @@ void FingeringsWindow::showDiagrams()
     if (const chords::Voicing* voicing = chords::voicingForPicture(m_picture.toStdString());
         voicing && capo() == 0 && &tuning() == &chords::standardTuning()) {
         const chords::Frets frets = chords::fingeringOf(*voicing).frets;
-        const auto found = std::find_if(m_fingerings.begin(), m_fingerings.end(),
-                                        [&](const chords::Fingering& f) { return f.frets == frets; });
+        const auto found =
+            std::find_if(m_fingerings.begin(), m_fingerings.end(),
+                         [&](const chords::Fingering& f) { return f.frets == frets; });
         if (found != m_fingerings.end())
             current = int(found - m_fingerings.begin());
     }

@@ -45,7 +45,11 @@ QAccessibleInterface* programWidgets(const QString& className, QObject* object)
         return nullptr;
     if (auto* upDown = qobject_cast<UpDown*>(object))
         return new UpDownAccessible(upDown);
-    // Only windows whose class derives from QWidget directly lack a role of their own.
+    // Only the program's own windows whose class derives from QWidget directly lack a role
+    // of their own. Qt's classes (all named Q...) keep Qt's interfaces: a QMenu is such a
+    // window too, and as a bare window it would hide its items from screen readers.
+    if (className.startsWith(QLatin1Char('Q')))
+        return nullptr;
     if (widget->isWindow() && object->metaObject()->superClass() == &QWidget::staticMetaObject)
         return new QAccessibleWidget(widget, QAccessible::Window);
     return nullptr;

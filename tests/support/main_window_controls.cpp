@@ -4,13 +4,9 @@ namespace {
 
 template <typename T> T* find(const MainWindow* form, const char* name)
 {
-    // The File and Help menus are the objects File1 and Help1.
-    const char* object = qstrcmp(name, "FileMenu") == 0   ? "File1"
-                         : qstrcmp(name, "HelpMenu") == 0 ? "Help1"
-                                                          : name;
-    T* found = form->findChild<T*>(QString::fromLatin1(object));
+    T* found = form->findChild<T*>(QString::fromLatin1(name));
     if (!found)
-        qFatal("the main window has no %s", object);
+        qFatal("the main window has no %s", name);
     return found;
 }
 

@@ -19,8 +19,7 @@
 #include <QToolButton>
 #include <QWidget>
 
-// Every control of the main window by type and name; the menus File and Help
-// are the objects "File1" and "Help1".
+// Every control of the main window by type and name.
 // clang-format off
 #define MAIN_WINDOW_CONTROLS(X) \
     X(QWidget, ToolBar1) X(QToolButton, RxSpeedButton1) X(QToolButton, RxSpeedButton3) \
@@ -33,7 +32,7 @@
     X(QPushButton, Button4) X(QPushButton, Button2) X(QLineEdit, Edit2) X(QLabel, Label1) \
     X(QLineEdit, Edit3) X(QGroupBox, GroupBox1) X(RadioButton, spazio) X(QCheckBox, americana) \
     X(QWidget, StatusBar1) X(QLabel, StatusPanel0) X(QLabel, StatusPanel1) \
-    X(QProgressBar, ProgressBar1) X(QTimer, Timer1) X(QMenu, FileMenu) X(QMenu, HelpMenu) \
+    X(QProgressBar, ProgressBar1) X(QTimer, Timer1) X(QMenu, File1) X(QMenu, Help1) \
     X(QMenu, PopupMenu1) X(QMenu, recenti) X(QAction, Nuovalista1) X(QAction, Salva1) \
     X(QAction, Salvaconnome1) X(QAction, Apri1) X(QAction, Filerecenti1) \
     X(QAction, Informazionilistaaggiuntive1) X(QAction, Esci1) X(QAction, Guida1) \

@@ -73,9 +73,8 @@ void PictureView::load(const QString& path)
         m_movie->start();
     } else {
         const qreal ratio = devicePixelRatioF();
-        const QImage sharp = m_sharpPicture && ratio > 1
-                                 ? m_sharpPicture(path, first.size(), ratio)
-                                 : QImage();
+        const QImage sharp =
+            m_sharpPicture && ratio > 1 ? m_sharpPicture(path, first.size(), ratio) : QImage();
         setPixmap(QPixmap::fromImage(sharp.isNull() ? first : sharp));
     }
     m_fileName = path;
