@@ -25,12 +25,30 @@ public:
     void push_back(const Unit& unit) { m_items[m_size++] = unit; }
     size_t size() const { return m_size; }
     bool empty() const { return m_size == 0; }
-    Unit* begin() { return m_items.data(); }
-    Unit* end() { return m_items.data() + m_size; }
+    const Unit* begin() const { return m_items.data(); }
+    const Unit* end() const { return m_items.data() + m_size; }
     Unit& operator[](size_t i) { return m_items[i]; }
     template <typename Predicate> void eraseIf(Predicate predicate)
     {
-        m_size = static_cast<size_t>(std::remove_if(begin(), end(), predicate) - begin());
+        size_t kept = 0;
+        for (size_t i = 0; i < m_size; ++i) {
+            if (!predicate(m_items[i]))
+                m_items[kept++] = m_items[i];
+        }
+        m_size = kept;
+    }
+    // By fret, then from the bass up; an insertion sort, for six at most.
+    void sort()
+    {
+        for (size_t i = 1; i < m_size; ++i) {
+            const Unit unit = m_items[i];
+            size_t j = i;
+            for (; j > 0 && std::tie(unit.fret, unit.lowString) <
+                                std::tie(m_items[j - 1].fret, m_items[j - 1].lowString);
+                 --j)
+                m_items[j] = m_items[j - 1];
+            m_items[j] = unit;
+        }
     }
 
 private:
@@ -99,9 +117,7 @@ bool assignFingers(Fingering& fingering)
 
     // The fingers one per fret would give; more than four means crowding.
     const auto sortedNeed = [&units, lowest]() {
-        std::sort(units.begin(), units.end(), [](const Unit& a, const Unit& b) {
-            return std::tie(a.fret, a.lowString) < std::tie(b.fret, b.lowString);
-        });
+        units.sort();
         int previous = 0;
         for (const Unit& unit : units)
             previous = std::max(previous + 1, 1 + unit.fret - lowest);
