@@ -93,12 +93,16 @@ void FretboardWidget::setTuning(const chords::Tuning& tuning)
 {
     m_tuning = &tuning;
     update();
+    for (int s = 0; s < chords::StringCount; ++s)
+        announceName(s);
 }
 
 void FretboardWidget::setCapo(int capo)
 {
     m_capo = capo;
     update();
+    for (int s = 0; s < chords::StringCount; ++s)
+        announceName(s);
 }
 
 void FretboardWidget::setLeftHanded(bool leftHanded)
@@ -111,6 +115,8 @@ void FretboardWidget::setAmericanNotation(bool american)
 {
     m_american = american;
     update();
+    for (int s = 0; s < chords::StringCount; ++s)
+        announceName(s);
 }
 
 QString FretboardWidget::stringDescription(int string) const
@@ -229,16 +235,21 @@ void FretboardWidget::applyFrets(const chords::Frets& frets)
     const chords::Frets before = m_frets;
     m_frets = frets;
     update();
-    if (QAccessible::isActive()) {
-        for (int s = 0; s < chords::StringCount; ++s) {
-            QAccessibleInterface* item = accessibleString(s);
-            if (before[s] == frets[s] || !item)
-                continue;
-            QAccessibleEvent event(item, QAccessible::NameChanged);
-            QAccessible::updateAccessibility(&event);
-        }
+    for (int s = 0; s < chords::StringCount; ++s) {
+        if (before[s] != frets[s])
+            announceName(s);
     }
     emit fretsChanged(m_frets);
+}
+
+void FretboardWidget::announceName(int string)
+{
+    if (!QAccessible::isActive())
+        return;
+    if (QAccessibleInterface* item = accessibleString(string)) {
+        QAccessibleEvent event(item, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void FretboardWidget::moveCursor(int string, int fret)
@@ -293,6 +304,9 @@ void FretboardWidget::mousePressEvent(QMouseEvent* event)
 
 void FretboardWidget::keyPressEvent(QKeyEvent* event)
 {
+    // Shortcuts with Ctrl or Alt are the window's.
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return QWidget::keyPressEvent(event);
     // Towards the body of the guitar is to the right, or to the left when mirrored.
     const int bodyward = m_leftHanded ? -1 : 1;
     switch (event->key()) {

@@ -88,6 +88,8 @@ private:
     void applyFrets(const chords::Frets& frets);
     void moveCursor(int string, int fret);
     QAccessibleInterface* accessibleString(int string);
+    // Tells screen readers that a string's state or note has changed.
+    void announceName(int string);
     // Tells screen readers that the cursor's string is the one with focus.
     void announceCursor();
 
