@@ -2,14 +2,18 @@
 
 #include "app/main_window.h"
 #include "chords/chooser_controller.h"
-#include "chords/diagram_button.h"
-#include "chords/fingerings_window.h"
+#include "chords/fingerings_panel.h"
+#include "core/module_symbol.h"
 #include "support/main_window_controls.h"
 #include "ui/widgets/radio_group.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QPalette>
 #include <QRadioButton>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -26,7 +30,8 @@
 //   corvalto-bench fingerings [--screenshots DIR]
 //
 // with --screenshots saves the main window on LA Minore, the window on LA Minore in
-// standard tuning and on RE Maggiore in DADGAD left-handed as PNG files in DIR.
+// standard tuning and on RE Maggiore in DADGAD left-handed, the latter also under a dark
+// palette, as PNG files in DIR.
 namespace {
 
 // The processor time of this thread: what the machine's load does not add to.
@@ -48,11 +53,13 @@ void waitShown(QWidget* window)
     QApplication::processEvents();
 }
 
-int diagramsShown(const FingeringsWindow* window)
+int diagramsShown(const QWidget* window)
 {
     int shown = 0;
-    for (const DiagramButton* button : window->findChildren<DiagramButton*>())
-        shown += button->isVisible() ? 1 : 0;
+    for (const QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+        if (button->objectName().startsWith(QLatin1String("diagramma")))
+            shown += button->isVisible() ? 1 : 0;
+    }
     return shown;
 }
 
@@ -63,6 +70,7 @@ int fingeringsBench(const QStringList& args)
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
 
     bench::Program program;
+    program.ctx.moduleDirs = QStringList{QStringLiteral(CORVALTO_PROGRAM_DIR)};
     program.app->show();
     MainWindow* form = program.ctx.windows.mainWindow;
     waitShown(form);
@@ -71,30 +79,35 @@ int fingeringsBench(const QStringList& args)
     ui.toni->button(9)->click(); // Minore
     QApplication::processEvents();
 
-    // The first opening makes the window as a user's first Ctrl+D does; the later ones make
-    // a new window each time, on warm caches.
+    // The first opening loads the module and makes the window as a user's first Ctrl+D does;
+    // the later ones make a new window each time, on warm caches.
     QElapsedTimer timer;
     timer.start();
     program.app->openFingerings();
-    FingeringsWindow* window = program.app->fingeringsWindow();
+    FingeringsPanel* panel = program.app->fingeringsWindow();
+    QWidget* window = panel->widget();
     waitShown(window);
     const double first = bench::msSince(timer);
     const int firstDiagrams = diagramsShown(window);
 
+    const auto create = reinterpret_cast<CreateFingeringsPanel>(
+        resolveModuleSymbol({QStringLiteral(CORVALTO_PROGRAM_DIR)},
+                            QStringLiteral("libcorvalto_fingerings.so"), CORVALTO_FINGERINGS_ENTRY)
+            .function);
     std::vector<double> opens;
     std::vector<double> openCpu;
     for (int i = 0; i < 10; ++i) {
         const double cpu = threadCpuMs();
         timer.restart();
-        auto* again = new FingeringsWindow;
+        FingeringsPanel* again = create();
         again->showChord(QStringLiteral("LA Minore"), QStringLiteral("la_min.gif"));
         again->showWindow();
-        waitShown(again);
+        waitShown(again->widget());
         opens.push_back(bench::msSince(timer));
         openCpu.push_back(threadCpuMs() - cpu);
         delete again;
     }
-    window->showWindow();
+    panel->showWindow();
     waitShown(window);
 
     // Picks in the main window: a new type for the same root, then a new root; the clock
@@ -119,11 +132,11 @@ int fingeringsBench(const QStringList& args)
         pickCpu.push_back(threadCpuMs() - cpu);
 
         // Back to LA Minore first, so that the chord is new to the window again.
-        window->showChord(QStringLiteral("LA Minore"), QStringLiteral("la_min.gif"));
+        panel->showChord(QStringLiteral("LA Minore"), QStringLiteral("la_min.gif"));
         window->repaint();
         const double cpu2 = threadCpuMs();
         timer.restart();
-        window->showChord(form->chooser().chosen().name, form->chooser().pictureOnDisplay());
+        panel->showChord(form->chooser().chosen().name, form->chooser().pictureOnDisplay());
         ranks.push_back(bench::msSince(timer));
         window->repaint();
         redraws.push_back(bench::msSince(timer));
@@ -149,19 +162,32 @@ int fingeringsBench(const QStringList& args)
         ui.toni->button(9)->click();
         QApplication::processEvents();
         bool saved = form->grab().save(dir.filePath(QStringLiteral("main_window.png")));
-        window->setTuning(QStringLiteral("standard"));
-        window->setLeftHanded(false);
+        auto* tuning = window->findChild<QComboBox*>(QStringLiteral("accordatura"));
+        auto* leftHanded = window->findChild<QCheckBox*>(QStringLiteral("mancino"));
+        tuning->setCurrentIndex(tuning->findData(QStringLiteral("standard")));
+        leftHanded->setChecked(false);
         QApplication::processEvents();
         saved =
             window->grab().save(dir.filePath(QStringLiteral("la_minore_standard.png"))) && saved;
         ui.note->button(2)->click();
         ui.toni->button(0)->click();
-        window->setTuning(QStringLiteral("dadgad"));
-        window->setLeftHanded(true);
+        tuning->setCurrentIndex(tuning->findData(QStringLiteral("dadgad")));
+        leftHanded->setChecked(true);
         QApplication::processEvents();
         saved =
             window->grab().save(dir.filePath(QStringLiteral("re_maggiore_dadgad_mancino.png"))) &&
             saved;
+        // Under a dark palette the diagrams take its colours.
+        QPalette dark = window->palette();
+        dark.setColor(QPalette::Window, QColor(0x30, 0x30, 0x30));
+        dark.setColor(QPalette::WindowText, QColor(0xee, 0xee, 0xee));
+        dark.setColor(QPalette::Base, QColor(0x20, 0x20, 0x20));
+        dark.setColor(QPalette::Text, QColor(0xee, 0xee, 0xee));
+        dark.setColor(QPalette::Button, QColor(0x30, 0x30, 0x30));
+        dark.setColor(QPalette::ButtonText, QColor(0xee, 0xee, 0xee));
+        window->setPalette(dark);
+        QApplication::processEvents();
+        saved = window->grab().save(dir.filePath(QStringLiteral("re_maggiore_dark.png"))) && saved;
         if (!saved) {
             std::cerr << "cannot write the screenshots in " << qPrintable(dir.path()) << "\n";
             return 1;

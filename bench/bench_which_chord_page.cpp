@@ -1,14 +1,14 @@
 #include "bench.h"
 
 #include "chords/fingering.h"
-#include "chords/fingerings_window.h"
-#include "chords/fretboard_widget.h"
-#include "chords/which_chord_page.h"
+#include "chords/fingerings_panel.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
 #include <QSettings>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -45,21 +45,38 @@ void press(QWidget* widget, int key)
     QApplication::sendEvent(widget, &up);
 }
 
-// From open strings, the low MI string first, as a keyboard user does.
-void typeShape(FretboardWidget* board, const chords::Frets& frets)
+// From open strings, the low MI string first, as a keyboard user does; each key that
+// changes the shape is timed until the window is drawn again.
+void typeShape(QWidget* window, QWidget* neck, const chords::Frets& frets,
+               std::vector<double>& samples)
 {
+    auto timed = [&](int key) {
+        QElapsedTimer timer;
+        timer.start();
+        press(neck, key);
+        window->repaint();
+        samples.push_back(bench::msSince(timer));
+    };
     for (int s = 0; s < chords::StringCount; ++s)
-        press(board, Qt::Key_Down);
+        press(neck, Qt::Key_Down);
     for (int s = 0; s < chords::StringCount; ++s) {
-        press(board, Qt::Key_Home);
+        press(neck, Qt::Key_Home);
         if (frets[s] < 0)
-            press(board, Qt::Key_X);
+            timed(Qt::Key_X);
         for (int f = 0; f < frets[s]; ++f)
-            press(board, Qt::Key_Right);
+            press(neck, Qt::Key_Right);
         if (frets[s] > 0)
-            press(board, Qt::Key_Space);
-        press(board, Qt::Key_Up);
+            timed(Qt::Key_Space);
+        press(neck, Qt::Key_Up);
     }
+}
+
+QStringList names(const QListWidget* results)
+{
+    QStringList all;
+    for (int row = 0; row < results->count(); ++row)
+        all << results->item(row)->text();
+    return all;
 }
 
 int whichChordPageBench(const QStringList& args)
@@ -68,46 +85,36 @@ int whichChordPageBench(const QStringList& args)
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
 
     bench::Program program;
+    program.ctx.moduleDirs = QStringList{QStringLiteral(CORVALTO_PROGRAM_DIR)};
     program.app->show();
     program.app->openFingerings();
-    FingeringsWindow* window = program.app->fingeringsWindow();
-    auto* page = window->findChild<WhichChordPage*>();
+    QWidget* window = program.app->fingeringsWindow()->widget();
+    auto* page = window->findChild<QWidget*>(QStringLiteral("CheAccordo"));
     window->findChild<QTabWidget*>(QStringLiteral("pagine"))->setCurrentWidget(page);
     waitShown(window);
-    auto* board = page->findChild<FretboardWidget*>();
-    board->setFocus();
+    auto* neck = page->findChild<QWidget*>(QStringLiteral("tastiera"));
+    auto* openStrings = page->findChild<QPushButton*>(QStringLiteral("vuoto"));
+    auto* results = page->findChild<QListWidget*>(QStringLiteral("risultati"));
+    auto* shown = page->findChild<QLabel*>(QStringLiteral("diteggiatura"));
 
-    // One finger put down with the keyboard; the clock stops once the names are listed
-    // and the page is drawn.
     const std::vector<std::string> shapes = {"x32010", "022100", "xx2220",
                                              "133211", "x35343", "x46654"};
     std::vector<double> samples;
-    for (int run = 0; run < 50; ++run) {
+    for (int run = 0; run < 20; ++run) {
         for (const std::string& text : shapes) {
-            chords::Frets frets = *chords::parseFrets(text);
-            // All but the low MI string, which the key press under the clock sets.
-            const int last = frets[0];
-            frets[0] = last < 0 ? 0 : -1;
-            page->setFrets(frets);
-            QApplication::processEvents();
-            for (int s = 0; s < chords::StringCount; ++s)
-                press(board, Qt::Key_Down);
-            press(board, Qt::Key_Home);
-            for (int f = 0; f < last; ++f)
-                press(board, Qt::Key_Right);
-            QElapsedTimer timer;
-            timer.start();
-            press(board, last < 0 ? Qt::Key_X : Qt::Key_Space);
-            window->repaint();
-            samples.push_back(bench::msSince(timer));
-            if (page->frets() != *chords::parseFrets(text)) {
+            openStrings->click();
+            const chords::Frets frets = *chords::parseFrets(text);
+            typeShape(window, neck, frets, samples);
+            if (shown->text() != QStringLiteral("Corde: ") +
+                                     QString::fromStdString(chords::Fingering{frets}.fretsText())) {
                 std::cerr << "the keys did not put down " << text << '\n';
                 return 1;
             }
         }
     }
     std::cout << std::fixed << std::setprecision(2)
-              << "Che accordo è?: a finger put down, the shape named and the page drawn, median "
+              << "Che accordo è?: a finger put down, the shape named and the window drawn, "
+                 "median "
               << bench::median(samples) << " ms, slowest "
               << *std::max_element(samples.begin(), samples.end()) << " ms\n";
 
@@ -115,13 +122,14 @@ int whichChordPageBench(const QStringList& args)
     if (at >= 0 && at + 1 < args.size()) {
         const QDir dir(args[at + 1]);
         bool saved = true;
+        std::vector<double> ignored;
         for (const char* text : {"x32010", "022100", "xx2220"}) {
-            page->setFrets({0, 0, 0, 0, 0, 0});
-            typeShape(board, *chords::parseFrets(text));
+            openStrings->click();
+            typeShape(window, neck, *chords::parseFrets(text), ignored);
             QApplication::processEvents();
             const QString name = QStringLiteral("che_accordo_%1.png").arg(QLatin1String(text));
             saved = window->grab().save(dir.filePath(name)) && saved;
-            std::cout << text << ": " << qPrintable(page->chordNames().join(QStringLiteral(", ")))
+            std::cout << text << ": " << qPrintable(names(results).join(QStringLiteral(", ")))
                       << '\n';
         }
         if (!saved) {

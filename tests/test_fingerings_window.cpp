@@ -4,10 +4,8 @@
 // pixel, where the main window draws its fingering picture instead of scaling it.
 
 #include "chordlist/chord_list_model.h"
-#include "chords/chooser_controller.h"
-#include "chords/diagram_button.h"
 #include "chords/fingering_engine.h"
-#include "chords/fingerings_window.h"
+#include "chords/fingerings_panel.h"
 #include "chords/strum_controller.h"
 #include "support/window_driver.h"
 
@@ -18,9 +16,10 @@
 #include <QFile>
 #include <QLabel>
 #include <QSettings>
-#include <QSignalSpy>
 #include <QSpinBox>
 #include <QTemporaryDir>
+
+#include <algorithm>
 
 using namespace driver;
 
@@ -29,7 +28,7 @@ namespace {
 const QString NoChord = QStringLiteral("Nessun accordo scelto: scegli una nota e una tonalità "
                                        "nella finestra principale.");
 
-QString heading(const FingeringsWindow* window)
+QString heading(const QWidget* window)
 {
     return control<QLabel>(window, QStringLiteral("accordo"))->text();
 }
@@ -50,10 +49,30 @@ QStringList accessibleDiagrams(QAccessibleInterface* node)
     return names;
 }
 
-QString focusedDiagram(const FingeringsWindow* window)
+QString focusedDiagram(const QWidget* window)
 {
-    const auto* button = qobject_cast<const DiagramButton*>(window->focusWidget());
-    return button ? button->accessibleName() : QString();
+    const QWidget* focused = window->focusWidget();
+    return focused && focused->objectName().startsWith(QLatin1String("diagramma"))
+               ? focused->accessibleName()
+               : QString();
+}
+
+// The frets a diagram's accessible name gives: "... corde x 0 2 2 1 0, dita ...".
+chords::Frets fretsNamed(const QWidget* diagram)
+{
+    const QString name = diagram->accessibleName();
+    const qsizetype from = name.indexOf(QLatin1String("corde ")) + 6;
+    const auto frets = chords::parseFrets(
+        name.mid(from, name.indexOf(QLatin1Char(','), from) - from).toStdString());
+    return frets ? *frets : chords::Frets{};
+}
+
+// The program shown, finding the window's module in the build's program folder.
+std::unique_ptr<TestApp> start()
+{
+    auto t = startShown();
+    t->ctx.moduleDirs = QStringList{QStringLiteral(CORVALTO_PROGRAM_DIR)};
+    return t;
 }
 
 // Steps a user takes in the main window: "pick ROOT TYPE", "second", "blank", "add",
@@ -125,7 +144,7 @@ void TestFingeringsWindow::followsTheMainWindow()
 {
     QFETCH(bool, openFirst);
     QFETCH(QStringList, steps);
-    auto t = startShown();
+    auto t = start();
     MainWindow* f = t->w().mainWindow;
     if (openFirst)
         t->app->openFingerings();
@@ -133,8 +152,9 @@ void TestFingeringsWindow::followsTheMainWindow()
         run(f, step);
     if (!openFirst)
         t->app->openFingerings();
-    FingeringsWindow* window = t->app->fingeringsWindow();
-    QVERIFY(window && window->isVisible());
+    QVERIFY(t->app->fingeringsWindow());
+    QWidget* window = t->app->fingeringsWindow()->widget();
+    QVERIFY(window->isVisible());
 
     QTEST(heading(window), "heading");
     const QStringList names = accessibleDiagrams(QAccessible::queryAccessibleInterface(window));
@@ -158,16 +178,16 @@ void TestFingeringsWindow::followsTheMainWindow()
 
 void TestFingeringsWindow::keysStrumAndChoicesKept()
 {
-    auto t = startShown();
+    auto t = start();
     MainWindow* f = t->w().mainWindow;
     pickChord(f, 9, 9);
     f->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(f));
     QTest::keyClick(f, Qt::Key_D, Qt::ControlModifier);
-    FingeringsWindow* window = t->app->fingeringsWindow();
-    QVERIFY(window && window->isVisible());
+    QVERIFY(t->app->fingeringsWindow());
+    QWidget* window = t->app->fingeringsWindow()->widget();
+    QVERIFY(window->isVisible());
     QCOMPARE(window->objectName(), QStringLiteral("Diteggiature"));
-    QSignalSpy strums(window, &FingeringsWindow::strumRequested);
 
     // Right, then down a row of four: the sixth diagram; Enter strums it.
     QTest::keyClick(window->focusWidget(), Qt::Key_Right);
@@ -175,11 +195,15 @@ void TestFingeringsWindow::keysStrumAndChoicesKept()
     QTest::keyClick(window->focusWidget(), Qt::Key_Down);
     QCOMPARE(window->focusWidget()->objectName(), QStringLiteral("diagramma6"));
     QTest::keyClick(window->focusWidget(), Qt::Key_Return);
-    QCOMPARE(strums.size(), 1);
-    QCOMPARE(
-        strums[0][0].value<chords::Pitches>(),
-        chords::soundingPitches(window->fingeringsShown()[5].frets, chords::standardTuning(), 0));
     QVERIFY(f->strum().player().hasTriedDevice());
+
+    QList<chords::Pitches> strums;
+    t->app->fingeringsWindow()->setStrumHandler(
+        [&strums](const chords::Pitches& pitches) { strums << pitches; });
+    QTest::keyClick(window->focusWidget(), Qt::Key_Space);
+    QCOMPARE(strums.size(), 1);
+    QCOMPARE(strums[0], chords::soundingPitches(fretsNamed(window->focusWidget()),
+                                                chords::standardTuning(), 0));
 
     // DADGAD, capo on the second fret, left-handed, all by keyboard.
     auto* tuning = control<QComboBox>(window, QStringLiteral("accordatura"));
@@ -193,18 +217,23 @@ void TestFingeringsWindow::keysStrumAndChoicesKept()
     QCOMPARE(heading(window), QStringLiteral("LA Minore"));
 
     // A click strums the real pitches: the bass is a LA, the capo two frets up.
-    QTest::mouseClick(control<QWidget>(window, QStringLiteral("diagramma1")), Qt::LeftButton);
+    auto* first = control<QWidget>(window, QStringLiteral("diagramma1"));
+    QTest::mouseClick(first, Qt::LeftButton);
     QCOMPARE(strums.size(), 2);
-    const auto pitches = strums[1][0].value<chords::Pitches>();
-    const chords::Fingering& first = window->fingeringsShown()[0];
-    QCOMPARE(pitches, chords::soundingPitches(first.frets, *chords::findTuning("dadgad"), 2));
-    QCOMPARE(pitches[size_t(first.bassString())] % 12, 9);
+    const chords::Frets frets = fretsNamed(first);
+    QCOMPARE(strums[1], chords::soundingPitches(frets, *chords::findTuning("dadgad"), 2));
+    const auto bass = std::find_if(frets.begin(), frets.end(), [](int fret) { return fret >= 0; });
+    QCOMPARE(strums[1][size_t(bass - frets.begin())] % 12, 9);
 
     // Kept in the user's settings for the next start, not in config.ini.
-    FingeringsWindow next;
-    QCOMPARE(QString::fromLatin1(next.tuning().id), QStringLiteral("dadgad"));
-    QCOMPARE(next.capo(), 2);
-    QVERIFY(next.leftHanded());
+    TestApp next;
+    next.ctx.moduleDirs = QStringList{QStringLiteral(CORVALTO_PROGRAM_DIR)};
+    next.app->openFingerings();
+    QWidget* again = next.app->fingeringsWindow()->widget();
+    QCOMPARE(control<QComboBox>(again, QStringLiteral("accordatura"))->currentText(),
+             QStringLiteral("DADGAD"));
+    QCOMPARE(control<QSpinBox>(again, QStringLiteral("capotasto"))->value(), 2);
+    QVERIFY(control<QCheckBox>(again, QStringLiteral("mancino"))->isChecked());
     QFile config(t->folder->file(QStringLiteral("config.ini")));
     QVERIFY(config.open(QIODevice::ReadOnly));
     QVERIFY(!config.readAll().contains("dadgad"));

@@ -4,9 +4,10 @@
 #include "app/main_window.h"
 #include "chordlist/list_controller.h"
 #include "chords/chooser_controller.h"
-#include "chords/fingerings_window.h"
+#include "chords/fingerings_panel.h"
 #include "chords/strum_controller.h"
-#include "chords/which_chord_page.h"
+#include "core/errors.h"
+#include "core/module_symbol.h"
 #include "documents/chord_list_document.h"
 #include "documents/document_controller.h"
 #include "documents/information_window.h"
@@ -124,26 +125,33 @@ void CorvaltoApp::connectWindows()
     });
 }
 
-// The window and the ranking of fingerings cost nothing at start-up: most sessions never
-// open it. Once made, it follows the chord and the notation of the main window.
+// The window, the fingering engine and the ranking cost nothing at start-up: most sessions
+// never open it, and its module is loaded only then. Once made, it follows the chord and
+// the notation of the main window.
 void CorvaltoApp::openFingerings()
 {
     if (!m_fingerings) {
+        const ModuleSymbol create = resolveModuleSymbol(
+            m_ctx.moduleDirs + QStringList{m_ctx.programDir},
+            QStringLiteral("libcorvalto_fingerings.so"), CORVALTO_FINGERINGS_ENTRY);
+        if (!create.function)
+            throw CorvaltoError::cannotOpen(create.failedPath);
+        m_fingerings = reinterpret_cast<CreateFingeringsPanel>(create.function)();
+        FingeringsPanel* window = m_fingerings;
         MainWindow* mainWindow = m_ctx.windows.mainWindow;
         ChooserController* chooser = &mainWindow->chooser();
-        m_fingerings = new FingeringsWindow;
-        FingeringsWindow* window = m_fingerings;
         auto follow = [chooser, window] {
             window->showChord(chooser->chosen().name, chooser->pictureOnDisplay());
         };
-        connect(chooser, &ChooserController::chordChanged, window, follow);
-        connect(chooser, &ChooserController::notationChanged, window,
-                &FingeringsWindow::setAmericanNotation);
+        connect(chooser, &ChooserController::chordChanged, window->widget(), follow);
+        connect(chooser, &ChooserController::notationChanged, window->widget(),
+                [window](bool american) { window->setAmericanNotation(american); });
         StrumPlayer* player = &mainWindow->strum().player();
-        connectGuarded(window, &FingeringsWindow::strumRequested, window, m_ctx, window,
-                       [player](const chords::Pitches& pitches) { player->playPitches(pitches); });
-        WhichChordPage* whichChord = WhichChordPage::addTo(*window);
-        connect(whichChord, &WhichChordPage::chordChosen, mainWindow, &MainWindow::chooseChord);
+        window->setStrumHandler([this, window, player](const chords::Pitches& pitches) {
+            guarded(m_ctx, window->widget(), [&] { player->playPitches(pitches); });
+        });
+        window->setChordHandler(
+            [mainWindow](int root, int type) { mainWindow->chooseChord(root, type); });
         window->setAmericanNotation(chooser->americanNotation());
         follow();
     }

@@ -5,7 +5,7 @@
 #include <QIcon>
 #include <QObject>
 
-class FingeringsWindow;
+class FingeringsPanel;
 
 // The running program: creates the eight windows in their fixed order, shows
 // only the main window, and ends when the main window closes.
@@ -23,8 +23,9 @@ public:
     void openListFile(const QString& path);
     const Windows& windows() const { return m_ctx.windows; }
     // "Diteggiature", made when first opened; null until then.
-    FingeringsWindow* fingeringsWindow() const { return m_fingerings; }
-    // Opens "Diteggiature" on the chord on display, making it the first time.
+    FingeringsPanel* fingeringsWindow() const { return m_fingerings; }
+    // Opens "Diteggiature" on the chord on display, loading its module and making it the
+    // first time; throws "Cannot open file" when the module cannot be loaded.
     void openFingerings();
     AppContext& context() { return m_ctx; }
 
@@ -39,5 +40,5 @@ private:
     void connectWindows();
 
     AppContext& m_ctx;
-    FingeringsWindow* m_fingerings = nullptr;
+    FingeringsPanel* m_fingerings = nullptr;
 };

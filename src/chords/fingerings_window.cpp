@@ -61,10 +61,8 @@ FingeringsWindow::FingeringsWindow(QWidget* parent)
         button->setObjectName(QStringLiteral("diagramma%1").arg(i + 1));
         m_ui->griglia->addWidget(button, i / Columns, i % Columns);
         button->hide();
-        connect(button, &QAbstractButton::clicked, this, [this, button] {
-            emit strumRequested(
-                chords::soundingPitches(button->fingering().frets, tuning(), capo()));
-        });
+        connect(button, &QAbstractButton::clicked, this,
+                [this, button] { strum(button->fingering().frets); });
         connect(button, &DiagramButton::arrowPressed, this,
                 [this, button](int key) { moveFocus(button, key); });
         m_buttons.append(button);
@@ -75,7 +73,10 @@ FingeringsWindow::FingeringsWindow(QWidget* parent)
     m_ui->diagrammi->setFixedSize(Columns * cell.width() + (Columns - 1) * spacing,
                                   3 * cell.height() + 2 * spacing);
     QFont heading = m_ui->accordo->font();
-    heading.setPointSize(heading.pointSize() + 4);
+    if (heading.pointSizeF() > 0)
+        heading.setPointSizeF(heading.pointSizeF() * 1.5);
+    else
+        heading.setPixelSize(heading.pixelSize() * 3 / 2);
     heading.setBold(true);
     m_ui->accordo->setFont(heading);
 
@@ -234,6 +235,14 @@ void FingeringsWindow::showWindow()
     show();
     raise();
     activateWindow();
+}
+
+void FingeringsWindow::strum(const chords::Frets& frets)
+{
+    const chords::Pitches pitches = chords::soundingPitches(frets, tuning(), capo());
+    if (m_strumHandler)
+        m_strumHandler(pitches);
+    emit strumRequested(pitches);
 }
 
 int FingeringsWindow::addPage(QWidget* page, const QString& title)

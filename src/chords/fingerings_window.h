@@ -1,6 +1,7 @@
 #pragma once
 
 #include "chords/fingering.h"
+#include "chords/fingerings_panel.h"
 #include "chords/strum_synth.h"
 #include "chords/tuning.h"
 
@@ -21,8 +22,9 @@ class DiagramButton;
 // up to twelve ranked diagrams in the chosen tuning, capo and hand. The tuning, capo and
 // hand sit at the top, shared by every page of the window's tabs; the fingerings are the
 // first page, and other pages join with addPage and follow the choices through the
-// signals. The choices are kept in the user's settings for the next start.
-class FingeringsWindow : public QWidget
+// signals. The choices are kept in the user's settings for the next start. Built into the
+// module the program loads when the window is first opened (see FingeringsPanel).
+class FingeringsWindow : public QWidget, public FingeringsPanel
 {
     Q_OBJECT
 public:
@@ -31,15 +33,25 @@ public:
     explicit FingeringsWindow(QWidget* parent = nullptr);
     ~FingeringsWindow() override;
 
-    // The chord on display in the main window: its name as the name panel shows it ("LA
-    // Minore", a list entry's text, "Scegli", "Spazio Vuoto") and the bare file name of its
-    // picture, whose fingering becomes the current diagram when it is among them.
-    void showChord(const QString& name, const QString& picture);
-    // Shows the window, or brings it forward when it is shown already.
-    void showWindow();
+    // FingeringsPanel. The name is "LA Minore", a list entry's text, "Scegli" or "Spazio
+    // Vuoto"; the picture's fingering becomes the current diagram when it is among them.
+    QWidget* widget() override { return this; }
+    void showChord(const QString& name, const QString& picture) override;
+    void showWindow() override;
+    void setAmericanNotation(bool american) override;
+    void setStrumHandler(StrumHandler handler) override { m_strumHandler = std::move(handler); }
+    void setChordHandler(ChordHandler handler) override { m_chordHandler = std::move(handler); }
 
     // A page of its own, as a tab after the fingerings; returns its tab index.
     int addPage(QWidget* page, const QString& title);
+    // Strums a shape in the tuning and at the capo chosen (the strum handler, strumRequested).
+    void strum(const chords::Frets& frets);
+    // Shows a chord in the main window (the chord handler).
+    void chooseChord(int root, int type)
+    {
+        if (m_chordHandler)
+            m_chordHandler(root, type);
+    }
 
     const chords::Tuning& tuning() const;
     int capo() const;
@@ -47,8 +59,7 @@ public:
     void setTuning(const QString& id);
     void setCapo(int capo);
     void setLeftHanded(bool leftHanded);
-    // The main window's "Notazione Americana"; the chord names keep Italian notation.
-    void setAmericanNotation(bool american);
+    // The chord names keep Italian notation whatever the notation.
     bool americanNotation() const { return m_american; }
 
     // The diagrams shown, best first.
@@ -86,4 +97,6 @@ private:
     int m_type = -1;
     bool m_american = false;
     std::vector<chords::Fingering> m_fingerings;
+    StrumHandler m_strumHandler;
+    ChordHandler m_chordHandler;
 };

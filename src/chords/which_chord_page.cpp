@@ -3,7 +3,7 @@
 #include "ui_which_chord_page.h"
 
 #include "chords/chord_identifier.h"
-#include "chords/fingering_engine.h"
+#include "chords/fingering.h"
 #include "chords/fingerings_window.h"
 #include "chords/tuning.h"
 
@@ -26,14 +26,6 @@ QString kindText(chords::MatchKind kind)
         return QStringLiteral("Senza la quinta");
     }
     return {};
-}
-
-QString fretsText(const chords::Frets& frets)
-{
-    QStringList strings;
-    for (int fret : frets)
-        strings << (fret < 0 ? QStringLiteral("x") : QString::number(fret));
-    return strings.join(QLatin1Char(' '));
 }
 
 } // namespace
@@ -69,7 +61,8 @@ WhichChordPage* WhichChordPage::addTo(FingeringsWindow& window)
     connect(&window, &FingeringsWindow::leftHandedChanged, page, &WhichChordPage::setLeftHanded);
     connect(&window, &FingeringsWindow::notationChanged, page,
             &WhichChordPage::setAmericanNotation);
-    connect(page, &WhichChordPage::strumRequested, &window, &FingeringsWindow::strumRequested);
+    connect(page, &WhichChordPage::strumRequested, &window, &FingeringsWindow::strum);
+    connect(page, &WhichChordPage::chordChosen, &window, &FingeringsWindow::chooseChord);
     return page;
 }
 
@@ -129,7 +122,8 @@ void WhichChordPage::refresh()
 {
     const chords::Frets shape = frets();
     const chords::Identification found = chords::identifyChord(shape, *m_tuning, m_capo);
-    m_ui->diteggiatura->setText(QStringLiteral("Corde: ") + fretsText(shape));
+    m_ui->diteggiatura->setText(QStringLiteral("Corde: ") +
+                                QString::fromStdString(chords::Fingering{shape}.fretsText()));
     m_ui->ascolta->setEnabled(found.bass >= 0);
 
     m_ui->risultati->clear();
@@ -157,9 +151,9 @@ void WhichChordPage::refresh()
 
 void WhichChordPage::strum()
 {
-    const chords::Pitches pitches = chords::soundingPitches(frets(), *m_tuning, m_capo);
-    if (std::any_of(pitches.begin(), pitches.end(), [](int pitch) { return pitch >= 0; }))
-        emit strumRequested(pitches);
+    const chords::Frets shape = frets();
+    if (std::any_of(shape.begin(), shape.end(), [](int fret) { return fret >= 0; }))
+        emit strumRequested(shape);
 }
 
 void WhichChordPage::choose(const QListWidgetItem* item)

@@ -31,7 +31,8 @@ public:
     ~WhichChordPage() override;
 
     // The page as a tab of "Diteggiature", following its tuning, capo, hand and notation;
-    // the shape is heard through the window's strum, as its diagrams are.
+    // the shape is heard through the window's strum, as its diagrams are, and a chord
+    // chosen goes to the main window through the window.
     static WhichChordPage* addTo(FingeringsWindow& window);
 
     // Low MI string first: -1 muted, 0 open, n the fret above the nut or the capo.
@@ -51,8 +52,8 @@ signals:
     // A chord of the list chosen: its root (0 DO ... 11 SI) and type, as the chooser's
     // groups number them.
     void chordChosen(int root, int type);
-    // "Ascolta" or Enter on the neck: the pitches the strings sound, -1 for a muted one.
-    void strumRequested(const chords::Pitches& pitches);
+    // "Ascolta" or Enter on the neck, with at least one string sounding.
+    void strumRequested(const chords::Frets& frets);
 
 private:
     // Names the shape on the neck again.
