@@ -26,9 +26,10 @@ test: deps
 bench: build
 	$(RELEASE_DIR)/bench/corvalto-bench
 
-# The .deb of the installed layout, left in build/.
+# The .deb of the installed layout, left in build/, checked with lintian.
 package: build
 	cpack --config $(RELEASE_DIR)/CPackConfig.cmake -B build
+	./scripts/check-package.sh build
 
 clean:
 	rm -rf build

@@ -13,7 +13,12 @@ function(run)
     endif()
 endfunction()
 
-run(${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix})
+# Installed under umask 077, and readable by all all the same.
+run(sh -c "umask 077 && exec \"$0\" --install \"$1\" --prefix \"$2\"" ${CMAKE_COMMAND} ${BUILD_DIR} ${prefix})
+run(find ${prefix} -type d ! -perm -555 -o -type f ! -perm -444)
+if(run_output)
+    message(FATAL_ERROR "not readable by all:\n${run_output}")
+endif()
 
 set(expected
     bin/corvalto

@@ -45,6 +45,37 @@ foreach(size IN LISTS CORVALTO_ICON_SIZES)
         DESTINATION share/icons/hicolor/${size}x${size}/apps RENAME ${CORVALTO_APP_ID}.png)
 endforeach()
 
+# The manual page, in English and Italian, written from the help text of --help; the
+# Debian changelog; both compressed as Debian's policy asks (gzip -9n: no name, no time).
+set(CORVALTO_PACKAGING ${CMAKE_SOURCE_DIR}/packaging)
+set(CORVALTO_MAN_DIR ${CMAKE_BINARY_DIR}/man)
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+add_custom_command(
+    OUTPUT ${CORVALTO_MAN_DIR}/en/corvalto.1.gz ${CORVALTO_MAN_DIR}/it/corvalto.1.gz
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CORVALTO_MAN_DIR}/en ${CORVALTO_MAN_DIR}/it
+    COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/scripts/make-manpage.py
+        ${CMAKE_SOURCE_DIR}/src/app/command_line.cpp
+        ${CORVALTO_MAN_DIR}/en/corvalto.1 ${CORVALTO_MAN_DIR}/it/corvalto.1
+    COMMAND gzip -9nf ${CORVALTO_MAN_DIR}/en/corvalto.1 ${CORVALTO_MAN_DIR}/it/corvalto.1
+    DEPENDS ${CMAKE_SOURCE_DIR}/scripts/make-manpage.py ${CMAKE_SOURCE_DIR}/src/app/command_line.cpp
+    VERBATIM)
+add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/changelog.Debian.gz
+    COMMAND gzip -9nc ${CORVALTO_PACKAGING}/changelog > ${CMAKE_BINARY_DIR}/changelog.Debian.gz
+    DEPENDS ${CORVALTO_PACKAGING}/changelog)
+add_custom_target(corvalto_docs ALL DEPENDS
+    ${CORVALTO_MAN_DIR}/en/corvalto.1.gz ${CORVALTO_MAN_DIR}/it/corvalto.1.gz
+    ${CMAKE_BINARY_DIR}/changelog.Debian.gz)
+install(FILES ${CORVALTO_MAN_DIR}/en/corvalto.1.gz DESTINATION share/man/man1)
+install(FILES ${CORVALTO_MAN_DIR}/it/corvalto.1.gz DESTINATION share/man/it/man1)
+install(FILES ${CORVALTO_PACKAGING}/copyright ${CMAKE_BINARY_DIR}/changelog.Debian.gz
+    DESTINATION share/doc/corvalto)
+# Corvalto is not in Debian's archive: its first upload closes no bug of the archive's.
+install(FILES ${CORVALTO_PACKAGING}/lintian-overrides DESTINATION share/lintian/overrides
+    RENAME corvalto)
+# The folders made on the way to the installed files follow the umask otherwise; this
+# runs after every other install rule, so it stays the last one.
+install(SCRIPT ${CMAKE_SOURCE_DIR}/cmake/readable_install_folders.cmake)
+
 # `make package`: a .deb for /usr. Library dependencies are computed by
 # dpkg-shlibdeps; the ones named here are loaded at run time without being
 # linked: Qt's X11 platform plugin, Qt's Italian dialog texts, the fonts the
@@ -54,8 +85,13 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME corvalto)
 set(CPACK_PACKAGE_VENDOR Virmosk)
 set(CPACK_PACKAGE_CONTACT "Virmosk <virmosk@virmosk.example.org>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "prontuario di accordi per chitarristi")
-set(CPACK_PACKAGE_DESCRIPTION "Corvalto mostra nome e diteggiatura di 144 accordi per chitarra, raccoglie
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "chord reference for guitarists")
+# English first, the Italian beside it: the program's windows speak Italian.
+set(CPACK_PACKAGE_DESCRIPTION "Corvalto shows the name and the fingering of 144 guitar chords, gathers
+chords into lists saved as .qvl files and printed as HTML pages, writes
+riffs in tablature and has a 3D screen saver. Its windows speak Italian.
+.
+Corvalto mostra nome e diteggiatura di 144 accordi per chitarra, raccoglie
 gli accordi in liste salvate come file .qvl e stampabili come pagina HTML,
 scrive riff in tablatura e ha uno screen saver in 3D.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
@@ -67,6 +103,7 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://virmosk.example.org/corvalto)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "qt6-qpa-plugins, qt6-translations-l10n, fonts-texgyre, fonts-dejavu-core, libgl1-mesa-dri")
+set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_SOURCE_DIR}/cmake/deb_post_build.cmake)
 include(CPack)
 
 # Installs this build into a scratch prefix and checks the tree, the desktop

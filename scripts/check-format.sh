@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a C++ file of src/, tests/, assets/, bench/ or cmake/ departs from
 # .clang-format; prints what clang-format would change.
 set -eu

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Checks the layering of src/.
 
 Prints the folder-to-folder include graph of src/ (one line a folder: the
@@ -23,7 +24,7 @@ import sys
 
 ROOT = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
 SRC = os.path.join(ROOT, "src")
-FOLDERS = ["core", "app", "shell", "chords", "chordlist", "documents", "htmlpage", "riff",
+FOLDERS = ["core", "app", "shell", "chords", "chordlist", "documents", "export", "htmlpage", "riff",
            "screensaver", "ui/widgets", "ui/display", "ui/style", "ui/pictures", "audio"]
 GUI_MODULES = ["QtGui", "QtWidgets", "QtOpenGL", "QtOpenGLWidgets"]
 

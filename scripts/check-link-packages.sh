@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when the build links a library file that no package of the install step
 # brings in. Every absolute library path in the build's link lines must belong to
 # a package that scripts/install-deps.sh installs, or to one of their dependencies,

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages Corvalto needs to build, run and test, and only
 # those that are missing. Runs as root or through sudo.
 set -eu
@@ -12,7 +13,7 @@ pkg-config
 ccache
 qt6-base-dev
 qt6-base-dev-tools
-qt6-multimedia-dev
+libasound2-dev
 qt6-translations-l10n
 qt6-image-formats-plugins
 libgl-dev
@@ -34,9 +35,12 @@ desktop-file-utils
 appstream
 shared-mime-info
 dpkg-dev
+lintian
 file
 python3
 clang-format
+chordii
+poppler-utils
 "
 
 # --list prints the package names, one a line, for the build's own checks.

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs every CTest test of a build tree, each under an Xvfb display of its own
 # (see tests/CMakeLists.txt), with Mesa's software OpenGL, so no test depends on
 # the machine's screen or on another test's windows.

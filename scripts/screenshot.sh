@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the README's picture of the main window (docs/screenshot.png) under a
 # private Xvfb display, from a copy of the Release program folder (make build)
 # with an example list opened from the command line, so the user's own

@@ -19,43 +19,29 @@
 #include <cstdio>
 #include <thread>
 
-namespace {
-
-// --help and --version answer before the windowing system is reached, so they
-// work without a display. Qt's own options (-platform ...) are only known to
-// QApplication, which removes them; errors are judged after it.
-bool answeredWithoutWindows(int argc, char* argv[])
-{
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    const CommandLine line = CommandLine::parse(arguments, QDir::currentPath());
-    if (line.action != CommandLine::Action::ShowHelp &&
-        line.action != CommandLine::Action::ShowVersion)
-        return false;
-    std::fputs(line.text.toLocal8Bit().constData(), stdout);
-    return true;
-}
-
-} // namespace
-
 int main(int argc, char* argv[])
 {
-    if (answeredWithoutWindows(argc, argv))
-        return 0;
+    // The command line is read before the toolkit starts: its errors, --help and
+    // --version need no display. A list named on it is relative to the folder
+    // the program was started in, not to the one the layout makes current.
+    QList<QByteArray> arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QByteArray(argv[i]);
+    const CommandLine line = CommandLine::parse(arguments, QDir::currentPath());
+    if (line.action != CommandLine::Action::Run) {
+        const bool refused = line.action == CommandLine::Action::Refuse;
+        std::fputs(line.text.toLocal8Bit().constData(), refused ? stderr : stdout);
+        return refused ? 1 : 0;
+    }
 
-    GuardedApplication app(argc, argv);
+    ProgramLayout::ignoreRelativeXdgPaths();
+
+    // The toolkit reads its own options only before a "--".
+    int toolkitArgc = line.toolkitArgumentCount;
+    GuardedApplication app(toolkitArgc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("corvalto"));
     QCoreApplication::setApplicationVersion(QStringLiteral("3.0"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.virmosk.Corvalto"));
-
-    // A list named on the command line is relative to the folder the program
-    // was started in, not to the one the layout makes current.
-    const CommandLine line = CommandLine::parse(app.arguments(), QDir::currentPath());
-    if (line.action == CommandLine::Action::Refuse) {
-        std::fputs(line.text.toLocal8Bit().constData(), stderr);
-        return 1;
-    }
 
     // Building the main window reaches the session bus: the accessibility
     // bridge asks it whether a screen reader listens. Where no bus is running
@@ -72,7 +58,7 @@ int main(int argc, char* argv[])
         app.installTranslator(&qtItalian);
     CorvaltoApp::installFonts();
 
-    const ProgramLayout layout = ProgramLayout::detect(QCoreApplication::applicationDirPath());
+    ProgramLayout layout = ProgramLayout::detect(QCoreApplication::applicationDirPath());
     layout.prepare();
 
     RealPrompts prompts;
@@ -91,6 +77,10 @@ int main(int argc, char* argv[])
     // and ends the program when CORVALTO_BENCH_EXIT_AFTER_PAINT=1 is set.
     FirstPaintProbe::installIfRequested(corvalto.windows().mainWindow);
     corvalto.show();
+    if (!layout.notice().isEmpty())
+        QTimer::singleShot(0, &corvalto, [&prompts, &corvalto, &layout] {
+            prompts.information(corvalto.windows().mainWindow, layout.notice());
+        });
     if (!line.listPath.isEmpty())
         QTimer::singleShot(0, &corvalto,
                            [&corvalto, &line] { corvalto.openListFile(line.listPath); });

@@ -1,12 +1,16 @@
 #include "app/command_line.h"
+#include "core/file_reader.h"
 #include "core/program_layout.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
+
+#include <sys/stat.h>
 
 // Paths in the tables are relative to a scratch folder written "<t>".
 class TestProgramLayout : public QObject
@@ -22,6 +26,7 @@ private slots:
     void userFoldersFollowEnvironment();
     void commandLine_data();
     void commandLine();
+    void programFolderReadableByAll();
 
 private:
     QString t(const QString& relative) const { return m_dir->path() + QLatin1Char('/') + relative; }
@@ -73,7 +78,7 @@ void TestProgramLayout::resolve()
     QFETCH(QString, config);
     QFETCH(QString, data);
     const ProgramLayout layout =
-        ProgramLayout::resolve(t(exe), {t("cfg"), t("doc/"), t("cache")}, writable);
+        ProgramLayout::resolve(t(exe), {t("cfg"), t("doc/"), t("cache"), t("data")}, writable);
     QCOMPARE(layout.kind() == ProgramLayout::Kind::Installed, installed);
     QCOMPARE(layout.resourceDir(), t(resources));
     QCOMPARE(layout.configFile(), t(config));
@@ -88,24 +93,29 @@ void TestProgramLayout::resolve()
 
 void TestProgramLayout::prepareMakesUserFolders_data()
 {
-    QTest::addColumn<QByteArray>("config"); // "-": no config.ini yet
-    QTest::addColumn<bool>("configUnderAFile");
+    QTest::addColumn<QByteArray>("config");  // "-": no config.ini yet
+    QTest::addColumn<QString>("underAFile"); // a folder that cannot be made
     QTest::addColumn<bool>("ok");
-    QTest::newRow("first start") << QByteArray("-") << false << true;
-    QTest::newRow("config.ini kept") << QByteArray("/a.qvl\r\n") << false << true;
-    QTest::newRow("configuration folder cannot be made") << QByteArray("-") << true << false;
+    QTest::addColumn<QString>("notice"); // at the first start; then the lists are in data/
+    QTest::newRow("first start") << QByteArray("-") << "" << true << "";
+    QTest::newRow("config.ini kept") << QByteArray("/a.qvl\r\n") << "" << true << "";
+    QTest::newRow("configuration folder cannot be made") << QByteArray("-") << "cfg" << false << "";
+    QTest::newRow("documents folder cannot be written")
+        << QByteArray("-") << "doc" << true
+        << "Le cartelle \"liste\" e \"riff\" non si possono creare in <t>/doc/Corvalto/: liste e "
+           "riff si salvano in <t>/data/corvalto/.";
 }
 
 void TestProgramLayout::prepareMakesUserFolders()
 {
     QFETCH(QByteArray, config);
-    QFETCH(bool, configUnderAFile);
+    QFETCH(QString, underAFile);
     QFETCH(bool, ok);
+    QFETCH(QString, notice);
     const QString previous = QDir::currentPath();
-    if (configUnderAFile)
-        QFile(t("cfg")).open(QIODevice::WriteOnly);
-    const ProgramLayout layout =
-        ProgramLayout::resolve(t("usr/bin"), {t("cfg"), t("doc"), t("cache")}, false);
+    QFile(t(underAFile)).open(QIODevice::WriteOnly);
+    const ProgramLayout::UserFolders user{t("cfg"), t("doc"), t("cache"), t("data")};
+    ProgramLayout layout = ProgramLayout::resolve(t("usr/bin"), user, false);
     if (config != "-") {
         QDir().mkpath(t("cfg/corvalto"));
         QFile f(layout.configFile());
@@ -113,17 +123,22 @@ void TestProgramLayout::prepareMakesUserFolders()
     }
 
     QCOMPARE(layout.prepare(), ok);
+    QCOMPARE(layout.notice(), notice.replace("<t>", m_dir->path()));
     // A second start changes nothing.
-    QCOMPARE(layout.prepare(), ok);
+    ProgramLayout again = ProgramLayout::resolve(t("usr/bin"), user, false);
+    QCOMPARE(again.prepare(), ok);
+    QVERIFY(again.notice().isEmpty());
 
     const QString current = QDir::currentPath() + '/';
     QDir::setCurrent(previous);
-    QCOMPARE(current, t("doc/Corvalto/"));
-    QVERIFY(QFileInfo(t("doc/Corvalto/liste")).isDir());
-    QVERIFY(QFileInfo(t("doc/Corvalto/riff")).isDir());
+    const QString data = t(notice.isEmpty() ? "doc/Corvalto/" : "data/corvalto/");
+    QCOMPARE(layout.dataDir(), data);
+    QCOMPARE(current, data);
+    QVERIFY(QFileInfo(data + "liste").isDir());
+    QVERIFY(QFileInfo(data + "riff").isDir());
     QFile f(layout.configFile());
-    QCOMPARE(f.open(QIODevice::ReadOnly), ok);
-    if (ok)
+    QCOMPARE(f.open(QIODevice::ReadOnly), underAFile != "cfg");
+    if (f.isOpen())
         QCOMPARE(f.readAll(), config == "-" ? QByteArray() : config);
     // Nothing is written beside the installed resources.
     QVERIFY(!QFileInfo::exists(t("usr/share/corvalto/config.ini")));
@@ -131,23 +146,25 @@ void TestProgramLayout::prepareMakesUserFolders()
 
 void TestProgramLayout::userFoldersFollowEnvironment_data()
 {
-    QTest::addColumn<bool>("xdgConfigHome");
+    QTest::addColumn<QByteArray>("xdgConfigHome"); // "-": not set
     QTest::addColumn<QString>("config");
-    QTest::newRow("XDG_CONFIG_HOME set") << true << "xdg";
-    QTest::newRow("XDG_CONFIG_HOME missing") << false << "home/.config";
+    QTest::newRow("XDG_CONFIG_HOME set") << QByteArray("<t>/xdg") << "xdg";
+    QTest::newRow("XDG_CONFIG_HOME missing") << QByteArray("-") << "home/.config";
+    QTest::newRow("XDG_CONFIG_HOME relative") << QByteArray("xdg") << "home/.config";
 }
 
 void TestProgramLayout::userFoldersFollowEnvironment()
 {
-    QFETCH(bool, xdgConfigHome);
+    QFETCH(QByteArray, xdgConfigHome);
     QFETCH(QString, config);
     const QByteArray home = qgetenv("HOME"), xdg = qgetenv("XDG_CONFIG_HOME");
     const bool hadXdg = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
     qputenv("HOME", t("home").toLocal8Bit());
-    if (xdgConfigHome)
-        qputenv("XDG_CONFIG_HOME", t("xdg").toLocal8Bit());
+    if (xdgConfigHome != "-")
+        qputenv("XDG_CONFIG_HOME", xdgConfigHome.replace("<t>", m_dir->path().toLocal8Bit()));
     else
         qunsetenv("XDG_CONFIG_HOME");
+    ProgramLayout::ignoreRelativeXdgPaths();
     const ProgramLayout::UserFolders user = ProgramLayout::userFolders();
     qputenv("HOME", home);
     if (hadXdg)
@@ -162,44 +179,78 @@ void TestProgramLayout::userFoldersFollowEnvironment()
 
 void TestProgramLayout::commandLine_data()
 {
-    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArrayList>("arguments"); // "<t>" the scratch folder, "<fd>" a file open
     QTest::addColumn<int>("action");
-    QTest::addColumn<QString>("list"); // relative to <t>
+    QTest::addColumn<QString>("list"); // as the arguments
     QTest::addColumn<QString>("text"); // what the printed text starts with
+    using L = QByteArrayList;
     const int run = int(CommandLine::Action::Run), help = int(CommandLine::Action::ShowHelp),
               version = int(CommandLine::Action::ShowVersion),
               refuse = int(CommandLine::Action::Refuse);
-    QTest::newRow("nothing") << QStringList{} << run << ""
-                             << "";
-    QTest::newRow("relative list")
-        << QStringList{"liste/../canzone.qvl"} << run << "start/canzone.qvl"
-        << "";
-    QTest::newRow("absolute list") << QStringList{"<t>/a b.qvl"} << run << "a b.qvl"
-                                   << "";
-    QTest::newRow("--help") << QStringList{"--help"} << help << ""
-                            << "Uso: corvalto [opzioni] [lista]";
-    QTest::newRow("-h wins over a list") << QStringList{"x.qvl", "-h"} << help << ""
-                                         << "Uso:";
-    QTest::newRow("--version") << QStringList{"--version"} << version << ""
-                               << "Corvalto 3.0\n";
-    QTest::newRow("two lists") << QStringList{"a.qvl", "b.qvl"} << refuse << ""
+    const QString a = "<t>/start/a b.qvl";
+    QTest::newRow("nothing") << L{} << run << QString() << QString();
+    QTest::newRow("relative list") << L{"liste/../a b.qvl"} << run << a << QString();
+    QTest::newRow("absolute list") << L{"<t>/start/a b.qvl"} << run << a << QString();
+    QTest::newRow("--help") << L{"--help"} << help << QString() << "Uso: corvalto [opzioni]";
+    QTest::newRow("-h wins") << L{"x.qvl", "--colore", "-h"} << help << QString() << "Uso:";
+    QTest::newRow("--version") << L{"--version"} << version << QString() << "Corvalto 3.0\n";
+    QTest::newRow("two lists") << L{"a.qvl", "b.qvl"} << refuse << QString()
                                << "corvalto: si apre una lista alla volta.";
-    QTest::newRow("unknown option") << QStringList{"--colore"} << refuse << ""
-                                    << "corvalto: opzione sconosciuta \"colore\".";
+    QTest::newRow("one dash, not -d -a -s -h")
+        << L{"-dash.qvl"} << refuse << QString()
+        << "corvalto: opzione sconosciuta \"-dash.qvl\"; una lista il cui nome comincia con \"-\" "
+           "si apre con \"corvalto -- -dash.qvl\".";
+    QTest::newRow("after --") << L{"--", "-h"} << run << "<t>/start/-h" << QString();
+    QTest::newRow("the toolkit's options")
+        << L{"-platform", "xcb", "--style=Fusion", "-reverse", "-qwindowtitle", "-h"} << run
+        << QString() << QString();
+    QTest::newRow("name not in UTF-8") << L{"<t>/\xe9.qvl"} << refuse << QString()
+                                       << "corvalto: il nome \"<t>/\\xe9.qvl\" non è in UTF-8";
+    // A file the process has open: the same path names another in the next run.
+    QTest::newRow("/proc/self/fd")
+        << L{"/proc/self/fd/<fd>"} << run << "/proc/self/fd/<fd>" << QString();
 }
 
 void TestProgramLayout::commandLine()
 {
-    QFETCH(QStringList, arguments);
+    QFETCH(QByteArrayList, arguments);
     QFETCH(int, action);
     QFETCH(QString, list);
     QFETCH(QString, text);
-    const QStringList args =
-        QStringList{"corvalto"} + arguments.replaceInStrings("<t>", m_dir->path());
+    QDir().mkpath(t("start"));
+    QFile open(t("start/a b.qvl"));
+    QVERIFY(open.open(QIODevice::WriteOnly));
+    const QByteArray fd = QByteArray::number(open.handle());
+    QByteArrayList args{"corvalto"};
+    for (QByteArray a : arguments)
+        args << a.replace("<t>", QFile::encodeName(m_dir->path())).replace("<fd>", fd);
+
     const CommandLine line = CommandLine::parse(args, t("start"));
     QCOMPARE(int(line.action), action);
-    QCOMPARE(line.listPath, list.isEmpty() ? QString() : t(list));
-    QCOMPARE(line.text.left(text.size()), text);
+    QCOMPARE(line.listPath, list.replace("<t>", m_dir->path()).replace("<fd>", fd));
+    QCOMPARE(line.text.left(text.size()), text.replace("<t>", m_dir->path()));
+    // Recorded among the recent files: the scratch list, never a file the process has open.
+    QCOMPARE(filereader::isLastingFile(line.listPath), line.listPath.endsWith("a b.qvl"));
+}
+
+// What the build lays out may be shared read-only by other users, whatever the
+// umask it was built with; liste/ and riff/ hold the user's own files.
+void TestProgramLayout::programFolderReadableByAll()
+{
+    const QDir root(QStringLiteral(CORVALTO_PROGRAM_DIR));
+    QDirIterator it(root.path(), QDir::AllEntries | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    QStringList wrong;
+    for (QString path = root.path(); !path.isEmpty(); path = it.hasNext() ? it.next() : QString()) {
+        const QString name = root.relativeFilePath(path);
+        struct stat st = {};
+        QVERIFY(::lstat(QFile::encodeName(path).constData(), &st) == 0);
+        const bool runnable = S_ISDIR(st.st_mode) || name == "corvalto" || name.endsWith(".so");
+        if ((st.st_mode & 07777) != (runnable ? 0755u : 0644u) && !name.startsWith("liste/") &&
+            !name.startsWith("riff/"))
+            wrong << QString::number(st.st_mode & 07777, 8) + ' ' + name;
+    }
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join('\n')));
 }
 
 QTEST_GUILESS_MAIN(TestProgramLayout)

@@ -11,12 +11,22 @@
 #include "support/window_driver.h"
 #include "ui/widgets/up_down.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QStackedWidget>
+#include <QTextEdit>
+#include <QToolButton>
 
 #include <random>
 
@@ -122,6 +132,8 @@ private slots:
     void accessibleMenus();
     void colourTheme_data();
     void colourTheme();
+    void readableUnderPalette_data();
+    void readableUnderPalette();
     void scrollingTitle();
     void titleChangeMarksModified();
     void bannerLoadedOnlyOnChange();
@@ -238,11 +250,13 @@ void TestStartup::accessibleMenus_data()
                                         "Apri lista...|File recenti...|");
     QTest::newRow("File")
         << "File"
-        << (file + QStringLiteral("Informazioni lista aggiuntive|Esci")).split(QLatin1Char('|'));
+        << (file + QStringLiteral("Informazioni lista aggiuntive|Trasponi lista...|Stampa...|"
+                                  "Esporta PDF...|Esporta ChordPro...|Esci"))
+               .split(QLatin1Char('|'));
     QTest::newRow("Help") << "Help" << QStringList{"Guida", "About"};
     QTest::newRow("PopupMenu1") << "PopupMenu1"
                                 << (QStringLiteral("Informazioni lista aggiuntive...|") + file +
-                                    QStringLiteral("Esci"))
+                                    QStringLiteral("Trasponi lista...|Esci"))
                                        .split(QLatin1Char('|'));
 }
 
@@ -320,12 +334,14 @@ void TestStartup::colourTheme()
     QCOMPARE(baseOf(controls(f).Edit1), title);
     QCOMPARE(baseOf(controls(f).ListBox1), list);
 
-    // The buttons, the name panel, secpos, the menu bar and the tool bar keep
-    // their own colours.
-    const QList<QWidget*> own{controls(f).Button1,  controls(f).Button2,        controls(f).Button3,
-                              controls(f).Button4,  controls(f).Button5,        controls(f).BitBtn1,
-                              controls(f).BitBtn2,  controls(f).secpos,         controls(f).Panel1,
-                              controls(f).ToolBar1, controls(f).RxSpeedButton1, f->menuBar()};
+    // The buttons, the name panel, the menu bar and the tool bar keep their own colours;
+    // secpos is white whatever the theme.
+    QCOMPARE(controls(f).secpos->palette().color(QPalette::Window), QColor(Qt::white));
+    QCOMPARE(controls(f).secpos->palette().color(QPalette::Button), QColor(Qt::white));
+    const QList<QWidget*> own{controls(f).Button1,        controls(f).Button2, controls(f).Button3,
+                              controls(f).Button4,        controls(f).Button5, controls(f).BitBtn1,
+                              controls(f).BitBtn2,        controls(f).Panel1,  controls(f).ToolBar1,
+                              controls(f).RxSpeedButton1, f->menuBar()};
     for (QWidget* w : own) {
         const QPalette app = QApplication::palette(w);
         QCOMPARE(w->palette().color(QPalette::Button), app.color(QPalette::Button));
@@ -333,6 +349,120 @@ void TestStartup::colourTheme()
             QCOMPARE(w->palette().color(QPalette::Window), app.color(QPalette::Window));
         else
             QCOMPARE(w->palette().color(QPalette::Window), app.color(QPalette::ToolTipBase));
+    }
+}
+
+namespace {
+
+QPalette darkPalette()
+{
+    QPalette p;
+    const QColor window(45, 45, 48), base(30, 30, 30), text(238, 238, 238);
+    p.setColor(QPalette::Window, window);
+    p.setColor(QPalette::WindowText, text);
+    p.setColor(QPalette::Base, base);
+    p.setColor(QPalette::AlternateBase, window);
+    p.setColor(QPalette::Text, text);
+    p.setColor(QPalette::Button, window);
+    p.setColor(QPalette::ButtonText, text);
+    p.setColor(QPalette::ToolTipBase, base);
+    p.setColor(QPalette::ToolTipText, text);
+    p.setColor(QPalette::PlaceholderText, QColor(140, 140, 140));
+    p.setColor(QPalette::Highlight, QColor(53, 132, 228));
+    p.setColor(QPalette::HighlightedText, Qt::white);
+    p.setColor(QPalette::Light, window.lighter(150));
+    p.setColor(QPalette::Midlight, window.lighter(125));
+    p.setColor(QPalette::Mid, window.darker(120));
+    p.setColor(QPalette::Dark, window.darker(150));
+    p.setColor(QPalette::Shadow, Qt::black);
+    return p;
+}
+
+// The colour a widget's text is drawn on: its own where it fills itself, else that of the
+// nearest container that does.
+QColor backdrop(const QWidget* w)
+{
+    for (const QWidget* at = w; at; at = at->parentWidget()) {
+        if (at->autoFillBackground() || at->testAttribute(Qt::WA_StyledBackground) ||
+            at->isWindow())
+            return at->palette().color(at->backgroundRole());
+    }
+    return w->palette().color(QPalette::Window);
+}
+
+double contrastOf(const QColor& a, const QColor& b)
+{
+    return ColourTheme::contrast({a.red(), a.green(), a.blue()}, {b.red(), b.green(), b.blue()});
+}
+
+} // namespace
+
+void TestStartup::readableUnderPalette_data()
+{
+    QTest::addColumn<bool>("dark");
+    QTest::addColumn<bool>("aEven");
+    QTest::addColumn<bool>("bEven");
+    QTest::newRow("light, designed colours") << false << false << false;
+    QTest::newRow("light, blue window") << false << true << true;
+    QTest::newRow("dark, designed colours") << true << false << false;
+    QTest::newRow("dark, blue window") << true << true << true;
+    QTest::newRow("dark, green window") << true << true << false;
+    QTest::newRow("dark, orange window") << true << false << true;
+}
+
+// Every text of every window reads at 4.5:1 on what it is drawn on, whichever palette the
+// system gives: a colour the program fixes comes with its text colour.
+void TestStartup::readableUnderPalette()
+{
+    QFETCH(bool, dark);
+    QFETCH(bool, aEven);
+    QFETCH(bool, bEven);
+    const QPalette previous = QApplication::palette();
+    QApplication::setPalette(dark ? darkPalette() : QApplication::style()->standardPalette());
+    const auto restore = qScopeGuard([&] { QApplication::setPalette(previous); });
+    {
+        TestApp t(TestProgramFolder::Imm::Linked, true, seedFor(aEven, bEven));
+        // The second position box in both its colours.
+        driver::pickChord(t.w().mainWindow, 0, 0);
+        const Windows& w = t.w();
+        const QList<QWidget*> windows{w.mainWindow,  w.aboutWindow,       w.pagePreview,
+                                      w.titleDialog, w.informationWindow, w.saverSettings,
+                                      w.saverWindow, w.riffEditor};
+        for (QWidget* window : windows) {
+            for (QWidget* c : window->findChildren<QWidget*>()) {
+                // A disabled control's text is meant to recede.
+                if (!c->isVisibleTo(window) || !c->isEnabledTo(window))
+                    continue;
+                c->ensurePolished();
+                const QPalette& p = c->palette();
+                QColor text, under;
+                if (qobject_cast<QLineEdit*>(c) || qobject_cast<QAbstractItemView*>(c) ||
+                    qobject_cast<QTextEdit*>(c) || qobject_cast<QPlainTextEdit*>(c)) {
+                    text = p.color(QPalette::Text);
+                    under = p.color(QPalette::Base);
+                } else if (qobject_cast<QPushButton*>(c) || qobject_cast<QToolButton*>(c) ||
+                           qobject_cast<QComboBox*>(c)) {
+                    text = p.color(QPalette::ButtonText);
+                    under = p.color(QPalette::Button);
+                } else if ((qobject_cast<QLabel*>(c) &&
+                            !qobject_cast<QLabel*>(c)->text().isEmpty()) ||
+                           (qobject_cast<QAbstractButton*>(c) &&
+                            !qobject_cast<QAbstractButton*>(c)->text().isEmpty()) ||
+                           (qobject_cast<QGroupBox*>(c) &&
+                            !qobject_cast<QGroupBox*>(c)->title().isEmpty())) {
+                    text = p.color(c->foregroundRole());
+                    under = backdrop(c);
+                } else {
+                    continue;
+                }
+                const double ratio = contrastOf(text, under);
+                QVERIFY2(ratio >= ColourTheme::MinContrast,
+                         qPrintable(QStringLiteral("%1/%2: %3 on %4, %5:1")
+                                        .arg(window->objectName(), c->objectName(), text.name(),
+                                             under.name())
+                                        .arg(ratio, 0, 'f', 2)));
+            }
+        }
     }
 }
 

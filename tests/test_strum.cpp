@@ -1,6 +1,7 @@
 // Hearing the chord on display: the strum's samples, and the main window with no sound
 // device.
 
+#include "chords/audio_output.h"
 #include "chords/chord_catalogue.h"
 #include "chords/strum_controller.h"
 #include "chords/strum_synth.h"
@@ -14,7 +15,12 @@
 #include <QToolTip>
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <cmath>
+#include <condition_variable>
+#include <memory>
+#include <mutex>
 
 using namespace driver;
 
@@ -61,6 +67,41 @@ chords::Frets muteFrom(chords::Frets frets, int string)
     return frets;
 }
 
+// A sound device whose opening waits until the test lets it answer.
+struct Gate
+{
+    std::mutex mutex;
+    std::condition_variable opened;
+    bool open = false;
+    std::atomic<int> calls{0};
+    std::atomic<int> played{0};
+    std::atomic<bool> closed{false};
+
+    void release()
+    {
+        std::lock_guard lock(mutex);
+        open = true;
+        opened.notify_all();
+    }
+};
+
+class GatedOutput : public AudioOutput
+{
+public:
+    explicit GatedOutput(std::shared_ptr<Gate> gate) : m_gate(std::move(gate)) {}
+    ~GatedOutput() override { m_gate->closed = true; }
+    int sampleRate() const override { return Rate; }
+    bool play(const std::vector<float>&) override
+    {
+        ++m_gate->played;
+        return true;
+    }
+    long long framesTaken() const override { return 0; }
+
+private:
+    std::shared_ptr<Gate> m_gate;
+};
+
 const QString ListenLine = QStringLiteral("\nClic sulla figura o Ctrl+R per ascoltare l'accordo");
 
 } // namespace
@@ -75,6 +116,8 @@ private slots:
     void strumSoundsTheVoicing();
     void strumWithoutDevice_data();
     void strumWithoutDevice();
+    void deviceSlowToOpen_data();
+    void deviceSlowToOpen();
 };
 
 void TestStrum::initTestCase()
@@ -265,6 +308,63 @@ void TestStrum::strumWithoutDevice()
         QVERIFY(!QToolTip::isVisible());
     else
         QCOMPARE(QToolTip::text(), hint + (strummed.isEmpty() ? QString() : ListenLine));
+    QToolTip::hideText();
+}
+
+void TestStrum::deviceSlowToOpen_data()
+{
+    QTest::addColumn<bool>("answersInTime");
+    QTest::newRow("answers in time") << true;
+    QTest::newRow("never answers") << false;
+}
+
+// The device opens on a thread of its own: the window goes on while it waits, the last
+// strum asked for meanwhile plays once it is open, and one that does not answer in time is
+// given up with one note; its late answer is closed unplayed.
+void TestStrum::deviceSlowToOpen()
+{
+    QFETCH(bool, answersInTime);
+    auto t = startShown();
+    MainWindow* f = t->w().mainWindow;
+    pickChord(f, 0, 0);
+    StrumPlayer& player = f->strum().player();
+    auto gate = std::make_shared<Gate>();
+    player.setOutputFactory(
+        [gate]() -> std::unique_ptr<AudioOutput> {
+            ++gate->calls;
+            std::unique_lock lock(gate->mutex);
+            gate->opened.wait_for(lock, std::chrono::seconds(20), [&] { return gate->open; });
+            return std::make_unique<GatedOutput>(gate);
+        },
+        answersInTime ? 20000 : 300);
+    QSignalSpy notes(&f->strum(), &StrumController::soundUnavailable);
+
+    f->strum().strum();
+    QCOMPARE(player.device(), StrumPlayer::Device::Opening);
+    QTRY_COMPARE(gate->calls.load(), 1);
+    f->strum().strum();
+    if (answersInTime) {
+        gate->release();
+        QTRY_COMPARE(player.device(), StrumPlayer::Device::Open);
+        QCOMPARE(gate->played.load(), 1);
+        QCOMPARE(notes.count(), 0);
+        f->strum().strum();
+        QCOMPARE(gate->played.load(), 2);
+    } else {
+        QTRY_COMPARE(notes.count(), 1);
+        QCOMPARE(player.device(), StrumPlayer::Device::GaveUp);
+        QCOMPARE(notes.at(0).at(0).toString(),
+                 QStringLiteral("Nessun suono: il dispositivo audio non risponde."));
+        QCOMPARE(QToolTip::text(), notes.at(0).at(0).toString());
+        f->strum().strum();
+        gate->release();
+        QTRY_VERIFY(gate->closed.load());
+        QCOMPARE(gate->played.load(), 0);
+        QCOMPARE(notes.count(), 1);
+        QVERIFY(!player.hasDevice());
+    }
+    QCOMPARE(gate->calls.load(), 1);
+    QVERIFY(t->prompts.calls().isEmpty());
     QToolTip::hideText();
 }
 

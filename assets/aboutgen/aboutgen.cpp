@@ -24,6 +24,7 @@
 #include <vector>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -281,10 +282,15 @@ bool writeGif(const std::vector<QImage>& frames, const QString& path, bool loop)
     for (const QImage& f : frames)
         indexed.push_back(f.convertToFormat(QImage::Format_Indexed8, opaque, Qt::ThresholdDither));
 
-    // Readable by everyone, as every file of the program folder.
+    // Readable by everyone, as every file of the program folder, whatever the
+    // umask (which open's mode goes through).
     const int fd = ::open(path.toLocal8Bit().constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     if (fd < 0)
         return false;
+    if (::fchmod(fd, 0644) != 0) {
+        ::close(fd);
+        return false;
+    }
     int error = 0;
     GifFileType* gif = EGifOpenFileHandle(fd, &error);
     if (!gif) {

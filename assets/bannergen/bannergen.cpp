@@ -1,6 +1,8 @@
 // Draws the main window's banner: a fretboard with the program's name on it,
 // written as JPEG with libjpeg. The modified-list banner is the same picture in
-// greyscale with a small "*" mark, so the change catches the eye.
+// greyscale with a small "*" mark, so the change catches the eye. Both are drawn
+// twice: at their size, and at twice it ("@2x") for screens of device pixel ratio 2.
+#include <QFile>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QGuiApplication>
@@ -17,10 +19,11 @@ namespace {
 constexpr int Width = 233;
 constexpr int Height = 22;
 
-QImage drawBanner()
+QImage drawBanner(int scale)
 {
-    QImage img(Width, Height, QImage::Format_RGB888);
+    QImage img(Width * scale, Height * scale, QImage::Format_RGB888);
     QPainter p(&img);
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
 
@@ -29,7 +32,7 @@ QImage drawBanner()
     wood.setColorAt(0.0, QColor(92, 52, 28));
     wood.setColorAt(0.5, QColor(124, 72, 38));
     wood.setColorAt(1.0, QColor(80, 44, 22));
-    p.fillRect(img.rect(), wood);
+    p.fillRect(QRect(0, 0, Width, Height), wood);
 
     // Frets, narrowing toward the body as on a real neck.
     double x = 6.0;
@@ -84,11 +87,12 @@ QImage drawBanner()
     return img;
 }
 
-QImage toModified(const QImage& clean)
+QImage toModified(const QImage& clean, int scale)
 {
     QImage img =
         clean.convertToFormat(QImage::Format_Grayscale8).convertToFormat(QImage::Format_RGB888);
     QPainter p(&img);
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing);
     QFont mark(QStringLiteral("DejaVu Sans"));
     mark.setPixelSize(22);
@@ -123,7 +127,10 @@ bool writeJpeg(const QImage& image, const QString& path)
     }
     jpeg_finish_compress(&info);
     jpeg_destroy_compress(&info);
-    return std::fclose(out) == 0;
+    // Readable by all whatever the umask, as every file the build lays out.
+    return std::fclose(out) == 0 &&
+           QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                                           QFile::ReadOther);
 }
 
 } // namespace
@@ -136,11 +143,14 @@ int main(int argc, char* argv[])
         return 2;
     }
     const QString dir = QString::fromLocal8Bit(argv[1]);
-    const QImage clean = drawBanner();
-    if (!writeJpeg(clean, dir + QStringLiteral("/virmoskc.jpg")) ||
-        !writeJpeg(toModified(clean), dir + QStringLiteral("/virmoskbn.jpg"))) {
-        std::fprintf(stderr, "bannergen: cannot write the banners\n");
-        return 1;
+    for (int scale : {1, 2}) {
+        const QString suffix = scale == 1 ? QStringLiteral(".jpg") : QStringLiteral("@2x.jpg");
+        const QImage clean = drawBanner(scale);
+        if (!writeJpeg(clean, dir + QStringLiteral("/virmoskc") + suffix) ||
+            !writeJpeg(toModified(clean, scale), dir + QStringLiteral("/virmoskbn") + suffix)) {
+            std::fprintf(stderr, "bannergen: cannot write the banners\n");
+            return 1;
+        }
     }
     return 0;
 }

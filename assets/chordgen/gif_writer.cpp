@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdio>
+#include <filesystem>
 #include <stdexcept>
 #include <vector>
 
@@ -11,6 +12,10 @@ namespace {
 
 // The palette size of a GIF is a power of two; 4 colours need 2 bits per pixel.
 constexpr int kColourBits = 2;
+
+constexpr auto kReadableByAll =
+    std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
+    std::filesystem::perms::group_read | std::filesystem::perms::others_read;
 
 std::runtime_error gifError(const std::string& path, int code)
 {
@@ -50,7 +55,11 @@ void writeGif(const Canvas& canvas, const std::string& path)
         std::remove(temporary.c_str());
         throw gifError(path, ok ? error : writeError);
     }
-    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
+    // giflib creates the file for its owner alone; the program folder may be
+    // shared by other users.
+    std::error_code modeError;
+    std::filesystem::permissions(temporary, kReadableByAll, modeError);
+    if (modeError || std::rename(temporary.c_str(), path.c_str()) != 0) {
         std::remove(temporary.c_str());
         throw std::runtime_error("cannot replace " + path);
     }

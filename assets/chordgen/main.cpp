@@ -13,6 +13,7 @@
 
 #include <cstdio>
 #include <exception>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <set>
@@ -41,6 +42,10 @@ void writeTextFile(const std::string& path, const std::string& text)
         if (!out.flush())
             throw std::runtime_error("cannot write " + temporary);
     }
+    // Readable by all whatever the umask, as every file the build lays out.
+    using std::filesystem::perms;
+    std::filesystem::permissions(temporary, perms::owner_read | perms::owner_write |
+                                                perms::group_read | perms::others_read);
     if (std::rename(temporary.c_str(), path.c_str()) != 0)
         throw std::runtime_error("cannot replace " + path);
 }

@@ -1,6 +1,7 @@
 #include "xmesh.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <numbers>
 
@@ -294,5 +295,12 @@ bool XMesh::write(const std::string& path, const std::string& meshName) const
     out << "  }" << eol;
     out << " }" << eol;
     out << "}" << eol;
-    return bool(out);
+    out.close();
+    // Readable by all whatever the umask, as every file the build lays out.
+    using std::filesystem::perms;
+    std::error_code error;
+    std::filesystem::permissions(
+        path, perms::owner_read | perms::owner_write | perms::group_read | perms::others_read,
+        error);
+    return out && !error;
 }

@@ -79,7 +79,7 @@ AboutWindow::AboutWindow(AppContext& ctx, QWidget* parent)
     setFixedSize(369, 448);
     QPalette p = palette();
     p.setColor(QPalette::Window, p.color(QPalette::ToolTipBase));
-    p.setColor(QPalette::WindowText, Qt::black);
+    p.setColor(QPalette::WindowText, p.color(QPalette::ToolTipText));
     setPalette(p);
     setAutoFillBackground(true);
     createControls();
@@ -110,6 +110,7 @@ void AboutWindow::createControls()
     CreditsPanel* credits = m_ui->SecretPanel1;
     QPalette panel = credits->palette();
     panel.setColor(QPalette::Window, QColor(219, 210, 217));
+    panel.setColor(QPalette::WindowText, Qt::black);
     credits->setPalette(panel);
     credits->setAutoFillBackground(true);
     credits->setLines({QStringLiteral("Corvalto by Virmosk   --- Versione 3.0 ---"), QString(),

@@ -1,11 +1,13 @@
 #pragma once
 
+#include <QByteArray>
+#include <QList>
 #include <QString>
-#include <QStringList>
 
-// The program's command line: corvalto [-h | --help] [-v | --version] [lista]
-// A list given here is opened after start-up as "Apri lista..." opens the one
-// chosen in its dialog.
+// The program's command line: corvalto [-h | --help] [-v | --version] [--] [lista]
+// Read before the toolkit starts, so that its errors, --help and --version need
+// no display. A list given here is opened after start-up as "Apri lista..."
+// opens the one chosen in its dialog.
 struct CommandLine
 {
     enum class Action { Run, ShowHelp, ShowVersion, Refuse };
@@ -17,7 +19,10 @@ struct CommandLine
     // What to print for ShowHelp, ShowVersion (standard output) and Refuse
     // (standard error, exit status 1), in Italian.
     QString text;
+    // For Run, the arguments before "--", program name included: the toolkit
+    // reads its own documented options (-platform, -style ...) from these.
+    int toolkitArgumentCount = 0;
 
-    // arguments[0] is the program's name.
-    static CommandLine parse(const QStringList& arguments, const QString& startFolder);
+    // The arguments as the system gives them; arguments[0] is the program's name.
+    static CommandLine parse(const QList<QByteArray>& arguments, const QString& startFolder);
 };

@@ -15,6 +15,8 @@
 #include "core/text_file.h"
 #include "core/texts.h"
 #include "documents/document_controller.h"
+#include "documents/transpose_controller.h"
+#include "export/export_controller.h"
 #include "htmlpage/page_controller.h"
 #include "shell/guard.h"
 #include "shell/shortcut_priority.h"
@@ -34,6 +36,7 @@
 #include <QContextMenuEvent>
 #include <QCursor>
 #include <QDateTime>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
@@ -61,24 +64,49 @@ QColor toColor(const ColourTheme::Rgb& c)
     return QColor(c.r, c.g, c.b);
 }
 
+ColourTheme::Rgb toRgb(const QColor& c)
+{
+    return {c.red(), c.green(), c.blue()};
+}
+
+// A colour of the window's own comes with the text colour that reads on it, whatever the
+// system palette's text colour is; a disabled text stays apart from it, half way between.
 void setBackground(QWidget* w, const QColor& colour, QPalette::ColorRole role = QPalette::Window)
 {
     QPalette p = w->palette();
     p.setColor(role, colour);
-    if (role == QPalette::Window)
+    const QColor text = toColor(ColourTheme::textOn(toRgb(colour)));
+    const QColor disabled =
+        QColor::fromRgbF((text.redF() + colour.redF()) / 2, (text.greenF() + colour.greenF()) / 2,
+                         (text.blueF() + colour.blueF()) / 2);
+    // The text roles of the colour set, and only those: a field inside a panel keeps the
+    // system's Base and so the system's Text.
+    QList<QPalette::ColorRole> texts{QPalette::Text};
+    if (role == QPalette::Window) {
         p.setColor(QPalette::Button, colour);
+        texts = {QPalette::WindowText, QPalette::ButtonText};
+    }
+    for (QPalette::ColorRole r : texts) {
+        p.setColor(r, text);
+        p.setColor(QPalette::Disabled, r, disabled);
+    }
     w->setPalette(p);
     w->setAutoFillBackground(true);
 }
 
-// A control outside the colour theme: the roles the theme gives its containers
-// are pinned to the application's own, so that they do not reach it.
+// A control outside the colour theme: the roles the theme gives its containers, the
+// colours and the texts on them, are pinned to the application's own, so that they do
+// not reach it.
 void keepOwnColours(QWidget* w)
 {
     const QPalette own = QApplication::palette(w);
     QPalette p = w->palette();
-    for (QPalette::ColorRole role : {QPalette::Window, QPalette::Button})
-        p.setBrush(role, own.brush(role));
+    for (QPalette::ColorRole role : {QPalette::Window, QPalette::Button, QPalette::WindowText,
+                                     QPalette::ButtonText, QPalette::Base, QPalette::Text}) {
+        for (QPalette::ColorGroup group :
+             {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+            p.setBrush(group, role, own.brush(group, role));
+    }
     w->setPalette(p);
 }
 
@@ -135,6 +163,8 @@ MainWindow::MainWindow(AppContext& ctx, QWidget* parent)
     m_documents =
         new DocumentController(m_ctx, document, *this, *m_chooser, *m_listController, this);
     m_page = new PageController(m_ctx, document, *m_documents, this);
+    m_export = new ExportController(m_ctx, document, this);
+    m_transpose = new TransposeController(m_ctx, document, *m_documents, this);
     m_strum = new StrumController(m_ctx, *this, this);
     connectControllers();
     connectShellCommands();
@@ -211,8 +241,10 @@ void MainWindow::createControls()
         m_ui->Panel1->setFont(f);
         keepOwnColours(m_ui->Panel1);
         QPalette p = m_ui->Panel1->palette();
-        p.setColor(QPalette::WindowText, Qt::blue);
+        // Blue on the system's hint colour, made lighter where that colour is dark.
         p.setColor(QPalette::Window, p.color(QPalette::ToolTipBase));
+        p.setColor(QPalette::WindowText,
+                   toColor(ColourTheme::readableOn({0, 0, 255}, toRgb(p.color(QPalette::Window)))));
         m_ui->Panel1->setPalette(p);
         m_ui->Panel1->setAutoFillBackground(true);
     }
@@ -279,8 +311,16 @@ void MainWindow::createControls()
 
     for (QWidget* w :
          std::initializer_list<QWidget*>{m_ui->BitBtn1, m_ui->BitBtn2, m_ui->Button1, m_ui->Button2,
-                                         m_ui->Button3, m_ui->Button4, m_ui->Button5, m_ui->secpos})
+                                         m_ui->Button3, m_ui->Button4, m_ui->Button5})
         keepOwnColours(w);
+    // The box is white with a green caption, red while ticked.
+    keepOwnColours(m_ui->secpos);
+    QPalette box = m_ui->secpos->palette();
+    box.setColor(QPalette::Window, Qt::white);
+    box.setColor(QPalette::Button, Qt::white);
+    m_ui->secpos->setPalette(box);
+    m_ui->secpos->setAutoFillBackground(true);
+    colourSecondPositionBox(QColor(0, 128, 0));
 }
 
 void MainWindow::createMenus()
@@ -329,7 +369,7 @@ void MainWindow::connectShellCommands()
 void MainWindow::runStartup()
 {
     // The program folder comes from the context, set before the window exists.
-    m_ui->Image2->load(m_ctx.programDir + QStringLiteral("imm/virmoskc.jpg"));
+    showBanner(false);
     m_ui->Edit2->setEnabled(false);
     m_ctx.document->setCurrentListFile(document::newListName());
 
@@ -504,6 +544,11 @@ void MainWindow::connectControllers()
     }
 
     guard(m_ui->Button5, &QPushButton::clicked, m_page, &PageController::generatePage);
+    for (QAction* a : {m_ui->Trasponilista1, m_ui->Trasponilista2})
+        guard(a, &QAction::triggered, m_transpose, &TransposeController::transposeCommand);
+    guard(m_ui->Stampa1, &QAction::triggered, m_export, &ExportController::print);
+    guard(m_ui->EsportaPDF1, &QAction::triggered, m_export, &ExportController::exportPdf);
+    guard(m_ui->EsportaChordPro1, &QAction::triggered, m_export, &ExportController::exportChordPro);
     m_ui->gif->installEventFilter(m_strum);
     m_ui->Shape1->installEventFilter(m_strum);
 }
@@ -604,8 +649,12 @@ void MainWindow::untickSecondPositionBox(bool notify)
 
 void MainWindow::colourSecondPositionBox(const QColor& colour)
 {
-    m_ui->secpos->setStyleSheet(
-        QStringLiteral("QCheckBox { background: white; color: %1; }").arg(colour.name()));
+    // On the box's white the caption keeps 4.5:1: pure red becomes a shade darker.
+    QPalette p = m_ui->secpos->palette();
+    const QColor text = toColor(ColourTheme::readableOn(toRgb(colour), {255, 255, 255}));
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+        p.setColor(group, QPalette::WindowText, text);
+    m_ui->secpos->setPalette(p);
 }
 
 void MainWindow::showEntryCount(int count)
@@ -656,8 +705,13 @@ void MainWindow::showStatus(const QString& text)
 
 void MainWindow::showBanner(bool modified)
 {
-    m_ui->Image2->load(m_ctx.programDir + (modified ? QStringLiteral("imm/virmoskbn.jpg")
-                                                    : QStringLiteral("imm/virmoskc.jpg")));
+    const QString name = m_ctx.programDir + (modified ? QStringLiteral("imm/virmoskbn")
+                                                      : QStringLiteral("imm/virmoskc"));
+    // The banner drawn at twice the size where the screen shows two pixels a point or more.
+    const QString sharp = name + QStringLiteral("@2x.jpg");
+    m_ui->Image2->load(devicePixelRatioF() > 1 && QFileInfo::exists(sharp)
+                           ? sharp
+                           : name + QStringLiteral(".jpg"));
 }
 
 void MainWindow::showRecentFiles(const QStringList& paths)

@@ -22,6 +22,8 @@ class ChooserController;
 class DocumentController;
 class ListController;
 class PageController;
+class ExportController;
+class TransposeController;
 class StrumController;
 class PictureView;
 class RadioButton;
@@ -62,6 +64,8 @@ public:
     ListController& listController() { return *m_listController; }
     DocumentController& documents() { return *m_documents; }
     PageController& page() { return *m_page; }
+    ExportController& exporter() { return *m_export; }
+    TransposeController& transposer() { return *m_transpose; }
     StrumController& strum() { return *m_strum; }
 
     // The document commands' steps that show the document state.
@@ -158,5 +162,7 @@ private:
     ListController* m_listController = nullptr;
     DocumentController* m_documents = nullptr;
     PageController* m_page = nullptr;
+    ExportController* m_export = nullptr;
+    TransposeController* m_transpose = nullptr;
     StrumController* m_strum = nullptr;
 };

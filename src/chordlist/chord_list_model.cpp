@@ -132,3 +132,14 @@ void ChordListModel::replaceAll(const QStringList& lines, const QStringList& pic
         m_pictures[static_cast<size_t>(i)] = pictures.value(i);
     endResetModel();
 }
+
+void ChordListModel::rewriteEntries(const QStringList& lines, const QStringList& pictures)
+{
+    if (isEmpty())
+        return;
+    for (int i = 0; i < count(); ++i) {
+        m_lines[i] = lines.value(i);
+        slot(i) = pictures.value(i);
+    }
+    emit dataChanged(index(0), index(lastIndex()));
+}

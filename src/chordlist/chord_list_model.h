@@ -61,6 +61,9 @@ public:
     // Replaces the lines and the pictures of slots 0..n-1 at once (loading a file);
     // every other slot is emptied.
     void replaceAll(const QStringList& lines, const QStringList& pictures);
+    // Rewrites the text and picture of every entry in place (as many as there are
+    // entries); the number of entries, the pending picture and a view's selection stay.
+    void rewriteEntries(const QStringList& lines, const QStringList& pictures);
 
     int selectedPos() const { return m_selectedPos; }
     void setSelectedPos(int pos) { m_selectedPos = pos; }

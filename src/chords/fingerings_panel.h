@@ -4,9 +4,15 @@
 
 #include <QString>
 
+#include <array>
 #include <functional>
 
 class QWidget;
+
+namespace chords {
+// The MIDI pitch each string sounds, low MI string first; -1 for a muted one.
+using Pitches = std::array<int, StringCount>;
+} // namespace chords
 
 // What the program asks of the window "Diteggiature". The window, the fingering engine and
 // the diagrams' drawing live in a module (libcorvalto_fingerings.so) that the program loads

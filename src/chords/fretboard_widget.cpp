@@ -463,7 +463,7 @@ void FretboardWidget::paintLabels(QPainter& painter) const
     QFont bold = font;
     bold.setBold(true);
     const int bass = [this] {
-        const chords::Pitches pitches = chords::soundingPitches(m_frets, *m_tuning, m_capo);
+        const auto pitches = chords::soundingPitches(m_frets, *m_tuning, m_capo);
         int lowest = -1;
         for (int s = 0; s < chords::StringCount; ++s) {
             if (pitches[s] >= 0 && (lowest < 0 || pitches[s] < pitches[lowest]))

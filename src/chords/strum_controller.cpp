@@ -16,6 +16,7 @@
 namespace {
 
 const QString ListenHint = QStringLiteral("Clic sulla figura o %1 per ascoltare l'accordo");
+const QString NoSoundNote = QStringLiteral("Nessun suono: il dispositivo audio non risponde.");
 
 // The program folder comes last, for programs run from elsewhere (tests, benchmarks).
 QStringList moduleFolders(const AppContext& ctx)
@@ -31,6 +32,18 @@ StrumController::StrumController(AppContext& ctx, ChooserView& view, QWidget* wi
     auto* shortcut = new QShortcut(QKeySequence(QString::fromLatin1(Shortcut)), window);
     shortcut->setObjectName(QStringLiteral("strumShortcut"));
     connect(shortcut, &QShortcut::activated, this, &StrumController::strum);
+    m_player.setGiveUpHandler([this] { noteNoSound(); });
+}
+
+// Said once, quietly, in a note at the foot of the window that goes by itself: the program
+// works on without sound.
+void StrumController::noteNoSound()
+{
+    emit soundUnavailable(NoSoundNote);
+    if (!m_window->isVisible())
+        return;
+    const QPoint foot(8, m_window->height() - 8);
+    QToolTip::showText(m_window->mapToGlobal(foot), NoSoundNote, m_window, QRect(), 8000);
 }
 
 void StrumController::strum()

@@ -29,12 +29,15 @@ public:
 signals:
     // The bare picture file name of the chord strummed, whether a device plays it or not.
     void strummed(const QString& picture);
+    // The sound device did not answer in time: the one note the user gets about it.
+    void soundUnavailable(const QString& note);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QString pictureShown() const;
+    void noteNoSound();
 
     AppContext& m_ctx;
     ChooserView& m_view;

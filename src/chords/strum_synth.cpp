@@ -127,13 +127,13 @@ double stringFrequency(int string, int fret)
 
 Strum renderStrum(const Frets& frets, int sampleRate)
 {
-    Pitches pitches{};
+    std::array<int, StringCount> pitches{};
     for (int s = 0; s < StringCount; ++s)
-        pitches[s] = frets[s] < 0 ? -1 : OpenStringNotes[s] + frets[s];
+        pitches[s] = frets[s] < 0 ? -1 : OpenStringNotes.at(s) + frets[s];
     return renderStrumPitches(pitches, sampleRate);
 }
 
-Strum renderStrumPitches(const Pitches& pitches, int sampleRate)
+Strum renderStrumPitches(const std::array<int, StringCount>& pitches, int sampleRate)
 {
     Strum strum;
     strum.samples.assign(static_cast<size_t>(std::lround(Strum::Seconds * sampleRate)), 0.0f);

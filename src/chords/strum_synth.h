@@ -11,8 +11,6 @@ constexpr int StringCount = 6;
 
 // Frets from the low MI string to the high mi string: 0 an open string, -1 a muted one.
 using Frets = std::array<int, StringCount>;
-// The MIDI pitch each string sounds, low MI string first; -1 for a muted one.
-using Pitches = std::array<int, StringCount>;
 
 // The voicing's frets; a voicing from the table always parses.
 Frets fretsOf(const Voicing& voicing);
@@ -35,9 +33,10 @@ struct Strum
     std::array<int, StringCount> onsets{};
 };
 
-// The voicing in standard tuning without a capo.
 Strum renderStrum(const Frets& frets, int sampleRate);
-// Any tuning and capo: the strings sound the pitches given (see soundingPitches).
-Strum renderStrumPitches(const Pitches& pitches, int sampleRate);
+
+// The same downstroke over the MIDI pitches each string sounds, low string first, -1 for a
+// muted one: the pitches of any tuning and capo (the fingering engine's soundingPitches).
+Strum renderStrumPitches(const std::array<int, StringCount>& pitches, int sampleRate);
 
 } // namespace chords

@@ -17,6 +17,17 @@ struct ColourTheme
 
     static ColourTheme fromDraws(int a, int b);
     static ColourTheme designed();
+
+    // Text that sits on a colour of the program's own must keep this contrast ratio
+    // against it, whatever the system palette.
+    static constexpr double MinContrast = 4.5;
+    // The contrast ratio of two colours as WCAG 2 defines it: 1 (the same) to 21.
+    static double contrast(Rgb a, Rgb b);
+    // Black or white, whichever reads better on the background.
+    static Rgb textOn(Rgb background);
+    // The text colour itself where it reads on the background, else moved towards
+    // black or white, whichever the background favours, just far enough that it does.
+    static Rgb readableOn(Rgb text, Rgb background);
 };
 
 // The application title scrolls through a 73-character text, 25 characters at a

@@ -42,6 +42,18 @@ bool isRegularFile(const QString& path)
     return !path.isEmpty() && QFileInfo(path).isFile();
 }
 
+bool isLastingFile(const QString& path)
+{
+    if (!isRegularFile(path))
+        return false;
+    const QString folder = QFileInfo(QFileInfo(path).absolutePath()).canonicalFilePath();
+    for (const QString& system : {QStringLiteral("/dev"), QStringLiteral("/proc")}) {
+        if (folder == system || folder.startsWith(system + QLatin1Char('/')))
+            return false;
+    }
+    return true;
+}
+
 QByteArray readAll(const QString& path, qint64 maxBytes)
 {
 #ifdef Q_OS_UNIX

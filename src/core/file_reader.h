@@ -28,6 +28,11 @@ constexpr qint64 MeshBytes = 32 * MiB;
 // True for an existing regular file, symbolic links followed.
 bool isRegularFile(const QString& path);
 
+// True for a regular file named by a path that names it in every run:
+// /dev/stdin, /dev/fd/N and /proc/self/fd/N lead to a regular file too, but to
+// whatever the process has open, in the next run another file or none.
+bool isLastingFile(const QString& path);
+
 // The whole file. Throws CorvaltoError "Cannot open file <path>" for a file that
 // is missing, unreadable or not a regular file, and tooLargeMessage for one of
 // more than maxBytes bytes.

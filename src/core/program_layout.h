@@ -16,6 +16,10 @@
 // recognised by <prefix>/share/corvalto/imm/ beside the executable's bin/.
 // A portable folder the user cannot write keeps its resources there but keeps
 // the user's files in the user's folders, as the installed layout does.
+// Where the documents folder cannot be written, liste/ and riff/ go to a
+// "corvalto" folder of the user's data folder ($XDG_DATA_HOME): the place the
+// user's own program data belongs in when it is not a document, always the
+// user's and writable whenever anything of the user's is.
 class ProgramLayout
 {
 public:
@@ -27,6 +31,7 @@ public:
         QString config;    // $XDG_CONFIG_HOME, by default ~/.config
         QString documents; // the user's documents folder
         QString cache;     // $XDG_CACHE_HOME, by default ~/.cache
+        QString data;      // $XDG_DATA_HOME, by default ~/.local/share
     };
 
     // Resources relative to the executable's folder in an installed tree.
@@ -37,6 +42,12 @@ public:
     static ProgramLayout resolve(const QString& executableDir, const UserFolders& user,
                                  bool programFolderWritable);
     static UserFolders userFolders();
+    // A relative path in XDG_CONFIG_HOME, XDG_CACHE_HOME, XDG_DATA_HOME,
+    // XDG_STATE_HOME or XDG_RUNTIME_DIR, or among XDG_CONFIG_DIRS and
+    // XDG_DATA_DIRS, is invalid and to be ignored: it is taken out of the
+    // environment before anything reads it (the toolkit, the programs started
+    // from here). Called first thing at start.
+    static void ignoreRelativeXdgPaths();
 
     Kind kind() const { return m_kind; }
     // True when config.ini, liste/ and riff/ live in the user's folders.
@@ -56,10 +67,15 @@ public:
 
     // In the user's folders, makes the folders and an empty config.ini where
     // they are missing (an existing config.ini is kept) and makes dataDir the
-    // working directory. A portable folder is left as it is. False when
-    // something could not be made; the start-up then reports the missing
-    // config.ini as it would in a portable folder.
-    bool prepare() const;
+    // working directory; dataDir moves to the data folder when liste/ and riff/
+    // cannot be made in the documents folder. A portable folder is left as it
+    // is. False when something could not be made; the start-up then reports
+    // the missing config.ini as it would in a portable folder.
+    bool prepare();
+    // What prepare() has to tell the user, in Italian, or nothing: where the
+    // lists went instead of the documents folder, the start that made that
+    // folder only.
+    QString notice() const { return m_notice; }
 
 private:
     Kind m_kind = Kind::Portable;
@@ -69,4 +85,6 @@ private:
     QString m_dataDir;
     QStringList m_moduleDirs;
     QString m_cacheDir;
+    QString m_fallbackDataDir;
+    QString m_notice;
 };

@@ -286,6 +286,8 @@ void DocumentController::markCleanThen(const QString& path,
 
 void DocumentController::recordRecent(const QString& path)
 {
+    if (!filereader::isLastingFile(path))
+        return;
     m_recentFiles.updateByName(path);
     writeRecentFiles();
     showRecentCaptions();

@@ -6,6 +6,7 @@
 #include "ui/pictures/jpeg_reader.h"
 
 #include <QBuffer>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QMouseEvent>
 #include <QMovie>
@@ -84,7 +85,12 @@ void PictureView::load(const QString& path)
 void PictureView::showStill(const QImage& image, const QString& path)
 {
     clearPicture();
-    setPixmap(QPixmap::fromImage(image));
+    QPixmap pixmap = QPixmap::fromImage(image);
+    // A picture named "...@2x" is drawn at twice its size, for screens that show two
+    // pixels a point.
+    if (QFileInfo(path).completeBaseName().endsWith(QLatin1String("@2x")))
+        pixmap.setDevicePixelRatio(2);
+    setPixmap(pixmap);
     m_fileName = path;
     emit pictureChanged();
 }
