@@ -148,6 +148,8 @@ void CorvaltoApp::openFingerings()
         window->setStrumHandler([this, window, player](const chords::Pitches& pitches) {
             guarded(m_ctx, window->widget(), [&] { player->playPitches(pitches); });
         });
+        window->setChordHandler(
+            [mainWindow](int root, int type) { mainWindow->chooseChord(root, type); });
         window->setAmericanNotation(chooser->americanNotation());
         follow();
     }

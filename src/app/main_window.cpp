@@ -560,6 +560,17 @@ void MainWindow::describeChordPicture(const QString& description)
     m_ui->gif->setAccessibleDescription(description);
 }
 
+void MainWindow::chooseChord(int root, int type)
+{
+    if (m_ui->note->itemIndex() == root && m_ui->toni->itemIndex() == type)
+        return;
+    if (m_ui->note->itemIndex() != root) {
+        m_ui->toni->setItemIndex(-1);
+        m_ui->note->setItemIndex(root);
+    }
+    m_ui->toni->setItemIndex(type);
+}
+
 void MainWindow::clearChordGroups()
 {
     m_ui->note->setItemIndex(-1);

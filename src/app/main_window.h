@@ -69,6 +69,9 @@ public:
     // Commands that other windows run as if their control had been used.
     void showRiffEditor() { emit riffEditorRequested(); }
     void showAdditionalInformation() { emit informationRequested(); }
+    // Picks the root, then the type, in the chooser's groups as a user's clicks do, so the
+    // chord is named as the type group completes it; nothing runs when both are picked.
+    void chooseChord(int root, int type);
 
 signals:
     // Closing the main window ends the program.

@@ -21,6 +21,7 @@ class FingeringsPanel
 {
 public:
     using StrumHandler = std::function<void(const chords::Pitches&)>;
+    using ChordHandler = std::function<void(int root, int type)>;
 
     virtual ~FingeringsPanel() = default;
 
@@ -34,6 +35,9 @@ public:
     virtual void showWindow() = 0;
     // Plays what a diagram strummed sounds: the pitches of its strings, -1 for a muted one.
     virtual void setStrumHandler(StrumHandler handler) = 0;
+    // Shows a chord of the catalogue in the main window as if its root and then its type
+    // were picked there: a page's answer the user chose (root 0 DO ... 11 SI).
+    virtual void setChordHandler(ChordHandler handler) = 0;
 };
 
 // The module's one entry point: a new window, hidden, with the choices of the last run.

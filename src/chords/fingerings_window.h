@@ -40,11 +40,18 @@ public:
     void showWindow() override;
     void setAmericanNotation(bool american) override;
     void setStrumHandler(StrumHandler handler) override { m_strumHandler = std::move(handler); }
+    void setChordHandler(ChordHandler handler) override { m_chordHandler = std::move(handler); }
 
     // A page of its own, as a tab after the fingerings; returns its tab index.
     int addPage(QWidget* page, const QString& title);
     // Strums a shape in the tuning and at the capo chosen (the strum handler, strumRequested).
     void strum(const chords::Frets& frets);
+    // Shows a chord in the main window (the chord handler).
+    void chooseChord(int root, int type)
+    {
+        if (m_chordHandler)
+            m_chordHandler(root, type);
+    }
 
     const chords::Tuning& tuning() const;
     int capo() const;
@@ -91,4 +98,5 @@ private:
     bool m_american = false;
     std::vector<chords::Fingering> m_fingerings;
     StrumHandler m_strumHandler;
+    ChordHandler m_chordHandler;
 };
