@@ -1,6 +1,7 @@
 #include "chordlist/chord_spelling.h"
 
 #include "chords/chord_catalogue.h"
+#include "chords/voicing_table.h"
 
 #include <QHash>
 
@@ -224,6 +225,15 @@ QString englishSymbol(int root, int type, Accidental accidental)
 QString englishSymbol(int root, int type)
 {
     return englishSymbol(root, type, Accidental::Natural);
+}
+
+QString fingeringPicture(const QString& entry, const QString& picture)
+{
+    if (chords::voicingForPicture(picture.toStdString()))
+        return picture;
+    if (const auto chord = recogniseChord(entry))
+        return chords::chordPicture(chord->root, chord->type);
+    return {};
 }
 
 } // namespace chordlist

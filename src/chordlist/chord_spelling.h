@@ -33,6 +33,10 @@ struct SpelledChord
 
 std::optional<SpelledChord> recogniseChord(const QString& text);
 
+// The picture whose fingering an entry shows: its own where the program ships it,
+// otherwise the catalogue's first position of the chord its text names; empty when neither.
+QString fingeringPicture(const QString& entry, const QString& picture);
+
 // The chord's text on its own root, in its notation. Italian and American names take
 // the catalogue's regular spelling: "FA# 9 / SOLb 9", "FA# 11 / SOLb 11",
 // "SOL# Maggiore / LAb Maggiore". A symbol keeps its suffix and spells a black-key root

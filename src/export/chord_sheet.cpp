@@ -50,17 +50,6 @@ QFont sheetFont(int pixels, bool bold)
     return font;
 }
 
-// The picture whose fingering an entry shows: its own where the program ships it,
-// otherwise the first position of the chord its text names; empty when neither.
-QString diagramPicture(const QString& entry, const QString& picture)
-{
-    if (chords::voicingForPicture(picture.toStdString()))
-        return picture;
-    if (const auto chord = chordlist::recogniseChord(entry))
-        return chords::chordPicture(chord->root, chord->type);
-    return {};
-}
-
 } // namespace
 
 ChordSheet::ChordSheet(ListFile list) : m_list(std::move(list))
@@ -113,7 +102,7 @@ void ChordSheet::layOut()
         name.replace(QStringLiteral("/ "), QStringLiteral("/\n"));
         m_pages.back().push_back(
             {Item::Kind::Name, QRectF(x + 2, y, CellWidth - 4, NameHeight), name, {}});
-        const QString picture = diagramPicture(entry, m_list.pictures.value(i));
+        const QString picture = chordlist::fingeringPicture(entry, m_list.pictures.value(i));
         if (!picture.isEmpty()) {
             const QRectF diagram(x + (CellWidth - DiagramWidth) / 2, y + NameHeight + 2,
                                  DiagramWidth, DiagramHeight);

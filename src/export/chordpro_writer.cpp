@@ -33,17 +33,6 @@ QString plain(QString text)
     return text;
 }
 
-// The picture an entry's fingering comes from: its own where the program ships it,
-// otherwise the catalogue's first position of the chord its text names.
-QString fingeringPicture(const QString& entry, const QString& picture)
-{
-    if (chords::voicingForPicture(picture.toStdString()))
-        return picture;
-    if (const auto chord = chordlist::recogniseChord(entry))
-        return chords::chordPicture(chord->root, chord->type);
-    return {};
-}
-
 } // namespace
 
 QString chordName(const QString& entry)
@@ -100,7 +89,7 @@ QStringList songLines(const ListFile& list)
         if (name.isEmpty() || defined.contains(name))
             continue;
         const QString shape =
-            defineShape(fingeringPicture(list.entries.at(i), list.pictures.value(i)));
+            defineShape(chordlist::fingeringPicture(list.entries.at(i), list.pictures.value(i)));
         if (shape.isEmpty())
             continue;
         defined.insert(name);
