@@ -60,11 +60,11 @@ int main(int argc, char* argv[])
     CorvaltoApp corvalto(ctx);
     // For the start-up benchmark only: reports the first paint of the main window
     // and ends the program when CORVALTO_BENCH_EXIT_AFTER_PAINT=1 is set.
-    FirstPaintProbe::installIfRequested(corvalto.windows().mainWindow);
+    FirstPaintProbe::installIfRequested(corvalto.mainWindow());
     corvalto.show();
     if (!layout.notice().isEmpty())
         QTimer::singleShot(0, &corvalto, [&prompts, &corvalto, &layout] {
-            prompts.information(corvalto.windows().mainWindow, layout.notice());
+            prompts.information(corvalto.mainWindow(), layout.notice());
         });
     if (!line.listPath.isEmpty())
         QTimer::singleShot(0, &corvalto,

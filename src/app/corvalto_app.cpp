@@ -44,9 +44,6 @@ CorvaltoApp::CorvaltoApp(AppContext& ctx, QObject* parent) : QObject(parent), m_
     w.pagePreview = new PagePreviewWindow(m_ctx);
     w.titleDialog = new TitleDialog(m_ctx);
     w.informationWindow = new InformationWindow(m_ctx);
-    w.saverSettings = new SaverSettingsWindow(m_ctx);
-    w.saverWindow = new SaverWindow(m_ctx);
-    w.riffEditor = new RiffEditor(m_ctx);
     connect(w.mainWindow, &MainWindow::mainWindowClosed, qApp, &QApplication::quit,
             Qt::QueuedConnection);
     connectWindows();
@@ -62,12 +59,10 @@ void CorvaltoApp::connectWindows()
     AboutWindow* aboutWindow = w.aboutWindow;
     connectGuarded(mainWindow, &MainWindow::aboutRequested, aboutWindow, m_ctx, mainWindow,
                    [aboutWindow] { aboutWindow->aboutCommand(); });
-    SaverSettingsWindow* saverSettings = w.saverSettings;
-    connectGuarded(mainWindow, &MainWindow::screenSaverRequested, saverSettings, m_ctx, mainWindow,
-                   [saverSettings] { saverSettings->openSettings(); });
-    RiffEditor* riffEditor = w.riffEditor;
-    connectGuarded(mainWindow, &MainWindow::riffEditorRequested, riffEditor, m_ctx, mainWindow,
-                   [riffEditor] { riffEditor->showWindow(); });
+    connectGuarded(mainWindow, &MainWindow::screenSaverRequested, this, m_ctx, mainWindow,
+                   [this] { saverSettings()->openSettings(); });
+    connectGuarded(mainWindow, &MainWindow::riffEditorRequested, this, m_ctx, mainWindow,
+                   [this] { riffEditor()->showWindow(); });
     // The file-name line is offered once the list has a file; nothing withdraws it.
     InformationWindow* informationWindow = w.informationWindow;
     connectGuarded(mainWindow, &MainWindow::informationRequested, informationWindow, m_ctx,
@@ -78,8 +73,6 @@ void CorvaltoApp::connectWindows()
                    });
     connectGuarded(mainWindow, &MainWindow::fingeringsRequested, this, m_ctx, mainWindow,
                    [this] { openFingerings(); });
-    connect(&mainWindow->documents(), &DocumentController::listCleared, riffEditor,
-            &RiffEditor::clearAll);
 
     // Until the user selects an entry again, remove and insert are refused; the
     // counter keeps showing the old position.
@@ -105,17 +98,6 @@ void CorvaltoApp::connectWindows()
         document->setTitle(title);
         mainWindow->page().generatePage();
     });
-
-    SaverWindow* saverWindow = w.saverWindow;
-    connect(w.saverSettings, &SaverSettingsWindow::depthChosen, saverWindow,
-            &SaverWindow::setDepth);
-    connectGuarded(w.saverSettings, &SaverSettingsWindow::startRequested, saverWindow, m_ctx,
-                   w.saverSettings,
-                   [saverWindow](const ScreenSaverStart& start) { saverWindow->start(start); });
-    saverWindow->setResolutionItemSource(
-        [saverSettings] { return saverSettings->resolutionItem(); });
-
-    riffEditor->setListTitleSource([document] { return document->title(); });
 
     // Closing the information window brings an open preview up to date first.
     PagePreviewWindow* pagePreview = w.pagePreview;
@@ -154,6 +136,42 @@ void CorvaltoApp::openFingerings()
         follow();
     }
     m_fingerings->showWindow();
+}
+
+SaverSettingsWindow* CorvaltoApp::saverSettings()
+{
+    Windows& w = m_windows;
+    if (!w.saverSettings) {
+        w.saverSettings = new SaverSettingsWindow(m_ctx);
+        w.saverWindow = new SaverWindow(m_ctx);
+        SaverSettingsWindow* settings = w.saverSettings;
+        SaverWindow* saverWindow = w.saverWindow;
+        connect(settings, &SaverSettingsWindow::depthChosen, saverWindow, &SaverWindow::setDepth);
+        connectGuarded(settings, &SaverSettingsWindow::startRequested, saverWindow, m_ctx, settings,
+                       [saverWindow](const ScreenSaverStart& start) { saverWindow->start(start); });
+        saverWindow->setResolutionItemSource([settings] { return settings->resolutionItem(); });
+    }
+    return w.saverSettings;
+}
+
+RiffEditor* CorvaltoApp::riffEditor()
+{
+    Windows& w = m_windows;
+    if (!w.riffEditor) {
+        w.riffEditor = new RiffEditor(m_ctx);
+        ChordListDocument* document = m_ctx.document;
+        w.riffEditor->setListTitleSource([document] { return document->title(); });
+        connect(&w.mainWindow->documents(), &DocumentController::listCleared, w.riffEditor,
+                &RiffEditor::clearAll);
+    }
+    return w.riffEditor;
+}
+
+const Windows& CorvaltoApp::windows()
+{
+    saverSettings();
+    riffEditor();
+    return m_windows;
 }
 
 CorvaltoApp::~CorvaltoApp()

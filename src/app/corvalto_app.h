@@ -8,8 +8,10 @@
 
 class FingeringsPanel;
 
-// The running program: creates the eight windows in their fixed order, shows
-// only the main window, and ends when the main window closes.
+// The running program: creates the windows in their fixed order, shows only the
+// main window, and ends when the main window closes. The screen saver's two
+// windows and the riff editor, which most sessions never open, are made when
+// first asked for; once made they live as long as the program.
 class CorvaltoApp : public QObject
 {
     Q_OBJECT
@@ -22,7 +24,9 @@ public:
     // Opens a list given on the command line as "Apri lista..." opens the one
     // chosen in its dialog, with the same checks and messages.
     void openListFile(const QString& path);
-    const Windows& windows() const { return m_windows; }
+    MainWindow* mainWindow() const { return m_windows.mainWindow; }
+    // Every window, the ones made on first use included (tests, benchmarks).
+    const Windows& windows();
     // "Diteggiature", made when first opened; null until then.
     FingeringsPanel* fingeringsWindow() const { return m_fingerings; }
     // Opens "Diteggiature" on the chord on display, loading its module and making it the
@@ -39,6 +43,9 @@ public:
 private:
     // What one window asks of another goes through here.
     void connectWindows();
+    // Made and connected on first use.
+    SaverSettingsWindow* saverSettings();
+    RiffEditor* riffEditor();
 
     AppContext& m_ctx;
     Windows m_windows;
