@@ -41,9 +41,9 @@ namespace {
 
 constexpr int Runs = 10;
 constexpr int TimeoutMs = 60000;
-constexpr double StartupTarget = 1.4;
+constexpr double StartupTarget = 1.6;
 constexpr double CpuTarget = 1.6;
-constexpr double MemoryTarget = 1.3;
+constexpr double MemoryTarget = 1.35;
 
 struct Sample
 {
