@@ -374,6 +374,17 @@ std::vector<Fingering> fingerings(int root, ChordType type, const Tuning& tuning
             shipped.cost = playabilityCost(shipped, (tones.optional & fifth) && !(heard & fifth));
             found.insert(found.begin(), shipped);
         }
+        // A shipped second position keeps its place in the order but is fingered as its
+        // picture shows it, so the main window and the list of fingerings agree.
+        for (const Voicing& voicing : voicingTable()) {
+            if (!voicing.secondPosition || voicing.root != shapeRoot || voicing.type != type)
+                continue;
+            const Fingering second = fingeringOf(voicing);
+            for (Fingering& f : found) {
+                if (f.frets == second.frets)
+                    f.fingers = second.fingers;
+            }
+        }
     }
     return found;
 }
