@@ -25,6 +25,7 @@ set(expected
     lib/corvalto/libcorvalto_screensaver.so
     lib/corvalto/libcorvalto-audio.so
     lib/corvalto/libcorvalto_fingerings.so
+    lib/corvalto/libcorvalto_print.so
     "share/corvalto/Corvalto 3.0 Help.html"
     share/corvalto/imm/virmoskc.jpg
     share/corvalto/imm/scroll.css

@@ -33,7 +33,7 @@ qt_add_resources(corvalto_gui corvalto_icons PREFIX /icons BASE ${CMAKE_BINARY_D
 install(TARGETS corvalto RUNTIME DESTINATION bin)
 # The modules the program loads when first needed: the screen saver's mesh reader, the
 # JPEG decoder and the sound output.
-install(TARGETS corvalto_screensaver corvalto-audio LIBRARY DESTINATION lib/corvalto)
+install(TARGETS corvalto_screensaver corvalto-audio corvalto_print LIBRARY DESTINATION lib/corvalto)
 install(DIRECTORY ${CORVALTO_PROGRAM_DIR}/imm DESTINATION share/corvalto)
 install(FILES "${CORVALTO_PROGRAM_DIR}/Corvalto 3.0 Help.html" DESTINATION share/corvalto)
 install(FILES ${CORVALTO_DESKTOP_SOURCES}/${CORVALTO_APP_ID}.desktop DESTINATION share/applications)

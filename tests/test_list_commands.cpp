@@ -8,12 +8,15 @@
 #include "support/test_app.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QDialog>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -45,6 +48,7 @@ private slots:
     void exportsWriteTheChosenFile_data();
     void exportsWriteTheChosenFile();
     void transposeDialog();
+    void printPreviewFromItsModule();
 };
 
 void TestListCommands::emptyListIsRefused_data()
@@ -146,4 +150,26 @@ void TestListCommands::transposeDialog()
 }
 
 QTEST_MAIN(TestListCommands)
+// "Stampa..." loads the print module and shows Qt's print preview of the sheet.
+void TestListCommands::printPreviewFromItsModule()
+{
+    TestApp t;
+    MainWindow& f = *t.w().mainWindow;
+    addEntries(f);
+    QString shown;
+    QTimer::singleShot(0, &f, [&shown] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            auto* dialog = qobject_cast<QDialog*>(w);
+            if (dialog && dialog->isVisible() &&
+                QLatin1String(dialog->metaObject()->className()) == "QPrintPreviewDialog") {
+                shown = dialog->windowTitle();
+                dialog->reject();
+            }
+        }
+    });
+    run(f, QStringLiteral("Stampa1"));
+    QCOMPARE(shown, QStringLiteral("Anteprima di stampa"));
+    QVERIFY(t.prompts.calls().isEmpty());
+}
+
 #include "test_list_commands.moc"

@@ -3,15 +3,16 @@
 #include "chordlist/chord_list_model.h"
 #include "core/app_context.h"
 #include "core/errors.h"
+#include "core/module_symbol.h"
 #include "core/prompts.h"
 #include "documents/chord_list_document.h"
 #include "export/chord_sheet.h"
 #include "export/chordpro_writer.h"
+#include "export/print_preview.h"
 
 #include <QFileInfo>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 #include <QSaveFile>
+#include <QWidget>
 
 namespace {
 
@@ -80,14 +81,12 @@ void ExportController::print()
 
 void ExportController::previewSheet(const ChordSheet& sheet)
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(m_document.title());
-    ChordSheet::setUpPage(printer);
-    QPrintPreviewDialog preview(&printer, m_window);
-    preview.setWindowTitle(QStringLiteral("Anteprima di stampa"));
-    connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-            [&sheet](QPrinter* target) { sheet.print(*target); });
-    preview.exec();
+    // Throws the loader's message when the module cannot be loaded.
+    static ModuleFunction run(QStringLiteral("libcorvalto_print.so"), CORVALTO_PRINT_ENTRY);
+    reinterpret_cast<RunPrintPreview>(run.function())(
+        m_document.title(), m_window,
+        [](QPagedPaintDevice& device) { ChordSheet::setUpPage(device); },
+        [&sheet](QPagedPaintDevice& device) { sheet.print(device); });
 }
 
 void ExportController::exportPdf()
