@@ -3,20 +3,14 @@
 #include "chordlist/chord_list_model.h"
 #include "chordlist/chord_spelling.h"
 #include "chords/chord_catalogue.h"
+#include "chords/fingering.h"
 #include "chords/voicing_table.h"
 #include "documents/list_file.h"
 
 #include <QSet>
 
-#include <algorithm>
-#include <array>
-
 namespace chordpro {
 namespace {
-
-constexpr int StringCount = 6;
-// A chart shows five frets from its base fret.
-constexpr int FretsShown = 5;
 
 // Text that goes into a directive or between chords: no line end, no brace or bracket,
 // which would end the directive or open a chord.
@@ -52,25 +46,11 @@ QString defineShape(const QString& picture)
     const chords::Voicing* voicing = chords::voicingForPicture(picture.toStdString());
     if (!voicing)
         return {};
-    std::array<int, StringCount> frets{};
-    int lowest = 0;
-    int highest = 0;
-    bool open = false;
-    for (int s = 0; s < StringCount; ++s) {
-        const char c = voicing->frets[s];
-        frets[static_cast<size_t>(s)] = c == 'x' ? -1 : c - '0';
-        const int fret = frets[static_cast<size_t>(s)];
-        open = open || fret == 0;
-        if (fret > 0) {
-            lowest = lowest == 0 ? fret : std::min(lowest, fret);
-            highest = std::max(highest, fret);
-        }
-    }
-    // The nut is shown when the shape fits the first frets and uses it or an open
-    // string; a shape up the neck starts at its lowest fret.
-    const int base = highest <= FretsShown && (open || lowest <= 1) ? 1 : lowest;
+    // The chart starts where the diagrams do: at the nut, or at the shape's lowest fret.
+    const chords::Fingering fingering = chords::fingeringOf(*voicing);
+    const int base = fingering.firstFretShown();
     QString text = QStringLiteral("base-fret %1 frets").arg(base);
-    for (const int fret : frets) {
+    for (const int fret : fingering.frets) {
         text += QLatin1Char(' ');
         text += fret < 0 ? QStringLiteral("x") : QString::number(fret == 0 ? 0 : fret - base + 1);
     }
